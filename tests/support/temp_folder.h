@@ -1,0 +1,64 @@
+#pragma once
+// A fresh folder per test, removed afterwards, with helpers to make and read files.
+
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <random>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zarvo::testing {
+
+class TempFolder {
+public:
+    TempFolder()
+    {
+        std::random_device seed;
+        path_ = std::filesystem::temp_directory_path() / ("zarvo-test-" + std::to_string(seed()) + std::to_string(seed()));
+        std::filesystem::create_directories(path_);
+    }
+    ~TempFolder()
+    {
+        std::error_code ignored;
+        std::filesystem::permissions(path_, std::filesystem::perms::owner_all, std::filesystem::perm_options::add, ignored);
+        std::filesystem::remove_all(path_, ignored);
+    }
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+
+    [[nodiscard]] const std::filesystem::path& path() const { return path_; }
+    [[nodiscard]] std::string file(std::string_view name) const { return (path_ / name).string(); }
+
+    std::string write(std::string_view name, std::string_view content) const
+    {
+        const std::string where = file(name);
+        std::ofstream(where, std::ios::binary).write(content.data(), static_cast<std::streamsize>(content.size()));
+        return where;
+    }
+    std::string write(std::string_view name, const std::vector<uint8_t>& content) const
+    {
+        return write(name, std::string_view(reinterpret_cast<const char*>(content.data()), content.size()));
+    }
+
+private:
+    std::filesystem::path path_;
+};
+
+inline std::vector<uint8_t> ReadBytes(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// Bytes i * multiplier + offset (mod 256): every position distinct from its neighbours.
+inline std::vector<uint8_t> PatternBytes(std::size_t size, unsigned multiplier = 7, unsigned offset = 3)
+{
+    std::vector<uint8_t> bytes(size);
+    for (std::size_t i = 0; i < size; ++i) bytes[i] = static_cast<uint8_t>(i * multiplier + offset);
+    return bytes;
+}
+
+}  // namespace zarvo::testing
