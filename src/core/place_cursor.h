@@ -1,0 +1,14 @@
+#pragma once
+
+#include <cstdint>
+
+#include "core/document.h"
+
+namespace zarvo {
+
+// Puts the cursor on an absolute buffer offset and returns the topOffset that shows
+// it: the target lands on row (offset / bytesPerRow) when that row lies within the
+// page, else on row (offset / bytesPerRow) mod 16, at most the last row.
+[[nodiscard]] int32_t PlaceCursor(DocRecord& doc, int32_t offset, int32_t bytesPerRow, int32_t pageBytes);
+
+}  // namespace zarvo

@@ -1,0 +1,44 @@
+#pragma once
+// Reading table files into a document's table. Lines end in LF or CR LF and are
+// read in pieces of at most kTableLinePiece characters; each piece is classified on
+// its own (see table_line_reader.h).
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include "core/document.h"
+#include "core/table.h"
+#include "core/table_line_reader.h"
+#include "core/table_session.h"
+
+namespace zarvo {
+
+inline constexpr std::size_t kMaxJoinedDumpText = 8191;
+
+enum class TableLoadResult {
+    Loaded,           // the file was read
+    FellBackToAscii,  // the file could not be read: the built-in ASCII table is in place
+    OutOfMemory,      // a text could not be stored: the table is left empty and
+                      // messages::kTableAllocation is to be shown
+};
+
+// Frees every entry and directive text, empties the program-wide dump labels.
+// The dump header, footer and raw format are left as they were, and so are the
+// table names and activeTable.
+void ClearTable(TableData& table, TableSession& session);
+
+// Installs the 95 entries 0x20..0x7E, each mapping to (byte + asciiShift) mod 256,
+// and makes the ASCII table the active one.
+void LoadAsciiTable(DocRecord& doc, TableSession& session);
+
+// Clears the document's table and loads the file at path into it. The caller has set
+// activeTable and tableName[activeTable]. An unreadable file (or an empty path) falls
+// back to the ASCII table silently and leaves the jump list alone; a readable one
+// replaces the jump list.
+[[nodiscard]] TableLoadResult TableLoader(DocRecord& doc, TableSession& session, const std::string& path);
+
+// Classifies the lines of a table file's content into the table (no clearing).
+void ParseTableText(TableData& table, TableSession& session, std::string_view content);
+
+}  // namespace zarvo

@@ -1,0 +1,268 @@
+#include "core/table_loader.h"
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zarvo {
+namespace {
+
+using namespace std::string_literals;
+
+// Every test writes its table files into a folder of its own.
+class TableLoaderTest : public ::testing::Test {
+protected:
+    TableLoaderTest()
+    {
+        const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+        folder_ = std::filesystem::temp_directory_path() /
+                  ("zarvo-tables-" + std::to_string(getpid()) + "-" + test->name());
+        std::filesystem::create_directories(folder_);
+    }
+    ~TableLoaderTest() override
+    {
+        std::error_code ignored;
+        std::filesystem::remove_all(folder_, ignored);
+    }
+
+    std::string Write(const std::string& name, std::string_view content)
+    {
+        const auto path = folder_ / name;
+        std::ofstream(path, std::ios::binary).write(content.data(), static_cast<std::streamsize>(content.size()));
+        return path.string();
+    }
+    TableLoadResult Load(std::string_view content) { return TableLoader(doc, session, Write("game.tbl", content)); }
+    [[nodiscard]] std::string Single(int byte) const { return doc.table.singleText[byte].value_or("<none>"); }
+    [[nodiscard]] std::string Pair(int key) const { return doc.table.pairText[key].value_or("<none>"); }
+
+    std::filesystem::path folder_;
+    DocRecord doc;
+    TableSession session;
+};
+
+TEST_F(TableLoaderTest, LoadsTheWorkedExampleWithCrLfLines)
+{
+    const std::string lines[] = {
+        "41=A", "60=th", "8140=you", "/FE", "*FF", "(1A2Bh)Title screen", "[00012000-000120FF]Intro",
+        ".code=$F0 \"[WAIT]\"", ".dual $F1F2 \"[NAME]\"", ".multicode $F3 2 \"[SE_]\"", ".nontbl \"<$>\"",
+        ".startdump \"Dump of %romname\\n\",", "\"Range %startofs-%endofs\\n\"", "Final Fantasy translation table",
+    };
+    std::string content;
+    for (const auto& line : lines) content += line + "\r\n";
+    ASSERT_EQ(Load(content), TableLoadResult::Loaded);
+
+    const TableData& t = doc.table;
+    EXPECT_EQ(Single(0x41), "A");
+    EXPECT_EQ(Single(0x60), "th");
+    EXPECT_TRUE(t.dteFilled[0x60]);
+    EXPECT_EQ(t.dtePairs[0x60][0], 't');
+    EXPECT_EQ(t.dtePairs[0x60][1], 'h');
+    EXPECT_EQ(Pair(0x8140), "you");
+    EXPECT_EQ(t.lineCode, 0xFE);
+    EXPECT_EQ(t.lineMark, '/');
+    EXPECT_EQ(t.endCode, 0xFF);
+    EXPECT_EQ(t.endMark, '*');
+    EXPECT_EQ(session.jumpList, std::vector<std::string>{"Title screen->[1A2B]"});
+    EXPECT_EQ(session.dumpLabels, std::vector<std::string>{"[00012000-000120FF]Intro"});
+    EXPECT_EQ(t.codeTable[0xF0].used, 1u);
+    EXPECT_EQ(t.codeTable[0xF0].text, "[WAIT]");
+    ASSERT_EQ(t.dualCount, 1);
+    EXPECT_EQ(t.dualList[0].value, 0xF2F1u);
+    EXPECT_EQ(t.dualList[0].text, "[NAME]");
+    EXPECT_EQ(t.multiTable[0xF3].used, 1u);
+    EXPECT_EQ(t.multiTable[0xF3].value, 2u);
+    EXPECT_EQ(t.multiTable[0xF3].text, "[SE_]");
+    EXPECT_EQ(t.rawFormat.text, "<$>");
+    EXPECT_EQ(t.dumpHeader.used, 1u);
+    EXPECT_EQ(t.dumpHeader.text, "Dump of %romname\\nRange %startofs-%endofs\\n");
+    // The free-text line and the line ends leave nothing behind.
+    EXPECT_FALSE(t.singleText[0x00].has_value());
+    EXPECT_FALSE(t.pairText[0x0000].has_value());
+}
+
+TEST_F(TableLoaderTest, EntryTextsKeepBlanksAndShortLinesDefineNothing)
+{
+    ASSERT_EQ(Load("41= A \n\n4\n8140=you\n41\n42=\n 5=x\n4g=y\n-1=z\nab12=lower\n123456=long\n60=th\n60=x\n"),
+              TableLoadResult::Loaded);
+    EXPECT_EQ(Single(0x41), " A ");
+    EXPECT_EQ(Single(0x42), "");  // an entry whose text is empty
+    EXPECT_EQ(Single(0x05), "x");  // leading blank skipped
+    EXPECT_EQ(Single(0x04), "y");  // digits end at the first other character
+    EXPECT_EQ(Single(0x00), "<none>");  // neither blank, short nor signed lines land on 0
+    EXPECT_EQ(Pair(0x0000), "<none>");
+    EXPECT_EQ(Pair(0xAB12), "lower");
+    EXPECT_EQ(Pair(0x1234), "<none>");
+    // A later entry replaces the text but leaves the DTE pair in place.
+    EXPECT_EQ(Single(0x60), "x");
+    EXPECT_EQ(FindDtePair(doc.table, 't', 'h'), 0x60);
+}
+
+TEST_F(TableLoaderTest, LongLineIsSplitIntoPiecesOf254)
+{
+    const std::string first = "41=" + std::string(251, 'a');  // 254 characters
+    const std::string second = "42=" + std::string(43, 'b');  // the 46 left of a 300-character line
+    const std::string exact = "43=" + std::string(251, 'c');  // exactly one piece, then CR LF
+    ASSERT_EQ(Load(first + second + "\n" + exact + "\r\n44=d\n"), TableLoadResult::Loaded);
+    EXPECT_EQ(Single(0x41), std::string(251, 'a'));
+    EXPECT_EQ(Single(0x42), std::string(43, 'b'));
+    EXPECT_EQ(Single(0x43), std::string(251, 'c'));
+    EXPECT_EQ(Single(0x44), "d");
+}
+
+TEST_F(TableLoaderTest, ContinuedDumpTemplatesJoinAndStopAtEndOfFile)
+{
+    // The header's continuation never ends: 100 lines of 100 characters each.
+    std::string content = ".enddump=\"a=1\",\n\"b\", x\n\"c\"\n41=A\n.startdump \"\",\n";
+    for (int i = 0; i < 100; ++i) content += '"' + std::string(100, 'x') + "\",\n";
+    ASSERT_EQ(Load(content), TableLoadResult::Loaded);
+    EXPECT_EQ(doc.table.dumpFooter.text, "a=1bc");
+    EXPECT_EQ(Single(0x41), "A");  // the line after the template is read as usual
+    EXPECT_EQ(doc.table.dumpHeader.text, std::string(8191, 'x'));
+}
+
+TEST_F(TableLoaderTest, DumpLabelsAndDualCodesStopAtTheirLimits)
+{
+    std::string content;
+    for (int i = 0; i < 200; ++i) content += "[00000000-000000FF]label" + std::to_string(i) + "\n";
+    for (int i = 0; i < 300; ++i) content += ".dual " + std::to_string(i) + " \"d" + std::to_string(i) + "\"\n";
+    ASSERT_EQ(Load(content), TableLoadResult::Loaded);
+    ASSERT_EQ(session.dumpLabelCount(), 128u);
+    EXPECT_EQ(session.dumpLabels[127], "[00000000-000000FF]label127");
+    ASSERT_EQ(doc.table.dualCount, 255);
+    EXPECT_EQ(doc.table.dualList[254].text, "d254");
+    EXPECT_EQ(doc.table.dualList[254].value, 0xFE00u);
+    EXPECT_EQ(doc.table.dualList[255].used, 0u);
+}
+
+TEST_F(TableLoaderTest, ReloadingReplacesEntriesButKeepsDumpTemplates)
+{
+    ASSERT_EQ(Load(".startdump \"head\"\n.enddump \"foot\"\n.nontbl \"[$]\"\nFFFF=x\n41=A\n/FE\n"
+                   ".code $80 \"c\"\n.dual $0102 \"d\"\n(10h)mark\n[00000000-00000010]lab\n"),
+              TableLoadResult::Loaded);
+    for (int round = 0; round < 3; ++round) {
+        ASSERT_EQ(Load("42=B\n.dual $0304 \"e\"\n"), TableLoadResult::Loaded);
+        EXPECT_EQ(Pair(0xFFFF), "<none>");
+        EXPECT_EQ(Single(0x41), "<none>");
+        EXPECT_EQ(Single(0x42), "B");
+        EXPECT_EQ(doc.table.lineMark, 0);
+        EXPECT_EQ(doc.table.codeTable[0x80].used, 0u);
+        ASSERT_EQ(doc.table.dualCount, 1);
+        EXPECT_EQ(doc.table.dualList[0].value, 0x0403u);
+        EXPECT_TRUE(session.jumpList.empty());
+        EXPECT_EQ(session.dumpLabelCount(), 0u);
+        EXPECT_EQ(doc.table.dumpHeader.text, "head");
+        EXPECT_EQ(doc.table.dumpFooter.text, "foot");
+        EXPECT_EQ(doc.table.rawFormat.text, "[$]");
+    }
+}
+
+TEST_F(TableLoaderTest, UnreadableTableFallsBackToAsciiAndKeepsJumpList)
+{
+    const std::string missing = (folder_ / "missing.tbl").string();
+    for (const std::string& path : {missing, std::string(), folder_.string()}) {
+        SCOPED_TRACE(path);
+        ParseTableText(doc.table, session, "8140=you\n(10h)mark\n[00000000-00000010]lab\n");
+        doc.table.activeTable = 0;
+        ASSERT_EQ(TableLoader(doc, session, path), TableLoadResult::FellBackToAscii);
+        EXPECT_EQ(doc.table.activeTable, kAsciiTable);
+        EXPECT_EQ(Pair(0x8140), "<none>");
+        EXPECT_EQ(session.dumpLabelCount(), 0u);
+        EXPECT_FALSE(session.jumpList.empty());
+        session.jumpList.clear();
+    }
+}
+
+TEST_F(TableLoaderTest, AsciiTableMapsPrintableBytesThroughTheShift)
+{
+    const struct {
+        int shift;
+        int byte;
+        const char* shown;
+    } cases[] = {{0, 0x20, " "}, {0, 0x7E, "~"}, {1, 0x41, "B"}, {1, 0x7E, "\x7F"}, {-1, 0x20, "\x1F"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.shift);
+        doc.asciiShift = static_cast<int8_t>(c.shift);
+        LoadAsciiTable(doc, session);
+        EXPECT_EQ(Single(c.byte), c.shown);
+        EXPECT_EQ(Single(0x1F), "<none>");
+        EXPECT_EQ(Single(0x7F), "<none>");
+        const auto& texts = doc.table.singleText;
+        EXPECT_EQ(std::count_if(texts.begin(), texts.end(), [](const auto& t) { return t.has_value(); }), 95);
+    }
+}
+
+// The pieces of lines with every kind of ending, read from memory and from a file
+// in blocks of every small size, so that each line end straddles a block boundary.
+TEST_F(TableLoaderTest, LineEndsCutThePiecesWhereverFileBlocksEnd)
+{
+    const std::string a254(254, 'a');
+    const std::string b254(254, 'b');
+    const std::string content = "41=A\r\n\r\nB\rC\r\r\nx\0y\r\nz\n"s + a254 + "\r\n" + b254 + "\rq\nend\r";
+    const std::vector<std::string> expected = {"41=A", "", "B\rC\r", "x", "z", a254, b254, "\rq", "end"};
+    const auto piecesOf = [](TableLineReader& reader) {
+        std::vector<std::string> pieces;
+        std::string_view piece;
+        while (reader.Next(piece)) pieces.emplace_back(piece);
+        return pieces;
+    };
+    TableLineReader fromMemory(content);
+    EXPECT_EQ(piecesOf(fromMemory), expected);
+
+    const std::string path = Write("pieces.tbl", content);
+    for (std::size_t block = 1; block <= 9; ++block) {
+        SCOPED_TRACE(block);
+        std::FILE* file = std::fopen(path.c_str(), "rb");
+        ASSERT_NE(file, nullptr);
+        TableLineReader fromFile(file, block);
+        EXPECT_EQ(piecesOf(fromFile), expected);
+        EXPECT_FALSE(fromFile.failed());
+        std::fclose(file);
+    }
+}
+
+// Files are read in blocks; lines, CR LF pairs and NULs that straddle a block
+// boundary must come out as they do from memory.
+TEST_F(TableLoaderTest, BinaryFileLoadsAsTheSameBytesDoFromMemory)
+{
+    std::mt19937 random(7);
+    const std::string alphabet = "0123456789ABCDEF=====\r\n\n\0\",.([-])hxyz"s;
+    for (const bool anyByte : {true, false}) {
+        SCOPED_TRACE(anyByte ? "any byte" : "table characters");
+        std::string content(300 * 1024, '\0');
+        for (auto& c : content) c = anyByte ? static_cast<char>(random()) : alphabet[random() % alphabet.size()];
+        TableData fromMemory;
+        TableSession memorySession;
+        ParseTableText(fromMemory, memorySession, content);
+        ASSERT_EQ(Load(content), TableLoadResult::Loaded);
+
+        int entries = 0;
+        for (int key = 0; key < 65536; ++key) {
+            if (key < 256) {
+                EXPECT_EQ(doc.table.singleText[key], fromMemory.singleText[key]);
+            }
+            ASSERT_EQ(doc.table.pairText[key], fromMemory.pairText[key]) << key;
+            entries += doc.table.pairText[key].has_value();
+        }
+        EXPECT_GT(entries, 0);
+        EXPECT_EQ(session.jumpList, memorySession.jumpList);
+        EXPECT_EQ(session.dumpLabels, memorySession.dumpLabels);
+        EXPECT_EQ(doc.table.dumpHeader.text, fromMemory.dumpHeader.text);
+        for (const auto& text : doc.table.singleText) {
+            if (!text) continue;
+            EXPECT_LE(text->size(), 251u);  // no entry outgrows one piece
+            EXPECT_EQ(text->find_first_of(std::string("\n\0", 2)), std::string::npos);
+        }
+    }
+}
+
+}  // namespace
+}  // namespace zarvo
