@@ -1,0 +1,48 @@
+#pragma once
+// The colours of the hex view, as 0x00BBGGRR values (text colour, background) per slot.
+
+#include <array>
+#include <cstdint>
+
+namespace zarvo {
+
+using ColourRef = uint32_t;  // 0x00BBGGRR
+
+inline constexpr ColourRef kWhite = 0xFFFFFF;
+inline constexpr ColourRef kBlack = 0x000000;
+inline constexpr ColourRef kTeal = 0x808000;
+inline constexpr ColourRef kGrey = 0x808080;
+inline constexpr ColourRef kRed = 0x0000FF;
+inline constexpr ColourRef kYellow = 0x00FFFF;
+
+struct ColourPair {
+    ColourRef text = 0;
+    ColourRef back = 0;
+};
+
+enum ColourSlot : int {
+    kSlotOffset = 0,
+    kSlotHexEven = 1,
+    kSlotHexOdd = 2,
+    kSlotTextSingle = 3,
+    kSlotOffsetCursorRow = 4,
+    kSlotHexCursor = 5,
+    kSlotTextSingleCursor = 6,
+    kSlotTextTwoChar = 7,
+    kSlotTextOther = 8,
+    kSlotTextPair = 9,
+    kSlotTextTwoCharCursor = 10,
+    kSlotTextOtherCursor = 11,
+    kSlotTextPairCursor = 12,
+};
+
+inline constexpr int kColourSlots = 20;
+inline constexpr ColourRef kLineMarkColour = kWhite;
+inline constexpr ColourRef kEndMarkColour = kYellow;
+
+using ColorTable = std::array<ColourPair, kColourSlots>;
+
+// Every slot (0, 0), then the thirteen slots of the view filled.
+[[nodiscard]] ColorTable LoadColors();
+
+}  // namespace zarvo

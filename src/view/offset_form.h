@@ -1,0 +1,17 @@
+#pragma once
+// Offsets as the view shows them: linear, or as SNES LoROM, HiROM and memory addresses.
+
+#include <cstdint>
+#include <string>
+
+#include "core/session.h"
+
+namespace zarvo {
+
+[[nodiscard]] uint32_t OffsetShownAs(int32_t offset, OffsetMode mode);
+// "%08X" of OffsetShownAs.
+[[nodiscard]] std::string OffsetText(int32_t offset, OffsetMode mode);
+// Parses the command-line names standard, lorom, lorom-fast, hirom, memory.
+[[nodiscard]] bool OffsetModeFromName(const std::string& name, OffsetMode& mode);
+
+}  // namespace zarvo

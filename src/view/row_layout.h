@@ -1,0 +1,98 @@
+#pragma once
+// The cells of one row of the hex/text view: the offset, the hexadecimal bytes and
+// the text column, each with its text, colours and x position. Positions follow
+// the widths the caller measures with its font, so the window only paints cells.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/session.h"
+#include "core/table.h"
+#include "view/colour_table.h"
+
+namespace zarvo {
+
+// Measures drawn text in pixels. unicode = the bytes are Shift-JIS drawn with the kana font.
+class TextMeasure {
+public:
+    virtual ~TextMeasure() = default;
+    [[nodiscard]] virtual int width(std::string_view text, bool unicode) const = 0;
+};
+
+enum class CellKind {
+    OffsetBlank,  // eight blanks under the offset
+    Offset,
+    OffsetGap,    // "  " after the offset
+    Hex,
+    HexSpace,     // " " after a hex cell when hex is spaced
+    HexFill,      // no text: slot 1's background from x to the client width (x does not move)
+    TextGap,      // "  " before the text column (the second blank is overdrawn)
+    Text,
+    TextFill,     // no text: slot 3's background from x to the client width, at least one blank wide
+};
+
+// What a text cell shows, which decides its colours (None for cells outside the text
+// column; Blank for a byte past the end of the buffer, shown as " ").
+enum class TextKind { None, OneChar, TwoChar, OtherLength, Pair, LineMark, EndMark, Unmapped, Blank };
+
+struct ViewCell {
+    CellKind kind = CellKind::Hex;
+    TextKind textKind = TextKind::None;
+    std::string text;    // bytes to draw (table texts are not translated)
+    int x = 0;
+    int width = 0;       // measured width; fills reach the client width
+    ColourPair colours;
+    bool unicode = false;   // draw through the kana font
+    int32_t byteOffset = -1;  // first byte the cell shows, -1 for none
+};
+
+// The cursor cell the blink timer redraws.
+struct BlinkCell {
+    ColourRef highText = 0;
+    ColourRef highBack = 0;
+    ColourRef lowText = 0;
+    ColourRef lowBack = 0;
+    int row = 0;
+    int x = 0;
+    std::string text;
+    bool unicode = false;
+    bool phase = true;
+};
+
+struct RowRequest {
+    const uint8_t* data = nullptr;
+    int32_t limit = 0;      // bytes [0, limit) exist; cells past it are blank
+    int32_t rowOffset = 0;  // buffer offset of the row's first byte
+    int row = 0;            // row index within the page
+    int32_t bytesPerRow = 16;
+    OffsetMode offsetMode = OffsetMode::Standard;
+    bool spacedHex = true;
+    bool unicodeView = false;
+    bool textMode = false;
+    int cursorRow = -1;
+    int cursorColumn = -1;
+    int clientWidth = 0;
+};
+
+struct RowLayout {
+    std::vector<ViewCell> cells;
+    std::optional<BlinkCell> blink;
+};
+
+inline constexpr int kViewLeftMargin = 14;  // room for the 12-pixel scroll bar
+
+// Lays out one row into out (its storage is reused between rows). Only bytes in
+// [0, limit) are read: a hex cell past it shows "  " (byteOffset -1), a text cell " "
+// (TextKind::Blank), and a pair needs both of its bytes inside. out.blink is set only
+// when this row holds the cursor cell of the current input mode.
+void LayOutRow(const RowRequest& request, const TableData& table, const ColorTable& colours,
+               const TextMeasure& measure, RowLayout& out);
+
+// The text column of a row as one byte string: table texts, marks and "." joined,
+// blank cells left out. Used for listings outside the window.
+[[nodiscard]] std::string RowText(const RowLayout& layout);
+
+}  // namespace zarvo

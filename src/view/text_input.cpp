@@ -1,0 +1,147 @@
+#include "view/text_input.h"
+
+#include "core/table.h"
+
+#include <algorithm>
+
+namespace zarvo {
+
+namespace {
+
+[[nodiscard]] int HexValue(char digit)
+{
+    if (digit >= '0' && digit <= '9') return digit - '0';
+    if (digit >= 'A' && digit <= 'F') return digit - 'A' + 10;
+    if (digit >= 'a' && digit <= 'f') return digit - 'a' + 10;
+    return -1;
+}
+
+// The cursor byte's offset, or -1 when it lies outside 0 .. viewSize - 1.
+[[nodiscard]] int64_t CursorByte(const DocRecord& doc, const ViewState& view)
+{
+    const int64_t p = static_cast<int64_t>(doc.topOffset) + static_cast<int64_t>(doc.cursorRow) * view.bytesPerRow +
+                      doc.cursorColumn;
+    return p >= 0 && p < doc.viewSize ? p : -1;
+}
+
+// The first character of a byte's single entry, 0 when it has none.
+[[nodiscard]] uint8_t FirstCharacterOf(const TableData& table, uint8_t byte)
+{
+    const std::string* text = SingleTextAt(table, byte);
+    return text != nullptr && !text->empty() ? static_cast<uint8_t>(text->front()) : 0;
+}
+
+// After byte b was typed at p: the character before p and the typed one, else the
+// typed one and the one after p, become one DTE byte when the table has one for them.
+void InsertDte(DocRecord& doc, int64_t p)
+{
+    uint8_t* data = doc.data();
+    const TableData& table = doc.table;
+    const bool hasBefore = p >= 1;
+    const uint8_t before = hasBefore ? data[p - 1] : 0;
+    const uint8_t after = p + 1 < doc.viewSize ? data[p + 1] : 0;
+    // A missing neighbour reads as byte 0, which is looked up like any other byte.
+    const uint8_t t0 = FirstCharacterOf(table, before);
+    const uint8_t t1 = FirstCharacterOf(table, data[p]);
+    const uint8_t t2 = FirstCharacterOf(table, after);
+    const int zeros = (t0 == 0) + (t1 == 0) + (t2 == 0);
+    if (zeros >= 2) return;
+    // Only a byte that exists before p can take the pair: at offset 0 there is none.
+    if (hasBefore && t0 != 0) {
+        if (const int dte = FindDtePair(table, t0, t1); dte >= 0) {
+            data[p - 1] = static_cast<uint8_t>(dte);
+            return;
+        }
+    }
+    if (t1 != 0 && t2 != 0) {
+        if (const int dte = FindDtePair(table, t1, t2); dte >= 0) data[p] = static_cast<uint8_t>(dte);
+    }
+}
+
+// Moves right the given number of bytes; the window is repainted whole.
+[[nodiscard]] EditResult MoveRightAfterWrite(DocRecord& doc, Session& session, int32_t clientHeight, int steps)
+{
+    EditResult result;
+    for (int step = 0; step < steps; ++step) {
+        result = KeyDown(doc, session, clientHeight, KeyStroke{EditKey::Right, 0, {}});
+    }
+    SettleFullPaint(doc, session.view);
+    result.repaint = Repaint::Full;
+    result.scrollPosition = doc.topOffset;
+    result.keyUsed = true;
+    return result;
+}
+
+[[nodiscard]] EditResult TypeHex(DocRecord& doc, Session& session, int32_t clientHeight, int64_t p, char c)
+{
+    EditResult result;
+    result.scrollPosition = doc.topOffset;
+    if (HexValue(c) < 0) return result;
+    if (!doc.nibblePending) {
+        doc.hexDigits = {c, '\0', '\0'};
+        doc.nibblePending = true;
+        result.keyUsed = true;
+        return result;
+    }
+    doc.hexDigits[1] = c;
+    doc.hexDigits[2] = '\0';
+    // hexDigits[0] was checked when it was typed; a record filled otherwise counts as 0.
+    const int high = std::max(HexValue(doc.hexDigits[0]), 0);
+    doc.data()[p] = static_cast<uint8_t>(high * 16 + HexValue(c));
+    doc.modified = true;
+    result = MoveRightAfterWrite(doc, session, clientHeight, 1);
+    doc.nibblePending = false;
+    return result;
+}
+
+[[nodiscard]] EditResult TypeText(DocRecord& doc, Session& session, int32_t clientHeight, int64_t p,
+                                  std::string_view character)
+{
+    EditResult result;
+    result.scrollPosition = doc.topOffset;
+    uint8_t* data = doc.data();
+    const int single = FindSingle(doc.table, character, FindMode::Exact);
+    if (single < 0) {
+        if (session.input.D_MBE) return result;
+        const int pair = FindPair(doc.table, character, FindMode::Exact);
+        if (pair < 0 || p + 1 >= doc.viewSize) return result;
+        data[p] = static_cast<uint8_t>(pair >> 8);
+        data[p + 1] = static_cast<uint8_t>(pair & 0xFF);
+        doc.modified = true;
+        return MoveRightAfterWrite(doc, session, clientHeight, 2);
+    }
+    data[p] = static_cast<uint8_t>(single);
+    if (session.input.D_DTE) InsertDte(doc, p);
+    doc.modified = true;
+    return MoveRightAfterWrite(doc, session, clientHeight, 1);
+}
+
+}  // namespace
+
+EditResult KeyPress(DocRecord& doc, Session& session, int32_t clientHeight, std::string_view character)
+{
+    EditResult nothing;
+    nothing.scrollPosition = doc.topOffset;
+    if (!doc.hasData() || character.empty()) return nothing;
+    const int64_t p = CursorByte(doc, session.view);
+    if (p < 0) return nothing;
+    if (!doc.textMode) {
+        if (character.size() != 1) return nothing;
+        return TypeHex(doc, session, clientHeight, p, character.front());
+    }
+    return TypeText(doc, session, clientHeight, p, character);
+}
+
+EditResult ToggleInputMode(DocRecord& doc, const ViewState& view)
+{
+    doc.textMode = !doc.textMode;
+    EditResult result;
+    result.repaint = Repaint::Rows;
+    result.firstRow = doc.cursorRow;
+    result.secondRow = doc.cursorRow;
+    result.scrollPosition = doc.topOffset;
+    SettleCursorOffset(doc, view);
+    return result;
+}
+
+}  // namespace zarvo

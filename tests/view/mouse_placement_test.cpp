@@ -1,0 +1,87 @@
+#include "view/mouse_placement.h"
+
+#include "view/edit_harness.h"
+
+#include <gtest/gtest.h>
+
+namespace zarvo {
+namespace {
+
+using testing::Editor;
+
+// 8 pixels a character.
+class FixedPitch : public TextMeasure {
+public:
+    [[nodiscard]] int width(std::string_view text, bool) const override { return static_cast<int>(text.size()) * 8; }
+};
+
+// The digit 1 is 2 pixels wide, every other character 8.
+class NarrowOnes : public TextMeasure {
+public:
+    [[nodiscard]] int width(std::string_view text, bool) const override
+    {
+        int pixels = 0;
+        for (char c : text) pixels += c == '1' ? 2 : 8;
+        return pixels;
+    }
+};
+
+struct ClickCase {
+    int x;
+    int y;
+    bool spaced;
+    int row;     // cursor row afterwards
+    int column;  // cursor column afterwards
+};
+
+// Columns start at width("00000000 14") = 88; a spaced cell is 24 pixels, else 16.
+// The cursor starts on row 1, column 7; the window shows 4 rows of 16 pixels.
+TEST(MouseClick, PicksTheFirstColumnWhoseRightEdgeReachesThePointer)
+{
+    const ClickCase cases[] = {
+        {100, 40, true, 2, 0},   // inside the first cell
+        {10, 40, true, 2, 0},    // left of the cells
+        {112, 40, true, 2, 0},   // on the first cell's right edge
+        {113, 40, true, 2, 1},
+        {88 + 24 * 16, 0, true, 0, 15},
+        {88 + 24 * 16 + 1, 0, true, 0, 7},  // right of the last cell: the column stays
+        {600, 63, true, 3, 7},              // the text column
+        {104, 20, false, 1, 0},
+        {105, 20, false, 1, 1},
+        {88 + 16 * 16 + 1, 20, false, 1, 7},
+        {113, 64, true, 1, 1},   // below the shown rows: the row stays
+        {113, -3, true, 1, 1},   // above the window
+    };
+    for (const ClickCase& c : cases) {
+        SCOPED_TRACE(::testing::Message() << "x " << c.x << " y " << c.y << (c.spaced ? " spaced" : ""));
+        Editor editor;
+        editor.session.settings.spacedHex = c.spaced;
+        editor.at(16, 1, 7);
+        RecordMouseMove(editor.session.mouse, c.x, c.y, editor.session.view.rowHeight);
+        const EditResult result = Click(editor.doc, editor.session, editor.clientHeight, FixedPitch());
+        EXPECT_EQ(editor.doc.cursorRow, c.row);
+        EXPECT_EQ(editor.doc.cursorColumn, c.column);
+        EXPECT_EQ(editor.doc.cursorOffset, 16 + c.row * 16 + c.column);
+        EXPECT_EQ(result.repaint, Repaint::Full);
+    }
+}
+
+TEST(MouseClick, MeasuresTheBytesOfTheRowClickedOn)
+{
+    Editor editor;
+    editor.session.settings.spacedHex = false;
+    // Row 1 holds 11 11 11 ..: 4-pixel cells. The left edge "00000000 14" is 82 pixels.
+    for (int i = 16; i < 32; ++i) editor.byte(i) = 0x11;
+    RecordMouseMove(editor.session.mouse, 82 + 4 * 5 + 1, 16, 16);
+    (void)Click(editor.doc, editor.session, editor.clientHeight, NarrowOnes());
+    EXPECT_EQ(editor.doc.cursorRow, 1);
+    EXPECT_EQ(editor.doc.cursorColumn, 5);
+    // The same x on row 0 (00 00 ..: 16-pixel cells) is in column 1.
+    RecordMouseMove(editor.session.mouse, 82 + 4 * 5 + 1, 0, 16);
+    (void)Click(editor.doc, editor.session, editor.clientHeight, NarrowOnes());
+    EXPECT_EQ(editor.doc.cursorRow, 0);
+    EXPECT_EQ(editor.doc.cursorColumn, 1);
+}
+
+}  // namespace
+}  // namespace zarvo
