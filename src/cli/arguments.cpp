@@ -1,0 +1,61 @@
+#include "cli/arguments.h"
+
+#include <cctype>
+#include <cstdint>
+
+namespace zarvo::cli {
+
+std::optional<ParsedArguments> ParseArguments(const std::vector<std::string>& words,
+                                              const std::set<std::string>& valueOptions,
+                                              const std::set<std::string>& flagOptions, std::string& error)
+{
+    ParsedArguments parsed;
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        const std::string& word = words[i];
+        if (word.size() > 1 && word[0] == '-') {
+            if (valueOptions.count(word) != 0) {
+                if (i + 1 >= words.size()) {
+                    error = word + " needs a value";
+                    return std::nullopt;
+                }
+                parsed.values[word] = words[++i];
+            } else if (flagOptions.count(word) != 0) {
+                parsed.flags.insert(word);
+            } else {
+                error = "unknown option " + word;
+                return std::nullopt;
+            }
+        } else {
+            parsed.positional.push_back(word);
+        }
+    }
+    return parsed;
+}
+
+std::optional<int32_t> ParseHexOffset(const std::string& text)
+{
+    int64_t value = 0;
+    std::size_t digits = 0;
+    for (const char c : text) {
+        if (!std::isxdigit(static_cast<unsigned char>(c))) break;
+        value = value * 16 + (std::isdigit(static_cast<unsigned char>(c)) ? c - '0' : std::toupper(c) - 'A' + 10);
+        if (value > INT32_MAX) return std::nullopt;
+        ++digits;
+    }
+    if (digits == 0) return std::nullopt;
+    return static_cast<int32_t>(value);
+}
+
+std::optional<int32_t> ParseCount(const std::string& text, int32_t minimum, int32_t maximum)
+{
+    if (text.empty() || text.size() > 10) return std::nullopt;
+    int64_t value = 0;
+    for (const char c : text) {
+        if (!std::isdigit(static_cast<unsigned char>(c))) return std::nullopt;
+        value = value * 10 + (c - '0');
+    }
+    if (value < minimum || value > maximum) return std::nullopt;
+    return static_cast<int32_t>(value);
+}
+
+}  // namespace zarvo::cli

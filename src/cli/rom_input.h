@@ -1,0 +1,19 @@
+#pragma once
+// Loading a ROM and a table the way the editor does, with messages for the terminal.
+
+#include <optional>
+#include <ostream>
+#include <string>
+
+#include "core/document.h"
+#include "core/table_session.h"
+
+namespace zarvo::cli {
+
+// Opens path as the editor opens it (no savestate header removed, ASCII table
+// installed); on failure writes a message to err and returns false.
+[[nodiscard]] bool LoadRom(DocRecord& doc, TableSession& tables, const std::string& path, std::ostream& err);
+// Loads path as Table #1 of doc; a file that cannot be read gets a message on err.
+[[nodiscard]] bool LoadTable(DocRecord& doc, TableSession& tables, const std::string& path, std::ostream& err);
+
+}  // namespace zarvo::cli
