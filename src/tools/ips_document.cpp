@@ -1,0 +1,121 @@
+#include "tools/ips_document.h"
+
+#include "core/document_file.h"
+#include "tools/document_length.h"
+#include "tools/mapped_file.h"
+#include "tools/tool_messages.h"
+
+#include <cstring>
+#include <new>
+
+namespace zarvo {
+
+std::string PatchPathFor(std::string_view documentPath)
+{
+    const auto separator = documentPath.find_last_of("\\/");
+    const std::size_t nameStart = separator == std::string_view::npos ? 0 : separator + 1;
+    const auto dot = documentPath.rfind('.');
+    // A dot that opens the name (".hidden") marks no extension.
+    if (dot == std::string_view::npos || dot <= nameStart) return std::string(documentPath) + ".ips";
+    return std::string(documentPath.substr(0, dot + 1)) + "ips";
+}
+
+IpsError WritePatchFile(std::span<const uint8_t> unchanged, std::span<const uint8_t> current,
+                        const std::string& patchPath)
+{
+    IpsCreation made;
+    try {
+        made = CreateIps(unchanged, current);
+    } catch (const std::bad_alloc&) {
+        return IpsError::OutOfMemory;
+    }
+    if (made.error != IpsError::None) return made.error;
+    if (WriteFileReplacing(patchPath, made.patch.data(), made.patch.size()) != SaveError::None) {
+        return IpsError::CannotWriteFile;
+    }
+    return IpsError::None;
+}
+
+IpsError ApplyPatchToDocument(DocRecord& doc, std::span<const uint8_t> patch, const ViewState& view)
+{
+    // Everything is checked before the first byte changes, so a bad patch leaves the
+    // document as it was.
+    const IpsCheck check = CheckIps(patch, doc.fileSize);
+    if (check.error != IpsError::None) return check.error;
+    if (!MakeRoomFor(doc, check.resultSize)) return IpsError::OutOfMemory;
+    std::span<uint8_t> target(doc.data(), static_cast<std::size_t>(check.resultSize));
+    // What lies between the old end and the new one reads as zero bytes, whatever the
+    // buffer held there before.
+    if (check.resultSize > doc.fileSize) {
+        std::memset(target.data() + doc.fileSize, 0, static_cast<std::size_t>(check.resultSize - doc.fileSize));
+    }
+    WriteIpsRecords(patch, target);
+    SetDocumentLength(doc, check.resultSize, view);
+    return IpsError::None;
+}
+
+Notice CreatePatchForDocument(const DocRecord& doc, const std::string& unchangedPath)
+{
+    MappedFile unchanged;
+    switch (unchanged.open(unchangedPath)) {
+    case MapError::None:
+        break;
+    case MapError::CannotOpen:
+        return {NoticeKind::Plain, "", messages::kIpsUnchangedNotFound};
+    case MapError::TooLarge:
+    case MapError::CannotMap:
+        return {NoticeKind::Stop, messages::kIpsErrorCaption, messages::kIpsNoMemoryForUnchanged};
+    }
+    return IpsCreateNotice(WritePatchFile(unchanged.bytes(), DocumentContent(doc), PatchPathFor(doc.fileName)));
+}
+
+Notice PatchDocumentFromFile(DocRecord& doc, const std::string& patchPath, const ViewState& view)
+{
+    MappedFile patch;
+    if (patch.open(patchPath) != MapError::None) return {NoticeKind::Plain, "", messages::kIpsPatchNotFound};
+    return IpsApplyNotice(ApplyPatchToDocument(doc, patch.bytes(), view));
+}
+
+namespace {
+
+Notice FailureNotice(IpsError error)
+{
+    using namespace messages;
+    switch (error) {
+    case IpsError::FilesEqual:
+        return {NoticeKind::Stop, kIpsCreatorCaption, kIpsFilesSame};
+    case IpsError::BeyondOffsetLimit:
+        return {NoticeKind::Stop, kIpsCreatorCaption, kIpsBeyondOffsetLimit};
+    case IpsError::NotAPatch:
+        return {NoticeKind::Plain, "", kIpsNotAPatch};
+    case IpsError::Truncated:
+        return {NoticeKind::Plain, "", kIpsPatchTruncated};
+    case IpsError::OutOfMemory:
+        return {NoticeKind::Stop, kIpsErrorCaption, kIpsNoMemoryForPatched};
+    case IpsError::CannotWriteFile:
+        return {NoticeKind::Plain, "", kIpsCannotCreatePatch};
+    case IpsError::None:
+        break;
+    }
+    return {};
+}
+
+}  // namespace
+
+Notice IpsCreateNotice(IpsError error)
+{
+    if (error == IpsError::None) return {NoticeKind::Exclamation, messages::kIpsCreatorCaption, messages::kIpsCreated};
+    // Making a patch runs out of memory only while holding the unchanged file or the patch.
+    if (error == IpsError::OutOfMemory) {
+        return {NoticeKind::Stop, messages::kIpsErrorCaption, messages::kIpsNoMemoryForUnchanged};
+    }
+    return FailureNotice(error);
+}
+
+Notice IpsApplyNotice(IpsError error)
+{
+    if (error == IpsError::None) return {NoticeKind::Plain, "", messages::kIpsApplied};
+    return FailureNotice(error);
+}
+
+}  // namespace zarvo

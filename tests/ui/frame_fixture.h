@@ -1,0 +1,50 @@
+#pragma once
+// A shown frame with a scripted prompter and a temporary folder for the files a
+// test makes. Each test function builds its own.
+
+#include "core/session.h"
+#include "scripted_prompter.h"
+#include "ui/mdi_child.h"
+#include "ui/mdi_status_bar.h"
+#include "ui/zarvo_form.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QTemporaryDir>
+
+#include <memory>
+
+class QAction;
+
+namespace zarvo {
+
+struct FrameFixture {
+    FrameFixture();
+    ~FrameFixture();
+
+    [[nodiscard]] QString path(const QString& name) const { return folder.filePath(name); }
+    // Writes bytes to a file in the folder and returns its path.
+    QString writeFile(const QString& name, const QByteArray& bytes) const;
+    [[nodiscard]] QByteArray readFile(const QString& name) const;
+
+    [[nodiscard]] QAction* action(const char* name) const;
+    void trigger(const char* name) const;
+    // Opens a file through the Open command; the new window, or none.
+    TMDIChild* open(const QString& filePath);
+    // Runs the pending paints and other events.
+    static void settle();
+
+    Session session;
+    ScriptedPrompter prompter;
+    QTemporaryDir folder;
+    std::unique_ptr<TZarvoForm> frame;
+};
+
+// bytes[i] = (i * step + start) & 0xFF, a recognisable pattern.
+[[nodiscard]] QByteArray PatternBytes(int size, int start = 0, int step = 1);
+// The joined texts of the text column of one page row.
+[[nodiscard]] QString RowTextColumn(TMDIChild& editor, int row);
+// The text of the offset column of one page row.
+[[nodiscard]] QString RowOffsetText(TMDIChild& editor, int row);
+
+}  // namespace zarvo

@@ -1,0 +1,449 @@
+// What the editor window shows: status bar, offset forms, Unicode view, the blink
+// cell, menu states, the window menu, help and the about box.
+
+#include "core/messages.h"
+#include "core/place_cursor.h"
+#include "frame_fixture.h"
+#include "ui/about_box.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPaintEvent>
+#include <QSet>
+#include <QStatusTipEvent>
+#include <QTest>
+
+using namespace zarvo;
+
+namespace {
+
+// Records the rectangles of the paint events an editor window receives.
+class PaintSpy final : public QObject {
+public:
+    explicit PaintSpy(QWidget* widget) { widget->installEventFilter(this); }
+    std::vector<QRegion> regions;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint) regions.push_back(static_cast<QPaintEvent*>(event)->region());
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+void MoveCursor(TZarvoForm& frame, TMDIChild& editor, int32_t offset)
+{
+    const ViewState& view = frame.viewContext().session.view;
+    editor.document().topOffset = PlaceCursor(editor.document(), offset, view.bytesPerRow, view.pageBytes);
+    editor.FormPaint();
+    FrameFixture::settle();
+}
+
+// The colours found inside a rectangle of an image.
+QSet<QRgb> ColoursIn(const QImage& image, const QRect& rect)
+{
+    QSet<QRgb> colours;
+    for (int y = rect.top(); y <= rect.bottom(); ++y) {
+        for (int x = rect.left(); x <= rect.right(); ++x) colours.insert(image.pixel(x, y) & 0xFFFFFF);
+    }
+    return colours;
+}
+
+QStringList StatusPanels(const FrameFixture& fixture)
+{
+    QStringList texts;
+    for (int panel = 0; panel < 5; ++panel) texts << fixture.frame->statusPanels()->panelText(panel);
+    return texts;
+}
+
+}  // namespace
+
+class FrameViewTest : public QObject {
+    Q_OBJECT
+private slots:
+    void statusBarShowsCursorByte();
+    void offsetModes_data();
+    void offsetModes();
+    void unicodeViewFollowsActiveDocument();
+    void cursorCellIsPaintedInCursorColours();
+    void blinkRepaintsOnlyCursorCell();
+    void blinkCellAlternatesColours_data();
+    void blinkCellAlternatesColours();
+    void blinkSwitchedOffLeavesCursorAlone();
+    void showLineRepaintsTwoRows();
+    void pageIsKeptInsideDocument_data();
+    void pageIsKeptInsideDocument();
+    void menuItemsFollowWindowCount();
+    void menuHintGoesToSixthPanel();
+    void resizeKeepsCursorOffset();
+    void windowMenuMinimisesAndRestores();
+    void helpErrorBox_data();
+    void helpErrorBox();
+    void aboutBoxClosesOnEscapeOnly();
+};
+
+void FrameViewTest::statusBarShowsCursorByte()
+{
+    FrameFixture fixture;
+    QCOMPARE(StatusPanels(fixture), (QStringList{"Decimal: 000", "Hexdecimal: 00", "Binary: 00000000",
+                                                 "Decimal Offset: 0000000000", "Hexdecimal Offset: 00000000"}));
+    QByteArray bytes = PatternBytes(1024);
+    bytes[300] = 0x41;
+    TMDIChild* editor = fixture.open(fixture.writeFile(QStringLiteral("rom.bin"), bytes));
+    QVERIFY(editor != nullptr);
+
+    MoveCursor(*fixture.frame, *editor, 300);
+    QCOMPARE(editor->document().cursorOffset, 300);
+    QCOMPARE(StatusPanels(fixture), (QStringList{"Decimal: 65", "Hexdecimal: 41", "Binary: 01000001",
+                                                 "Decimal Offset: 300", "Hexdecimal Ofset: 0000012C"}));
+    // The offset comes from the page after the paint, not from where it was put.
+    editor->document().topOffset += fixture.session.view.bytesPerRow;
+    editor->FormPaint();
+    FrameFixture::settle();
+    QCOMPARE(editor->document().cursorOffset, 300 + fixture.session.view.bytesPerRow);
+}
+
+void FrameViewTest::offsetModes_data()
+{
+    QTest::addColumn<QByteArray>("item");
+    QTest::addColumn<int>("offset");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("standard") << QByteArray("Standard") << 0x8000 << "00008000";
+    QTest::newRow("LoROM slow") << QByteArray("LoROM1") << 0x8000 << "00018000";
+    QTest::newRow("LoROM fast") << QByteArray("LoROM2") << 0x8000 << "00818000";
+    QTest::newRow("HiROM") << QByteArray("HiROM1") << 0x123450 << "00D23450";
+    QTest::newRow("memory") << QByteArray("SnesMem1") << 0x1FFF0 << "007FFFF0";
+}
+
+void FrameViewTest::offsetModes()
+{
+    QFETCH(QByteArray, item);
+    QFETCH(int, offset);
+    QFETCH(QString, shown);
+    FrameFixture fixture;
+    TMDIChild* first = fixture.open(fixture.writeFile(QStringLiteral("a.bin"), PatternBytes(0x130000)));
+    TMDIChild* second = fixture.open(fixture.writeFile(QStringLiteral("b.bin"), PatternBytes(0x130000)));
+    QVERIFY(first != nullptr && second != nullptr);
+    fixture.session.view.bytesPerRow = 16;
+    for (TMDIChild* editor : {first, second}) editor->document().topOffset = offset;
+
+    fixture.trigger(item.constData());
+    // Every window shows the new form, and exactly one item is checked.
+    QCOMPARE(RowOffsetText(*first, 0), shown);
+    QCOMPARE(RowOffsetText(*second, 0), shown);
+    for (const char* name : {"Standard", "LoROM1", "LoROM2", "HiROM1", "SnesMem1"}) {
+        QCOMPARE(fixture.action(name)->isChecked(), item == name);
+    }
+}
+
+void FrameViewTest::unicodeViewFollowsActiveDocument()
+{
+    FrameFixture fixture;
+    // "ア" in Shift-JIS is 83 41; as one table entry it decodes to one character.
+    fixture.writeFile(QStringLiteral("jp.tbl"), "10=\x83\x41\n");
+    TMDIChild* japanese = fixture.open(fixture.writeFile(QStringLiteral("jp.bin"), QByteArray(16, '\x10')));
+    TMDIChild* plain = fixture.open(fixture.writeFile(QStringLiteral("plain.bin"), QByteArray(16, '\x10')));
+    QVERIFY(japanese != nullptr && plain != nullptr);
+    fixture.frame->mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(japanese->parentWidget()));
+    FrameFixture::settle();
+    QVERIFY(!fixture.action("ViewKana")->isChecked());
+
+    fixture.trigger("ViewKana");
+    QVERIFY(japanese->document().unicodeView);
+    QVERIFY(!plain->document().unicodeView);
+    bool sawUnicodeText = false;
+    for (const ViewCell& cell : japanese->LayOutPageRow(0).cells) {
+        if (cell.kind == CellKind::Text && cell.text == "\x83\x41") {
+            sawUnicodeText = cell.unicode;
+            QCOMPARE(fixture.frame->viewContext().measure.displayText(cell.text, true), QStringLiteral("ア"));
+        }
+    }
+    QVERIFY(sawUnicodeText);
+
+    fixture.frame->mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(plain->parentWidget()));
+    FrameFixture::settle();
+    QVERIFY(!fixture.action("ViewKana")->isChecked());
+    fixture.frame->mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(japanese->parentWidget()));
+    FrameFixture::settle();
+    QVERIFY(fixture.action("ViewKana")->isChecked());
+}
+
+void FrameViewTest::cursorCellIsPaintedInCursorColours()
+{
+    FrameFixture fixture;
+    TMDIChild* editor = fixture.open(fixture.writeFile(QStringLiteral("rom.bin"), PatternBytes(4096)));
+    QVERIFY(editor != nullptr);
+    MoveCursor(*fixture.frame, *editor, 0x25);
+
+    const QImage image = editor->grab().toImage();
+    const QRect cursorCell = editor->blinkRect();
+    QVERIFY(cursorCell.width() > 0);
+    QCOMPARE(image.pixelColor(cursorCell.topLeft() + QPoint(1, 1)), QColor(0x80, 0x80, 0x80));
+    // The cell after it is an ordinary one on black.
+    QCOMPARE(image.pixelColor(cursorCell.topRight() + QPoint(2, 1)), QColor(Qt::black));
+    // The offset column of the cursor's row is on grey too, the rows above are not.
+    const int rowHeight = fixture.frame->viewContext().rowHeight();
+    QCOMPARE(image.pixelColor(kViewLeftMargin + 1, cursorCell.top() + 1), QColor(0x80, 0x80, 0x80));
+    QCOMPARE(image.pixelColor(kViewLeftMargin + 1, cursorCell.top() - rowHeight + 1), QColor(Qt::black));
+}
+
+void FrameViewTest::blinkRepaintsOnlyCursorCell()
+{
+    FrameFixture fixture;
+    TMDIChild* editor = fixture.open(fixture.writeFile(QStringLiteral("rom.bin"), PatternBytes(4096)));
+    QVERIFY(editor != nullptr);
+    MoveCursor(*fixture.frame, *editor, 0x13);
+    const BlinkCell& blink = fixture.frame->viewContext().blink;
+    QVERIFY(blink.phase);
+    QCOMPARE(blink.text, std::string("13"));
+
+    PaintSpy spy(editor);
+    QMetaObject::invokeMethod(fixture.frame.get(), "Timer1Timer");
+    FrameFixture::settle();
+    QVERIFY(!blink.phase);
+    QCOMPARE(spy.regions.size(), std::size_t{1});
+    QCOMPARE(spy.regions[0], QRegion(editor->blinkRect()));
+
+    QMetaObject::invokeMethod(fixture.frame.get(), "Timer1Timer");
+    FrameFixture::settle();
+    QVERIFY(blink.phase);
+    QCOMPARE(spy.regions.size(), std::size_t{2});
+
+    // A full paint shows the cursor again whatever the phase was.
+    QMetaObject::invokeMethod(fixture.frame.get(), "Timer1Timer");
+    FrameFixture::settle();
+    QVERIFY(!blink.phase);
+    editor->FormPaint();
+    FrameFixture::settle();
+    QVERIFY(blink.phase);
+}
+
+void FrameViewTest::blinkCellAlternatesColours_data()
+{
+    QTest::addColumn<bool>("textMode");
+    QTest::addColumn<QRgb>("hiddenText");
+    // The cursor sits on an odd column: its hex cell hides in teal text on black; in
+    // text input only the background blinks, the text keeps its cursor colour.
+    QTest::newRow("hex input") << false << QRgb(0x008080);
+    QTest::newRow("text input") << true << QRgb(0x008080);
+}
+
+void FrameViewTest::blinkCellAlternatesColours()
+{
+    QFETCH(bool, textMode);
+    QFETCH(QRgb, hiddenText);
+    FrameFixture fixture;
+    TMDIChild* editor = fixture.open(fixture.writeFile(QStringLiteral("rom.bin"), QByteArray(4096, 'W')));
+    QVERIFY(editor != nullptr);
+    editor->document().textMode = textMode;
+    fixture.session.view.bytesPerRow = 8;
+    MoveCursor(*fixture.frame, *editor, 0x13);
+    const QRect cell = editor->blinkRect();
+    QImage image(editor->size(), QImage::Format_RGB32);
+
+    const auto tickAndRender = [&] {
+        QMetaObject::invokeMethod(fixture.frame.get(), "Timer1Timer");
+        image.fill(Qt::red);
+        editor->render(&image, cell.topLeft(), QRegion(cell));
+        FrameFixture::settle();
+        return ColoursIn(image, QRect(cell.topLeft(), cell.size()));
+    };
+    const QSet<QRgb> hidden = tickAndRender();
+    QVERIFY(hidden.contains(0x000000));
+    QVERIFY(hidden.contains(hiddenText));
+    QVERIFY(!hidden.contains(0x808080));
+    const QSet<QRgb> shown = tickAndRender();
+    QVERIFY(shown.contains(0x808080));
+    QVERIFY(!shown.contains(0x000000));
+    QVERIFY(shown.contains(textMode ? QRgb(0x008080) : QRgb(0xFFFFFF)));
+}
+
+void FrameViewTest::blinkSwitchedOffLeavesCursorAlone()
+{
+    FrameFixture fixture;
+    TMDIChild* editor = fixture.open(fixture.writeFile(QStringLiteral("rom.bin"), PatternBytes(4096)));
+    QVERIFY(editor != nullptr);
+    FrameFixture::settle();
+    fixture.session.settings.blinkCursor = false;
+    PaintSpy spy(editor);
+    QMetaObject::invokeMethod(fixture.frame.get(), "Timer1Timer");
+    FrameFixture::settle();
+    QVERIFY(fixture.frame->viewContext().blink.phase);
+    QVERIFY(spy.regions.empty());
+}
+
+void FrameViewTest::showLineRepaintsTwoRows()
+{
+    FrameFixture fixture;
+    TMDIChild* editor = fixture.open(fixture.writeFile(QStringLiteral("rom.bin"), PatternBytes(4096)));
+    QVERIFY(editor != nullptr);
+    MoveCursor(*fixture.frame, *editor, 0);
+    const QString before = fixture.frame->statusPanels()->panelText(0);
+    editor->document().data()[0] = 0xFF;  // the status bar is the caller's to refresh
+
+    PaintSpy spy(editor);
+    editor->ShowLine(1, 3);
+    FrameFixture::settle();
+    QRegion painted;
+    for (const QRegion& region : spy.regions) painted += region;
+    QCOMPARE(painted, QRegion(editor->rowRect(1)) + QRegion(editor->rowRect(3)));
+    QCOMPARE(fixture.frame->statusPanels()->panelText(0), before);
+}
+
+void FrameViewTest::pageIsKeptInsideDocument_data()
+{
+    QTest::addColumn<int>("top");
+    QTest::addColumn<bool>("fromEnd");
+    QTest::newRow("before the start") << -5 << false;
+    QTest::newRow("inside") << 0x100 << false;
+    QTest::newRow("past the end") << 0x7FFFFF00 << true;
+}
+
+void FrameViewTest::pageIsKeptInsideDocument()
+{
+    QFETCH(int, top);
+    QFETCH(bool, fromEnd);
+    FrameFixture fixture;
+    TMDIChild* editor = fixture.open(fixture.writeFile(QStringLiteral("rom.bin"), PatternBytes(100)));
+    QVERIFY(editor != nullptr);
+    editor->document().topOffset = top;
+    editor->FormPaint();
+    FrameFixture::settle();
+    const int expected = fromEnd ? 65535 - fixture.session.view.pageBytes : std::max(top, 0);
+    QCOMPARE(editor->document().topOffset, expected);
+}
+
+void FrameViewTest::menuItemsFollowWindowCount()
+{
+    // Cascade and the two tilings are hidden items: Qt reports hidden items as disabled.
+    const char* const editorItems[] = {"SaveFile1", "SaveFileAs",        "OpenTableFile1",     "Swap1",    "ViewKana",
+                                       "RestoreAll1", "WindowArrangeItem", "WindowMinimizeItem", "CloseAll1"};
+    const char* const alwaysItems[] = {"Open1", "Exit1", "Standard", "ViewStatusBar1", "HelpTopics1", "About"};
+    FrameFixture fixture;
+    for (const char* name : editorItems) QVERIFY2(!fixture.action(name)->isEnabled(), name);
+    for (const char* name : alwaysItems) QVERIFY2(fixture.action(name)->isEnabled(), name);
+
+    fixture.writeFile(QStringLiteral("rom.tbl"), "41=A\n");
+    TMDIChild* editor = fixture.open(fixture.writeFile(QStringLiteral("rom.bin"), PatternBytes(64)));
+    QVERIFY(editor != nullptr);
+    for (const char* name : editorItems) QVERIFY2(fixture.action(name)->isEnabled(), name);
+    QCOMPARE(fixture.action("tblv1")->text(), QStringLiteral("rom.tbl"));
+
+    editor->parentWidget()->close();
+    FrameFixture::settle();
+    for (const char* name : editorItems) QVERIFY2(!fixture.action(name)->isEnabled(), name);
+    QCOMPARE(fixture.action("tblv1")->text(), QStringLiteral("..."));
+    for (const char* name : {"WindowCascadeItem", "TileVertical1", "TileHorizontal1"}) {
+        QVERIFY2(!fixture.action(name)->isVisible(), name);
+    }
+}
+
+void FrameViewTest::menuHintGoesToSixthPanel()
+{
+    FrameFixture fixture;
+    QAction* open = fixture.action("Open1");
+    QVERIFY(!open->statusTip().isEmpty());
+    open->showStatusText(fixture.frame->menuBar());
+    QCOMPARE(fixture.frame->statusPanels()->panelText(5), open->statusTip());
+    // The value panels stay in view while the hint shows.
+    const auto panels = fixture.frame->statusPanels()->findChildren<QLabel*>();
+    QCOMPARE(panels.size(), 6);
+    for (const QLabel* panel : panels) QVERIFY(panel->isVisible());
+}
+
+void FrameViewTest::resizeKeepsCursorOffset()
+{
+    FrameFixture fixture;
+    TMDIChild* editor = fixture.open(fixture.writeFile(QStringLiteral("rom.bin"), PatternBytes(8192)));
+    QVERIFY(editor != nullptr);
+    MoveCursor(*fixture.frame, *editor, 0x123);
+    const int bytesPerRow = fixture.session.view.bytesPerRow;
+
+    editor->parentWidget()->resize(760, 400);
+    FrameFixture::settle();
+    const ViewState& view = fixture.session.view;
+    const DocRecord& doc = editor->document();
+    QVERIFY(view.bytesPerRow > bytesPerRow);
+    QCOMPARE(view.pageBytes % view.bytesPerRow, 0);
+    QCOMPARE(doc.topOffset + doc.cursorRow * view.bytesPerRow + doc.cursorColumn, 0x123);
+    QCOMPARE(doc.cursorOffset, 0x123);
+}
+
+void FrameViewTest::windowMenuMinimisesAndRestores()
+{
+    FrameFixture fixture;
+    QVERIFY(fixture.open(fixture.writeFile(QStringLiteral("a.bin"), PatternBytes(64))) != nullptr);
+    QVERIFY(fixture.open(fixture.writeFile(QStringLiteral("b.bin"), PatternBytes(64))) != nullptr);
+    const QList<QMdiSubWindow*> windows = fixture.frame->mdiArea()->subWindowList();
+
+    fixture.trigger("WindowMinimizeItem");
+    for (const QMdiSubWindow* window : windows) QVERIFY(window->isMinimized());
+    fixture.trigger("WindowArrangeItem");
+    const int bottom = fixture.frame->mdiArea()->viewport()->height();
+    QCOMPARE(windows[0]->geometry().bottom() + 1, bottom);
+    QCOMPARE(windows[1]->geometry().bottom() + 1, bottom);
+    QVERIFY(!windows[0]->geometry().intersects(windows[1]->geometry()));
+
+    fixture.trigger("RestoreAll1");
+    for (const QMdiSubWindow* window : windows) QVERIFY(!window->isMinimized());
+    fixture.trigger("TileVertical1");
+    QCOMPARE(windows[0]->geometry().top(), 0);
+    QCOMPARE(windows[1]->geometry().top(), 0);
+    QVERIFY(!windows[0]->geometry().intersects(windows[1]->geometry()));
+}
+
+void FrameViewTest::helpErrorBox_data()
+{
+    QTest::addColumn<bool>("fileExists");
+    QTest::addColumn<bool>("viewerStarts");
+    QTest::addColumn<bool>("errorShown");
+    QTest::newRow("viewer fails") << true << false << true;
+    QTest::newRow("no help file") << false << true << true;
+    QTest::newRow("shown") << true << true << false;
+}
+
+void FrameViewTest::helpErrorBox()
+{
+    QFETCH(bool, fileExists);
+    QFETCH(bool, viewerStarts);
+    QFETCH(bool, errorShown);
+    FrameFixture fixture;
+    QCOMPARE(QString::fromStdString(fixture.session.helpPath), QDir::currentPath() + QStringLiteral("/zarvo.chm"));
+    const QString help = fileExists ? fixture.writeFile(QStringLiteral("zarvo.chm"), "help")
+                                    : fixture.path(QStringLiteral("zarvo.chm"));
+    fixture.session.helpPath = help.toStdString();
+    std::vector<QUrl> opened;
+    fixture.frame->setHelpOpener([&](const QUrl& url) {
+        opened.push_back(url);
+        return viewerStarts;
+    });
+
+    fixture.trigger("HelpTopics1");
+    const std::vector<PromptRecord> boxes = fixture.prompter.recordsOf(PromptRecord::Kind::MessageBox);
+    QCOMPARE(boxes.size(), std::size_t{errorShown ? 1u : 0u});
+    if (errorShown) {
+        QCOMPARE(boxes[0].text, QStringLiteral("Error loading HH.exe. It is required for HTML Help files..."));
+        QCOMPARE(boxes[0].caption, QStringLiteral("Zarvo32 EX Help error"));
+        QCOMPARE(boxes[0].icon, MessageIcon::Stop);
+    }
+    if (fileExists) QCOMPARE(opened, std::vector<QUrl>{QUrl::fromLocalFile(help)});
+}
+
+void FrameViewTest::aboutBoxClosesOnEscapeOnly()
+{
+    TAboutBox box;
+    box.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&box));
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space, Qt::Key_A, Qt::Key_F4}) {
+        QTest::keyClick(&box, key);
+        QVERIFY(box.isVisible());
+    }
+    QTest::keyClick(&box, Qt::Key_Escape);
+    QVERIFY(!box.isVisible());
+}
+
+QTEST_MAIN(FrameViewTest)
+#include "frame_view_test.moc"

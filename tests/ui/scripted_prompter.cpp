@@ -1,0 +1,75 @@
+#include "scripted_prompter.h"
+
+namespace zarvo {
+
+namespace {
+
+template <typename T>
+T Next(std::deque<T>& queue, int& unexpected, T fallback)
+{
+    if (queue.empty()) {
+        ++unexpected;
+        return fallback;
+    }
+    T answer = queue.front();
+    queue.pop_front();
+    return answer;
+}
+
+}  // namespace
+
+void ScriptedPrompter::showMessage(const QString& text)
+{
+    records.push_back({PromptRecord::Kind::Message, text, {}, MessageIcon::None, {}, {}});
+}
+
+void ScriptedPrompter::showMessageBox(const QString& text, const QString& caption, MessageIcon icon)
+{
+    records.push_back({PromptRecord::Kind::MessageBox, text, caption, icon, {}, {}});
+}
+
+bool ScriptedPrompter::askYesNo(const QString& text, const QString& caption, MessageIcon icon)
+{
+    records.push_back({PromptRecord::Kind::Question, text, caption, icon, {}, {}});
+    return Next(answers, unexpected, false);
+}
+
+std::optional<QString> ScriptedPrompter::chooseOpenFile(const QString& caption, const QString& directory,
+                                                        const QString& filter)
+{
+    records.push_back({PromptRecord::Kind::OpenFile, {}, caption, MessageIcon::None, directory, filter});
+    return Next(files, unexpected, std::optional<QString>{});
+}
+
+std::optional<QString> ScriptedPrompter::chooseSaveFile(const QString& caption, const QString& directory,
+                                                        const QString& filter)
+{
+    records.push_back({PromptRecord::Kind::SaveFile, {}, caption, MessageIcon::None, directory, filter});
+    return Next(files, unexpected, std::optional<QString>{});
+}
+
+std::optional<QFont> ScriptedPrompter::chooseFont(const QFont& initial)
+{
+    records.push_back({PromptRecord::Kind::Font, initial.family(), {}, MessageIcon::None, {}, {}});
+    return Next(fonts, unexpected, std::optional<QFont>{});
+}
+
+QStringList ScriptedPrompter::texts() const
+{
+    QStringList shown;
+    for (const PromptRecord& record : records) {
+        if (!record.text.isEmpty() && record.kind != PromptRecord::Kind::Font) shown << record.text;
+    }
+    return shown;
+}
+
+std::vector<PromptRecord> ScriptedPrompter::recordsOf(PromptRecord::Kind kind) const
+{
+    std::vector<PromptRecord> found;
+    for (const PromptRecord& record : records) {
+        if (record.kind == kind) found.push_back(record);
+    }
+    return found;
+}
+
+}  // namespace zarvo
