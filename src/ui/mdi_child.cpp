@@ -1,15 +1,25 @@
 #include "ui/mdi_child.h"
 
-#include "core/place_cursor.h"
+#include "ui/editor_input.h"
 #include "ui/mdi_status_bar.h"
+#include "view/mouse_placement.h"
+#include "view/scroll_mapping.h"
 #include "view/status_text.h"
+#include "view/text_input.h"
+#include "view/view_resize.h"
 #include "view/view_sizing.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QWheelEvent>
 
 #include <algorithm>
 #include <cstdint>
@@ -19,6 +29,9 @@
 namespace zarvo {
 
 namespace {
+
+constexpr int kWheelNotch = 120;      // angle delta of one notch of a mouse wheel
+constexpr int kRowsPerWheelNotch = 3;  // each row one line step of the scroll bar
 
 bool IsBlank(const std::string& text)
 {
@@ -67,6 +80,19 @@ TMDIChild::TMDIChild(ViewContext& context, QWidget* parent)
     black.setColor(QPalette::Window, Qt::black);
     setPalette(black);
     setCursor(Qt::ArrowCursor);
+    setFocusPolicy(Qt::StrongFocus);
+    // Every move is recorded, not only drags: a click acts on the last record.
+    setMouseTracking(true);
+
+    VScrl = new QScrollBar(Qt::Vertical, this);
+    VScrl->setObjectName(QStringLiteral("VScrl"));
+    // Keys belong to the window; the bar never takes the focus or acts on a key.
+    VScrl->setFocusPolicy(Qt::NoFocus);
+    VScrl->setGeometry(0, 0, kScrollBarWidth, height());
+    VScrl->installEventFilter(this);
+    // Shown with the document's first page: a window without data shows nothing.
+    VScrl->hide();
+    connect(VScrl, &QScrollBar::actionTriggered, this, &TMDIChild::VScrlScroll);
 }
 
 TMDIChild::~TMDIChild()
@@ -78,6 +104,42 @@ void TMDIChild::FormPaint()
 {
     statusPending_ = true;
     update();
+    if (!canPaint()) return;
+    // The page the paint will show, so the scroll bar already shows it.
+    ClampTop();
+    SyncScrollBar();
+}
+
+void TMDIChild::ShowEdit(const EditResult& result)
+{
+    switch (result.repaint) {
+    case Repaint::Nothing:
+        return;
+    case Repaint::Status:
+        ShowStatus();
+        break;
+    case Repaint::Rows:
+        ShowLine(result.firstRow, result.secondRow);
+        ShowStatus();
+        break;
+    case Repaint::Full:
+        FormPaint();
+        break;
+    }
+    SyncScrollBar();
+}
+
+void TMDIChild::SyncScrollBar()
+{
+    const ScrollRange range = ScrollRangeFor(*doc_, context_.session.view);
+    // Set from here, the bar must not report a move of its own: while its thumb is
+    // held, a new value would otherwise come back as a drag to that value.
+    const QSignalBlocker quiet(VScrl);
+    VScrl->show();
+    VScrl->setRange(range.minimum, range.maximum);
+    VScrl->setSingleStep(range.singleStep);
+    VScrl->setPageStep(range.pageStep);
+    VScrl->setValue(doc_->topOffset);
 }
 
 void TMDIChild::ShowLine(int first, int second)
@@ -144,15 +206,7 @@ bool TMDIChild::isCurrentEditor() const
 
 bool TMDIChild::canPaint() const { return context_.session.applicationReady && doc_->hasData(); }
 
-void TMDIChild::ClampTop()
-{
-    DocRecord& doc = *doc_;
-    const int32_t pageBytes = context_.session.view.pageBytes;
-    if (doc.topOffset < 0) doc.topOffset = 0;
-    if (static_cast<int64_t>(doc.topOffset) + pageBytes > doc.viewSize) doc.topOffset = doc.viewSize - pageBytes;
-    // A page larger than the document starts at its beginning.
-    if (doc.topOffset < 0) doc.topOffset = 0;
-}
+void TMDIChild::ClampTop() { SettleFullPaint(*doc_, context_.session.view); }
 
 void TMDIChild::paintEvent(QPaintEvent* event)
 {
@@ -174,8 +228,7 @@ void TMDIChild::paintEvent(QPaintEvent* event)
     for (int row = first; row <= last; ++row) {
         if (event->region().intersects(rowRect(row))) PaintRow(painter, row);
     }
-    DocRecord& doc = *doc_;
-    doc.cursorOffset = doc.topOffset + doc.cursorRow * context_.session.view.bytesPerRow + doc.cursorColumn;
+    SettleCursorOffset(*doc_, context_.session.view);
     if (std::exchange(statusPending_, false) || area.contains(rect())) ShowStatus();
 }
 
@@ -220,11 +273,10 @@ void TMDIChild::ShowStatus()
 void TMDIChild::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    if (!canPaint() || !isCurrentEditor() || !context_.session.settings.autoSizeRows) return;
-    FitViewToWindow(context_.rowHeight());
-    const ViewState& view = context_.session.view;
-    doc_->topOffset = PlaceCursor(*doc_, doc_->cursorOffset, view.bytesPerRow, view.pageBytes);
-    FormPaint();
+    VScrl->setGeometry(0, 0, kScrollBarWidth, height());
+    // The view settings are the program's: only the active window sizes them.
+    if (!canPaint() || !isCurrentEditor()) return;
+    ShowEdit(ResizeView(*doc_, context_.session, ClientArea{width(), height()}));
 }
 
 void TMDIChild::closeEvent(QCloseEvent* event)
@@ -234,6 +286,96 @@ void TMDIChild::closeEvent(QCloseEvent* event)
         return;
     }
     event->accept();
+}
+
+void TMDIChild::keyPressEvent(QKeyEvent* event)
+{
+    event->accept();
+    // The frame's menu items take Tab and Shift+Tab; whatever gets here is dropped.
+    if (IsInputModeKey(*event) || !canPaint()) return;
+    Session& session = context_.session;
+    ShowEdit(KeyDown(*doc_, session, height(), StrokeFor(*event)));
+    for (const std::string& character : TypedCharacters(*event, context_.codec)) {
+        ShowEdit(KeyPress(*doc_, session, height(), character));
+    }
+}
+
+bool TMDIChild::focusNextPrevChild(bool /*next*/) { return false; }
+
+void TMDIChild::RecordMouse(const QPoint& position)
+{
+    RecordMouseMove(context_.session.mouse, position.x(), position.y(), context_.rowHeight());
+}
+
+void TMDIChild::mouseMoveEvent(QMouseEvent* event)
+{
+    RecordMouse(event->position().toPoint());
+    QWidget::mouseMoveEvent(event);
+}
+
+void TMDIChild::mousePressEvent(QMouseEvent* event)
+{
+    // The pointer is where the button went down, moved there or not.
+    RecordMouse(event->position().toPoint());
+    if (event->button() == Qt::LeftButton) {
+        leftPressed_ = true;
+        pressPosition_ = event->position().toPoint();
+    }
+    QWidget::mousePressEvent(event);
+}
+
+void TMDIChild::mouseReleaseEvent(QMouseEvent* event)
+{
+    const QPoint position = event->position().toPoint();
+    RecordMouse(position);
+    const bool click = event->button() == Qt::LeftButton && leftPressed_ &&
+                       (position - pressPosition_).manhattanLength() < QApplication::startDragDistance();
+    if (event->button() == Qt::LeftButton) leftPressed_ = false;
+    if (click && canPaint()) ShowEdit(Click(*doc_, context_.session, height(), context_.measure));
+    QWidget::mouseReleaseEvent(event);
+}
+
+void TMDIChild::wheelEvent(QWheelEvent* event) { WheelTurned(event); }
+
+void TMDIChild::WheelTurned(QWheelEvent* event)
+{
+    event->accept();
+    if (!canPaint()) return;
+    // A notch is three line steps of the scroll bar, the keys Up and Down stand for;
+    // a finer wheel adds up until it makes a notch.
+    wheelRemainder_ += event->angleDelta().y();
+    const int notches = wheelRemainder_ / kWheelNotch;
+    wheelRemainder_ -= notches * kWheelNotch;
+    const ScrollAction action = notches > 0 ? ScrollAction::LineUp : ScrollAction::LineDown;
+    const int steps = (notches < 0 ? -notches : notches) * kRowsPerWheelNotch;
+    for (int step = 0; step < steps; ++step) {
+        ShowEdit(Scroll(*doc_, context_.session, height(), action, VScrl->value()));
+    }
+}
+
+void TMDIChild::VScrlScroll(int sliderAction)
+{
+    const std::optional<ScrollAction> action = ScrollActionFor(sliderAction);
+    if (!action || !canPaint()) return;
+    ShowEdit(Scroll(*doc_, context_.session, height(), *action, VScrl->sliderPosition()));
+}
+
+bool TMDIChild::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == VScrl) {
+        switch (event->type()) {
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+            return true;  // the bar discards every key
+        case QEvent::Wheel:
+            // Over the bar the wheel scrolls as over the rows, not by dragging the thumb.
+            WheelTurned(static_cast<QWheelEvent*>(event));
+            return true;
+        default:
+            break;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 }  // namespace zarvo

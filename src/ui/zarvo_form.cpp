@@ -6,6 +6,7 @@
 #include "ui/about_box.h"
 #include "ui/mdi_child.h"
 #include "ui/mdi_status_bar.h"
+#include "ui/tcol_form.h"
 #include "view/colour_table.h"
 
 #include <QAction>
@@ -75,8 +76,10 @@ TZarvoForm::TZarvoForm(Session& session, Prompter& prompter, QWidget* parent)
     context_.statusBar = MDIBar;
 
     CreateFileMenu();
+    CreateEditMenu();
     CreateViewMenu();
     CreateToolsMenu();
+    CreateOptionsMenu();
     CreateWindowMenu();
     CreateHelpMenu();
 
@@ -96,10 +99,14 @@ TZarvoForm::TZarvoForm(Session& session, Prompter& prompter, QWidget* parent)
     session_.settingsPath = ToPath(workingDirectory + QStringLiteral("/zv32ex.ini"));
     session_.helpPath = ToPath(workingDirectory + QStringLiteral("/zarvo.chm"));
     session_.applicationReady = true;
+    Timer1->start();
 
     aboutBox_ = new TAboutBox(this);
+    // Reads the settings file, so the paths above exist first; it stops the timer
+    // when blinking is off.
+    ColForm = new TColForm(context_, *Timer1, this);
     CreateTableEditor();
-    Timer1->start();
+    CreateToolWindows();
     UpdateMenuItems();
 }
 
@@ -166,6 +173,8 @@ void TZarvoForm::showEvent(QShowEvent* event)
 void TZarvoForm::closeEvent(QCloseEvent* event)
 {
     session_.applicationReady = false;
+    // Written at every exit; with the flag clear only a failure is told.
+    UpdateConfigurationFile1Click();
     if (!CloseAllEditors()) {
         // A window whose changes could not be saved stays, and so does the program.
         session_.applicationReady = true;

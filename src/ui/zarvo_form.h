@@ -24,6 +24,10 @@ namespace zarvo {
 struct DocRecord;
 class MdiStatusBar;
 class TAboutBox;
+class TColForm;
+class TCompForm;
+class TExpander;
+class TSnes2Hex;
 class TTMForm;
 class TMDIChild;
 
@@ -44,6 +48,8 @@ public:
     [[nodiscard]] std::vector<TMDIChild*> editorWindows() const;
     // The active editor window, or none.
     [[nodiscard]] TMDIChild* activeEditor() const;
+    // The settings dialog, created hidden with the frame.
+    [[nodiscard]] TColForm* colForm() const { return ColForm; }
 
 public slots:
     void Open1Click();
@@ -54,6 +60,9 @@ public slots:
     void tblv1Click();
     void tblv2Click();
     void Asciitbl1Click();
+    void HexEditMode1Click(bool checked);
+    void D_MBEClick(bool checked);
+    void D_DTEClick(bool checked);
     void OffsetModeClick(OffsetMode mode);
     void ViewKanaClick(bool checked);
     void ViewStatusBar1Click(bool checked);
@@ -68,6 +77,15 @@ public slots:
     void AboutClick();
     void TableEdit1Click();
     void TableMaker1Click();
+    // The ROM and patch tools: flag 0 makes a patch, 1 applies one.
+    void _IpsSub(int flag);
+    void SnesToHex1Click();
+    void Checksum1Click();
+    void ExpandROM1Click();
+    void CompFilesClick();
+    void Settings1Click();
+    void SetFont1Click();
+    void UpdateConfigurationFile1Click();
     void Timer1Timer();
     void UpdateMenuItems();
 
@@ -79,10 +97,15 @@ protected:
 
 private:
     void CreateFileMenu();
+    void CreateEditMenu();
     void CreateViewMenu();
     void CreateToolsMenu();
+    void CreateOptionsMenu();
     void CreateWindowMenu();
     void CreateTableEditor();
+    void CreateToolWindows();
+    // Both IPS items: the item's tag (its data) is the worker's flag.
+    void IPSMake1Click(const QAction* item);
     void CreateHelpMenu();
 
     TMDIChild* NewEditorWindow(const QString& path);
@@ -109,7 +132,11 @@ private:
     MdiStatusBar* MDIBar = nullptr;
     QTimer* Timer1 = nullptr;
     TAboutBox* aboutBox_ = nullptr;
+    TColForm* ColForm = nullptr;
     TTMForm* TMForm = nullptr;
+    TSnes2Hex* Snes2Hex = nullptr;
+    TCompForm* CompForm = nullptr;
+    TExpander* Expander = nullptr;
     bool colorsLoaded_ = false;
 
     // Menu items, named as the program knows them.
@@ -125,6 +152,10 @@ private:
     QAction* tblv2 = nullptr;
     QAction* Asciitbl1 = nullptr;
     QAction* Exit1 = nullptr;
+    QMenu* Edit1 = nullptr;
+    QAction* HexEditMode1 = nullptr;
+    QAction* D_MBE = nullptr;
+    QAction* D_DTE = nullptr;
     QMenu* View1 = nullptr;
     QMenu* DisplayOffsetasSnes1 = nullptr;
     QActionGroup* offsetModeGroup_ = nullptr;
@@ -138,6 +169,16 @@ private:
     QMenu* Tools1 = nullptr;
     QAction* TableEdit1 = nullptr;
     QAction* TableMaker1 = nullptr;
+    QAction* IPSMake1 = nullptr;
+    QAction* Patch1 = nullptr;
+    QAction* SnesToHex1 = nullptr;
+    QAction* Checksum1 = nullptr;
+    QAction* ExpandROM1 = nullptr;
+    QAction* CompFiles = nullptr;
+    QMenu* Options1 = nullptr;
+    QAction* Settings1 = nullptr;
+    QAction* SetFont1 = nullptr;
+    QAction* UpdateConfigurationFile1 = nullptr;
     QMenu* Window1 = nullptr;
     QAction* WindowCascadeItem = nullptr;
     QAction* TileVertical1 = nullptr;

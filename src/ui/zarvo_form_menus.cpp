@@ -49,6 +49,31 @@ void TZarvoForm::CreateFileMenu()
                         {SaveFile1, SaveFileAs, OpenTableFile1->menuAction(), Swap1->menuAction()});
 }
 
+void TZarvoForm::CreateEditMenu()
+{
+    Edit1 = menuBar()->addMenu(tr("&Edit"));
+    Edit1->setObjectName(QStringLiteral("Edit1"));
+    Edit1->menuAction()->setObjectName(QStringLiteral("Edit1"));
+    HexEditMode1 = AddCheckAction(Edit1, "HexEditMode1", tr("&Hex / Text Edit Mode"), QKeySequence(Qt::Key_Tab),
+                                  tr("Switch between hexadecimal and text input"), false);
+    D_MBE = AddCheckAction(Edit1, "D_MBE", tr("Enable / Disable 16-Bit ASCII Input"),
+                           QKeySequence(Qt::SHIFT | Qt::Key_Tab),
+                           tr("Text input never falls back to two-byte table entries"), false);
+    // X11 matches Shift+Tab; other sources send the key as Shift+Backtab.
+    D_MBE->setShortcuts({QKeySequence(Qt::SHIFT | Qt::Key_Tab), QKeySequence(Qt::SHIFT | Qt::Key_Backtab)});
+    D_DTE = AddCheckAction(Edit1, "D_DTE", tr("Enable / Disable DTE Inserting"), QKeySequence(Qt::ALT | Qt::Key_Tab),
+                           tr("Typed characters are joined into DTE bytes"), false);
+    // The keys reach these items wherever the focus is in the frame, before any
+    // widget could take Tab for moving the focus.
+    for (QAction* item : {HexEditMode1, D_MBE, D_DTE}) item->setShortcutContext(Qt::WindowShortcut);
+
+    connect(HexEditMode1, &QAction::triggered, this, &TZarvoForm::HexEditMode1Click);
+    connect(D_MBE, &QAction::triggered, this, &TZarvoForm::D_MBEClick);
+    connect(D_DTE, &QAction::triggered, this, &TZarvoForm::D_DTEClick);
+
+    editorItems_.push_back(HexEditMode1);
+}
+
 void TZarvoForm::CreateViewMenu()
 {
     View1 = menuBar()->addMenu(tr("&View"));
@@ -104,6 +129,48 @@ void TZarvoForm::CreateToolsMenu()
                                 tr("Make a Table File"));
     connect(TableEdit1, &QAction::triggered, this, &TZarvoForm::TableEdit1Click);
     connect(TableMaker1, &QAction::triggered, this, &TZarvoForm::TableMaker1Click);
+
+    Tools1->addSeparator();
+    IPSMake1 = AddMenuAction(Tools1, "IPSMake1", tr("&Create an IPS File"), QKeySequence(Qt::Key_F5),
+                             tr("Create an IPS file"));
+    Patch1 = AddMenuAction(Tools1, "Patch1", tr("&Patch Current File"), QKeySequence(Qt::Key_F6),
+                           tr("Patch the current File"));
+    IPSMake1->setData(0);
+    Patch1->setData(1);
+    Tools1->addSeparator();
+    SnesToHex1 = AddMenuAction(Tools1, "SnesToHex1", tr("Snes To &Hex"), QKeySequence(tr("Ctrl+E")),
+                               tr("Convert Snes Addresses To Hex"));
+    Checksum1 = AddMenuAction(Tools1, "Checksum1", tr("&Repair SNES Checksum"), QKeySequence(tr("Ctrl+P")),
+                              tr("Repair the checksum in a SNES file"));
+    ExpandROM1 = AddMenuAction(Tools1, "ExpandROM1", tr("&Increase / Decrease ROM Size "), QKeySequence(tr("Ctrl+N")),
+                               tr("Change a ROM's file size"));
+    CompFiles = AddMenuAction(Tools1, "CompFiles", tr("C&ompare Files"), QKeySequence(tr("Ctrl+C")),
+                              tr("Compare two files byte by byte"));
+    connect(IPSMake1, &QAction::triggered, this, [this] { IPSMake1Click(IPSMake1); });
+    connect(Patch1, &QAction::triggered, this, [this] { IPSMake1Click(Patch1); });
+    connect(SnesToHex1, &QAction::triggered, this, &TZarvoForm::SnesToHex1Click);
+    connect(Checksum1, &QAction::triggered, this, &TZarvoForm::Checksum1Click);
+    connect(ExpandROM1, &QAction::triggered, this, &TZarvoForm::ExpandROM1Click);
+    connect(CompFiles, &QAction::triggered, this, &TZarvoForm::CompFilesClick);
+
+    editorItems_.insert(editorItems_.end(), {IPSMake1, Patch1, Checksum1, ExpandROM1});
+}
+
+void TZarvoForm::CreateOptionsMenu()
+{
+    Options1 = menuBar()->addMenu(tr("&Options"));
+    Options1->setObjectName(QStringLiteral("Options1"));
+    Options1->menuAction()->setObjectName(QStringLiteral("Options1"));
+    Settings1 = AddMenuAction(Options1, "Settings1", tr("Sett&ings..."), QKeySequence(tr("Ctrl+I")),
+                              tr("Change the display settings"));
+    SetFont1 = AddMenuAction(Options1, "SetFont1", tr("Set &Font..."), {}, tr("Select New font for  output"));
+    UpdateConfigurationFile1 = AddMenuAction(Options1, "UpdateConfigurationFile1", tr("Update &Config File..."), {},
+                                             tr("Write the settings file now"));
+    UpdateConfigurationFile1->setVisible(false);
+
+    connect(Settings1, &QAction::triggered, this, &TZarvoForm::Settings1Click);
+    connect(SetFont1, &QAction::triggered, this, &TZarvoForm::SetFont1Click);
+    connect(UpdateConfigurationFile1, &QAction::triggered, this, &TZarvoForm::UpdateConfigurationFile1Click);
 }
 
 void TZarvoForm::CreateWindowMenu()

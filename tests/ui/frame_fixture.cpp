@@ -2,13 +2,16 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QTest>
 
 namespace zarvo {
 
-FrameFixture::FrameFixture() : frame(std::make_unique<TZarvoForm>(session, prompter))
+FrameFixture::FrameFixture() : startDirectory(QDir::currentPath())
 {
+    QDir::setCurrent(folder.path());
+    frame = std::make_unique<TZarvoForm>(session, prompter);
     frame->resize(900, 700);
     frame->show();
     QVERIFY(QTest::qWaitForWindowExposed(frame.get()));
@@ -18,6 +21,7 @@ FrameFixture::~FrameFixture()
 {
     frame.reset();
     settle();
+    QDir::setCurrent(startDirectory);
 }
 
 QString FrameFixture::writeFile(const QString& name, const QByteArray& bytes) const

@@ -1,6 +1,7 @@
 #pragma once
 // A shown frame with a scripted prompter and a temporary folder for the files a
-// test makes. Each test function builds its own.
+// test makes. Each test function builds its own. The frame starts in that folder,
+// so the settings file it reads and writes at exit is the test's own.
 
 #include "core/session.h"
 #include "scripted_prompter.h"
@@ -37,6 +38,7 @@ struct FrameFixture {
     Session session;
     ScriptedPrompter prompter;
     QTemporaryDir folder;
+    QString startDirectory;  // the working directory before, given back at the end
     std::unique_ptr<TZarvoForm> frame;
 };
 
