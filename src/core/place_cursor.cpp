@@ -1,5 +1,7 @@
 #include "core/place_cursor.h"
 
+#include <algorithm>
+
 namespace zarvo {
 
 int32_t PlaceCursor(DocRecord& doc, int32_t offset, int32_t bytesPerRow, int32_t pageBytes)
@@ -21,6 +23,22 @@ int32_t PlaceCursor(DocRecord& doc, int32_t offset, int32_t bytesPerRow, int32_t
     }
     doc.cursorRow = static_cast<int8_t>(row);
     return offset - (row * bytesPerRow + doc.cursorColumn);
+}
+
+int32_t PlaceCursorOnPage(DocRecord& doc, int32_t offset, int32_t bytesPerRow, int32_t pageBytes)
+{
+    if (bytesPerRow < 1) bytesPerRow = 1;
+    int32_t top = PlaceCursor(doc, offset, bytesPerRow, pageBytes);
+    const int32_t lastTop = std::max(doc.viewSize - std::max(pageBytes, 0), 0);
+    if (top < 0 || top > lastTop) {
+        top = std::clamp(top, 0, lastTop);
+        const int32_t intoPage = offset - top;
+        if (intoPage >= 0 && intoPage < std::max(pageBytes, bytesPerRow)) {
+            doc.cursorRow = static_cast<int8_t>(intoPage / bytesPerRow);
+            doc.cursorColumn = static_cast<int8_t>(intoPage % bytesPerRow);
+        }
+    }
+    return top;
 }
 
 }  // namespace zarvo

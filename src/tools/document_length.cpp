@@ -41,7 +41,7 @@ void SetDocumentLength(DocRecord& doc, int32_t length, const ViewState& view)
     doc.modified = true;
     const int32_t last = std::max(length - 1, 0);
     if (doc.cursorOffset > last || doc.topOffset > last) {
-        doc.topOffset = PlaceCursor(doc, std::min(doc.cursorOffset, last), view.bytesPerRow, view.pageBytes);
+        doc.topOffset = PlaceCursorOnPage(doc, std::min(doc.cursorOffset, last), view.bytesPerRow, view.pageBytes);
         doc.nibblePending = false;
     }
 }

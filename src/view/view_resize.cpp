@@ -12,7 +12,7 @@ namespace {
 // The cursor keeps its byte under a new row width: PlaceCursor chooses the page.
 void KeepCursorByte(DocRecord& doc, const ViewState& view)
 {
-    doc.topOffset = PlaceCursor(doc, doc.cursorOffset, view.bytesPerRow, view.pageBytes);
+    doc.topOffset = PlaceCursorOnPage(doc, doc.cursorOffset, view.bytesPerRow, view.pageBytes);
 }
 
 }  // namespace
