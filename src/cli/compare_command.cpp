@@ -40,12 +40,7 @@ int Run(const std::vector<std::string>& arguments, std::ostream& out, std::ostre
         }
     }
     out.write(listing.data(), static_cast<std::streamsize>(listing.size()));
-    out.flush();
-    if (!out) {
-        err << "zarvo-tool: cannot write the listing\n";
-        return kFailed;
-    }
-    return kDone;
+    return FinishListing(out, err);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "cli/document_output.h"
 
+#include "cli/command.h"
 #include "core/document_file.h"
 
 namespace zarvo::cli {
@@ -11,6 +12,14 @@ bool WriteDocumentTo(const DocRecord& doc, const std::string& path, std::ostream
     if (WriteFileReplacing(path, bytes, count) == SaveError::None) return true;
     err << "zarvo-tool: cannot write " << path << "\n";
     return false;
+}
+
+int FinishListing(std::ostream& out, std::ostream& err)
+{
+    out.flush();
+    if (out) return kDone;
+    err << "zarvo-tool: cannot write the listing\n";
+    return kFailed;
 }
 
 void PrintLine(std::ostream& stream, const std::string& text)

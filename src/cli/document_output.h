@@ -13,6 +13,10 @@ namespace zarvo::cli {
 // failure leaves no half-written file; on failure writes a message to err.
 [[nodiscard]] bool WriteDocumentTo(const DocRecord& doc, const std::string& path, std::ostream& err);
 
+// Flushes a listing printed to out: kDone, or kFailed with a message on err when
+// the output could not be written (a full disk, a closed pipe).
+[[nodiscard]] int FinishListing(std::ostream& out, std::ostream& err);
+
 // Writes text and a line break to stream: the editor's messages as zarvo-tool prints them.
 void PrintLine(std::ostream& stream, const std::string& text);
 

@@ -1,15 +1,15 @@
 // zarvo-tool: the editor's engine for scripts and batch work.
 
-#include <iostream>
-#include <string>
-#include <vector>
-
 #include "cli/command.h"
 #include "cli/compare_command.h"
 #include "cli/ips_command.h"
 #include "cli/resize_command.h"
 #include "cli/snes_command.h"
 #include "cli/view_command.h"
+
+#include <iostream>
+#include <string>
+#include <vector>
 
 namespace {
 

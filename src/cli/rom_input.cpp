@@ -1,9 +1,9 @@
 #include "cli/rom_input.h"
 
-#include <fstream>
-
 #include "core/document_file.h"
 #include "core/table_loader.h"
+
+#include <fstream>
 
 namespace zarvo::cli {
 

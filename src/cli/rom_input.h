@@ -1,12 +1,12 @@
 #pragma once
 // Loading a ROM and a table the way the editor does, with messages for the terminal.
 
+#include "core/document.h"
+#include "core/table_session.h"
+
 #include <optional>
 #include <ostream>
 #include <string>
-
-#include "core/document.h"
-#include "core/table_session.h"
 
 namespace zarvo::cli {
 

@@ -1,13 +1,14 @@
 #include "cli/view_command.h"
 
-#include <algorithm>
-#include <string>
-
 #include "cli/arguments.h"
+#include "cli/document_output.h"
 #include "cli/rom_input.h"
 #include "view/colour_table.h"
 #include "view/offset_form.h"
 #include "view/row_layout.h"
+
+#include <algorithm>
+#include <string>
 
 namespace zarvo::cli {
 
@@ -109,12 +110,7 @@ int Run(const std::vector<std::string>& arguments, std::ostream& out, std::ostre
         line += '\n';
         out.write(line.data(), static_cast<std::streamsize>(line.size()));
     }
-    out.flush();
-    if (!out) {
-        err << "zarvo-tool: cannot write the listing\n";
-        return kFailed;
-    }
-    return kDone;
+    return FinishListing(out, err);
 }
 
 }  // namespace

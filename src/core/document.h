@@ -2,13 +2,13 @@
 // The document record: one per editor window, holding the whole file, the view
 // position, the cursor, the edit state and the table.
 
+#include "core/document_bytes.h"
+#include "core/table.h"
+
 #include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
-
-#include "core/document_bytes.h"
-#include "core/table.h"
 
 namespace zarvo {
 

@@ -1,5 +1,7 @@
 #include "core/document_file.h"
 
+#include "tiles/zst_palette.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -11,8 +13,6 @@
 #include <cstdlib>
 #include <span>
 #include <vector>
-
-#include "tiles/zst_palette.h"
 
 namespace zarvo {
 

@@ -1,13 +1,13 @@
 #pragma once
 // Opening a file into a document and writing it back.
 
+#include "core/document.h"
+
 #include <cstdint>
 #include <cstdio>
 #include <functional>
 #include <string>
 #include <string_view>
-
-#include "core/document.h"
 
 namespace zarvo {
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <cstdint>
-
 #include "core/document.h"
+
+#include <cstdint>
 
 namespace zarvo {
 

@@ -1,10 +1,10 @@
 #pragma once
 // Program-wide state shared by every editor window, owned by the frame.
 
+#include "core/table_session.h"
+
 #include <cstdint>
 #include <string>
-
-#include "core/table_session.h"
 
 namespace zarvo {
 

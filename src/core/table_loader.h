@@ -3,14 +3,14 @@
 // read in pieces of at most kTableLinePiece characters; each piece is classified on
 // its own (see table_line_reader.h).
 
-#include <cstddef>
-#include <string>
-#include <string_view>
-
 #include "core/document.h"
 #include "core/table.h"
 #include "core/table_line_reader.h"
 #include "core/table_session.h"
+
+#include <cstddef>
+#include <string>
+#include <string_view>
 
 namespace zarvo {
 

@@ -70,6 +70,9 @@ TZarvoForm::TZarvoForm(Session& session, Prompter& prompter, QWidget* parent)
 
     mdiArea_ = new QMdiArea(this);
     mdiArea_->setObjectName(QStringLiteral("MDIArea"));
+    // Editor windows placed or dragged beyond the frame stay reachable.
+    mdiArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdiArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(mdiArea_);
     MDIBar = new MdiStatusBar(this);
     setStatusBar(MDIBar);

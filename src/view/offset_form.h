@@ -1,10 +1,10 @@
 #pragma once
 // Offsets as the view shows them: linear, or as SNES LoROM, HiROM and memory addresses.
 
+#include "core/session.h"
+
 #include <cstdint>
 #include <string>
-
-#include "core/session.h"
 
 namespace zarvo {
 

@@ -3,15 +3,15 @@
 // the text column, each with its text, colours and x position. Positions follow
 // the widths the caller measures with its font, so the window only paints cells.
 
+#include "core/session.h"
+#include "core/table.h"
+#include "view/colour_table.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
-
-#include "core/session.h"
-#include "core/table.h"
-#include "view/colour_table.h"
 
 namespace zarvo {
 
