@@ -241,6 +241,11 @@ void TMDIChild::PaintRow(QPainter& painter, int row)
         const QRect rect(cell.x, y, cell.width, context_.rowHeight());
         cells.paint(rect, cell.colours.text, cell.colours.back, IsBlank(cell.text) ? std::string_view{} : cell.text,
                     cell.unicode);
+        if (cell.trailingBlank > 0) {
+            const ColourPair& blank = context_.colours[kSlotHexEven];
+            cells.paint(QRect(cell.x + cell.width, y, cell.trailingBlank, context_.rowHeight()), blank.text, blank.back,
+                        {}, false);
+        }
     }
     if (layout.blink) {
         context_.blink = *layout.blink;

@@ -102,6 +102,7 @@ public:
         cell.colours = colours;
         cell.unicode = false;
         cell.byteOffset = -1;
+        cell.trailingBlank = 0;
         return cell;
     }
 
@@ -180,7 +181,7 @@ private:
         }
         x_ += textWidth;
         if (request_.spacedHex) {
-            cells_.add(CellKind::HexSpace, kOneBlank, x_, oneBlankWidth_, even);
+            cell.trailingBlank = oneBlankWidth_;
             x_ += oneBlankWidth_;
         }
     }

@@ -27,7 +27,6 @@ enum class CellKind {
     Offset,
     OffsetGap,    // "  " after the offset
     Hex,
-    HexSpace,     // " " after a hex cell when hex is spaced
     HexFill,      // no text: slot 1's background from x to the client width (x does not move)
     TextGap,      // "  " before the text column (the second blank is overdrawn)
     Text,
@@ -44,6 +43,10 @@ struct ViewCell {
     std::string text;    // bytes to draw (table texts are not translated)
     int x = 0;
     int width = 0;       // measured width; fills reach the client width
+    // Spaced hex: the width of the blank after a hex cell, drawn on the even-column
+    // background (the cursor's colours never cover it). Kept in the cell rather than
+    // as a cell of its own: a page has thousands of them.
+    int trailingBlank = 0;
     ColourPair colours;
     bool unicode = false;   // draw through the kana font
     int32_t byteOffset = -1;  // first byte the cell shows, -1 for none

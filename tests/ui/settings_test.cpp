@@ -103,7 +103,7 @@ void SettingsTest::dialogBoxesChangeTheView()
     QVERIFY(editor != nullptr);
     const auto hexSpaces = [&] {
         int spaces = 0;
-        for (const ViewCell& cell : editor->LayOutPageRow(0).cells) spaces += cell.kind == CellKind::HexSpace;
+        for (const ViewCell& cell : editor->LayOutPageRow(0).cells) spaces += cell.kind == CellKind::Hex && cell.trailingBlank > 0;
         return spaces;
     };
     QCOMPARE(hexSpaces(), fixture.session.view.bytesPerRow);

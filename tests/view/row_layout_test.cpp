@@ -10,7 +10,7 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-constexpr const char* kCellKinds[] = {"OffsetBlank", "Offset", "OffsetGap", "Hex", "HexSpace",
+constexpr const char* kCellKinds[] = {"OffsetBlank", "Offset", "OffsetGap", "Hex",
                                       "HexFill", "TextGap", "Text", "TextFill"};
 constexpr const char* kTextKinds[] = {"None", "OneChar", "TwoChar", "OtherLength", "Pair",
                                       "LineMark", "EndMark", "Unmapped", "Blank"};
@@ -34,6 +34,7 @@ std::string Describe(const ViewCell& cell) {
                   cell.width, cell.colours.text, cell.colours.back);
     std::string text = line;
     text += cell.byteOffset >= 0 ? " @" + std::to_string(cell.byteOffset) : "";
+    text += cell.trailingBlank > 0 ? " +" + std::to_string(cell.trailingBlank) : "";
     return text + (cell.unicode ? " u" : "");
 }
 
@@ -103,9 +104,9 @@ TEST_F(RowLayoutTest, PlacesEveryCellAtTheMeasuredWidths) {
     EXPECT_EQ(Describe(LayOut({0x41, 0x0A, 0xC3})), (Lines{
         "OffsetBlank '        ' x14 w64 FFFFFF/000000", "Offset '00000000' x14 w64 FFFFFF/000000",
         "OffsetGap '  ' x78 w16 FFFFFF/000000",
-        "Hex '41' x94 w16 FFFFFF/000000 @0", "HexSpace ' ' x110 w8 FFFFFF/000000",
-        "Hex '0A' x118 w16 808000/000000 @1", "HexSpace ' ' x134 w8 FFFFFF/000000",
-        "Hex 'C3' x142 w16 FFFFFF/000000 @2", "HexSpace ' ' x158 w8 FFFFFF/000000",
+        "Hex '41' x94 w16 FFFFFF/000000 @0 +8",
+        "Hex '0A' x118 w16 808000/000000 @1 +8",
+        "Hex 'C3' x142 w16 FFFFFF/000000 @2 +8",
         "HexFill '' x166 w134 FFFFFF/000000", "TextGap '  ' x166 w16 FFFFFF/000000",
         "Text:OneChar 'A' x174 w8 808000/000000 @0", "Text:Unmapped '.' x182 w8 808000/000000 @1",
         "Text:Unmapped '.' x190 w8 808000/000000 @2", "TextFill '' x198 w102 808000/000000"}));
@@ -119,7 +120,7 @@ TEST_F(RowLayoutTest, PlacesEveryCellAtTheMeasuredWidths) {
     EXPECT_EQ(Describe(unspaced, CellKind::Offset), Lines{"Offset '00818000' x14 w64 FFFFFF/000000"});
     EXPECT_EQ(Describe(unspaced, CellKind::HexFill), Lines{"HexFill '' x142 w158 FFFFFF/000000"});
     EXPECT_EQ(Describe(unspaced, CellKind::Text)[2], "Text:Unmapped '.' x166 w8 808000/000000 @32770");
-    EXPECT_TRUE(Describe(unspaced, CellKind::HexSpace).empty());
+    EXPECT_EQ(Describe(unspaced, CellKind::Hex)[0], "Hex '41' x94 w16 FFFFFF/000000 @32768");
 }
 
 TEST_F(RowLayoutTest, TextCellsTakeTheirKindAndColoursFromTheTable) {
@@ -212,8 +213,8 @@ TEST_F(RowLayoutTest, CellsPastTheBufferAreBlank) {
     const std::vector<uint8_t> data = {0, 0, 0, 0, 0x41, 0x81, 0x40, 0x41};
     RowLayout layout = LayOut(data, 6);
     EXPECT_EQ(Describe(layout, CellKind::Hex), (Lines{
-        "Hex '41' x94 w16 FFFFFF/000000 @4", "Hex '81' x118 w16 808000/000000 @5",
-        "Hex '  ' x142 w16 FFFFFF/000000", "Hex '  ' x166 w16 808000/000000"}));
+        "Hex '41' x94 w16 FFFFFF/000000 @4 +8", "Hex '81' x118 w16 808000/000000 @5 +8",
+        "Hex '  ' x142 w16 FFFFFF/000000 +8", "Hex '  ' x166 w16 808000/000000 +8"}));
     EXPECT_EQ(Describe(layout, CellKind::Text), (Lines{
         "Text:OneChar 'A' x198 w8 808000/000000 @4", "Text:Unmapped '.' x206 w8 808000/000000 @5",
         "Text:Blank ' ' x214 w8 808000/000000", "Text:Blank ' ' x222 w8 808000/000000"}));
@@ -222,7 +223,7 @@ TEST_F(RowLayoutTest, CellsPastTheBufferAreBlank) {
     request.rowOffset = 8;
     layout = LayOut(data, 6);
     EXPECT_EQ(Describe(layout, CellKind::Offset), Lines{"Offset '00000008' x14 w64 FFFFFF/000000"});
-    EXPECT_EQ(Describe(layout, CellKind::Hex)[3], "Hex '  ' x166 w16 808000/000000");
+    EXPECT_EQ(Describe(layout, CellKind::Hex)[3], "Hex '  ' x166 w16 808000/000000 +8");
     EXPECT_EQ(RowText(layout), "");
 }
 
@@ -235,7 +236,7 @@ TEST_F(RowLayoutTest, UnicodeViewMeasuresTextCellsThroughTheKanaFont) {
     EXPECT_EQ(Describe(layout, CellKind::Text), (Lines{
         "Text:Pair '\x82\xA0' x174 w32 FFFFFF/808080 @0 u", "Text:OneChar 'A' x206 w16 808000/000000 @2 u"}));
     EXPECT_EQ(Describe(layout, CellKind::TextFill), Lines{"TextFill '' x222 w78 808000/000000"});
-    EXPECT_EQ(Describe(layout, CellKind::Hex)[2], "Hex '41' x142 w16 FFFFFF/000000 @2");
+    EXPECT_EQ(Describe(layout, CellKind::Hex)[2], "Hex '41' x142 w16 FFFFFF/000000 @2 +8");
     EXPECT_EQ(DescribeBlink(layout), "'\x82\xA0' row2 x174 FFFFFF/808080 low FFFFFF/000000 shown u");
 }
 
