@@ -57,12 +57,7 @@ TMDIChild* OpenForKeys(FrameFixture& fixture, const QByteArray& bytes, const QBy
 {
     if (!table.isEmpty()) fixture.writeFile(QStringLiteral("rom.tbl"), table);
     fixture.frame->colForm()->fixedRow()->setChecked(false);
-    TMDIChild* editor = fixture.open(fixture.writeFile(QStringLiteral("rom.bin"), bytes));
-    if (editor == nullptr) return nullptr;
-    fixture.frame->activateWindow();
-    editor->setFocus();
-    FrameFixture::settle();
-    return editor;
+    return fixture.openFocused(fixture.writeFile(QStringLiteral("rom.bin"), bytes));
 }
 
 QByteArray FirstBytes(const TMDIChild& editor, int count)

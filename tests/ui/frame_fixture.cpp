@@ -58,6 +58,16 @@ TMDIChild* FrameFixture::open(const QString& filePath)
     return frame->activeEditor();
 }
 
+TMDIChild* FrameFixture::openFocused(const QString& filePath)
+{
+    TMDIChild* editor = open(filePath);
+    if (editor == nullptr) return nullptr;
+    frame->activateWindow();
+    editor->setFocus();
+    settle();
+    return editor;
+}
+
 void FrameFixture::settle()
 {
     for (int round = 0; round < 3; ++round) {

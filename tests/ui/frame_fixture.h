@@ -32,6 +32,8 @@ struct FrameFixture {
     void trigger(const char* name) const;
     // Opens a file through the Open command; the new window, or none.
     TMDIChild* open(const QString& filePath);
+    // Opens a file and gives its window the keyboard, as a click on it would.
+    TMDIChild* openFocused(const QString& filePath);
     // Runs the pending paints and other events.
     static void settle();
 

@@ -18,12 +18,7 @@ namespace {
 
 TMDIChild* OpenFocused(FrameFixture& fixture, const QByteArray& bytes)
 {
-    TMDIChild* editor = fixture.open(fixture.writeFile(QStringLiteral("rom.bin"), bytes));
-    if (editor == nullptr) return nullptr;
-    fixture.frame->activateWindow();
-    editor->setFocus();
-    FrameFixture::settle();
-    return editor;
+    return fixture.openFocused(fixture.writeFile(QStringLiteral("rom.bin"), bytes));
 }
 
 // Where a page row shows byte `offset`: its hexadecimal cell, or its text cell.
