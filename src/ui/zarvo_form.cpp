@@ -335,8 +335,17 @@ void TZarvoForm::LoadTableSlot(TMDIChild& editor, int slot, bool autoLoad)
         doc.table.tableName[index] = ToPath(*path);
     }
     doc.table.activeTable = static_cast<int8_t>(slot);
-    (void)TableLoader(doc, session_.tables, doc.table.tableName[index]);
+    ReadActiveTable(doc);
     AfterTableLoad(editor);
+}
+
+void TZarvoForm::ReadActiveTable(DocRecord& doc)
+{
+    const auto slot = static_cast<std::size_t>(doc.table.activeTable);
+    const std::string path = slot < doc.table.tableName.size() ? doc.table.tableName[slot] : std::string();
+    if (TableLoader(doc, session_.tables, path) == TableLoadResult::OutOfMemory) {
+        prompter_.showMessage(Text(messages::kTableAllocation));
+    }
 }
 
 void TZarvoForm::tblv1Click() { SwitchTable(0); }
@@ -351,7 +360,7 @@ void TZarvoForm::SwitchTable(int slot)
     DocRecord& doc = editor->document();
     doc.table.activeTable = static_cast<int8_t>(slot);
     // The other table is not kept in memory: switching reads the file again.
-    (void)TableLoader(doc, session_.tables, doc.table.tableName[static_cast<std::size_t>(slot)]);
+    ReadActiveTable(doc);
     AfterTableLoad(*editor);
 }
 
@@ -504,8 +513,7 @@ void TZarvoForm::FormActivate(QMdiSubWindow* subWindow)
         // Reading the table again brings the program-wide bookmarks and dump
         // labels back to this document's table file.
         if (doc.table.activeTable == 0 || doc.table.activeTable == 1) {
-            (void)TableLoader(doc, session_.tables,
-                              doc.table.tableName[static_cast<std::size_t>(doc.table.activeTable)]);
+            ReadActiveTable(doc);
             editor->FormPaint();
         }
     }

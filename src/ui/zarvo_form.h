@@ -114,6 +114,8 @@ private:
     // Loads Table #1 (slot 0) or Table #2 (slot 1) into editor, from its remembered
     // path when autoLoad is set, else from a file the user picks.
     void LoadTableSlot(TMDIChild& editor, int slot, bool autoLoad);
+    // Reads the document's active table file (the ASCII table when it cannot be read).
+    void ReadActiveTable(DocRecord& doc);
     void SwitchTable(int slot);
     void AfterTableLoad(TMDIChild& editor);
     void SetSwapCaptions(const DocRecord& doc);

@@ -3,7 +3,6 @@
 
 #include "ui/zarvo_form.h"
 
-#include "core/table_loader.h"
 #include "ui/mdi_child.h"
 #include "ui/ttm_form.h"
 
@@ -36,7 +35,7 @@ void TZarvoForm::TableEdit1Click()
     // Edits saved to the table's file take effect now.
     if (fileName.empty() || editor == nullptr) return;
     DocRecord& doc = editor->document();
-    (void)TableLoader(doc, session_.tables, doc.table.tableName[static_cast<std::size_t>(doc.table.activeTable)]);
+    ReadActiveTable(doc);
     AfterTableLoad(*editor);
 }
 
