@@ -1,5 +1,6 @@
 #include "core/document_file.h"
 
+#include "core/file_descriptor.h"
 #include "tiles/zst_palette.h"
 
 #include <fcntl.h>
@@ -8,7 +9,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cerrno>
 #include <climits>
 #include <cstdlib>
 #include <span>
@@ -17,51 +17,6 @@
 namespace zarvo {
 
 namespace {
-
-// Closes a descriptor when it goes out of scope.
-class FileDescriptor {
-public:
-    explicit FileDescriptor(int fd) : fd_(fd) {}
-    ~FileDescriptor() { close(); }
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-    [[nodiscard]] int get() const { return fd_; }
-    [[nodiscard]] bool valid() const { return fd_ >= 0; }
-    bool close()
-    {
-        if (fd_ < 0) return true;
-        const bool closed = ::close(fd_) == 0;
-        fd_ = -1;
-        return closed;
-    }
-
-private:
-    int fd_;
-};
-
-bool ReadFully(int fd, uint8_t* into, std::size_t count)
-{
-    while (count > 0) {
-        const ssize_t got = ::read(fd, into, count);
-        if (got < 0 && errno == EINTR) continue;
-        if (got <= 0) return false;
-        into += got;
-        count -= static_cast<std::size_t>(got);
-    }
-    return true;
-}
-
-bool WriteFully(int fd, const uint8_t* from, std::size_t count)
-{
-    while (count > 0) {
-        const ssize_t written = ::write(fd, from, count);
-        if (written < 0 && errno == EINTR) continue;
-        if (written <= 0) return false;
-        from += written;
-        count -= static_cast<std::size_t>(written);
-    }
-    return true;
-}
 
 std::string FolderOf(const std::string& path)
 {

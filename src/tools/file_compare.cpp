@@ -1,5 +1,6 @@
 #include "tools/file_compare.h"
 
+#include "core/file_descriptor.h"
 #include "tools/tool_messages.h"
 
 #include <fcntl.h>
@@ -8,7 +9,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cerrno>
 #include <cstdio>
 #include <new>
 
@@ -41,17 +41,7 @@ public:
     [[nodiscard]] int64_t size() const { return size_; }
 
     // The next count bytes; false when the file ends before them or cannot be read.
-    bool read(uint8_t* into, std::size_t count)
-    {
-        while (count > 0) {
-            const ssize_t got = ::read(fd_, into, count);
-            if (got < 0 && errno == EINTR) continue;
-            if (got <= 0) return false;
-            into += got;
-            count -= static_cast<std::size_t>(got);
-        }
-        return true;
-    }
+    bool read(uint8_t* into, std::size_t count) { return ReadFully(fd_, into, count); }
 
 private:
     int fd_;
