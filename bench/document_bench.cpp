@@ -1,16 +1,15 @@
 // Opening and saving a 64 MiB ROM, as a user waits for it.
 
-#include <benchmark/benchmark.h>
-
-#include <filesystem>
-#include <fstream>
-#include <string>
-#include <vector>
-
 #include "core/document_file.h"
 #include "core/table_loader.h"
 #include "view/colour_table.h"
 #include "view/row_layout.h"
+
+#include <benchmark/benchmark.h>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
 
 namespace {
 

@@ -7,7 +7,6 @@
 #include "view/status_text.h"
 
 #include <benchmark/benchmark.h>
-
 #include <cstdint>
 #include <random>
 #include <string>
@@ -25,12 +24,14 @@ constexpr int32_t kPageBytes = kPageRows * kRowBytes;
 // A fixed-pitch font: the layout's own cost, not a font's.
 class FixedPitch : public TextMeasure {
 public:
-    [[nodiscard]] int width(std::string_view text, bool unicode) const override {
+    [[nodiscard]] int width(std::string_view text, bool unicode) const override
+    {
         return static_cast<int>(text.size()) * (unicode ? 16 : 8);
     }
 };
 
-std::vector<uint8_t> RandomImage() {
+std::vector<uint8_t> RandomImage()
+{
     std::vector<uint8_t> image(kImageBytes);
     std::mt19937 random(1234);
     for (uint8_t& byte : image) {
@@ -40,7 +41,8 @@ std::vector<uint8_t> RandomImage() {
 }
 
 // Every byte and every pair has an entry; pair texts are one to eight characters long.
-TableData FullTable() {
+TableData FullTable()
+{
     TableData table;
     for (int byte = 0; byte < 256; ++byte) {
         table.singleText[byte] = std::string(1, static_cast<char>('A' + byte % 26));
@@ -54,7 +56,8 @@ TableData FullTable() {
 }
 
 // Only single-byte entries: every column is a cell of its own.
-TableData SinglesTable() {
+TableData SinglesTable()
+{
     TableData table;
     for (int byte = 0; byte < 256; ++byte) {
         table.singleText[byte] = std::string(1 + byte % 3, static_cast<char>('A' + byte % 26));
@@ -62,7 +65,8 @@ TableData SinglesTable() {
     return table;
 }
 
-void LayOutPages(benchmark::State& state, const TableData& table, bool unicodeView) {
+void LayOutPages(benchmark::State& state, const TableData& table, bool unicodeView)
+{
     const std::vector<uint8_t> image = RandomImage();
     const ColorTable colours = LoadColors();
     const FixedPitch measure;
@@ -88,22 +92,17 @@ void LayOutPages(benchmark::State& state, const TableData& table, bool unicodeVi
     state.SetBytesProcessed(state.iterations() * kPageBytes);
 }
 
-void BM_PageWithFullTable(benchmark::State& state) {
-    LayOutPages(state, FullTable(), false);
-}
+void BM_PageWithFullTable(benchmark::State& state) { LayOutPages(state, FullTable(), false); }
 BENCHMARK(BM_PageWithFullTable)->Unit(benchmark::kMicrosecond);
 
-void BM_PageWithFullTableUnicode(benchmark::State& state) {
-    LayOutPages(state, FullTable(), true);
-}
+void BM_PageWithFullTableUnicode(benchmark::State& state) { LayOutPages(state, FullTable(), true); }
 BENCHMARK(BM_PageWithFullTableUnicode)->Unit(benchmark::kMicrosecond);
 
-void BM_PageWithSinglesOnly(benchmark::State& state) {
-    LayOutPages(state, SinglesTable(), false);
-}
+void BM_PageWithSinglesOnly(benchmark::State& state) { LayOutPages(state, SinglesTable(), false); }
 BENCHMARK(BM_PageWithSinglesOnly)->Unit(benchmark::kMicrosecond);
 
-void BM_StatusTexts(benchmark::State& state) {
+void BM_StatusTexts(benchmark::State& state)
+{
     int32_t offset = 0;
     for (auto _ : state) {
         auto texts = StatusTexts(static_cast<uint8_t>(offset), offset);

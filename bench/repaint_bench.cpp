@@ -12,7 +12,6 @@
 #include <QImage>
 
 #include <benchmark/benchmark.h>
-
 #include <cstdio>
 #include <string>
 

@@ -8,13 +8,11 @@
 #include "core/table_session.h"
 
 #include <benchmark/benchmark.h>
-
-#include <unistd.h>
-
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <unistd.h>
 
 namespace {
 
@@ -34,7 +32,8 @@ std::string FullTableText()
         text += line;
     }
     for (unsigned key = 0; key < 65536; ++key) {
-        std::snprintf(line, sizeof line, "%04X=%c%c\r\n", key, static_cast<char>(0x82), static_cast<char>(0x9F + key % 83));
+        std::snprintf(line, sizeof line, "%04X=%c%c\r\n", key, static_cast<char>(0x82),
+                      static_cast<char>(0x9F + key % 83));
         text += line;
     }
     return text;

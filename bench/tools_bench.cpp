@@ -8,9 +8,8 @@
 #include "tools/ips_stream.h"
 #include "tools/snes_checksum.h"
 
-#include <benchmark/benchmark.h>
-
 #include <algorithm>
+#include <benchmark/benchmark.h>
 #include <cstring>
 #include <random>
 #include <vector>
@@ -39,7 +38,8 @@ std::vector<uint8_t> ScatteredChanges(const std::vector<uint8_t>& image, unsigne
     std::vector<uint8_t> changed = image;
     for (std::size_t at = random() % 850; at < changed.size(); at += 425 + random() % 850) {
         const std::size_t length = std::min<std::size_t>(1 + random() % 16, changed.size() - at);
-        for (std::size_t i = at; i < at + length; ++i) changed[i] = static_cast<uint8_t>(changed[i] ^ (1 + random() % 255));
+        for (std::size_t i = at; i < at + length; ++i)
+            changed[i] = static_cast<uint8_t>(changed[i] ^ (1 + random() % 255));
     }
     return changed;
 }

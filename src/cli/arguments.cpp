@@ -32,20 +32,6 @@ std::optional<ParsedArguments> ParseArguments(const std::vector<std::string>& wo
     return parsed;
 }
 
-std::optional<int32_t> ParseHexOffset(const std::string& text)
-{
-    int64_t value = 0;
-    std::size_t digits = 0;
-    for (const char c : text) {
-        if (!std::isxdigit(static_cast<unsigned char>(c))) break;
-        value = value * 16 + (std::isdigit(static_cast<unsigned char>(c)) ? c - '0' : std::toupper(c) - 'A' + 10);
-        if (value > INT32_MAX) return std::nullopt;
-        ++digits;
-    }
-    if (digits == 0) return std::nullopt;
-    return static_cast<int32_t>(value);
-}
-
 std::optional<int32_t> ParseCount(const std::string& text, int32_t minimum, int32_t maximum)
 {
     if (text.empty() || text.size() > 10) return std::nullopt;

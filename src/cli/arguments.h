@@ -23,9 +23,6 @@ struct ParsedArguments {
                                                             const std::set<std::string>& flagOptions,
                                                             std::string& error);
 
-// Hexadecimal read up to the first character that is not a hexadecimal digit, as the
-// editor reads typed offsets. nullopt when there is no digit or the value exceeds 31 bits.
-[[nodiscard]] std::optional<int32_t> ParseHexOffset(const std::string& text);
 // A decimal count in [minimum, maximum], the whole word.
 [[nodiscard]] std::optional<int32_t> ParseCount(const std::string& text, int32_t minimum, int32_t maximum);
 

@@ -16,11 +16,8 @@ namespace {
 std::vector<zarvo::cli::Command> Commands()
 {
     return {
-        zarvo::cli::ViewCommand(),
-        zarvo::cli::IpsCommand(),
-        zarvo::cli::SnesCommand(),
-        zarvo::cli::CompareCommand(),
-        zarvo::cli::ResizeCommand(),
+        zarvo::cli::ViewCommand(),    zarvo::cli::IpsCommand(),    zarvo::cli::SnesCommand(),
+        zarvo::cli::CompareCommand(), zarvo::cli::ResizeCommand(),
     };
 }
 

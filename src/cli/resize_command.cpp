@@ -31,8 +31,8 @@ int WrongUsage(std::ostream& err, const std::string& why)
 
 bool AllDigits(const std::string& text)
 {
-    return !text.empty() &&
-           std::all_of(text.begin(), text.end(), [](char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; });
+    return !text.empty() && std::all_of(text.begin(), text.end(),
+                                        [](char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; });
 }
 
 int Run(const std::vector<std::string>& arguments, std::ostream&, std::ostream& err)

@@ -3,6 +3,7 @@
 #include "cli/arguments.h"
 #include "cli/document_output.h"
 #include "cli/rom_input.h"
+#include "core/hex_text.h"
 #include "core/table_session.h"
 #include "tools/checksum_repair.h"
 #include "tools/snes_address.h"
@@ -105,9 +106,9 @@ int Checksum(const ParsedArguments& parsed, std::ostream& out, std::ostream& err
 int Run(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err)
 {
     std::string error;
-    const auto parsed = ParseArguments(arguments, {"--to-snes", "--to-file", "-o"},
-                                       {"--lorom", "--hirom", "--memory", "--vram", "--header", "--bank80", "--fix"},
-                                       error);
+    const auto parsed =
+        ParseArguments(arguments, {"--to-snes", "--to-file", "-o"},
+                       {"--lorom", "--hirom", "--memory", "--vram", "--header", "--bank80", "--fix"}, error);
     if (!parsed) return WrongUsage(err, error);
     if (!parsed->positional.empty() && parsed->positional[0] == "addr") {
         if (parsed->values.count("-o") != 0 || parsed->flags.count("--fix") != 0) {

@@ -3,6 +3,7 @@
 #include "cli/arguments.h"
 #include "cli/document_output.h"
 #include "cli/rom_input.h"
+#include "core/hex_text.h"
 #include "view/colour_table.h"
 #include "view/offset_form.h"
 #include "view/row_layout.h"
@@ -117,8 +118,7 @@ int Run(const std::vector<std::string>& arguments, std::ostream& out, std::ostre
 
 Command ViewCommand()
 {
-    return {"view", "view ROM [--table TBL] [--offset HEX] [--rows N] [--width N] [--offset-mode MODE]", kUsage,
-            &Run};
+    return {"view", "view ROM [--table TBL] [--offset HEX] [--rows N] [--width N] [--offset-mode MODE]", kUsage, &Run};
 }
 
 }  // namespace zarvo::cli

@@ -1,8 +1,7 @@
 #include "core/cp932.h"
 
-#include <iconv.h>
-
 #include <cerrno>
+#include <iconv.h>
 #include <stdexcept>
 
 namespace zarvo {
@@ -45,8 +44,7 @@ std::string Convert(iconv_t handle, const char* input, std::size_t inputBytes, s
 
 }  // namespace
 
-Cp932Codec::Cp932Codec()
-    : toUtf16_(iconv_open("UTF-16LE", "CP932")), fromUtf16_(iconv_open("CP932", "UTF-16LE"))
+Cp932Codec::Cp932Codec() : toUtf16_(iconv_open("UTF-16LE", "CP932")), fromUtf16_(iconv_open("CP932", "UTF-16LE"))
 {
     if (toUtf16_ == reinterpret_cast<void*>(-1) || fromUtf16_ == reinterpret_cast<void*>(-1)) {
         throw std::runtime_error("code page 932 is not available from iconv");
@@ -61,12 +59,12 @@ Cp932Codec::~Cp932Codec()
 
 std::u16string Cp932Codec::decode(std::string_view bytes) const
 {
-    const std::string raw = Convert(Handle(toUtf16_), bytes.data(), bytes.size(), 1,
-                                    [](std::string& output, std::size_t& produced) {
-                                        if (output.size() < produced + 2) output.resize(produced + 2);
-                                        output[produced++] = static_cast<char>(kCp932DefaultChar & 0xFF);
-                                        output[produced++] = static_cast<char>(kCp932DefaultChar >> 8);
-                                    });
+    const std::string raw =
+        Convert(Handle(toUtf16_), bytes.data(), bytes.size(), 1, [](std::string& output, std::size_t& produced) {
+            if (output.size() < produced + 2) output.resize(produced + 2);
+            output[produced++] = static_cast<char>(kCp932DefaultChar & 0xFF);
+            output[produced++] = static_cast<char>(kCp932DefaultChar >> 8);
+        });
     std::u16string text(raw.size() / 2, u'\0');
     for (std::size_t i = 0; i < text.size(); ++i) {
         text[i] = static_cast<char16_t>(static_cast<uint8_t>(raw[2 * i]) | (static_cast<uint8_t>(raw[2 * i + 1]) << 8));

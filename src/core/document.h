@@ -48,10 +48,10 @@ struct DocRecord {
     bool nibblePending = false;  // the first digit of a hexadecimal byte has been typed
     bool textMode = false;       // false = hexadecimal input, true = text input
     bool modified = false;
-    bool unicodeView = false;    // text column drawn as Shift-JIS
+    bool unicodeView = false;  // text column drawn as Shift-JIS
     std::string fileName;
     std::array<char, 3> hexDigits{};
-    int8_t asciiShift = 0;  // added to every code of the built-in ASCII table
+    int8_t asciiShift = 0;                                      // added to every code of the built-in ASCII table
     std::optional<std::array<uint16_t, 256>> savestatePalette;  // RGB565
     TableData table;
 

@@ -1,7 +1,6 @@
 #include "core/document_bytes.h"
 
 #include <sys/mman.h>
-
 #include <utility>
 
 namespace zarvo {

@@ -1,17 +1,16 @@
 #include "core/document_file.h"
 
 #include "core/file_descriptor.h"
-#include "tiles/zst_palette.h"
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include "core/zsnes_palette.h"
 
 #include <algorithm>
 #include <cctype>
 #include <climits>
 #include <cstdlib>
+#include <fcntl.h>
 #include <span>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <vector>
 
 namespace zarvo {
@@ -31,7 +30,8 @@ std::string ResolveTarget(const std::string& path)
 {
     char resolved[PATH_MAX];
     struct stat linkInfo {};
-    if (lstat(path.c_str(), &linkInfo) == 0 && S_ISLNK(linkInfo.st_mode) && realpath(path.c_str(), resolved) != nullptr) {
+    if (lstat(path.c_str(), &linkInfo) == 0 && S_ISLNK(linkInfo.st_mode) &&
+        realpath(path.c_str(), resolved) != nullptr) {
         return resolved;
     }
     return path;
@@ -139,7 +139,9 @@ SaveError WriteFileReplacing(const std::string& path, const std::function<bool(c
         // Only root may hand the file back to its owner; others keep it as theirs.
         if (fchown(file.get(), old.st_uid, old.st_gid) != 0) return discard(SaveError::CannotWrite);
     }
-    const ByteSink sink = [&file](const uint8_t* bytes, std::size_t count) { return WriteFully(file.get(), bytes, count); };
+    const ByteSink sink = [&file](const uint8_t* bytes, std::size_t count) {
+        return WriteFully(file.get(), bytes, count);
+    };
     if (!produce(sink)) return discard(SaveError::CannotWrite);
     if (fdatasync(file.get()) != 0) return discard(SaveError::CannotWrite);
     if (!file.close()) {

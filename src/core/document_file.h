@@ -19,9 +19,9 @@ enum class OpenError {
 
 enum class SaveError {
     None,
-    CannotCreate,  // the temporary file beside the target could not be made
-    CannotWrite,   // writing or flushing failed (disk full, I/O error)
-    CannotReplace, // the finished file could not take the target's place
+    CannotCreate,   // the temporary file beside the target could not be made
+    CannotWrite,    // writing or flushing failed (disk full, I/O error)
+    CannotReplace,  // the finished file could not take the target's place
 };
 
 // Reads the file at path into doc: fileName, storage, fileSize, viewSize; the
@@ -54,7 +54,8 @@ void ReadSavestatePalette(DocRecord& doc);
 using ByteSink = std::function<bool(const uint8_t* bytes, std::size_t count)>;
 // Writes what produce hands to its sink, in order, to path the same safe way; when
 // produce returns false nothing replaces path.
-[[nodiscard]] SaveError WriteFileReplacing(const std::string& path, const std::function<bool(const ByteSink&)>& produce);
+[[nodiscard]] SaveError WriteFileReplacing(const std::string& path,
+                                           const std::function<bool(const ByteSink&)>& produce);
 
 // Size of an open file, -1 for a null stream; the position is left unchanged.
 [[nodiscard]] int32_t FileSizeOf(std::FILE* stream);

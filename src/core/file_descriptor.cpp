@@ -1,8 +1,7 @@
 #include "core/file_descriptor.h"
 
-#include <unistd.h>
-
 #include <cerrno>
+#include <unistd.h>
 
 namespace zarvo {
 

@@ -16,7 +16,7 @@ enum class OffsetMode : int32_t {
     LoRomFast = 4,
 };
 
-inline constexpr int32_t kMaxViewRows = 128;       // cursor fields are 8-bit
+inline constexpr int32_t kMaxViewRows = 128;  // cursor fields are 8-bit
 inline constexpr int32_t kMaxBytesPerRow = 128;
 
 struct ViewState {

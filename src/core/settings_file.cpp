@@ -67,9 +67,8 @@ constexpr std::size_t kSettingsReadLimit = kSettingsLines * (kSettingsLineLength
 [[nodiscard]] std::optional<std::string> FaceNameFrom(std::string_view word)
 {
     // Control characters mark a damaged file; other bytes may be a name in UTF-8.
-    const bool printable = std::none_of(word.begin(), word.end(), [](char c) {
-        return static_cast<uint8_t>(c) < 0x20 || c == 0x7F;
-    });
+    const bool printable =
+        std::none_of(word.begin(), word.end(), [](char c) { return static_cast<uint8_t>(c) < 0x20 || c == 0x7F; });
     if (word.empty() || word.size() > kMaxFaceNameLength || !printable) return std::nullopt;
     std::string face(word);
     for (char& c : face) {

@@ -4,10 +4,10 @@
 // low four bits cleared. A picked cell goes into the entry being typed, which takes
 // grid characters only while it stays below kGridEntryLimit bytes.
 
+#include "core/cp932.h"
+
 #include <cstdint>
 #include <string>
-
-#include "core/cp932.h"
 
 namespace zarvo {
 

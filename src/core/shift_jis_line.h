@@ -5,10 +5,10 @@
 // would be written back as another code) becomes kEscapedByteBase + byte, so lines
 // the user never edits are saved exactly as they were read.
 
+#include "core/cp932.h"
+
 #include <string>
 #include <string_view>
-
-#include "core/cp932.h"
 
 namespace zarvo {
 

@@ -19,8 +19,8 @@ struct CodeEntry {
     std::string text;
 };
 
-inline constexpr int kTableSlots = 3;      // Table #1, Table #2, built-in ASCII
-inline constexpr int8_t kAsciiTable = 2;   // activeTable value of the built-in ASCII table
+inline constexpr int kTableSlots = 3;     // Table #1, Table #2, built-in ASCII
+inline constexpr int8_t kAsciiTable = 2;  // activeTable value of the built-in ASCII table
 inline constexpr int kMaxDualEntries = 255;
 
 struct TableData {
@@ -37,7 +37,7 @@ struct TableData {
     uint16_t lineCode = 0;
     uint16_t lineMark = 0;  // '/' when set
     uint16_t endCode = 0;
-    uint16_t endMark = 0;   // '*' or '\\' when set
+    uint16_t endMark = 0;  // '*' or '\\' when set
     int8_t activeTable = 0;
 
     std::array<CodeEntry, 256> codeTable;

@@ -11,13 +11,11 @@ namespace {
 
 }  // namespace
 
-TableLineReader::TableLineReader(std::string_view content) : unread_(content)
-{
-    piece_.reserve(kTableLinePiece);
-}
+TableLineReader::TableLineReader(std::string_view content) : unread_(content) { piece_.reserve(kTableLinePiece); }
 
 TableLineReader::TableLineReader(std::FILE* file, std::size_t blockSize)
-    : file_(file), blockSize_(blockSize == 0 ? 1 : blockSize)
+    : file_(file),
+      blockSize_(blockSize == 0 ? 1 : blockSize)
 {
     buffer_.reserve(blockSize_ + 2);
     piece_.reserve(kTableLinePiece);
@@ -50,10 +48,7 @@ int TableLineReader::Peek(std::size_t ahead)
     return static_cast<unsigned char>(unread_[ahead]);
 }
 
-void TableLineReader::Skip(std::size_t count)
-{
-    unread_.remove_prefix(std::min(count, unread_.size()));
-}
+void TableLineReader::Skip(std::size_t count) { unread_.remove_prefix(std::min(count, unread_.size())); }
 
 void TableLineReader::SkipRestOfLine()
 {

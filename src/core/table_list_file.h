@@ -3,12 +3,12 @@
 // line per file line. Lines are read up to LF (a CR before it is dropped) and
 // written each followed by LF.
 
+#include "core/document_file.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
-
-#include "core/document_file.h"
 
 namespace zarvo {
 

@@ -1,9 +1,9 @@
 #include "core/table_list_text.h"
 
+#include "core/document_file.h"
+
 #include <algorithm>
 #include <cstdio>
-
-#include "core/document_file.h"
 
 namespace zarvo {
 

@@ -3,11 +3,11 @@
 // the caption, and the questions about where the list is saved. Lines are byte
 // strings in the table file's own encoding, without line ends.
 
+#include "core/table.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
-
-#include "core/table.h"
 
 namespace zarvo {
 

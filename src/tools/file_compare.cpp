@@ -3,14 +3,13 @@
 #include "core/file_descriptor.h"
 #include "tools/tool_messages.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
+#include <fcntl.h>
 #include <new>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace zarvo {
 
@@ -72,7 +71,8 @@ void AppendCompareLine(std::string& text, const DifferenceRun& run)
     char line[64];
     std::size_t at = 0;
     line[at++] = '[';
-    for (int shift = 28; shift >= 0; shift -= 4) line[at++] = kHexDigits[(static_cast<uint32_t>(run.offset) >> shift) & 0xF];
+    for (int shift = 28; shift >= 0; shift -= 4)
+        line[at++] = kHexDigits[(static_cast<uint32_t>(run.offset) >> shift) & 0xF];
     for (const char c : std::string_view("] ; ")) line[at++] = c;
     char digits[12];
     std::size_t count = 0;
@@ -83,7 +83,8 @@ void AppendCompareLine(std::string& text, const DifferenceRun& run)
     } while (length != 0);
     for (std::size_t pad = count; pad < 6; ++pad) line[at++] = ' ';
     while (count > 0) line[at++] = digits[--count];
-    for (const char c : std::string_view(run.length > 1 ? " bytes different at location." : " byte  different at location.")) {
+    for (const char c :
+         std::string_view(run.length > 1 ? " bytes different at location." : " byte  different at location.")) {
         line[at++] = c;
     }
     text.append(line, at);
@@ -128,8 +129,9 @@ std::optional<int32_t> CompareJumpTarget(std::string_view line, int32_t document
     for (std::size_t at = bracket + 1; at < line.size() && std::isxdigit(static_cast<unsigned char>(line[at])) != 0;
          ++at) {
         const char c = line[at];
-        const int digit = std::isdigit(static_cast<unsigned char>(c)) != 0 ? c - '0'
-                                                                             : std::toupper(static_cast<unsigned char>(c)) - 'A' + 10;
+        const int digit = std::isdigit(static_cast<unsigned char>(c)) != 0
+                              ? c - '0'
+                              : std::toupper(static_cast<unsigned char>(c)) - 'A' + 10;
         offset = std::min<int64_t>(offset * 16 + digit, INT32_MAX);
     }
     return static_cast<int32_t>(std::clamp<int64_t>(offset, 0, std::max(documentSize - 1, 0)));

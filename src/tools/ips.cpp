@@ -27,8 +27,8 @@ bool PutRecord(std::vector<uint8_t>& out, std::span<const uint8_t> current, std:
     if (static_cast<int64_t>(start + length) > kIpsOffsetLimit) return false;
     const uint8_t* bytes = current.data() + start;
     PutBigEndian(out, static_cast<uint32_t>(start), 3);
-    const bool run = length >= kIpsMinRunLength && std::all_of(bytes + 1, bytes + length,
-                                                                [first = bytes[0]](uint8_t b) { return b == first; });
+    const bool run = length >= kIpsMinRunLength &&
+                     std::all_of(bytes + 1, bytes + length, [first = bytes[0]](uint8_t b) { return b == first; });
     if (run) {
         PutBigEndian(out, 0, 2);
         PutBigEndian(out, static_cast<uint32_t>(length), 2);

@@ -13,12 +13,12 @@
 
 namespace zarvo {
 
-inline constexpr uint32_t kIpsEofOffset = 0x454F46;       // the offset that reads back as "EOF"
-inline constexpr int64_t kIpsOffsetLimit = 0x1000000;     // three offset bytes reach below 16 MiB
+inline constexpr uint32_t kIpsEofOffset = 0x454F46;         // the offset that reads back as "EOF"
+inline constexpr int64_t kIpsOffsetLimit = 0x1000000;       // three offset bytes reach below 16 MiB
 inline constexpr std::size_t kIpsMaxRecordLength = 0x8000;  // longest record the maker writes
-inline constexpr std::size_t kIpsMaxBridge = 5;           // longest equal stretch kept inside a record
-inline constexpr std::size_t kIpsMinRunLength = 9;        // shortest record written as a run
-inline constexpr std::size_t kIpsEmptyPatchSize = 8;      // "PATCH" + "EOF"
+inline constexpr std::size_t kIpsMaxBridge = 5;             // longest equal stretch kept inside a record
+inline constexpr std::size_t kIpsMinRunLength = 9;          // shortest record written as a run
+inline constexpr std::size_t kIpsEmptyPatchSize = 8;        // "PATCH" + "EOF"
 
 enum class IpsError {
     None,

@@ -92,7 +92,8 @@ bool StreamIps(std::span<const uint8_t> patch, std::span<const uint8_t> original
         if (record->length == 0 || record->offset >= size) continue;
         if (!keepUpTo(record->offset)) return false;
         const std::size_t count = std::min<std::size_t>(record->length, size - record->offset);
-        const bool stored = record->bytes != nullptr ? sink.bytes(record->bytes, count) : sink.fill(record->value, count);
+        const bool stored =
+            record->bytes != nullptr ? sink.bytes(record->bytes, count) : sink.fill(record->value, count);
         if (!stored) return false;
         done = record->offset + count;
     }

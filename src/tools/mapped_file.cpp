@@ -1,11 +1,10 @@
 #include "tools/mapped_file.h"
 
+#include <cstdint>
 #include <fcntl.h>
 #include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
-
-#include <cstdint>
 #include <utility>
 
 namespace zarvo {

@@ -11,8 +11,8 @@ namespace zarvo {
 
 namespace {
 
-constexpr int kMegaBitShift = 17;   // 131072 bytes
-constexpr int kMegaByteShift = 20;  // 1048576 bytes
+constexpr int kMegaBitShift = 17;                    // 131072 bytes
+constexpr int kMegaByteShift = 20;                   // 1048576 bytes
 constexpr int64_t kEntryCeiling = int64_t{1} << 40;  // far past any size that fits
 
 int ShiftOf(SizeUnit unit)

@@ -1,21 +1,17 @@
 #include "tools/snes_address.h"
 
+#include "core/hex_text.h"
 #include "core/session.h"
+#include "core/snes_mapping.h"
 #include "tools/tool_messages.h"
-#include "view/offset_form.h"
 
 #include <algorithm>
-#include <cctype>
-#include <cstdio>
 
 namespace zarvo {
 
 namespace {
 
-constexpr uint32_t kLoRomLimit = 0x4001FF;    // the largest file offset the ROM modes take
-constexpr uint32_t kLoRomHalf = 0x8000;       // Lo-ROM addresses sit in the upper half of a bank
-constexpr uint32_t kLoRomBankBytes = 0x8000;  // a Lo-ROM bank holds 32 KiB of the file
-constexpr uint32_t kHiRomBase = 0xC00000;
+constexpr uint32_t kLoRomLimit = 0x4001FF;  // the largest file offset the ROM modes take
 constexpr uint32_t kLargestAddress = 0xFFFFFF;
 constexpr uint32_t kWorkRamLimit = 0x1FFFF;
 constexpr uint32_t kWorkRamToSavestate = 0x7DF3ED;  // $7E:0000 less the savestate's work RAM at 0xC13
@@ -52,14 +48,14 @@ SnesConversion ConvertSnesAddress(const SnesConverterState& state, uint32_t valu
     switch (state.mapping) {
     case SnesMapping::LoRom:
         if (toSnes) return RomToSnes(state, value);
-        if ((value & kLoRomHalf) == 0) return Refuse(messages::kSnesNeedsBit15);
-        // The bank difference is taken modulo 256: $00:8000 with the $80 base is bank $80 back.
-        return Address(uint64_t{((value >> 16) - state.bankBase) & 0xFF} * kLoRomBankBytes +
-                       (value & (kLoRomBankBytes - 1)) + state.headerSize);
+        if (const auto offset = LoRomAddressToOffset(value, state.bankBase)) {
+            return Address(*offset + state.headerSize);
+        }
+        return Refuse(messages::kSnesNeedsBit15);
     case SnesMapping::HiRom:
         if (toSnes) return RomToSnes(state, value);
-        if (value < kHiRomBase) return Refuse(messages::kSnesBelowC00000);
-        return Address(uint64_t{value} - kHiRomBase + state.headerSize);
+        if (const auto offset = HiRomAddressToOffset(value)) return Address(*offset + state.headerSize);
+        return Refuse(messages::kSnesBelowC00000);
     case SnesMapping::Memory:
         if (toSnes) {
             if (value > kWorkRamLimit) return Refuse(messages::kSnesBelow20000);
@@ -85,23 +81,15 @@ uint32_t ReadConverterField(std::string_view text)
 {
     std::size_t at = 0;
     while (at < text.size() && text[at] == ' ') ++at;
+    // Digits beyond eight shift the first ones out, as a 32-bit field does.
     uint32_t value = 0;
-    for (; at < text.size() && std::isxdigit(static_cast<unsigned char>(text[at])) != 0; ++at) {
-        const char c = text[at];
-        const uint32_t digit = std::isdigit(static_cast<unsigned char>(c)) != 0
-                                   ? static_cast<uint32_t>(c - '0')
-                                   : static_cast<uint32_t>(std::toupper(static_cast<unsigned char>(c)) - 'A' + 10);
-        value = value << 4 | digit;
+    for (; at < text.size() && HexDigitValue(text[at]) >= 0; ++at) {
+        value = value << 4 | static_cast<uint32_t>(HexDigitValue(text[at]));
     }
     return value;
 }
 
-std::string ConverterFieldText(uint32_t value)
-{
-    char text[16];
-    std::snprintf(text, sizeof text, "%06X", value);
-    return text;
-}
+std::string ConverterFieldText(uint32_t value) { return FormatHex(value, 6); }
 
 SnesMappingCaptions CaptionsFor(SnesMapping mapping)
 {

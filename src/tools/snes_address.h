@@ -3,6 +3,8 @@
 // and video memory addresses, with a copier header and the $80 bank base as options.
 // Memory and video memory addresses count from offsets in a ZSNES savestate.
 
+#include "core/snes_mapping.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -17,7 +19,6 @@ enum class ConvertDirection {
 };
 
 inline constexpr uint32_t kCopierHeaderSize = 0x200;
-inline constexpr uint32_t kFastBankBase = 0x80;
 
 // The converter's settings, kept by its dialog between uses.
 struct SnesConverterState {

@@ -10,17 +10,28 @@ namespace {
 [[nodiscard]] EditKey EditKeyFor(int key)
 {
     switch (key) {
-    case Qt::Key_Left: return EditKey::Left;
-    case Qt::Key_Right: return EditKey::Right;
-    case Qt::Key_Up: return EditKey::Up;
-    case Qt::Key_Down: return EditKey::Down;
-    case Qt::Key_PageUp: return EditKey::PageUp;
-    case Qt::Key_PageDown: return EditKey::PageDown;
-    case Qt::Key_Home: return EditKey::Home;
-    case Qt::Key_End: return EditKey::End;
-    case Qt::Key_Backspace: return EditKey::Backspace;
-    case Qt::Key_Shift: return EditKey::Shift;
-    default: return EditKey::Other;
+    case Qt::Key_Left:
+        return EditKey::Left;
+    case Qt::Key_Right:
+        return EditKey::Right;
+    case Qt::Key_Up:
+        return EditKey::Up;
+    case Qt::Key_Down:
+        return EditKey::Down;
+    case Qt::Key_PageUp:
+        return EditKey::PageUp;
+    case Qt::Key_PageDown:
+        return EditKey::PageDown;
+    case Qt::Key_Home:
+        return EditKey::Home;
+    case Qt::Key_End:
+        return EditKey::End;
+    case Qt::Key_Backspace:
+        return EditKey::Backspace;
+    case Qt::Key_Shift:
+        return EditKey::Shift;
+    default:
+        return EditKey::Other;
     }
 }
 
@@ -28,10 +39,7 @@ namespace {
 
 }  // namespace
 
-bool IsInputModeKey(const QKeyEvent& event)
-{
-    return event.key() == Qt::Key_Tab || event.key() == Qt::Key_Backtab;
-}
+bool IsInputModeKey(const QKeyEvent& event) { return event.key() == Qt::Key_Tab || event.key() == Qt::Key_Backtab; }
 
 KeyStroke StrokeFor(const QKeyEvent& event)
 {
@@ -74,14 +82,22 @@ std::vector<std::string> TypedCharacters(const QString& text, const Cp932Codec& 
 std::optional<ScrollAction> ScrollActionFor(int sliderAction)
 {
     switch (sliderAction) {
-    case QAbstractSlider::SliderSingleStepAdd: return ScrollAction::LineDown;
-    case QAbstractSlider::SliderSingleStepSub: return ScrollAction::LineUp;
-    case QAbstractSlider::SliderPageStepAdd: return ScrollAction::PageDown;
-    case QAbstractSlider::SliderPageStepSub: return ScrollAction::PageUp;
-    case QAbstractSlider::SliderToMinimum: return ScrollAction::Top;
-    case QAbstractSlider::SliderToMaximum: return ScrollAction::Bottom;
-    case QAbstractSlider::SliderMove: return ScrollAction::ThumbTrack;
-    default: return std::nullopt;
+    case QAbstractSlider::SliderSingleStepAdd:
+        return ScrollAction::LineDown;
+    case QAbstractSlider::SliderSingleStepSub:
+        return ScrollAction::LineUp;
+    case QAbstractSlider::SliderPageStepAdd:
+        return ScrollAction::PageDown;
+    case QAbstractSlider::SliderPageStepSub:
+        return ScrollAction::PageUp;
+    case QAbstractSlider::SliderToMinimum:
+        return ScrollAction::Top;
+    case QAbstractSlider::SliderToMaximum:
+        return ScrollAction::Bottom;
+    case QAbstractSlider::SliderMove:
+        return ScrollAction::ThumbTrack;
+    default:
+        return std::nullopt;
     }
 }
 

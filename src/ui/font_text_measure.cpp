@@ -28,9 +28,12 @@ int HexCellIndex(std::string_view text)
 }  // namespace
 
 FontTextMeasure::FontTextMeasure(const Cp932Codec& codec, const QFont& viewFont, const QFont& kanaFont)
-    : codec_(codec), viewFont_(viewFont), kanaFont_(kanaFont), viewMetrics_(viewFont), kanaMetrics_(kanaFont)
-{
-}
+    : codec_(codec),
+      viewFont_(viewFont),
+      kanaFont_(kanaFont),
+      viewMetrics_(viewFont),
+      kanaMetrics_(kanaFont)
+{}
 
 void FontTextMeasure::setFonts(const QFont& viewFont, const QFont& kanaFont)
 {

@@ -30,7 +30,7 @@ namespace zarvo {
 
 namespace {
 
-constexpr int kWheelNotch = 120;      // angle delta of one notch of a mouse wheel
+constexpr int kWheelNotch = 120;       // angle delta of one notch of a mouse wheel
 constexpr int kRowsPerWheelNotch = 3;  // each row one line step of the scroll bar
 
 bool IsBlank(const std::string& text)
@@ -73,7 +73,9 @@ private:
 }  // namespace
 
 TMDIChild::TMDIChild(ViewContext& context, QWidget* parent)
-    : QWidget(parent), context_(context), doc_(std::make_unique<DocRecord>())
+    : QWidget(parent),
+      context_(context),
+      doc_(std::make_unique<DocRecord>())
 {
     setAutoFillBackground(true);
     QPalette black = palette();

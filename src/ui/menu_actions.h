@@ -11,8 +11,8 @@ class QMenu;
 
 namespace zarvo {
 
-QAction* AddMenuAction(QMenu* menu, const char* objectName, const QString& caption,
-                       const QKeySequence& shortcut = {}, const QString& hint = {});
+QAction* AddMenuAction(QMenu* menu, const char* objectName, const QString& caption, const QKeySequence& shortcut = {},
+                       const QString& hint = {});
 // A checkable item; with a group it is one of the group's radio items.
 QAction* AddCheckAction(QMenu* menu, const char* objectName, const QString& caption, const QKeySequence& shortcut,
                         const QString& hint, bool checked, QActionGroup* group = nullptr);

@@ -24,9 +24,9 @@ public:
     [[nodiscard]] virtual bool askYesNo(const QString& text, const QString& caption, MessageIcon icon) = 0;
     // The chosen path, or nothing when the user cancelled.
     [[nodiscard]] virtual std::optional<QString> chooseOpenFile(const QString& caption, const QString& directory,
-                                                               const QString& filter) = 0;
+                                                                const QString& filter) = 0;
     [[nodiscard]] virtual std::optional<QString> chooseSaveFile(const QString& caption, const QString& directory,
-                                                               const QString& filter) = 0;
+                                                                const QString& filter) = 0;
     // The chosen font, or nothing when the user cancelled.
     [[nodiscard]] virtual std::optional<QFont> chooseFont(const QFont& initial) = 0;
 };

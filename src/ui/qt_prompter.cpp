@@ -13,20 +13,21 @@ namespace {
 QMessageBox::Icon BoxIcon(MessageIcon icon)
 {
     switch (icon) {
-    case MessageIcon::None: return QMessageBox::NoIcon;
-    case MessageIcon::Stop: return QMessageBox::Critical;
-    case MessageIcon::Exclamation: return QMessageBox::Warning;
-    case MessageIcon::Question: return QMessageBox::Question;
+    case MessageIcon::None:
+        return QMessageBox::NoIcon;
+    case MessageIcon::Stop:
+        return QMessageBox::Critical;
+    case MessageIcon::Exclamation:
+        return QMessageBox::Warning;
+    case MessageIcon::Question:
+        return QMessageBox::Question;
     }
     return QMessageBox::NoIcon;
 }
 
 // "*.*" matches every file where the filters come from, but only names with a dot
 // in Qt's own dialog; "*" keeps files without an extension in view.
-QString DialogFilter(QString filter)
-{
-    return filter.replace(QStringLiteral("(*.*)"), QStringLiteral("(*)"));
-}
+QString DialogFilter(QString filter) { return filter.replace(QStringLiteral("(*.*)"), QStringLiteral("(*)")); }
 
 std::optional<QString> Chosen(const QString& path)
 {

@@ -17,9 +17,9 @@ public:
     void showMessageBox(const QString& text, const QString& caption, MessageIcon icon) override;
     [[nodiscard]] bool askYesNo(const QString& text, const QString& caption, MessageIcon icon) override;
     [[nodiscard]] std::optional<QString> chooseOpenFile(const QString& caption, const QString& directory,
-                                                       const QString& filter) override;
+                                                        const QString& filter) override;
     [[nodiscard]] std::optional<QString> chooseSaveFile(const QString& caption, const QString& directory,
-                                                       const QString& filter) override;
+                                                        const QString& filter) override;
     [[nodiscard]] std::optional<QFont> chooseFont(const QFont& initial) override;
 
 private:

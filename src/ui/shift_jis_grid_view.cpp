@@ -33,7 +33,9 @@ void GridMarker::paintEvent(QPaintEvent*)
 }
 
 ShiftJisGridView::ShiftJisGridView(const Cp932Codec& codec, const QFont& gridFont, QWidget* parent)
-    : QWidget(parent), codec_(codec), gridFont_(gridFont)
+    : QWidget(parent),
+      codec_(codec),
+      gridFont_(gridFont)
 {
     setObjectName(QStringLiteral("jGrid"));
     setFixedSize(kGridColumns * kGridCellPixels + 1, kGridRows * kGridCellPixels + 1);
@@ -46,10 +48,7 @@ ShiftJisGridView::ShiftJisGridView(const Cp932Codec& codec, const QFont& gridFon
     });
 }
 
-QPoint ShiftJisGridView::cellOrigin(int column, int row)
-{
-    return {column * kGridCellPixels, row * kGridCellPixels};
-}
+QPoint ShiftJisGridView::cellOrigin(int column, int row) { return {column * kGridCellPixels, row * kGridCellPixels}; }
 
 void ShiftJisGridView::setScrollPosition(int position)
 {

@@ -11,8 +11,7 @@ namespace zarvo {
 
 namespace {
 
-QCheckBox* AddBox(QWidget* parent, const char* objectName, const QString& caption, const QString& hint,
-                  bool checked)
+QCheckBox* AddBox(QWidget* parent, const char* objectName, const QString& caption, const QString& hint, bool checked)
 {
     auto* box = new QCheckBox(caption, parent);
     box->setObjectName(QString::fromLatin1(objectName));
@@ -25,7 +24,9 @@ QCheckBox* AddBox(QWidget* parent, const char* objectName, const QString& captio
 }  // namespace
 
 TColForm::TColForm(ViewContext& context, QTimer& Timer1, QWidget* parent)
-    : QDialog(parent), context_(context), Timer1(Timer1)
+    : QDialog(parent),
+      context_(context),
+      Timer1(Timer1)
 {
     setObjectName(QStringLiteral("ColForm"));
     setWindowTitle(tr("Settings"));
@@ -35,8 +36,8 @@ TColForm::TColForm(ViewContext& context, QTimer& Timer1, QWidget* parent)
     BlinkBox = AddBox(this, "BlinkBox", tr("Enable Blinking Cursor"), QString(), settings.blinkCursor);
     FixedRow = AddBox(this, "FixedRow", tr("Auto Size Hex Data [ Bytes per row ]"),
                       tr("If checked, Window resize does not affect Hex dump"), settings.autoSizeRows);
-    SpacedHex = AddBox(this, "SpacedHex", tr("Spaced HEX Dump"), tr("Add a space between HEX bytes"),
-                       settings.spacedHex);
+    SpacedHex =
+        AddBox(this, "SpacedHex", tr("Spaced HEX Dump"), tr("Add a space between HEX bytes"), settings.spacedHex);
     Button1 = new QPushButton(tr("Ok"), this);
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setDefault(true);

@@ -49,7 +49,9 @@ private:
 
 TCompForm::TCompForm(const Session& session, Prompter& prompter, EditorSource activeEditor, QWidget* parent)
     : QDialog(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      session_(session), prompter_(prompter), activeEditor_(std::move(activeEditor))
+      session_(session),
+      prompter_(prompter),
+      activeEditor_(std::move(activeEditor))
 {
     setObjectName(QStringLiteral("CompForm"));
     setWindowTitle(Text(messages::kCompareCaption));
@@ -120,9 +122,9 @@ void TCompForm::CreateControls()
 void TCompForm::Button1Click(int tag)
 {
     // The frame's file chooser, whose title reads "Open" after the patch commands too.
-    const std::optional<QString> path = prompter_.chooseOpenFile(
-        Text(messages::kIpsChooserTitleAfter), FromPath(session_.currentDirectory),
-        ChooserFilter(messages::kCompareChooserFilter));
+    const std::optional<QString> path =
+        prompter_.chooseOpenFile(Text(messages::kIpsChooserTitleAfter), FromPath(session_.currentDirectory),
+                                 ChooserFilter(messages::kCompareChooserFilter));
     if (!path || path->isEmpty()) return;
     (tag == 0 ? Edit1 : Edit2)->setText(*path);
 }

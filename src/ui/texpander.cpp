@@ -37,7 +37,9 @@ QLineEdit* AddDigitField(QWidget* parent, const char* objectName)
 TExpander::TExpander(const ViewState& view, Prompter& prompter, EditorSource activeEditor, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint),
-      view_(view), prompter_(prompter), activeEditor_(std::move(activeEditor))
+      view_(view),
+      prompter_(prompter),
+      activeEditor_(std::move(activeEditor))
 {
     setObjectName(QStringLiteral("Expander"));
     setWindowTitle(Text(messages::kResizeCaption));
@@ -126,8 +128,8 @@ void TExpander::rBYTESClick()
 void TExpander::BitBtn1Click()
 {
     const auto unit = static_cast<SizeUnit>(BitBtn1->property(kTag).toInt());
-    const ResizePlan plan = PlanResize(ExpOther->text().toStdString(), unit, addHdrChkBox->isChecked(),
-                                       addHdr->text().toStdString());
+    const ResizePlan plan =
+        PlanResize(ExpOther->text().toStdString(), unit, addHdrChkBox->isChecked(), addHdr->text().toStdString());
     if (plan.refusal != nullptr) {
         prompter_.showMessage(Text(plan.refusal));
         return;

@@ -54,7 +54,9 @@ QLineEdit* AddField(QWidget* parent, const char* objectName, const QRect& place)
 TSnes2Hex::TSnes2Hex(const ViewState& view, Prompter& prompter, EditorSource activeEditor, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint),
-      view_(view), prompter_(prompter), activeEditor_(std::move(activeEditor))
+      view_(view),
+      prompter_(prompter),
+      activeEditor_(std::move(activeEditor))
 {
     setObjectName(QStringLiteral("Snes2Hex"));
     setWindowTitle(Text(messages::kSnesConverterCaption));
@@ -186,8 +188,8 @@ void TSnes2Hex::Button1Click()
     TMDIChild* editor = activeEditor_ ? activeEditor_() : nullptr;
     if (editor == nullptr) return;
     DocRecord& doc = editor->document();
-    const int32_t offset = ConverterGotoTarget(ReadConverterField(lorom1->text().toStdString()), doc.viewSize,
-                                               view_.pageBytes);
+    const int32_t offset =
+        ConverterGotoTarget(ReadConverterField(lorom1->text().toStdString()), doc.viewSize, view_.pageBytes);
     doc.topOffset = PlaceCursorOnPage(doc, offset, view_.bytesPerRow, view_.pageBytes);
     editor->FormPaint();
 }

@@ -56,7 +56,9 @@ QFont ShiftJisFont(const QString& face, int pixelSize)
 TTMForm::TTMForm(Session& session, Prompter& prompter, TableEditorHost host, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint),
-      session_(session), prompter_(prompter), host_(std::move(host))
+      session_(session),
+      prompter_(prompter),
+      host_(std::move(host))
 {
     setObjectName(QStringLiteral("TMForm"));
     setModal(true);
@@ -158,8 +160,8 @@ void TTMForm::CreateMenu(QMenuBar* bar)
     RevINC = AddCheckAction(options, "RevINC", tr("Reverse Value Increment"), QKeySequence(tr("Ctrl+R")),
                             tr("Count keys from their first byte"), false);
     QMenu* help = bar->addMenu(tr("&Help"));
-    HelpTopics1 = AddMenuAction(help, "HelpTopics1", tr("Help Topics"), QKeySequence(Qt::Key_F1),
-                                tr("Show the help file"));
+    HelpTopics1 =
+        AddMenuAction(help, "HelpTopics1", tr("Help Topics"), QKeySequence(Qt::Key_F1), tr("Show the help file"));
 
     connect(OpenTableFile1, &QAction::triggered, this, &TTMForm::OpenTableFile1Click);
     connect(SaveTableFile1, &QAction::triggered, this, &TTMForm::SaveTableFile1Click);
@@ -254,8 +256,7 @@ void TTMForm::OpenTableFile1Click()
 
 void TTMForm::SaveTableFile1Click()
 {
-    if (!prompter_.askYesNo(Text(messages::kSaveTableData), Text(messages::kSaveTableCaption),
-                            MessageIcon::Question)) {
+    if (!prompter_.askYesNo(Text(messages::kSaveTableData), Text(messages::kSaveTableCaption), MessageIcon::Question)) {
         return;
     }
     std::string target = editFileName_;
@@ -316,8 +317,7 @@ void TTMForm::PlaceValueAt(int row)
 {
     QListWidgetItem* line = TblList->item(row);
     if (line == nullptr || TblVal->text().isEmpty()) return;
-    if (!prompter_.askYesNo(Text(messages::kPlaceTableValue), Text(messages::kTableEditorCaption),
-                            MessageIcon::None)) {
+    if (!prompter_.askYesNo(Text(messages::kPlaceTableValue), Text(messages::kTableEditorCaption), MessageIcon::None)) {
         return;
     }
     line->setText(Decode(Encode(TblVal->text())));

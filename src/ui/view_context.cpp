@@ -65,7 +65,9 @@ QColor ToQColor(ColourRef colour)
 }
 
 ViewContext::ViewContext(Session& session)
-    : session(session), viewFont(DefaultViewFont()), kanaFont(KanaFontFor(kStartKanaPointSize)),
+    : session(session),
+      viewFont(DefaultViewFont()),
+      kanaFont(KanaFontFor(kStartKanaPointSize)),
       measure(codec, viewFont, kanaFont)
 {
     setViewFont(viewFont, false);

@@ -61,7 +61,10 @@ TMDIChild* EditorOf(QMdiSubWindow* subWindow)
 }  // namespace
 
 TZarvoForm::TZarvoForm(Session& session, Prompter& prompter, QWidget* parent)
-    : QMainWindow(parent), session_(session), prompter_(prompter), context_(session),
+    : QMainWindow(parent),
+      session_(session),
+      prompter_(prompter),
+      context_(session),
       helpOpener_([](const QUrl& url) { return QDesktopServices::openUrl(url); })
 {
     setObjectName(QStringLiteral("ZarvoForm"));
@@ -236,10 +239,9 @@ void TZarvoForm::OpenDocument(const QString& path)
     }
     if (IsSavestatePath(file)) {
         // A file shorter than the header has no header to remove: nothing to ask.
-        const bool removeHeader =
-            CanRemoveSavestateHeader(doc) &&
-            prompter_.askYesNo(Text(messages::kSavestateQuestion), Text(messages::kSavestateCaption),
-                               MessageIcon::Question);
+        const bool removeHeader = CanRemoveSavestateHeader(doc) &&
+                                  prompter_.askYesNo(Text(messages::kSavestateQuestion),
+                                                     Text(messages::kSavestateCaption), MessageIcon::Question);
         ReadSavestatePalette(doc);
         if (removeHeader) RemoveSavestateHeader(doc);
     }
@@ -329,8 +331,8 @@ void TZarvoForm::LoadTableSlot(TMDIChild& editor, int slot, bool autoLoad)
     DocRecord& doc = editor.document();
     const auto index = static_cast<std::size_t>(slot);
     if (!autoLoad) {
-        const std::optional<QString> path = prompter_.chooseOpenFile(
-            tr("Open Table File"), FromPath(session_.currentDirectory), TableFilesFilter());
+        const std::optional<QString> path =
+            prompter_.chooseOpenFile(tr("Open Table File"), FromPath(session_.currentDirectory), TableFilesFilter());
         if (!path || path->isEmpty()) return;
         doc.table.tableName[index] = ToPath(*path);
     }

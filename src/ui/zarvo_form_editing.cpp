@@ -1,11 +1,10 @@
 // The frame's side of editing and the settings: the input-mode items of the Edit
 // menu, the settings dialog, the view font and the settings file.
 
-#include "ui/zarvo_form.h"
-
 #include "core/settings_file.h"
 #include "ui/mdi_child.h"
 #include "ui/tcol_form.h"
+#include "ui/zarvo_form.h"
 #include "view/text_input.h"
 
 #include <QAction>

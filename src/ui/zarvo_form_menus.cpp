@@ -1,8 +1,7 @@
 // The frame's menus, one function per menu.
 
-#include "ui/zarvo_form.h"
-
 #include "ui/menu_actions.h"
+#include "ui/zarvo_form.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -26,10 +25,8 @@ void TZarvoForm::CreateFileMenu()
     Tbl11 = AddMenuAction(OpenTableFile1, "Tbl11", tr("Table #1"), {}, tr("Load a table file as Table #1"));
     Tbl21 = AddMenuAction(OpenTableFile1, "Tbl21", tr("Table #2"), {}, tr("Load a table file as Table #2"));
     Swap1 = AddSubMenu(File1, "Swap1", tr("Swap Table Files"), tr("Swap table files"));
-    tblv1 = AddMenuAction(Swap1, "tblv1", QStringLiteral("..."), QKeySequence(tr("Ctrl+1")),
-                          tr("Switch to Table #1"));
-    tblv2 = AddMenuAction(Swap1, "tblv2", QStringLiteral("..."), QKeySequence(tr("Ctrl+2")),
-                          tr("Switch to Table #2"));
+    tblv1 = AddMenuAction(Swap1, "tblv1", QStringLiteral("..."), QKeySequence(tr("Ctrl+1")), tr("Switch to Table #1"));
+    tblv2 = AddMenuAction(Swap1, "tblv2", QStringLiteral("..."), QKeySequence(tr("Ctrl+2")), tr("Switch to Table #2"));
     Asciitbl1 = AddMenuAction(Swap1, "Asciitbl1", QStringLiteral("Ascii.tbl"), QKeySequence(tr("Ctrl+3")),
                               tr("Switch to the built-in ASCII table"));
     File1->addSeparator();
@@ -45,8 +42,7 @@ void TZarvoForm::CreateFileMenu()
     connect(Asciitbl1, &QAction::triggered, this, &TZarvoForm::Asciitbl1Click);
     connect(Exit1, &QAction::triggered, this, &QWidget::close);
 
-    editorItems_.insert(editorItems_.end(),
-                        {SaveFile1, SaveFileAs, OpenTableFile1->menuAction(), Swap1->menuAction()});
+    editorItems_.insert(editorItems_.end(), {SaveFile1, SaveFileAs, OpenTableFile1->menuAction(), Swap1->menuAction()});
 }
 
 void TZarvoForm::CreateEditMenu()
@@ -56,9 +52,9 @@ void TZarvoForm::CreateEditMenu()
     Edit1->menuAction()->setObjectName(QStringLiteral("Edit1"));
     HexEditMode1 = AddCheckAction(Edit1, "HexEditMode1", tr("&Hex / Text Edit Mode"), QKeySequence(Qt::Key_Tab),
                                   tr("Switch between hexadecimal and text input"), false);
-    D_MBE = AddCheckAction(Edit1, "D_MBE", tr("Enable / Disable 16-Bit ASCII Input"),
-                           QKeySequence(Qt::SHIFT | Qt::Key_Tab),
-                           tr("Text input never falls back to two-byte table entries"), false);
+    D_MBE =
+        AddCheckAction(Edit1, "D_MBE", tr("Enable / Disable 16-Bit ASCII Input"), QKeySequence(Qt::SHIFT | Qt::Key_Tab),
+                       tr("Text input never falls back to two-byte table entries"), false);
     // X11 matches Shift+Tab; other sources send the key as Shift+Backtab.
     D_MBE->setShortcuts({QKeySequence(Qt::SHIFT | Qt::Key_Tab), QKeySequence(Qt::SHIFT | Qt::Key_Backtab)});
     D_DTE = AddCheckAction(Edit1, "D_DTE", tr("Enable / Disable DTE Inserting"), QKeySequence(Qt::ALT | Qt::Key_Tab),
@@ -95,8 +91,8 @@ void TZarvoForm::CreateViewMenu()
          OffsetMode::Standard},
         {&LoROM1, "LoROM1", tr("SNES &Lo-ROM ( Slow ROM )"), "Ctrl+Alt+L", tr("Show SNES Lo-ROM addresses"),
          OffsetMode::LoRomSlow},
-        {&LoROM2, "LoROM2", tr("SNES &Lo-ROM ( Fast ROM )"), "Ctrl+Alt+F",
-         tr("Show SNES Lo-ROM addresses of fast ROM"), OffsetMode::LoRomFast},
+        {&LoROM2, "LoROM2", tr("SNES &Lo-ROM ( Fast ROM )"), "Ctrl+Alt+F", tr("Show SNES Lo-ROM addresses of fast ROM"),
+         OffsetMode::LoRomFast},
         {&HiROM1, "HiROM1", tr("SNES &Hi-ROM"), "Ctrl+Alt+H", tr("Show SNES Hi-ROM addresses"), OffsetMode::HiRom},
         {&SnesMem1, "SnesMem1", tr("SNES &Memory"), "Ctrl+Alt+M", tr("Show SNES memory addresses"),
          OffsetMode::SnesMemory},
@@ -125,8 +121,8 @@ void TZarvoForm::CreateToolsMenu()
     Tools1->menuAction()->setObjectName(QStringLiteral("Tools1"));
     TableEdit1 = AddMenuAction(Tools1, "TableEdit1", tr("&Table Editor"), QKeySequence(tr("Ctrl+T")),
                                tr("Edit current table file"));
-    TableMaker1 = AddMenuAction(Tools1, "TableMaker1", tr("Table &Maker"), QKeySequence(tr("Ctrl+M")),
-                                tr("Make a Table File"));
+    TableMaker1 =
+        AddMenuAction(Tools1, "TableMaker1", tr("Table &Maker"), QKeySequence(tr("Ctrl+M")), tr("Make a Table File"));
     connect(TableEdit1, &QAction::triggered, this, &TZarvoForm::TableEdit1Click);
     connect(TableMaker1, &QAction::triggered, this, &TZarvoForm::TableMaker1Click);
 
@@ -178,15 +174,15 @@ void TZarvoForm::CreateWindowMenu()
     Window1 = menuBar()->addMenu(tr("&Window"));
     Window1->setObjectName(QStringLiteral("Window1"));
     WindowCascadeItem = AddMenuAction(Window1, "WindowCascadeItem", tr("&Cascade"), {}, tr("Cascade the windows"));
-    TileVertical1 = AddMenuAction(Window1, "TileVertical1", tr("Tile &Vertically"), {},
-                                  tr("Place the windows side by side"));
+    TileVertical1 =
+        AddMenuAction(Window1, "TileVertical1", tr("Tile &Vertically"), {}, tr("Place the windows side by side"));
     TileHorizontal1 = AddMenuAction(Window1, "TileHorizontal1", tr("Tile &Horizontally"), {},
                                     tr("Place the windows one above the other"));
     for (QAction* hidden : {WindowCascadeItem, TileVertical1, TileHorizontal1}) hidden->setVisible(false);
-    WindowArrangeItem = AddMenuAction(Window1, "WindowArrangeItem", tr("&Arrange Icons"), {},
-                                      tr("Line up the minimised windows"));
-    WindowMinimizeItem = AddMenuAction(Window1, "WindowMinimizeItem", tr("&Minimize All"), {},
-                                       tr("Minimise every window"));
+    WindowArrangeItem =
+        AddMenuAction(Window1, "WindowArrangeItem", tr("&Arrange Icons"), {}, tr("Line up the minimised windows"));
+    WindowMinimizeItem =
+        AddMenuAction(Window1, "WindowMinimizeItem", tr("&Minimize All"), {}, tr("Minimise every window"));
     RestoreAll1 = AddMenuAction(Window1, "RestoreAll1", tr("&Restore All"), {}, tr("Restore every window"));
     CloseAll1 = AddMenuAction(Window1, "CloseAll1", tr("&Close All"), {}, tr("Close every window"));
 
@@ -207,8 +203,8 @@ void TZarvoForm::CreateHelpMenu()
     Help1 = menuBar()->addMenu(tr("&Help"));
     Help1->setObjectName(QStringLiteral("Help1"));
     Help1->menuAction()->setObjectName(QStringLiteral("Help1"));
-    HelpTopics1 = AddMenuAction(Help1, "HelpTopics1", tr("&Help Topics"), QKeySequence(Qt::Key_F1),
-                                tr("Show the help file"));
+    HelpTopics1 =
+        AddMenuAction(Help1, "HelpTopics1", tr("&Help Topics"), QKeySequence(Qt::Key_F1), tr("Show the help file"));
     About = AddMenuAction(Help1, "About", tr("&About Zarvo for Win32"), {}, tr("About this program"));
     connect(HelpTopics1, &QAction::triggered, this, &TZarvoForm::HelpTopics1Click);
     connect(About, &QAction::triggered, this, &TZarvoForm::AboutClick);

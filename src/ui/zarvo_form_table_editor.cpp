@@ -1,10 +1,9 @@
 // The frame's side of the table editor: creating the window once, and the two
 // commands that open it as table editor or table maker.
 
-#include "ui/zarvo_form.h"
-
 #include "ui/mdi_child.h"
 #include "ui/ttm_form.h"
+#include "ui/zarvo_form.h"
 
 #include <QPointer>
 

@@ -2,8 +2,6 @@
 // _IpsSub, the checksum repair, and the commands that show the SNES address
 // converter, the size dialog and the compare window, which are created once here.
 
-#include "ui/zarvo_form.h"
-
 #include "tools/checksum_repair.h"
 #include "tools/ips_document.h"
 #include "tools/tool_messages.h"
@@ -12,6 +10,7 @@
 #include "ui/tcomp_form.h"
 #include "ui/texpander.h"
 #include "ui/tsnes2hex.h"
+#include "ui/zarvo_form.h"
 
 #include <QAction>
 #include <QFile>

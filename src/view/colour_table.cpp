@@ -2,7 +2,8 @@
 
 namespace zarvo {
 
-ColorTable LoadColors() {
+ColorTable LoadColors()
+{
     ColorTable table{};  // every slot (0, 0); slots 13 .. 19 stay so
     table[kSlotOffset] = {kWhite, kBlack};
     table[kSlotHexEven] = {kWhite, kBlack};

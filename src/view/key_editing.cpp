@@ -13,8 +13,8 @@ namespace {
 
 [[nodiscard]] int32_t ClampToOffset(int64_t value)
 {
-    return static_cast<int32_t>(std::clamp<int64_t>(value, std::numeric_limits<int32_t>::min(),
-                                                    std::numeric_limits<int32_t>::max()));
+    return static_cast<int32_t>(
+        std::clamp<int64_t>(value, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
 }
 
 // Key codes of letters arrive upper-case; lower-case ones are treated the same.
@@ -91,7 +91,8 @@ public:
     void pageDown()
     {
         const int64_t next = static_cast<int64_t>(doc_.topOffset) + view_.pageBytes;
-        doc_.topOffset = next < doc_.viewSize ? static_cast<int32_t>(next) : std::max(0, doc_.viewSize - view_.pageBytes);
+        doc_.topOffset =
+            next < doc_.viewSize ? static_cast<int32_t>(next) : std::max(0, doc_.viewSize - view_.pageBytes);
         full();
     }
 
@@ -143,8 +144,7 @@ private:
 };
 
 // The Ctrl table. True when the key was one of its commands: it is then used up.
-[[nodiscard]] bool RunCtrlCommand(DocRecord& doc, Session& session, int32_t clientHeight, EditKey key,
-                                  CursorMove& move)
+[[nodiscard]] bool RunCtrlCommand(DocRecord& doc, Session& session, int32_t clientHeight, EditKey key, CursorMove& move)
 {
     const ViewState& view = session.view;
     switch (key) {
@@ -182,10 +182,7 @@ private:
 
 }  // namespace
 
-int32_t VisibleRows(const ViewState& view, int32_t clientHeight)
-{
-    return RowsForHeight(clientHeight, view.rowHeight);
-}
+int32_t VisibleRows(const ViewState& view, int32_t clientHeight) { return RowsForHeight(clientHeight, view.rowHeight); }
 
 void SettleCursorOffset(DocRecord& doc, const ViewState& view)
 {
@@ -196,7 +193,8 @@ void SettleCursorOffset(DocRecord& doc, const ViewState& view)
 void SettleFullPaint(DocRecord& doc, const ViewState& view)
 {
     if (doc.topOffset < 0) doc.topOffset = 0;
-    if (static_cast<int64_t>(doc.topOffset) + view.pageBytes > doc.viewSize) doc.topOffset = doc.viewSize - view.pageBytes;
+    if (static_cast<int64_t>(doc.topOffset) + view.pageBytes > doc.viewSize)
+        doc.topOffset = doc.viewSize - view.pageBytes;
     // A page larger than the document starts at its beginning.
     if (doc.topOffset < 0) doc.topOffset = 0;
     SettleCursorOffset(doc, view);

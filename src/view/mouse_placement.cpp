@@ -41,7 +41,8 @@ EditResult Click(DocRecord& doc, Session& session, int32_t clientHeight, const T
     const MouseRecord& mouse = session.mouse;
     if (mouse.row >= 0 && mouse.row < VisibleRows(view, clientHeight)) doc.cursorRow = static_cast<int8_t>(mouse.row);
 
-    const int64_t rowOffset = static_cast<int64_t>(doc.topOffset) + static_cast<int64_t>(doc.cursorRow) * view.bytesPerRow;
+    const int64_t rowOffset =
+        static_cast<int64_t>(doc.topOffset) + static_cast<int64_t>(doc.cursorRow) * view.bytesPerRow;
     const int blankWidth = session.settings.spacedHex ? measure.width(kBlank, false) : 0;
     int64_t rightEdge = measure.width(kLeftEdgeText, false);
     for (int32_t column = 0; column < view.bytesPerRow; ++column) {

@@ -8,8 +8,7 @@
 
 namespace zarvo {
 
-[[nodiscard]] uint32_t OffsetShownAs(int32_t offset, OffsetMode mode);
-// "%08X" of OffsetShownAs.
+// "%08X" of the address the offset shows as (core/snes_mapping.h).
 [[nodiscard]] std::string OffsetText(int32_t offset, OffsetMode mode);
 // Parses the command-line names standard, lorom, lorom-fast, hirom, memory.
 [[nodiscard]] bool OffsetModeFromName(const std::string& name, OffsetMode& mode);

@@ -27,12 +27,14 @@ constexpr std::array<char, 512> kHexTexts = [] {
 
 // Copies text into target, keeping target's storage. (Written as clear and append:
 // g++ 12 warns wrongly about assign from a string_view.)
-void CopyText(std::string& target, std::string_view text) {
+void CopyText(std::string& target, std::string_view text)
+{
     target.clear();
     target.append(text);
 }
 
-[[nodiscard]] std::string_view HexText(uint8_t value) {
+[[nodiscard]] std::string_view HexText(uint8_t value)
+{
     return {kHexTexts.data() + static_cast<std::size_t>(value) * 2, 2};
 }
 
@@ -42,7 +44,8 @@ struct TextColours {
     ColourPair hidden;
 };
 
-[[nodiscard]] TextColours ColoursForText(TextKind kind, bool underCursor, const ColorTable& colours) {
+[[nodiscard]] TextColours ColoursForText(TextKind kind, bool underCursor, const ColorTable& colours)
+{
     const auto slots = [&](int plain, int cursor) {
         return TextColours{colours[static_cast<std::size_t>(underCursor ? cursor : plain)],
                            colours[static_cast<std::size_t>(plain)]};
@@ -72,7 +75,8 @@ struct TextColours {
     return slots(kSlotTextSingle, kSlotTextSingleCursor);
 }
 
-[[nodiscard]] TextKind KindForLength(std::size_t length) {
+[[nodiscard]] TextKind KindForLength(std::size_t length)
+{
     switch (length) {
     case 1:
         return TextKind::OneChar;
@@ -89,7 +93,8 @@ class CellWriter {
 public:
     explicit CellWriter(std::vector<ViewCell>& cells) : cells_(cells) {}
 
-    ViewCell& add(CellKind kind, std::string_view text, int x, int width, ColourPair colours) {
+    ViewCell& add(CellKind kind, std::string_view text, int x, int width, ColourPair colours)
+    {
         if (used_ == cells_.size()) {
             cells_.emplace_back();
         }
@@ -115,13 +120,21 @@ private:
 
 class RowBuilder {
 public:
-    RowBuilder(const RowRequest& request, const TableData& table, const ColorTable& colours,
-               const TextMeasure& measure, RowLayout& out)
-        : request_(request), table_(table), colours_(colours), measure_(measure), out_(out),
-          cells_(out.cells), onCursorRow_(request.row == request.cursorRow),
-          oneBlankWidth_(width(kOneBlank)), twoBlanksWidth_(width(kTwoBlanks)) {}
+    RowBuilder(const RowRequest& request, const TableData& table, const ColorTable& colours, const TextMeasure& measure,
+               RowLayout& out)
+        : request_(request),
+          table_(table),
+          colours_(colours),
+          measure_(measure),
+          out_(out),
+          cells_(out.cells),
+          onCursorRow_(request.row == request.cursorRow),
+          oneBlankWidth_(width(kOneBlank)),
+          twoBlanksWidth_(width(kTwoBlanks))
+    {}
 
-    void build() {
+    void build()
+    {
         out_.blink.reset();
         addOffset();
         for (int32_t column = 0; column < request_.bytesPerRow; ++column) {
@@ -137,24 +150,20 @@ public:
     }
 
 private:
-    [[nodiscard]] int width(std::string_view text, bool unicode = false) const {
-        return measure_.width(text, unicode);
-    }
+    [[nodiscard]] int width(std::string_view text, bool unicode = false) const { return measure_.width(text, unicode); }
 
     // The buffer offset of a column, widened so that no sum overflows.
-    [[nodiscard]] int64_t offsetOf(int32_t column) const {
-        return static_cast<int64_t>(request_.rowOffset) + column;
-    }
+    [[nodiscard]] int64_t offsetOf(int32_t column) const { return static_cast<int64_t>(request_.rowOffset) + column; }
 
-    [[nodiscard]] bool exists(int64_t offset) const {
+    [[nodiscard]] bool exists(int64_t offset) const
+    {
         return request_.data != nullptr && offset >= 0 && offset < request_.limit;
     }
 
-    [[nodiscard]] bool underCursor(int32_t column) const {
-        return onCursorRow_ && request_.cursorColumn == column;
-    }
+    [[nodiscard]] bool underCursor(int32_t column) const { return onCursorRow_ && request_.cursorColumn == column; }
 
-    void addOffset() {
+    void addOffset()
+    {
         const ColourPair colours = colours_[onCursorRow_ ? kSlotOffsetCursorRow : kSlotOffset];
         cells_.add(CellKind::OffsetBlank, kOffsetBlanks, x_, width(kOffsetBlanks), colours);
         const std::string text = OffsetText(request_.rowOffset, request_.offsetMode);
@@ -165,7 +174,8 @@ private:
         x_ += twoBlanksWidth_;
     }
 
-    void addHex(int32_t column) {
+    void addHex(int32_t column)
+    {
         const int64_t offset = offsetOf(column);
         const bool present = exists(offset);
         const std::string_view text = present ? HexText(request_.data[offset]) : kTwoBlanks;
@@ -186,7 +196,8 @@ private:
         }
     }
 
-    void addHexEnd() {
+    void addHexEnd()
+    {
         const ColourPair& even = colours_[kSlotHexEven];
         cells_.add(CellKind::HexFill, {}, x_, std::max(request_.clientWidth - x_, 0), even);
         // Two blanks, but the text column starts after the first: it overdraws the second.
@@ -195,7 +206,8 @@ private:
     }
 
     // Adds the text cell starting at column; returns the columns it shows.
-    int32_t addText(int32_t column) {
+    int32_t addText(int32_t column)
+    {
         const int64_t offset = offsetOf(column);
         if (!exists(offset)) {
             addTextCell(TextKind::Blank, kOneBlank, -1, underCursor(column));
@@ -223,7 +235,8 @@ private:
         return 1;
     }
 
-    void addTextCell(TextKind kind, std::string_view text, int64_t offset, bool cursor) {
+    void addTextCell(TextKind kind, std::string_view text, int64_t offset, bool cursor)
+    {
         const TextColours colours = ColoursForText(kind, cursor, colours_);
         const bool unicode = request_.unicodeView;
         const int textWidth = width(text, unicode);
@@ -237,7 +250,8 @@ private:
         x_ += textWidth;
     }
 
-    void recordBlink(ColourPair high, ColourPair low, std::string_view text, bool unicode) {
+    void recordBlink(ColourPair high, ColourPair low, std::string_view text, bool unicode)
+    {
         BlinkCell& blink = out_.blink.emplace();
         blink.highText = high.text;
         blink.highBack = high.back;
@@ -265,12 +279,14 @@ private:
 
 }  // namespace
 
-void LayOutRow(const RowRequest& request, const TableData& table, const ColorTable& colours,
-               const TextMeasure& measure, RowLayout& out) {
+void LayOutRow(const RowRequest& request, const TableData& table, const ColorTable& colours, const TextMeasure& measure,
+               RowLayout& out)
+{
     RowBuilder(request, table, colours, measure, out).build();
 }
 
-std::string RowText(const RowLayout& layout) {
+std::string RowText(const RowLayout& layout)
+{
     std::string text;
     for (const ViewCell& cell : layout.cells) {
         if (cell.kind == CellKind::Text && cell.textKind != TextKind::Blank) {

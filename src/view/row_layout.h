@@ -25,12 +25,12 @@ public:
 enum class CellKind {
     OffsetBlank,  // eight blanks under the offset
     Offset,
-    OffsetGap,    // "  " after the offset
+    OffsetGap,  // "  " after the offset
     Hex,
-    HexFill,      // no text: slot 1's background from x to the client width (x does not move)
-    TextGap,      // "  " before the text column (the second blank is overdrawn)
+    HexFill,  // no text: slot 1's background from x to the client width (x does not move)
+    TextGap,  // "  " before the text column (the second blank is overdrawn)
     Text,
-    TextFill,     // no text: slot 3's background from x to the client width, at least one blank wide
+    TextFill,  // no text: slot 3's background from x to the client width, at least one blank wide
 };
 
 // What a text cell shows, which decides its colours (None for cells outside the text
@@ -40,15 +40,15 @@ enum class TextKind { None, OneChar, TwoChar, OtherLength, Pair, LineMark, EndMa
 struct ViewCell {
     CellKind kind = CellKind::Hex;
     TextKind textKind = TextKind::None;
-    std::string text;    // bytes to draw (table texts are not translated)
+    std::string text;  // bytes to draw (table texts are not translated)
     int x = 0;
-    int width = 0;       // measured width; fills reach the client width
+    int width = 0;  // measured width; fills reach the client width
     // Spaced hex: the width of the blank after a hex cell, drawn on the even-column
     // background (the cursor's colours never cover it). Kept in the cell rather than
     // as a cell of its own: a page has thousands of them.
     int trailingBlank = 0;
     ColourPair colours;
-    bool unicode = false;   // draw through the kana font
+    bool unicode = false;     // draw through the kana font
     int32_t byteOffset = -1;  // first byte the cell shows, -1 for none
 };
 
@@ -91,8 +91,8 @@ inline constexpr int kViewLeftMargin = 14;  // room for the 12-pixel scroll bar
 // [0, limit) are read: a hex cell past it shows "  " (byteOffset -1), a text cell " "
 // (TextKind::Blank), and a pair needs both of its bytes inside. out.blink is set only
 // when this row holds the cursor cell of the current input mode.
-void LayOutRow(const RowRequest& request, const TableData& table, const ColorTable& colours,
-               const TextMeasure& measure, RowLayout& out);
+void LayOutRow(const RowRequest& request, const TableData& table, const ColorTable& colours, const TextMeasure& measure,
+               RowLayout& out);
 
 // The text column of a row as one byte string: table texts, marks and "." joined,
 // blank cells left out. Used for listings outside the window.

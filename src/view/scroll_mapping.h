@@ -27,9 +27,9 @@ enum class ScrollAction {
 
 struct ScrollRange {
     int32_t minimum = 0;
-    int32_t maximum = 0;      // viewSize
-    int32_t singleStep = 1;   // bytesPerRow
-    int32_t pageStep = 1;     // pageBytes
+    int32_t maximum = 0;     // viewSize
+    int32_t singleStep = 1;  // bytesPerRow
+    int32_t pageStep = 1;    // pageBytes
 };
 
 // Steps are kept within 1 .. 32767 as the bar takes them.

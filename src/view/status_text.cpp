@@ -8,7 +8,8 @@ namespace zarvo {
 
 namespace {
 
-[[nodiscard]] std::string Labelled(std::string_view label, std::string_view value) {
+[[nodiscard]] std::string Labelled(std::string_view label, std::string_view value)
+{
     std::string text;
     text.reserve(label.size() + value.size());
     text.append(label).append(value);
@@ -17,7 +18,8 @@ namespace {
 
 }  // namespace
 
-std::array<std::string, 5> StatusTexts(uint8_t value, int32_t cursorOffset) {
+std::array<std::string, 5> StatusTexts(uint8_t value, int32_t cursorOffset)
+{
     constexpr std::string_view kDigits = "0123456789ABCDEF";
     char binary[8];
     for (int bit = 0; bit < 8; ++bit) {

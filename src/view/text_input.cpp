@@ -19,8 +19,8 @@ namespace {
 // The cursor byte's offset, or -1 when it lies outside 0 .. viewSize - 1.
 [[nodiscard]] int64_t CursorByte(const DocRecord& doc, const ViewState& view)
 {
-    const int64_t p = static_cast<int64_t>(doc.topOffset) + static_cast<int64_t>(doc.cursorRow) * view.bytesPerRow +
-                      doc.cursorColumn;
+    const int64_t p =
+        static_cast<int64_t>(doc.topOffset) + static_cast<int64_t>(doc.cursorRow) * view.bytesPerRow + doc.cursorColumn;
     return p >= 0 && p < doc.viewSize ? p : -1;
 }
 

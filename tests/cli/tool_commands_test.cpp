@@ -5,7 +5,6 @@
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
-
 #include <sstream>
 #include <string>
 #include <vector>
@@ -135,7 +134,8 @@ TEST(CompareAndResizeCommands, ListLinesAndNewSizes)
               "[0000001F] ;      1 byte  different at location.\n"
               "[00000100] ;      3 bytes different at location.\n");
     EXPECT_EQ(RunCommand(cli::CompareCommand(), {first, first}).out, "These files match to smallest file length.\n");
-    EXPECT_EQ(RunCommand(cli::CompareCommand(), {first, folder.file("none")}).err, "Fatal Error: Could not open A file...\n");
+    EXPECT_EQ(RunCommand(cli::CompareCommand(), {first, folder.file("none")}).err,
+              "Fatal Error: Could not open A file...\n");
 
     const auto out = folder.file("out.bin");
     ASSERT_EQ(RunCommand(cli::ResizeCommand(), {first, "1", "--mbits", "--header", "512", "-o", out}).status, 0);

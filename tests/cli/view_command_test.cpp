@@ -1,11 +1,10 @@
 #include "cli/view_command.h"
 
-#include <cstdlib>
-#include <sstream>
-
-#include <gtest/gtest.h>
-
 #include "support/temp_folder.h"
+
+#include <cstdlib>
+#include <gtest/gtest.h>
+#include <sstream>
 
 namespace zarvo {
 namespace {
@@ -29,7 +28,9 @@ Outcome RunView(const std::vector<std::string>& arguments)
 TEST(ViewCommand, ListsRowsThroughTheAsciiTableToTheEndOfTheFile)
 {
     TempFolder folder;
-    const auto rom = folder.write("rom.bin", std::string("Hello, World!\x01\x7F\x20" "ABC", 19));
+    const auto rom = folder.write("rom.bin", std::string("Hello, World!\x01\x7F\x20"
+                                                         "ABC",
+                                                         19));
     const auto result = RunView({rom});
     EXPECT_EQ(result.status, 0);
     EXPECT_EQ(result.out,
@@ -41,8 +42,7 @@ TEST(ViewCommand, ListsRowsThroughTheAsciiTableToTheEndOfTheFile)
 TEST(ViewCommand, TranslatesPairsSinglesAndMarksThroughATable)
 {
     TempFolder folder;
-    const auto table = folder.write("game.tbl",
-                                    "41=A\r\n60=th\r\n8140=you\r\n/FE\r\n*FF\r\n42=\r\n43=long text\r\n");
+    const auto table = folder.write("game.tbl", "41=A\r\n60=th\r\n8140=you\r\n/FE\r\n*FF\r\n42=\r\n43=long text\r\n");
     // 81 40 at columns 0-1 is a pair; 81 40 split over two rows is not.
     const auto rom = folder.write("game.bin", std::string("\x81\x40\x41\x60\xFE\xFF\x42\x43\x00\x81\x40\x81", 12));
     const auto result = RunView({rom, "--table", table, "--width", "4"});
@@ -110,9 +110,16 @@ TEST(ViewCommand, WrongUsageGivesStatus2)
 {
     TempFolder folder;
     const auto rom = folder.write("rom.bin", std::string("AB"));
-    for (const std::vector<std::string>& arguments : std::vector<std::vector<std::string>>{
-             {}, {rom, rom}, {rom, "--width", "0"}, {rom, "--width", "129"}, {rom, "--offset", "xyz"},
-             {rom, "--rows", "-1"}, {rom, "--offset-mode", "linear"}, {rom, "--bogus"}, {rom, "--table"}}) {
+    for (const std::vector<std::string>& arguments :
+         std::vector<std::vector<std::string>>{{},
+                                               {rom, rom},
+                                               {rom, "--width", "0"},
+                                               {rom, "--width", "129"},
+                                               {rom, "--offset", "xyz"},
+                                               {rom, "--rows", "-1"},
+                                               {rom, "--offset-mode", "linear"},
+                                               {rom, "--bogus"},
+                                               {rom, "--table"}}) {
         const auto result = RunView(arguments);
         EXPECT_EQ(result.status, 2);
         EXPECT_NE(result.err.find("usage"), std::string::npos);

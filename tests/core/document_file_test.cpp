@@ -1,12 +1,10 @@
 #include "core/document_file.h"
 
-#include <sys/stat.h>
+#include "support/temp_folder.h"
 
 #include <filesystem>
-
 #include <gtest/gtest.h>
-
-#include "support/temp_folder.h"
+#include <sys/stat.h>
 
 namespace zarvo {
 namespace {
@@ -83,9 +81,9 @@ TEST(SavestatePath, DependsOnTheTextFromTheFirstDot)
         const char* path;
         bool savestate;
     } cases[] = {
-        {"/roms/game.zst", true},       {"/roms/save.zs1", true},   {"/roms/SAVE.ZST", true},
-        {"/roms/save.sz", false},       {"/my.dir/game.zst", false}, {"/roms/game", false},
-        {"/roms/game.zst.bak", true},   {"/roms/game.z", false},    {"/roms/.zs", true},
+        {"/roms/game.zst", true},     {"/roms/save.zs1", true},    {"/roms/SAVE.ZST", true},
+        {"/roms/save.sz", false},     {"/my.dir/game.zst", false}, {"/roms/game", false},
+        {"/roms/game.zst.bak", true}, {"/roms/game.z", false},     {"/roms/.zs", true},
     };
     for (const auto& c : cases) EXPECT_EQ(IsSavestatePath(c.path), c.savestate) << c.path;
 }

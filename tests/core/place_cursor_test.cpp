@@ -17,13 +17,12 @@ struct Placement {
 TEST(PlaceCursor, PutsTheTargetOnItsOwnRowWithinThePageElseOnRowModulo16)
 {
     const Placement cases[] = {
-        {0x40, 16, 320, 4, 0, 0},             // row 4 lies within 20 rows
-        {0x150, 16, 320, 5, 0, 0x100},        // row 21 does not: 21 mod 16
-        {0x155, 16, 320, 5, 5, 0x100},
-        {0x13F, 16, 320, 19, 15, 0},          // the last row of the page
-        {0x1000, 16, 64, 0, 0, 0x1000},       // row 256 truncates to 0 in the 8-bit field
-        {0x7F0, 16, 320, 15, 0, 0x700},       // row 127 outside the page: 127 mod 16
-        {0x800, 16, 2048, 0, 0, 0x800},       // row 128 truncates to -128: row 128 mod 16
+        {0x40, 16, 320, 4, 0, 0},                                     // row 4 lies within 20 rows
+        {0x150, 16, 320, 5, 0, 0x100},                                // row 21 does not: 21 mod 16
+        {0x155, 16, 320, 5, 5, 0x100},  {0x13F, 16, 320, 19, 15, 0},  // the last row of the page
+        {0x1000, 16, 64, 0, 0, 0x1000},                               // row 256 truncates to 0 in the 8-bit field
+        {0x7F0, 16, 320, 15, 0, 0x700},                               // row 127 outside the page: 127 mod 16
+        {0x800, 16, 2048, 0, 0, 0x800},                               // row 128 truncates to -128: row 128 mod 16
     };
     for (const auto& c : cases) {
         DocRecord doc;

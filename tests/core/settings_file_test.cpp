@@ -3,7 +3,6 @@
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
-
 #include <random>
 
 namespace zarvo {

@@ -1,7 +1,6 @@
 #include "core/table_loader.h"
 
 #include <gtest/gtest.h>
-
 #include <string>
 
 namespace zarvo {

@@ -1,7 +1,6 @@
 #include "core/table_key_counter.h"
 
 #include <gtest/gtest.h>
-
 #include <optional>
 #include <string>
 
@@ -35,40 +34,38 @@ TEST_P(AddTableEntryTest, AddsLineAndProposesNextKey)
 
 INSTANTIATE_TEST_SUITE_P(
     WorkedExamples, AddTableEntryTest,
-    ::testing::Values(EntryCase{"8140=a", kNormal, "8140=a", "8141="},
-                      EntryCase{"8140=", kReverse, "8140=", "8240="},
-                      EntryCase{"a=x", kNormal, "0A=x", "0B="},        // one digit is padded
-                      EntryCase{"ab=x", kNormal, "AB=x", "AC="},       // the key is upper-cased
+    ::testing::Values(EntryCase{"8140=a", kNormal, "8140=a", "8141="}, EntryCase{"8140=", kReverse, "8140=", "8240="},
+                      EntryCase{"a=x", kNormal, "0A=x", "0B="},   // one digit is padded
+                      EntryCase{"ab=x", kNormal, "AB=x", "AC="},  // the key is upper-cased
                       EntryCase{"abc=Text", kNormal, "0ABC=Text", "0ABD="},
                       EntryCase{"4a=aBc=d", kReverse, "4A=aBc=d", "4B="},  // only the key part changes
                       EntryCase{"FF40=x", kReverse, "FF40=x", "0041="},
-                      EntryCase{"12FF=x", kReverse, "12FF=x", "13FF="},
-                      EntryCase{"12FF=x", kNormal, "12FF=x", "1300="},
+                      EntryCase{"12FF=x", kReverse, "12FF=x", "13FF="}, EntryCase{"12FF=x", kNormal, "12FF=x", "1300="},
                       EntryCase{"FFFF12=", kReverse, "FFFF12=", "000013="},
                       EntryCase{"FFFFFE=", kReverse, "FFFFFE=", "0000FF="},
                       EntryCase{"7FFFFFFF=", kNormal, "7FFFFFFF=", "80000000="},
                       EntryCase{"80000000=", kNormal, "80000000=", "80000001="},
                       EntryCase{"FEFFFFFF=", kReverse, "FEFFFFFF=", "FFFFFFFF="}));
 
-INSTANTIATE_TEST_SUITE_P(
-    WrapAround, AddTableEntryTest,
-    ::testing::Values(EntryCase{"FF=x", kNormal, "FF=x", "00="}, EntryCase{"ff=x", kReverse, "FF=x", "00="},
-                      EntryCase{"FFFF=x", kNormal, "FFFF=x", "0000="}, EntryCase{"FFFF=x", kReverse, "FFFF=x", "0000="},
-                      EntryCase{"FFFFFF=", kNormal, "FFFFFF=", "000000="},
-                      EntryCase{"FFFFFF=", kReverse, "FFFFFF=", "000000="},
-                      EntryCase{"FFFFFFFF=", kNormal, "FFFFFFFF=", "00000000="},
-                      EntryCase{"FFFFFFFF=", kReverse, "FFFFFFFF=", "00000000="},
-                      EntryCase{"FFF=x", kNormal, "0FFF=x", "1000="}));
+INSTANTIATE_TEST_SUITE_P(WrapAround, AddTableEntryTest,
+                         ::testing::Values(EntryCase{"FF=x", kNormal, "FF=x", "00="},
+                                           EntryCase{"ff=x", kReverse, "FF=x", "00="},
+                                           EntryCase{"FFFF=x", kNormal, "FFFF=x", "0000="},
+                                           EntryCase{"FFFF=x", kReverse, "FFFF=x", "0000="},
+                                           EntryCase{"FFFFFF=", kNormal, "FFFFFF=", "000000="},
+                                           EntryCase{"FFFFFF=", kReverse, "FFFFFF=", "000000="},
+                                           EntryCase{"FFFFFFFF=", kNormal, "FFFFFFFF=", "00000000="},
+                                           EntryCase{"FFFFFFFF=", kReverse, "FFFFFFFF=", "00000000="},
+                                           EntryCase{"FFF=x", kNormal, "0FFF=x", "1000="}));
 
 // Texts that give no key to count are added as typed and stay in the entry box.
-INSTANTIATE_TEST_SUITE_P(
-    NoCountableKey, AddTableEntryTest,
-    ::testing::Values(EntryCase{"Title text", kNormal, "Title text", nullptr},
-                      EntryCase{"=x", kNormal, "=x", nullptr},
-                      EntryCase{"zz=x", kNormal, "zz=x", nullptr},
-                      EntryCase{" 41=A", kNormal, " 41=A", nullptr},
-                      EntryCase{"123456789=x", kNormal, "123456789=x", nullptr},
-                      EntryCase{"1234567890=x", kReverse, "1234567890=x", nullptr}));
+INSTANTIATE_TEST_SUITE_P(NoCountableKey, AddTableEntryTest,
+                         ::testing::Values(EntryCase{"Title text", kNormal, "Title text", nullptr},
+                                           EntryCase{"=x", kNormal, "=x", nullptr},
+                                           EntryCase{"zz=x", kNormal, "zz=x", nullptr},
+                                           EntryCase{" 41=A", kNormal, " 41=A", nullptr},
+                                           EntryCase{"123456789=x", kNormal, "123456789=x", nullptr},
+                                           EntryCase{"1234567890=x", kReverse, "1234567890=x", nullptr}));
 
 TEST(AddTableEntry, KeepsKeyStateBetweenEntriesAndLeavesItForUncountedLines)
 {

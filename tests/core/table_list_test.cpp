@@ -5,13 +5,11 @@
 #include "core/shift_jis_line.h"
 #include "core/table_list_file.h"
 #include "core/table_list_text.h"
+#include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
-
 #include <string>
 #include <vector>
-
-#include "support/temp_folder.h"
 
 namespace zarvo {
 namespace {
@@ -28,9 +26,9 @@ TEST(TableLine, ShiftJisLinesDecodeToTheirCharacters)
         std::u16string text;
     };
     const Case cases[] = {
-        {"8140=\x82\xA0", u"8140=\u3042"},        // hiragana a
-        {"A0=\xB1\xB2", u"A0=\uFF71\uFF72"},      // half-width katakana
-        {"8145=\x81\x45", u"8145=\u30FB"},        // the middle dot is a character of its own
+        {"8140=\x82\xA0", u"8140=\u3042"},    // hiragana a
+        {"A0=\xB1\xB2", u"A0=\uFF71\uFF72"},  // half-width katakana
+        {"8145=\x81\x45", u"8145=\u30FB"},    // the middle dot is a character of its own
         {"5C=\\", u"5C=\\"},
     };
     for (const Case& c : cases) {
@@ -43,11 +41,11 @@ TEST(TableLine, EveryByteStringComesBackUnchanged)
 {
     const Cp932Codec codec;
     const std::vector<std::string> lines = {
-        "E9=\xE9",                // a Latin-1 letter is a lead byte without a partner
+        "E9=\xE9",                  // a Latin-1 letter is a lead byte without a partner
         "80=\x80\xA0\xFD\xFE\xFF",  // bytes that start no character
-        "81=\x81 x",              // a lead byte before a blank
-        "ED40=\xED\x40",          // a code whose character is written back as FA5C
-        "8140=\x81\x40\x82",      // a line ending in half a character
+        "81=\x81 x",                // a lead byte before a blank
+        "ED40=\xED\x40",            // a code whose character is written back as FA5C
+        "8140=\x81\x40\x82",        // a line ending in half a character
         "\x01\t\x7F",
     };
     for (const std::string& line : lines) {
@@ -88,14 +86,13 @@ TEST(ShiftJisGrid, CellsShowOneCharacterOrTheMiddleDot)
         std::string picked;
     };
     const Case cases[] = {
-        {0x82A0, u'\u3042', "\x82\xA0"},  // hiragana a
-        {0x8340, u'\u30A1', "\x83\x40"},  // small katakana a
-        {0x8260, u'\uFF21', "\x82\x60"},  // full-width A
-        {0x8140, u'\u3000', "\x81\x40"},
-        {0x8145, u'\u30FB', "\x81\x40"},  // the dot itself is picked as a blank
-        {0x8000, u'\u30FB', "\x81\x40"},  // no lead byte: two characters
-        {0x81FF, u'\u30FB', "\x81\x40"},  // invalid second byte
-        {0x4142, u'\u30FB', "\x81\x40"},  // "AB"
+        {0x82A0, u'\u3042', "\x82\xA0"},                                   // hiragana a
+        {0x8340, u'\u30A1', "\x83\x40"},                                   // small katakana a
+        {0x8260, u'\uFF21', "\x82\x60"},                                   // full-width A
+        {0x8140, u'\u3000', "\x81\x40"}, {0x8145, u'\u30FB', "\x81\x40"},  // the dot itself is picked as a blank
+        {0x8000, u'\u30FB', "\x81\x40"},                                   // no lead byte: two characters
+        {0x81FF, u'\u30FB', "\x81\x40"},                                   // invalid second byte
+        {0x4142, u'\u30FB', "\x81\x40"},                                   // "AB"
     };
     for (const Case& c : cases) {
         EXPECT_EQ(GridCellCharacter(codec, c.code), c.shown) << std::hex << c.code;

@@ -1,16 +1,14 @@
 #include "core/table_loader.h"
 
-#include <gtest/gtest.h>
-
-#include <unistd.h>
-
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <random>
 #include <string>
 #include <string_view>
+#include <unistd.h>
 #include <vector>
 
 namespace zarvo {
@@ -24,8 +22,8 @@ protected:
     TableLoaderTest()
     {
         const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-        folder_ = std::filesystem::temp_directory_path() /
-                  ("zarvo-tables-" + std::to_string(getpid()) + "-" + test->name());
+        folder_ =
+            std::filesystem::temp_directory_path() / ("zarvo-tables-" + std::to_string(getpid()) + "-" + test->name());
         std::filesystem::create_directories(folder_);
     }
     ~TableLoaderTest() override
@@ -52,9 +50,20 @@ protected:
 TEST_F(TableLoaderTest, LoadsTheWorkedExampleWithCrLfLines)
 {
     const std::string lines[] = {
-        "41=A", "60=th", "8140=you", "/FE", "*FF", "(1A2Bh)Title screen", "[00012000-000120FF]Intro",
-        ".code=$F0 \"[WAIT]\"", ".dual $F1F2 \"[NAME]\"", ".multicode $F3 2 \"[SE_]\"", ".nontbl \"<$>\"",
-        ".startdump \"Dump of %romname\\n\",", "\"Range %startofs-%endofs\\n\"", "Final Fantasy translation table",
+        "41=A",
+        "60=th",
+        "8140=you",
+        "/FE",
+        "*FF",
+        "(1A2Bh)Title screen",
+        "[00012000-000120FF]Intro",
+        ".code=$F0 \"[WAIT]\"",
+        ".dual $F1F2 \"[NAME]\"",
+        ".multicode $F3 2 \"[SE_]\"",
+        ".nontbl \"<$>\"",
+        ".startdump \"Dump of %romname\\n\",",
+        "\"Range %startofs-%endofs\\n\"",
+        "Final Fantasy translation table",
     };
     std::string content;
     for (const auto& line : lines) content += line + "\r\n";
@@ -94,9 +103,9 @@ TEST_F(TableLoaderTest, EntryTextsKeepBlanksAndShortLinesDefineNothing)
     ASSERT_EQ(Load("41= A \n\n4\n8140=you\n41\n42=\n 5=x\n4g=y\n-1=z\nab12=lower\n123456=long\n60=th\n60=x\n"),
               TableLoadResult::Loaded);
     EXPECT_EQ(Single(0x41), " A ");
-    EXPECT_EQ(Single(0x42), "");  // an entry whose text is empty
-    EXPECT_EQ(Single(0x05), "x");  // leading blank skipped
-    EXPECT_EQ(Single(0x04), "y");  // digits end at the first other character
+    EXPECT_EQ(Single(0x42), "");        // an entry whose text is empty
+    EXPECT_EQ(Single(0x05), "x");       // leading blank skipped
+    EXPECT_EQ(Single(0x04), "y");       // digits end at the first other character
     EXPECT_EQ(Single(0x00), "<none>");  // neither blank, short nor signed lines land on 0
     EXPECT_EQ(Pair(0x0000), "<none>");
     EXPECT_EQ(Pair(0xAB12), "lower");

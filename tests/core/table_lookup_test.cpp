@@ -1,9 +1,7 @@
 #include "core/table.h"
-
 #include "core/table_loader.h"
 
 #include <gtest/gtest.h>
-
 #include <string>
 
 namespace zarvo {
@@ -34,7 +32,7 @@ TEST_F(TableLookupTest, ForwardLookupsIndexTheEntries)
 TEST_F(TableLookupTest, LineMarkWinsOverEndMarkOnTheSameByte)
 {
     EXPECT_EQ(MarkFor(table, 0x00), 0);  // unset marks never mark byte 0
-    Load("\\FF\n*FE7\n/FE\n");  // the '*' line replaces the '\\' line
+    Load("\\FF\n*FE7\n/FE\n");           // the '*' line replaces the '\\' line
     EXPECT_EQ(MarkFor(table, 0xFE), '/');
     EXPECT_EQ(MarkFor(table, 0xFF), 0);
     Load("/01\n");
@@ -47,8 +45,9 @@ TEST_F(TableLookupTest, LineMarkWinsOverEndMarkOnTheSameByte)
 TEST_F(TableLookupTest, ReverseLookupsReturnTheLowestMatchPerMode)
 {
     // 82A0 is the Shift-JIS code of a kana.
-    Load("20=\n30=ab\n31=a\n32=b\n40=\x82\xA0x\n41=\x82\xA0\n"
-         "0101=\n0200=ab\n0300=a\n8140=\x82\xA0\n");
+    Load(
+        "20=\n30=ab\n31=a\n32=b\n40=\x82\xA0x\n41=\x82\xA0\n"
+        "0101=\n0200=ab\n0300=a\n8140=\x82\xA0\n");
     struct Case {
         std::string query;
         FindMode mode;

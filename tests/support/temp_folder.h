@@ -17,13 +17,15 @@ public:
     TempFolder()
     {
         std::random_device seed;
-        path_ = std::filesystem::temp_directory_path() / ("zarvo-test-" + std::to_string(seed()) + std::to_string(seed()));
+        path_ =
+            std::filesystem::temp_directory_path() / ("zarvo-test-" + std::to_string(seed()) + std::to_string(seed()));
         std::filesystem::create_directories(path_);
     }
     ~TempFolder()
     {
         std::error_code ignored;
-        std::filesystem::permissions(path_, std::filesystem::perms::owner_all, std::filesystem::perm_options::add, ignored);
+        std::filesystem::permissions(path_, std::filesystem::perms::owner_all, std::filesystem::perm_options::add,
+                                     ignored);
         std::filesystem::remove_all(path_, ignored);
     }
     TempFolder(const TempFolder&) = delete;

@@ -1,7 +1,6 @@
 #include "tools/difference_scanner.h"
 
 #include <gtest/gtest.h>
-
 #include <random>
 #include <vector>
 

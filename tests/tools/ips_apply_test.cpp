@@ -1,10 +1,8 @@
 #include "tools/ips.h"
-
 #include "tools/ips_test_support.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
+#include <gtest/gtest.h>
 #include <random>
 #include <vector>
 
@@ -28,7 +26,7 @@ TEST(IpsApply, StoresRecordsLengthensAndCuts)
         {PatchBytes().data(0, {9}).end().cutTo(2).bytes(), {9, 2}},
         {PatchBytes().data(6, {9}).end().cutTo(3).bytes(), {1, 2, 3}},
         {PatchBytes().end().cutTo(0).bytes(), {}},
-        {PatchBytes().end().cutTo(10).bytes(), {1, 2, 3, 4}},  // the size only cuts
+        {PatchBytes().end().cutTo(10).bytes(), {1, 2, 3, 4}},                 // the size only cuts
         {PatchBytes().data(0, {9}).end().raw({0, 0}).bytes(), {9, 2, 3, 4}},  // not a size: ignored
         {PatchBytes().end().raw({0, 0, 1, 0}).bytes(), {1, 2, 3, 4}},
         {PatchBytes().data(kIpsEofOffset, {9}).end().bytes(), {1, 2, 3, 4}},  // reads as the end mark

@@ -1,10 +1,8 @@
 #include "tools/ips.h"
-
 #include "tools/ips_test_support.h"
 
-#include <gtest/gtest.h>
-
 #include <functional>
+#include <gtest/gtest.h>
 #include <vector>
 
 namespace zarvo {

@@ -4,9 +4,8 @@
 #include "tools/document_support.h"
 #include "tools/ips_test_support.h"
 
-#include <gtest/gtest.h>
-
 #include <filesystem>
+#include <gtest/gtest.h>
 
 namespace zarvo {
 namespace {
@@ -21,9 +20,8 @@ std::vector<uint8_t> Content(const DocRecord& doc) { return {doc.data(), doc.dat
 TEST(PatchPath, ReplacesTheExtensionOfTheFileName)
 {
     const std::pair<const char*, const char*> cases[] = {
-        {"/roms/x.smc", "/roms/x.ips"},     {"/roms/x.gb", "/roms/x.ips"},
-        {"/roms/a.sfc.bak", "/roms/a.sfc.ips"}, {"/roms/x", "/roms/x.ips"},
-        {"/roms.d/x", "/roms.d/x.ips"},     {"/roms/.hidden", "/roms/.hidden.ips"},
+        {"/roms/x.smc", "/roms/x.ips"}, {"/roms/x.gb", "/roms/x.ips"},  {"/roms/a.sfc.bak", "/roms/a.sfc.ips"},
+        {"/roms/x", "/roms/x.ips"},     {"/roms.d/x", "/roms.d/x.ips"}, {"/roms/.hidden", "/roms/.hidden.ips"},
     };
     for (const auto& [document, patch] : cases) EXPECT_EQ(PatchPathFor(document), patch) << document;
 }

@@ -3,9 +3,8 @@
 #include "support/temp_folder.h"
 #include "tools/ips_test_support.h"
 
-#include <gtest/gtest.h>
-
 #include <filesystem>
+#include <gtest/gtest.h>
 #include <random>
 #include <vector>
 

@@ -30,7 +30,8 @@ public:
 private:
     PatchBytes& put(uint32_t value, int count)
     {
-        for (int shift = 8 * (count - 1); shift >= 0; shift -= 8) bytes_.push_back(static_cast<uint8_t>(value >> shift));
+        for (int shift = 8 * (count - 1); shift >= 0; shift -= 8)
+            bytes_.push_back(static_cast<uint8_t>(value >> shift));
         return *this;
     }
     std::vector<uint8_t> bytes_{'P', 'A', 'T', 'C', 'H'};

@@ -3,7 +3,6 @@
 #include "tools/document_support.h"
 
 #include <gtest/gtest.h>
-
 #include <string>
 #include <vector>
 
@@ -44,9 +43,12 @@ TEST(RomResize, EntriesUnitsHeaderAndQuestion)
 TEST(RomResize, SizesThatDoNotFitIn31BitsAreRefused)
 {
     const std::pair<const char*, SizeUnit> tooLarge[] = {
-        {"16384", SizeUnit::MegaBits}, {"2048", SizeUnit::MegaBytes}, {"2147483648", SizeUnit::Bytes},
+        {"16384", SizeUnit::MegaBits},
+        {"2048", SizeUnit::MegaBytes},
+        {"2147483648", SizeUnit::Bytes},
         // Absurdly long entries stay refused rather than wrapping round to a small size.
-        {"18446744073709551617", SizeUnit::Bytes}, {"18446744073709551617", SizeUnit::MegaBytes},
+        {"18446744073709551617", SizeUnit::Bytes},
+        {"18446744073709551617", SizeUnit::MegaBytes},
     };
     for (const auto& [entry, unit] : tooLarge) EXPECT_NE(PlanResize(entry, unit, false, "").refusal, nullptr) << entry;
     EXPECT_NE(PlanResize("16383", SizeUnit::MegaBits, true, "131072").refusal, nullptr);

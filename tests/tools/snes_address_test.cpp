@@ -1,7 +1,6 @@
 #include "tools/snes_address.h"
 
 #include <gtest/gtest.h>
-
 #include <string>
 
 namespace zarvo {

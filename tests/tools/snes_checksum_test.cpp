@@ -4,7 +4,6 @@
 #include "tools/checksum_repair.h"
 
 #include <gtest/gtest.h>
-
 #include <vector>
 
 namespace zarvo {
@@ -88,7 +87,8 @@ TEST(SnesChecksum, RepairStoresChecksumAndComplementLittleEndian)
               "Repair CheckSum?");
     RepairDocumentChecksum(doc, report);
     EXPECT_TRUE(doc.modified);
-    EXPECT_EQ(std::vector<uint8_t>(doc.data() + 0x7FDC, doc.data() + 0x7FE0), (std::vector<uint8_t>{0xF0, 0xFD, 0x0F, 0x02}));
+    EXPECT_EQ(std::vector<uint8_t>(doc.data() + 0x7FDC, doc.data() + 0x7FE0),
+              (std::vector<uint8_t>{0xF0, 0xFD, 0x0F, 0x02}));
     EXPECT_FALSE(InspectDocumentChecksum(doc).repairNeeded);
 }
 

@@ -59,10 +59,7 @@ struct CompareWindow {
         control<QLineEdit>("Edit2")->setText(second);
         click("Button3");
     }
-    [[nodiscard]] QPoint rowPoint(int row) const
-    {
-        return list()->visualRect(list()->model()->index(row, 0)).center();
-    }
+    [[nodiscard]] QPoint rowPoint(int row) const { return list()->visualRect(list()->model()->index(row, 0)).center(); }
 
     TCompForm* form;
 };
@@ -130,7 +127,8 @@ void CompareWindowTest::listsRunsOfDifferingBytes()
     QVERIFY(!window.form->isModal());
     QCOMPARE(window.form->windowTitle(), QStringLiteral("Compare Files..."));
 
-    window.compare(fixture.writeFile(QStringLiteral("a.bin"), first), fixture.writeFile(QStringLiteral("b.bin"), second));
+    window.compare(fixture.writeFile(QStringLiteral("a.bin"), first),
+                   fixture.writeFile(QStringLiteral("b.bin"), second));
     QCOMPARE(window.lines(), lines);
     QCOMPARE(window.form->windowTitle(), caption);
     QCOMPARE(fixture.prompter.texts(), QStringList{kCompleted});

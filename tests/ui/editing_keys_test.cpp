@@ -90,8 +90,7 @@ void EditingKeysTest::hexTyping_data()
     QTest::newRow("Shift between digits") << "4{Shift}1" << QByteArray("\x00\x01\x02\x03", 4) << 0 << true;
     QTest::newRow("no digit cancels") << "4G" << QByteArray("\x00\x01\x02\x03", 4) << 0 << false;
     QTest::newRow("Tab keeps the first digit") << "4{Tab}{Tab}1" << QByteArray("\x41\x01\x02\x03", 4) << 1 << false;
-    QTest::newRow("Ctrl+digit types nothing") << "{Ctrl+5}{Ctrl+6}" << QByteArray("\x00\x01\x02\x03", 4) << 0
-                                              << false;
+    QTest::newRow("Ctrl+digit types nothing") << "{Ctrl+5}{Ctrl+6}" << QByteArray("\x00\x01\x02\x03", 4) << 0 << false;
 }
 
 void EditingKeysTest::hexTyping()
@@ -198,14 +197,14 @@ void EditingKeysTest::textTyping_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QByteArray>("bytes");  // from offset 2 on
     QTest::addColumn<int>("cursor");
-    QTest::newRow("lowest byte of a character") << QByteArray("81=A\n80=A\n") << "" << "AA"
-                                                << QByteArray("\x80\x80\x00", 3) << 4;
-    QTest::newRow("two-byte entry") << QByteArray("8140=A\n") << "" << "A"
-                                    << QByteArray("\x81\x40\x00", 3) << 4;
-    QTest::newRow("two-byte entry with D_MBE") << QByteArray("8140=A\n") << "{Shift+Backtab}" << "A"
-                                               << QByteArray("\x00\x00\x00", 3) << 2;
-    QTest::newRow("DTE with the byte before") << QByteArray("41=A\n42=B\n90=AB\n") << "{Alt+Tab}" << "AB"
-                                              << QByteArray("\x90\x42\x00", 3) << 4;
+    QTest::newRow("lowest byte of a character") << QByteArray("81=A\n80=A\n") << ""
+                                                << "AA" << QByteArray("\x80\x80\x00", 3) << 4;
+    QTest::newRow("two-byte entry") << QByteArray("8140=A\n") << ""
+                                    << "A" << QByteArray("\x81\x40\x00", 3) << 4;
+    QTest::newRow("two-byte entry with D_MBE") << QByteArray("8140=A\n") << "{Shift+Backtab}"
+                                               << "A" << QByteArray("\x00\x00\x00", 3) << 2;
+    QTest::newRow("DTE with the byte before") << QByteArray("41=A\n42=B\n90=AB\n") << "{Alt+Tab}"
+                                              << "AB" << QByteArray("\x90\x42\x00", 3) << 4;
     QTest::newRow("Shift-JIS character") << QByteArray("10=\x83\x41\n") << "" << QStringLiteral("ア")
                                          << QByteArray("\x10\x00", 2) << 3;
 }

@@ -8,9 +8,9 @@
 
 #include <QAction>
 #include <QLabel>
-#include <QMenuBar>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenuBar>
 #include <QPaintEvent>
 #include <QSet>
 #include <QStatusTipEvent>
@@ -319,7 +319,7 @@ void FrameViewTest::pageIsKeptInsideDocument()
 void FrameViewTest::menuItemsFollowWindowCount()
 {
     // Cascade and the two tilings are hidden items: Qt reports hidden items as disabled.
-    const char* const editorItems[] = {"SaveFile1", "SaveFileAs",        "OpenTableFile1",     "Swap1",    "ViewKana",
+    const char* const editorItems[] = {"SaveFile1",   "SaveFileAs",        "OpenTableFile1",     "Swap1",    "ViewKana",
                                        "RestoreAll1", "WindowArrangeItem", "WindowMinimizeItem", "CloseAll1"};
     const char* const alwaysItems[] = {"Open1", "Exit1", "Standard", "ViewStatusBar1", "HelpTopics1", "About"};
     FrameFixture fixture;
@@ -412,8 +412,8 @@ void FrameViewTest::helpErrorBox()
     QFETCH(bool, errorShown);
     FrameFixture fixture;
     QCOMPARE(QString::fromStdString(fixture.session.helpPath), QDir::currentPath() + QStringLiteral("/zarvo.chm"));
-    const QString help = fileExists ? fixture.writeFile(QStringLiteral("zarvo.chm"), "help")
-                                    : fixture.path(QStringLiteral("zarvo.chm"));
+    const QString help =
+        fileExists ? fixture.writeFile(QStringLiteral("zarvo.chm"), "help") : fixture.path(QStringLiteral("zarvo.chm"));
     fixture.session.helpPath = help.toStdString();
     std::vector<QUrl> opened;
     fixture.frame->setHelpOpener([&](const QUrl& url) {

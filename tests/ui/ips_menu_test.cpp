@@ -34,10 +34,7 @@ QByteArray WithBytes(QByteArray bytes, int at, const QByteArray& changed)
     return bytes;
 }
 
-QByteArray Content(const DocRecord& doc)
-{
-    return QByteArray(reinterpret_cast<const char*>(doc.data()), doc.fileSize);
-}
+QByteArray Content(const DocRecord& doc) { return QByteArray(reinterpret_cast<const char*>(doc.data()), doc.fileSize); }
 
 QString Text(const char* text) { return QString::fromUtf8(text); }
 
@@ -209,8 +206,8 @@ void IpsMenuTest::applyAfterSavingFirst()
     fixture.prompter.files.push_back(std::nullopt);  // then the chooser is cancelled
     fixture.trigger("Patch1");
 
-    QCOMPARE(fixture.prompter.texts(), (QStringList{QStringLiteral("Save ROM before patching?"),
-                                                    Text(messages::kSavedSuccessfully)}));
+    QCOMPARE(fixture.prompter.texts(),
+             (QStringList{QStringLiteral("Save ROM before patching?"), Text(messages::kSavedSuccessfully)}));
     QCOMPARE(fixture.readFile(QStringLiteral("rom.smc")), WithBytes(original, 0, Bytes({0x99})));
     QVERIFY(!doc.modified);
     QCOMPARE(doc.fileSize, 32);
@@ -223,10 +220,13 @@ void IpsMenuTest::applyRefusalsLeaveDocument_data()
     QTest::addColumn<QString>("message");
 
     QTest::newRow("missing patch") << QByteArray() << "File Not found or Valid... No patching performed.";
-    QTest::newRow("wrong header") << QByteArray("PATCX\0\0\1\0\1\x55" "EOF", 14) << "Not a valid \"PATCH\" file!";
-    QTest::newRow("ends inside a record")
-        << QByteArray("PATCH") + Bytes({0, 0, 1, 0, 1, 0x55, 0, 0, 8, 0, 4, 1, 2})
-        << Text(messages::kIpsPatchTruncated);
+    QTest::newRow("wrong header") << QByteArray(
+                                         "PATCX\0\0\1\0\1\x55"
+                                         "EOF",
+                                         14)
+                                  << "Not a valid \"PATCH\" file!";
+    QTest::newRow("ends inside a record") << QByteArray("PATCH") + Bytes({0, 0, 1, 0, 1, 0x55, 0, 0, 8, 0, 4, 1, 2})
+                                          << Text(messages::kIpsPatchTruncated);
 }
 
 void IpsMenuTest::applyRefusalsLeaveDocument()
@@ -263,8 +263,8 @@ void IpsMenuTest::savestateHeaderStaysInFrontAfterApply()
     QVERIFY(editor != nullptr);
     QCOMPARE(editor->document().headerSize, 3091);
     // Patches the first body byte and lengthens the body by two bytes.
-    const QString patch = fixture.writeFile(QStringLiteral("game.ips"),
-                                            Patch(Bytes({0, 0, 0, 0, 1, 0xAB, 0, 0, 100, 0, 2, 0xC1, 0xC2})));
+    const QString patch =
+        fixture.writeFile(QStringLiteral("game.ips"), Patch(Bytes({0, 0, 0, 0, 1, 0xAB, 0, 0, 100, 0, 2, 0xC1, 0xC2})));
     fixture.prompter.answers.push_back(false);
     fixture.prompter.files.push_back(patch);
     fixture.trigger("Patch1");

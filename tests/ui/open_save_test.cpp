@@ -18,10 +18,7 @@ const QString kWriteProblem = QString::fromUtf8(messages::kProblemWriting);
 
 QString WindowCaption(TMDIChild* editor) { return editor->parentWidget()->windowTitle(); }
 
-QByteArray SavestateBytes()
-{
-    return PatternBytes(3091, 7, 3) + PatternBytes(200, 0x50);
-}
+QByteArray SavestateBytes() { return PatternBytes(3091, 7, 3) + PatternBytes(200, 0x50); }
 
 }  // namespace
 
@@ -114,8 +111,7 @@ void OpenSaveTest::savestateQuestion_data()
     QTest::newRow("Yes hides the header") << "game.zst" << state << true << true << 3091 << 200 << 0x50;
     QTest::newRow("No keeps it") << "game.zst" << state << false << true << 0 << 3291 << 7;
     QTest::newRow("not a savestate") << "save.sz" << state << true << false << 0 << 3291 << 7;
-    QTest::newRow("shorter than a header") << "short.zst" << PatternBytes(1000, 9) << true << false << 0 << 1000
-                                           << 9;
+    QTest::newRow("shorter than a header") << "short.zst" << PatternBytes(1000, 9) << true << false << 0 << 1000 << 9;
 }
 
 void OpenSaveTest::savestateQuestion()
@@ -241,8 +237,7 @@ void OpenSaveTest::saveAsMovesToNewName()
     fixture.prompter.files.push_back(target);
 
     fixture.trigger("SaveFileAs");
-    QCOMPARE(fixture.prompter.recordsOf(PromptRecord::Kind::SaveFile).at(0).filter,
-             QStringLiteral("All files (*.*)"));
+    QCOMPARE(fixture.prompter.recordsOf(PromptRecord::Kind::SaveFile).at(0).filter, QStringLiteral("All files (*.*)"));
     QCOMPARE(fixture.prompter.texts(), QStringList{kSaved});
     QCOMPARE(editor->document().fileName, target.toStdString());
     QVERIFY(!editor->document().modified);

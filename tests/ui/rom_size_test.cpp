@@ -71,10 +71,7 @@ bool WithExpander(FrameFixture& fixture, const std::function<void(const Expander
     return stillOpen;
 }
 
-QByteArray Content(const DocRecord& doc)
-{
-    return QByteArray(reinterpret_cast<const char*>(doc.data()), doc.fileSize);
-}
+QByteArray Content(const DocRecord& doc) { return QByteArray(reinterpret_cast<const char*>(doc.data()), doc.fileSize); }
 
 }  // namespace
 
@@ -102,19 +99,31 @@ void RomSizeTest::changesSize_data()
     QTest::addColumn<QString>("done");
     QTest::addColumn<int>("newSize");
 
-    QTest::newRow("megabits up") << 0x100000 << "rMBITS" << "16" << "" << "Size of ROM: 8 Mega BITS"
+    QTest::newRow("megabits up") << 0x100000 << "rMBITS"
+                                 << "16"
+                                 << ""
+                                 << "Size of ROM: 8 Mega BITS"
                                  << "Expand the ROM to 16 Mega-BIT(S)?"
                                  << "Rom expanded to 16 Mega-BIT(S)!\nSave ROM to save all changes." << 2097152;
-    QTest::newRow("megabits down") << 0x100000 << "rMBITS" << "4" << "" << "Size of ROM: 8 Mega BITS"
+    QTest::newRow("megabits down") << 0x100000 << "rMBITS"
+                                   << "4"
+                                   << ""
+                                   << "Size of ROM: 8 Mega BITS"
                                    << "Expand the ROM to  4 Mega-BIT(S)?"
                                    << "Rom expanded to 4 Mega-BIT(S)!\nSave ROM to save all changes." << 524288;
-    QTest::newRow("bytes with header") << 1000 << "rBYTES" << "8" << "512" << "Size of ROM: 1000 BYTES"
+    QTest::newRow("bytes with header") << 1000 << "rBYTES"
+                                       << "8"
+                                       << "512"
+                                       << "Size of ROM: 1000 BYTES"
                                        << "Expand the ROM to  8 BYTE(S)?"
                                        << "Rom expanded to 8 BYTE(S)!\nSave ROM to save all changes." << 520;
-    QTest::newRow("megabytes, rounded down") << 0x180000 << "rMBYTE" << "2" << "" << "Size of ROM: 1 Mega BYTES"
-                                             << "Expand the ROM to  2 Mega-BYTE(S)?"
-                                             << "Rom expanded to 2 Mega-BYTE(S)!\nSave ROM to save all changes."
-                                             << 0x200000;
+    QTest::newRow("megabytes, rounded down")
+        << 0x180000 << "rMBYTE"
+        << "2"
+        << ""
+        << "Size of ROM: 1 Mega BYTES"
+        << "Expand the ROM to  2 Mega-BYTE(S)?"
+        << "Rom expanded to 2 Mega-BYTE(S)!\nSave ROM to save all changes." << 0x200000;
 }
 
 void RomSizeTest::changesSize()
@@ -194,9 +203,11 @@ void RomSizeTest::refusalsKeepDialogAndDocument_data()
     QTest::addColumn<bool>("answer");
     QTest::addColumn<QStringList>("texts");
 
-    QTest::newRow("no size") << "rBYTES" << "" << true << QStringList{QStringLiteral("Error: No size entered...")};
-    QTest::newRow("question answered No") << "rMBITS" << "32" << false
-                                          << QStringList{QStringLiteral("Expand the ROM to 32 Mega-BIT(S)?")};
+    QTest::newRow("no size") << "rBYTES"
+                             << "" << true << QStringList{QStringLiteral("Error: No size entered...")};
+    QTest::newRow("question answered No")
+        << "rMBITS"
+        << "32" << false << QStringList{QStringLiteral("Expand the ROM to 32 Mega-BIT(S)?")};
 }
 
 void RomSizeTest::refusalsKeepDialogAndDocument()

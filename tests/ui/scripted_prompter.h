@@ -16,7 +16,7 @@ namespace zarvo {
 struct PromptRecord {
     enum class Kind { Message, MessageBox, Question, OpenFile, SaveFile, Font };
     Kind kind = Kind::Message;
-    QString text;     // message or question; empty for dialogs
+    QString text;  // message or question; empty for dialogs
     QString caption;
     MessageIcon icon = MessageIcon::None;
     QString directory;
@@ -29,9 +29,9 @@ public:
     void showMessageBox(const QString& text, const QString& caption, MessageIcon icon) override;
     [[nodiscard]] bool askYesNo(const QString& text, const QString& caption, MessageIcon icon) override;
     [[nodiscard]] std::optional<QString> chooseOpenFile(const QString& caption, const QString& directory,
-                                                       const QString& filter) override;
+                                                        const QString& filter) override;
     [[nodiscard]] std::optional<QString> chooseSaveFile(const QString& caption, const QString& directory,
-                                                       const QString& filter) override;
+                                                        const QString& filter) override;
     [[nodiscard]] std::optional<QFont> chooseFont(const QFont& initial) override;
 
     // The texts of messages, boxes and questions in the order they were shown.

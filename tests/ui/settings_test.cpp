@@ -103,7 +103,8 @@ void SettingsTest::dialogBoxesChangeTheView()
     QVERIFY(editor != nullptr);
     const auto hexSpaces = [&] {
         int spaces = 0;
-        for (const ViewCell& cell : editor->LayOutPageRow(0).cells) spaces += cell.kind == CellKind::Hex && cell.trailingBlank > 0;
+        for (const ViewCell& cell : editor->LayOutPageRow(0).cells)
+            spaces += cell.kind == CellKind::Hex && cell.trailingBlank > 0;
         return spaces;
     };
     QCOMPARE(hexSpaces(), fixture.session.view.bytesPerRow);
@@ -174,19 +175,19 @@ void SettingsTest::settingsFileRead_data()
     QTest::addColumn<bool>("spaced");
     QTest::addColumn<QString>("face");  // empty: the starting font stays
     QTest::addColumn<int>("pointSize");
-    QTest::newRow("two lines only") << QByteArray("CursorType 0\nRowType    0\n") << false << false << true
-                                    << QString() << 0;
+    QTest::newRow("two lines only") << QByteArray("CursorType 0\nRowType    0\n") << false << false << true << QString()
+                                    << 0;
     QTest::newRow("any first word") << QByteArray("Blinking 0\n") << false << true << true << QString() << 0;
     QTest::newRow("face with a blank")
         << QByteArray("CursorType 1\nRowType    1\nSpacedHex  0\nFontSize   20\nFontName   Courier_New\n") << true
         << true << false << QStringLiteral("Courier New") << 20;
     QTest::newRow("binary") << QByteArray("\x00\xFF\x13\x88\n\xFE\x01\x02\n\n\x7F", 11) << true << true << true
                             << QString() << 0;
-    QTest::newRow("size 100000") << QByteArray("a 1\nb 1\nc 1\nFontSize 100000\n") << true << true << true
-                                 << QString() << 0;
+    QTest::newRow("size 100000") << QByteArray("a 1\nb 1\nc 1\nFontSize 100000\n") << true << true << true << QString()
+                                 << 0;
     QTest::newRow("face of 500 characters")
-        << QByteArray("a 0\nb 1\nc 1\nFontSize 9\nFontName ") + QByteArray(500, 'F') + "\n" << false << true << true
-        << QString() << 0;
+        << QByteArray("a 0\nb 1\nc 1\nFontSize 9\nFontName ") + QByteArray(500, 'F') + "\n"
+        << false << true << true << QString() << 0;
 }
 
 void SettingsTest::settingsFileRead()

@@ -6,6 +6,7 @@
 #include "ui/tsnes2hex.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -14,7 +15,6 @@
 #include <QScrollBar>
 #include <QTest>
 #include <QTimer>
-#include <QApplication>
 
 #include <functional>
 
@@ -117,20 +117,39 @@ void SnesToolsTest::converts_data()
     QTest::addColumn<QString>("shown");    // in the other field
     QTest::addColumn<QString>("message");  // instead, when refused
 
-    QTest::newRow("lo-rom header start") << "LoChk" << true << false << false << "200" << "008000" << "";
-    QTest::newRow("lo-rom inside header") << "LoChk" << true << false << false << "1FF" << ""
+    QTest::newRow("lo-rom header start") << "LoChk" << true << false << false << "200"
+                                         << "008000"
+                                         << "";
+    QTest::newRow("lo-rom inside header") << "LoChk" << true << false << false << "1FF"
+                                          << ""
                                           << "Address must be > $200 when header is included.";
-    QTest::newRow("lo-rom fast bank past $FF") << "LoChk" << false << true << false << "400000" << ""
+    QTest::newRow("lo-rom fast bank past $FF") << "LoChk" << false << true << false << "400000"
+                                               << ""
                                                << "Address must give a bank <= $FF";
-    QTest::newRow("lo-rom fast back") << "LoChk" << false << true << true << "808000" << "000000" << "";
-    QTest::newRow("lo-rom header back") << "LoChk" << true << false << true << "018200" << "008400" << "";
-    QTest::newRow("hi-rom") << "HiChk" << false << false << false << "12345" << "C12345" << "";
-    QTest::newRow("hi-rom below $C0") << "HiChk" << false << false << true << "BFFFFF" << ""
+    QTest::newRow("lo-rom fast back") << "LoChk" << false << true << true << "808000"
+                                      << "000000"
+                                      << "";
+    QTest::newRow("lo-rom header back") << "LoChk" << true << false << true << "018200"
+                                        << "008400"
+                                        << "";
+    QTest::newRow("hi-rom") << "HiChk" << false << false << false << "12345"
+                            << "C12345"
+                            << "";
+    QTest::newRow("hi-rom below $C0") << "HiChk" << false << false << true << "BFFFFF"
+                                      << ""
                                       << "Address must be >= $Cxxxxxx";
-    QTest::newRow("memory") << "MemChk" << false << false << false << "c13" << "7E0000" << "";
-    QTest::newRow("memory back") << "MemChk" << false << false << true << "7E0000" << "000C13" << "";
-    QTest::newRow("video ram") << "VidChk" << false << false << false << "20000" << "000000" << "";
-    QTest::newRow("video ram back") << "VidChk" << false << false << true << "0000" << "020C13" << "";
+    QTest::newRow("memory") << "MemChk" << false << false << false << "c13"
+                            << "7E0000"
+                            << "";
+    QTest::newRow("memory back") << "MemChk" << false << false << true << "7E0000"
+                                 << "000C13"
+                                 << "";
+    QTest::newRow("video ram") << "VidChk" << false << false << false << "20000"
+                               << "000000"
+                               << "";
+    QTest::newRow("video ram back") << "VidChk" << false << false << true << "0000"
+                                    << "020C13"
+                                    << "";
 }
 
 void SnesToolsTest::converts()
@@ -291,8 +310,8 @@ void SnesToolsTest::checksumRepair_data()
     QTest::newRow("second question declined")
         << wrong << QList<bool>{true, false}
         << QStringList{kFirstQuestion, question, QStringLiteral("No checksum repair performed.")} << stored << false;
-    QTest::newRow("first question declined") << wrong << QList<bool>{false} << QStringList{kFirstQuestion} << stored
-                                             << false;
+    QTest::newRow("first question declined")
+        << wrong << QList<bool>{false} << QStringList{kFirstQuestion} << stored << false;
     // A complement pair always sums to 0x1FE, so this image holds its own checksum.
     QTest::newRow("already right") << SnesImage(0xFE01, 0x01FE) << QList<bool>{true}
                                    << QStringList{kFirstQuestion, QStringLiteral("No checksum repair needed.")}

@@ -2,10 +2,9 @@
 // list, opening and saving table files, and the closing question that makes the
 // saved file the document's table.
 
-#include "frame_fixture.h"
-
 #include "core/messages.h"
 #include "core/table_loader.h"
+#include "frame_fixture.h"
 #include "ui/shift_jis_grid_view.h"
 #include "ui/ttm_form.h"
 
@@ -13,17 +12,16 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 
-#include <sys/resource.h>
-
 #include <csignal>
 #include <functional>
+#include <sys/resource.h>
 
 using namespace zarvo;
 
@@ -32,12 +30,12 @@ namespace {
 // The form and its controls, found by name as the user knows them.
 struct Editor {
     explicit Editor(FrameFixture& fixture)
-        : form(fixture.frame->findChild<TTMForm*>()), TblVal(form->findChild<QLineEdit*>(QStringLiteral("TblVal"))),
+        : form(fixture.frame->findChild<TTMForm*>()),
+          TblVal(form->findChild<QLineEdit*>(QStringLiteral("TblVal"))),
           TblList(form->findChild<QListWidget*>(QStringLiteral("TblList"))),
           jGrid(form->findChild<ShiftJisGridView*>(QStringLiteral("jGrid"))),
           TScrl(form->findChild<QScrollBar*>(QStringLiteral("TScrl")))
-    {
-    }
+    {}
 
     [[nodiscard]] QAction* action(const char* name) const
     {
@@ -129,12 +127,18 @@ void TableEditorTest::typedEntriesProposeNextKey_data()
     QTest::addColumn<QString>("line");
     QTest::addColumn<QString>("proposal");
 
-    QTest::newRow("normal") << "8140=a" << false << "8140=a" << "8141=";
-    QTest::newRow("reverse") << "8140=" << true << "8140=" << "8240=";
-    QTest::newRow("one digit") << "a=x" << false << "0A=x" << "0B=";
-    QTest::newRow("lower case") << "ab=x" << false << "AB=x" << "AC=";
-    QTest::newRow("six digits wrap") << "FFFFFF=" << true << "FFFFFF=" << "000000=";
-    QTest::newRow("no equals sign") << "a note" << false << "a note" << "a note";
+    QTest::newRow("normal") << "8140=a" << false << "8140=a"
+                            << "8141=";
+    QTest::newRow("reverse") << "8140=" << true << "8140="
+                             << "8240=";
+    QTest::newRow("one digit") << "a=x" << false << "0A=x"
+                               << "0B=";
+    QTest::newRow("lower case") << "ab=x" << false << "AB=x"
+                                << "AC=";
+    QTest::newRow("six digits wrap") << "FFFFFF=" << true << "FFFFFF="
+                                     << "000000=";
+    QTest::newRow("no equals sign") << "a note" << false << "a note"
+                                    << "a note";
     QTest::newRow("kana text") << QString::fromUtf8("8140=\u3042") << false << QString::fromUtf8("8140=\u3042")
                                << "8141=";
 }
@@ -384,8 +388,8 @@ void TableEditorTest::saveQuestionsAndDialog()
     fixture.prompter.answers = {false, true, true};
     fixture.prompter.files = {std::nullopt, QString()};
     for (int attempt = 0; attempt < 3; ++attempt) editor.action("SaveTableFile1")->trigger();
-    QCOMPARE(fixture.prompter.texts(), (QStringList{"Save Table Data", "Save Table Data", "Save Table Data",
-                                                    "No file selected..."}));
+    QCOMPARE(fixture.prompter.texts(),
+             (QStringList{"Save Table Data", "Save Table Data", "Save Table Data", "No file selected..."}));
     const PromptRecord question = fixture.prompter.recordsOf(PromptRecord::Kind::Question).at(0);
     QCOMPARE(question.caption, QStringLiteral("Save File"));
     QCOMPARE(question.icon, MessageIcon::Question);

@@ -50,9 +50,17 @@ struct Editor {
     EditResult run(const std::string& strokes)
     {
         const std::map<std::string, EditKey> keys = {
-            {"Left", EditKey::Left}, {"Right", EditKey::Right},   {"Up", EditKey::Up},       {"Down", EditKey::Down},
-            {"PgUp", EditKey::PageUp}, {"PgDn", EditKey::PageDown}, {"Home", EditKey::Home}, {"End", EditKey::End},
-            {"Bksp", EditKey::Backspace}, {"Shift", EditKey::Shift}, {"Repaint", EditKey::RepaintRequest},
+            {"Left", EditKey::Left},
+            {"Right", EditKey::Right},
+            {"Up", EditKey::Up},
+            {"Down", EditKey::Down},
+            {"PgUp", EditKey::PageUp},
+            {"PgDn", EditKey::PageDown},
+            {"Home", EditKey::Home},
+            {"End", EditKey::End},
+            {"Bksp", EditKey::Backspace},
+            {"Shift", EditKey::Shift},
+            {"Repaint", EditKey::RepaintRequest},
         };
         std::istringstream words(strokes);
         std::string word;

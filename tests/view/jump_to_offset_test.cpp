@@ -21,9 +21,8 @@ TEST(PageClamp, JumpOntoTheLastPageKeepsTheCursorOnTheTarget)
         {0x20000, 16, 20, 0x1FFFF},  // the last byte
         {0x20000, 16, 20, 0x1FF40},  // the first byte of the last page
         {0x20000, 11, 20, 0x1FFFF},  // a page that does not end on a row boundary
-        {0x20000, 11, 20, 0x1FF80},
-        {65535, 18, 7, 65534},
-        {0x20000, 16, 20, 0x150},    // nowhere near the end: nothing to pull back
+        {0x20000, 11, 20, 0x1FF80}, {65535, 18, 7, 65534},
+        {0x20000, 16, 20, 0x150},  // nowhere near the end: nothing to pull back
     };
     for (const auto& jump : jumps) {
         SCOPED_TRACE(jump.target);

@@ -4,7 +4,6 @@
 #include "view/edit_harness.h"
 
 #include <gtest/gtest.h>
-
 #include <string>
 
 namespace zarvo {
@@ -154,7 +153,6 @@ TEST(KeyDown, CtrlUpAndDownShiftTheAsciiTable)
     EXPECT_EQ(editor.doc.asciiShift, -127);
     EXPECT_EQ(*SingleTextAt(editor.doc.table, 0x41), "Z");
 }
-
 
 }  // namespace
 }  // namespace zarvo

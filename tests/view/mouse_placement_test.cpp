@@ -39,9 +39,9 @@ struct ClickCase {
 TEST(MouseClick, PicksTheFirstColumnWhoseRightEdgeReachesThePointer)
 {
     const ClickCase cases[] = {
-        {100, 40, true, 2, 0},   // inside the first cell
-        {10, 40, true, 2, 0},    // left of the cells
-        {112, 40, true, 2, 0},   // on the first cell's right edge
+        {100, 40, true, 2, 0},  // inside the first cell
+        {10, 40, true, 2, 0},   // left of the cells
+        {112, 40, true, 2, 0},  // on the first cell's right edge
         {113, 40, true, 2, 1},
         {88 + 24 * 16, 0, true, 0, 15},
         {88 + 24 * 16 + 1, 0, true, 0, 7},  // right of the last cell: the column stays
@@ -49,8 +49,8 @@ TEST(MouseClick, PicksTheFirstColumnWhoseRightEdgeReachesThePointer)
         {104, 20, false, 1, 0},
         {105, 20, false, 1, 1},
         {88 + 16 * 16 + 1, 20, false, 1, 7},
-        {113, 64, true, 1, 1},   // below the shown rows: the row stays
-        {113, -3, true, 1, 1},   // above the window
+        {113, 64, true, 1, 1},  // below the shown rows: the row stays
+        {113, -3, true, 1, 1},  // above the window
     };
     for (const ClickCase& c : cases) {
         SCOPED_TRACE(::testing::Message() << "x " << c.x << " y " << c.y << (c.spaced ? " spaced" : ""));

@@ -1,8 +1,7 @@
 #include "view/row_layout.h"
 
-#include <gtest/gtest.h>
-
 #include <cstdio>
+#include <gtest/gtest.h>
 #include <optional>
 
 namespace zarvo {
@@ -10,35 +9,38 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-constexpr const char* kCellKinds[] = {"OffsetBlank", "Offset", "OffsetGap", "Hex",
-                                      "HexFill", "TextGap", "Text", "TextFill"};
-constexpr const char* kTextKinds[] = {"None", "OneChar", "TwoChar", "OtherLength", "Pair",
+constexpr const char* kCellKinds[] = {"OffsetBlank", "Offset",  "OffsetGap", "Hex",
+                                      "HexFill",     "TextGap", "Text",      "TextFill"};
+constexpr const char* kTextKinds[] = {"None",     "OneChar", "TwoChar",  "OtherLength", "Pair",
                                       "LineMark", "EndMark", "Unmapped", "Blank"};
 
 // 8 pixels a byte; through the kana font 16.
 class FixedPitch : public TextMeasure {
 public:
-    [[nodiscard]] int width(std::string_view text, bool unicode) const override {
+    [[nodiscard]] int width(std::string_view text, bool unicode) const override
+    {
         return static_cast<int>(text.size()) * (unicode ? 16 : 8);
     }
 };
 
 // "Kind[:TextKind] 'text' xX wW TEXT/BACK[ @byte][ u]"
-std::string Describe(const ViewCell& cell) {
+std::string Describe(const ViewCell& cell)
+{
     std::string kind = kCellKinds[static_cast<int>(cell.kind)];
     if (cell.kind == CellKind::Text) {
         kind = kind + ":" + kTextKinds[static_cast<int>(cell.textKind)];
     }
     char line[160];
-    std::snprintf(line, sizeof line, "%s '%s' x%d w%d %06X/%06X", kind.c_str(), cell.text.c_str(), cell.x,
-                  cell.width, cell.colours.text, cell.colours.back);
+    std::snprintf(line, sizeof line, "%s '%s' x%d w%d %06X/%06X", kind.c_str(), cell.text.c_str(), cell.x, cell.width,
+                  cell.colours.text, cell.colours.back);
     std::string text = line;
     text += cell.byteOffset >= 0 ? " @" + std::to_string(cell.byteOffset) : "";
     text += cell.trailingBlank > 0 ? " +" + std::to_string(cell.trailingBlank) : "";
     return text + (cell.unicode ? " u" : "");
 }
 
-Lines Describe(const RowLayout& layout, std::optional<CellKind> only = std::nullopt) {
+Lines Describe(const RowLayout& layout, std::optional<CellKind> only = std::nullopt)
+{
     Lines lines;
     for (const ViewCell& cell : layout.cells) {
         if (!only || cell.kind == *only) {
@@ -49,7 +51,8 @@ Lines Describe(const RowLayout& layout, std::optional<CellKind> only = std::null
 }
 
 // "'text' rowR xX HIGH/HIGH low LOW/LOW[ shown][ u]", or "none".
-std::string DescribeBlink(const RowLayout& layout) {
+std::string DescribeBlink(const RowLayout& layout)
+{
     if (!layout.blink) {
         return "none";
     }
@@ -62,7 +65,8 @@ std::string DescribeBlink(const RowLayout& layout) {
 
 class RowLayoutTest : public testing::Test {
 protected:
-    RowLayoutTest() {
+    RowLayoutTest()
+    {
         request.bytesPerRow = 4;
         request.clientWidth = 300;
         table.singleText[0x41] = "A";
@@ -77,7 +81,8 @@ protected:
     }
 
     // Lays out bytes; the buffer's limit is the vector's size unless given.
-    RowLayout LayOut(std::vector<uint8_t> data, int32_t limit = -1) {
+    RowLayout LayOut(std::vector<uint8_t> data, int32_t limit = -1)
+    {
         bytes = std::move(data);
         request.data = bytes.data();
         request.limit = limit < 0 ? static_cast<int32_t>(bytes.size()) : limit;
@@ -86,7 +91,8 @@ protected:
         return out;
     }
 
-    void PutCursor(int column, bool textMode) {
+    void PutCursor(int column, bool textMode)
+    {
         request.row = request.cursorRow = 2;
         request.cursorColumn = column;
         request.textMode = textMode;
@@ -99,17 +105,16 @@ protected:
     RowRequest request;
 };
 
-TEST_F(RowLayoutTest, PlacesEveryCellAtTheMeasuredWidths) {
+TEST_F(RowLayoutTest, PlacesEveryCellAtTheMeasuredWidths)
+{
     request.bytesPerRow = 3;
-    EXPECT_EQ(Describe(LayOut({0x41, 0x0A, 0xC3})), (Lines{
-        "OffsetBlank '        ' x14 w64 FFFFFF/000000", "Offset '00000000' x14 w64 FFFFFF/000000",
-        "OffsetGap '  ' x78 w16 FFFFFF/000000",
-        "Hex '41' x94 w16 FFFFFF/000000 @0 +8",
-        "Hex '0A' x118 w16 808000/000000 @1 +8",
-        "Hex 'C3' x142 w16 FFFFFF/000000 @2 +8",
-        "HexFill '' x166 w134 FFFFFF/000000", "TextGap '  ' x166 w16 FFFFFF/000000",
-        "Text:OneChar 'A' x174 w8 808000/000000 @0", "Text:Unmapped '.' x182 w8 808000/000000 @1",
-        "Text:Unmapped '.' x190 w8 808000/000000 @2", "TextFill '' x198 w102 808000/000000"}));
+    EXPECT_EQ(Describe(LayOut({0x41, 0x0A, 0xC3})),
+              (Lines{"OffsetBlank '        ' x14 w64 FFFFFF/000000", "Offset '00000000' x14 w64 FFFFFF/000000",
+                     "OffsetGap '  ' x78 w16 FFFFFF/000000", "Hex '41' x94 w16 FFFFFF/000000 @0 +8",
+                     "Hex '0A' x118 w16 808000/000000 @1 +8", "Hex 'C3' x142 w16 FFFFFF/000000 @2 +8",
+                     "HexFill '' x166 w134 FFFFFF/000000", "TextGap '  ' x166 w16 FFFFFF/000000",
+                     "Text:OneChar 'A' x174 w8 808000/000000 @0", "Text:Unmapped '.' x182 w8 808000/000000 @1",
+                     "Text:Unmapped '.' x190 w8 808000/000000 @2", "TextFill '' x198 w102 808000/000000"}));
 
     request.spacedHex = false;
     request.rowOffset = 0x8000;
@@ -123,14 +128,15 @@ TEST_F(RowLayoutTest, PlacesEveryCellAtTheMeasuredWidths) {
     EXPECT_EQ(Describe(unspaced, CellKind::Hex)[0], "Hex '41' x94 w16 FFFFFF/000000 @32768");
 }
 
-TEST_F(RowLayoutTest, TextCellsTakeTheirKindAndColoursFromTheTable) {
+TEST_F(RowLayoutTest, TextCellsTakeTheirKindAndColoursFromTheTable)
+{
     request.bytesPerRow = 8;
     request.spacedHex = false;
     const Lines plain = {
-        "Text:OneChar 'A' x230 w8 808000/000000 @0",     "Text:TwoChar 'th' x238 w16 0000FF/000000 @1",
-        "Text:OtherLength '' x254 w0 00FFFF/000000 @2",  "Text:OtherLength 'word' x254 w32 00FFFF/000000 @3",
-        "Text:LineMark '/' x286 w8 FFFFFF/000000 @4",    "Text:EndMark '*' x294 w8 00FFFF/000000 @5",
-        "Text:Unmapped '.' x302 w8 808000/000000 @6",    "Text:Unmapped '.' x310 w8 808000/000000 @7",
+        "Text:OneChar 'A' x230 w8 808000/000000 @0",    "Text:TwoChar 'th' x238 w16 0000FF/000000 @1",
+        "Text:OtherLength '' x254 w0 00FFFF/000000 @2", "Text:OtherLength 'word' x254 w32 00FFFF/000000 @3",
+        "Text:LineMark '/' x286 w8 FFFFFF/000000 @4",   "Text:EndMark '*' x294 w8 00FFFF/000000 @5",
+        "Text:Unmapped '.' x302 w8 808000/000000 @6",   "Text:Unmapped '.' x310 w8 808000/000000 @7",
     };
     // Without the cursor, then with the cursor on each column (hex input): only that cell turns grey.
     for (int cursor = -1; cursor < 8; ++cursor) {
@@ -144,7 +150,8 @@ TEST_F(RowLayoutTest, TextCellsTakeTheirKindAndColoursFromTheTable) {
     }
 }
 
-TEST_F(RowLayoutTest, LineMarkWinsOverEndMarkAndAnEntryOverBoth) {
+TEST_F(RowLayoutTest, LineMarkWinsOverEndMarkAndAnEntryOverBoth)
+{
     request.bytesPerRow = 1;
     table.endCode = 0xFE;
     EXPECT_EQ(RowText(LayOut({0xFE})), "/");
@@ -155,19 +162,21 @@ TEST_F(RowLayoutTest, LineMarkWinsOverEndMarkAndAnEntryOverBoth) {
     EXPECT_EQ(RowText(LayOut({0xFE})), "E");
 }
 
-TEST_F(RowLayoutTest, PairEntriesSpanTwoColumnsButNeverTheRowEnd) {
+TEST_F(RowLayoutTest, PairEntriesSpanTwoColumnsButNeverTheRowEnd)
+{
     request.bytesPerRow = 6;
     // The last column's 81 is followed by 40 in the next row: no pair.
-    EXPECT_EQ(Describe(LayOut({0x00, 0x81, 0x40, 0x81, 0x40, 0x81, 0x40}), CellKind::Text), (Lines{
-        "Text:Unmapped '.' x246 w8 808000/000000 @0", "Text:Pair 'you' x254 w24 FFFFFF/000000 @1",
-        "Text:Pair 'you' x278 w24 FFFFFF/000000 @3", "Text:Unmapped '.' x302 w8 808000/000000 @5"}));
+    EXPECT_EQ(Describe(LayOut({0x00, 0x81, 0x40, 0x81, 0x40, 0x81, 0x40}), CellKind::Text),
+              (Lines{"Text:Unmapped '.' x246 w8 808000/000000 @0", "Text:Pair 'you' x254 w24 FFFFFF/000000 @1",
+                     "Text:Pair 'you' x278 w24 FFFFFF/000000 @3", "Text:Unmapped '.' x302 w8 808000/000000 @5"}));
     table.singleText[0x81] = "X";
     EXPECT_EQ(RowText(LayOut({0x00, 0x81, 0x40, 0x81, 0x40, 0x81, 0x40})), ".youyouX");
     // A pair needs its second byte inside the buffer, whatever lies beyond.
     EXPECT_EQ(RowText(LayOut({0x00, 0x81, 0x40, 0x40}, 2)), ".X");
 }
 
-TEST_F(RowLayoutTest, CursorOnAHexCellBlinksInHexInput) {
+TEST_F(RowLayoutTest, CursorOnAHexCellBlinksInHexInput)
+{
     const std::pair<int, const char*> cases[] = {
         {0, "'41' row2 x94 FFFFFF/808080 low FFFFFF/000000 shown"},
         {1, "'0A' row2 x118 FFFFFF/808080 low 808000/000000 shown"},
@@ -178,15 +187,16 @@ TEST_F(RowLayoutTest, CursorOnAHexCellBlinksInHexInput) {
         EXPECT_EQ(DescribeBlink(layout), blink);
         EXPECT_NE(Describe(layout, CellKind::Hex)[column].find("FFFFFF/808080"), std::string::npos) << column;
         const Lines cells = Describe(layout);
-        EXPECT_EQ(Lines(cells.begin(), cells.begin() + 3), (Lines{
-            "OffsetBlank '        ' x14 w64 FFFFFF/808080", "Offset '00000000' x14 w64 FFFFFF/808080",
-            "OffsetGap '  ' x78 w16 FFFFFF/000000"}));
+        EXPECT_EQ(Lines(cells.begin(), cells.begin() + 3),
+                  (Lines{"OffsetBlank '        ' x14 w64 FFFFFF/808080", "Offset '00000000' x14 w64 FFFFFF/808080",
+                         "OffsetGap '  ' x78 w16 FFFFFF/000000"}));
     }
     request.cursorRow = 3;
     EXPECT_EQ(DescribeBlink(LayOut({0x41, 0x0A, 0xFF, 0x00})), "none");
 }
 
-TEST_F(RowLayoutTest, CursorOnATextCellBlinksInTextInput) {
+TEST_F(RowLayoutTest, CursorOnATextCellBlinksInTextInput)
+{
     request.bytesPerRow = 8;
     // Either column of the pair puts it under the cursor.
     const std::pair<int, const char*> cases[] = {
@@ -208,16 +218,17 @@ TEST_F(RowLayoutTest, CursorOnATextCellBlinksInTextInput) {
     }
 }
 
-TEST_F(RowLayoutTest, CellsPastTheBufferAreBlank) {
+TEST_F(RowLayoutTest, CellsPastTheBufferAreBlank)
+{
     request.rowOffset = 4;
     const std::vector<uint8_t> data = {0, 0, 0, 0, 0x41, 0x81, 0x40, 0x41};
     RowLayout layout = LayOut(data, 6);
-    EXPECT_EQ(Describe(layout, CellKind::Hex), (Lines{
-        "Hex '41' x94 w16 FFFFFF/000000 @4 +8", "Hex '81' x118 w16 808000/000000 @5 +8",
-        "Hex '  ' x142 w16 FFFFFF/000000 +8", "Hex '  ' x166 w16 808000/000000 +8"}));
-    EXPECT_EQ(Describe(layout, CellKind::Text), (Lines{
-        "Text:OneChar 'A' x198 w8 808000/000000 @4", "Text:Unmapped '.' x206 w8 808000/000000 @5",
-        "Text:Blank ' ' x214 w8 808000/000000", "Text:Blank ' ' x222 w8 808000/000000"}));
+    EXPECT_EQ(Describe(layout, CellKind::Hex),
+              (Lines{"Hex '41' x94 w16 FFFFFF/000000 @4 +8", "Hex '81' x118 w16 808000/000000 @5 +8",
+                     "Hex '  ' x142 w16 FFFFFF/000000 +8", "Hex '  ' x166 w16 808000/000000 +8"}));
+    EXPECT_EQ(Describe(layout, CellKind::Text),
+              (Lines{"Text:OneChar 'A' x198 w8 808000/000000 @4", "Text:Unmapped '.' x206 w8 808000/000000 @5",
+                     "Text:Blank ' ' x214 w8 808000/000000", "Text:Blank ' ' x222 w8 808000/000000"}));
     EXPECT_EQ(RowText(layout), "A.");
 
     request.rowOffset = 8;
@@ -227,20 +238,22 @@ TEST_F(RowLayoutTest, CellsPastTheBufferAreBlank) {
     EXPECT_EQ(RowText(layout), "");
 }
 
-TEST_F(RowLayoutTest, UnicodeViewMeasuresTextCellsThroughTheKanaFont) {
+TEST_F(RowLayoutTest, UnicodeViewMeasuresTextCellsThroughTheKanaFont)
+{
     request.bytesPerRow = 3;
     request.unicodeView = true;
     table.pairText[0x82A0] = "\x82\xA0";
     PutCursor(1, true);
     const RowLayout layout = LayOut({0x82, 0xA0, 0x41});
-    EXPECT_EQ(Describe(layout, CellKind::Text), (Lines{
-        "Text:Pair '\x82\xA0' x174 w32 FFFFFF/808080 @0 u", "Text:OneChar 'A' x206 w16 808000/000000 @2 u"}));
+    EXPECT_EQ(Describe(layout, CellKind::Text), (Lines{"Text:Pair '\x82\xA0' x174 w32 FFFFFF/808080 @0 u",
+                                                       "Text:OneChar 'A' x206 w16 808000/000000 @2 u"}));
     EXPECT_EQ(Describe(layout, CellKind::TextFill), Lines{"TextFill '' x222 w78 808000/000000"});
     EXPECT_EQ(Describe(layout, CellKind::Hex)[2], "Hex '41' x142 w16 FFFFFF/000000 @2 +8");
     EXPECT_EQ(DescribeBlink(layout), "'\x82\xA0' row2 x174 FFFFFF/808080 low FFFFFF/000000 shown u");
 }
 
-TEST_F(RowLayoutTest, ReusedLayoutHoldsOnlyTheNewRow) {
+TEST_F(RowLayoutTest, ReusedLayoutHoldsOnlyTheNewRow)
+{
     request.bytesPerRow = 8;
     PutCursor(3, false);
     RowLayout reused = LayOut({0x81, 0x40, 0x71, 0x71, 0x71, 0x71, 0x71, 0x71});

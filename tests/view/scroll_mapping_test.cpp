@@ -20,14 +20,11 @@ struct ScrollCase {
 TEST(ScrollBar, ActionsMoveAsTheirKeys)
 {
     const ScrollCase cases[] = {
-        {ScrollAction::LineUp, 0x40, 2, 5},
-        {ScrollAction::LineDown, 0x50, 3, 5},
-        {ScrollAction::PageUp, 0x00, 3, 5},
-        {ScrollAction::PageDown, 0x80, 3, 5},
-        {ScrollAction::Top, 0x40, 3, 0},     // as Home: the cursor goes to column 0
+        {ScrollAction::LineUp, 0x40, 2, 5},        {ScrollAction::LineDown, 0x50, 3, 5},
+        {ScrollAction::PageUp, 0x00, 3, 5},        {ScrollAction::PageDown, 0x80, 3, 5},
+        {ScrollAction::Top, 0x40, 3, 0},      // as Home: the cursor goes to column 0
         {ScrollAction::Bottom, 0x40, 3, 15},  // as End
-        {ScrollAction::ThumbPosition, 0x40, 3, 5},
-        {ScrollAction::EndScroll, 0x40, 3, 5},
+        {ScrollAction::ThumbPosition, 0x40, 3, 5}, {ScrollAction::EndScroll, 0x40, 3, 5},
     };
     for (const ScrollCase& c : cases) {
         SCOPED_TRACE(static_cast<int>(c.action));

@@ -3,9 +3,8 @@
 #include "core/table_loader.h"
 #include "view/edit_harness.h"
 
-#include <gtest/gtest.h>
-
 #include <cstdio>
+#include <gtest/gtest.h>
 #include <string>
 
 namespace zarvo {
@@ -86,7 +85,7 @@ struct TextCase {
     const char* around;   // the byte before the cursor, the cursor byte and the one after
     const char* strokes;
     const char* after;
-    int moved;            // bytes the cursor moved
+    int moved;  // bytes the cursor moved
 };
 
 constexpr const char* kDte = "41=A\n42=B\n90=AB\n";
@@ -101,18 +100,19 @@ TEST(TextInput, TypedCharactersBecomeTableBytes)
         {"8140=A\n", false, false, "00 00 00", "A", "00 81 40", 2},        // a pair, across the row end
         {"8140=A\n", true, false, "00 00 00", "A", "00 00 00", 0},         // 16-bit input off
         {"8140=A\n41=A\n", true, false, "00 00 00", "A", "00 41 00", 1},
-        {kDte, false, true, "41 00 00", "B", "90 42 00", 1},  // joined with the character before
-        {kDte, false, true, "00 00 42", "A", "00 90 42", 1},  // with the character after
-        {kDte, false, true, "41 00 42", "B", "90 42 42", 1},  // the one before wins
-        {kDte, false, true, "42 00 41", "B", "42 42 41", 1},  // no DTE byte for either
-        {kDte, false, false, "41 00 00", "B", "41 42 00", 1}, // DTE inserting off
+        {kDte, false, true, "41 00 00", "B", "90 42 00", 1},   // joined with the character before
+        {kDte, false, true, "00 00 42", "A", "00 90 42", 1},   // with the character after
+        {kDte, false, true, "41 00 42", "B", "90 42 42", 1},   // the one before wins
+        {kDte, false, true, "42 00 41", "B", "42 42 41", 1},   // no DTE byte for either
+        {kDte, false, false, "41 00 00", "B", "41 42 00", 1},  // DTE inserting off
     };
     for (const TextCase& c : cases) {
         SCOPED_TRACE(::testing::Message() << c.table << c.around << " + " << c.strokes);
         Editor editor = TextEditor(c.table);
         editor.session.input.D_MBE = c.singleByteOnly;
         editor.session.input.D_DTE = c.dte;
-        for (int i = 0; i < 3; ++i) editor.byte(0x2E + i) = static_cast<uint8_t>(std::stoi(c.around + i * 3, nullptr, 16));
+        for (int i = 0; i < 3; ++i)
+            editor.byte(0x2E + i) = static_cast<uint8_t>(std::stoi(c.around + i * 3, nullptr, 16));
         editor.at(0, 2, 15);
         editor.run(c.strokes);
         EXPECT_EQ(Hex(editor.doc.data() + 0x2E, 3), c.after);

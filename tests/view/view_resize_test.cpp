@@ -18,11 +18,8 @@ struct ResizeCase {
 TEST(ResizeView, RowsFollowTheWindowWhenAutoSized)
 {
     const ResizeCase cases[] = {
-        {{640, 320}, 18, 20},
-        {{445, 245}, 11, 15},
-        {{96, 160}, 1, 10},
-        {{40, 160}, 1, 10},
-        {{100000, 100000}, 128, 128},  // the 8-bit cursor fields allow no more
+        {{640, 320}, 18, 20}, {{445, 245}, 11, 15},         {{96, 160}, 1, 10},
+        {{40, 160}, 1, 10},   {{100000, 100000}, 128, 128},  // the 8-bit cursor fields allow no more
         {{640, 10}, 18, 1},
     };
     for (const ResizeCase& c : cases) {

@@ -1,4 +1,4 @@
-#include "tiles/zst_palette.h"
+#include "core/zsnes_palette.h"
 
 namespace zarvo {
 
