@@ -4,8 +4,8 @@
 #include "core/document.h"
 #include "core/session.h"
 #include "core/table_loader.h"
-#include "ui/mdi_child.h"
-#include "ui/view_context.h"
+#include "ui/editor/mdi_child.h"
+#include "ui/editor/view_context.h"
 #include "view/colour_table.h"
 
 #include <QApplication>

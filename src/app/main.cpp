@@ -2,8 +2,8 @@
 
 #include "core/messages.h"
 #include "core/session.h"
-#include "ui/qt_prompter.h"
-#include "ui/zarvo_form.h"
+#include "ui/common/qt_prompter.h"
+#include "ui/frame/zarvo_form.h"
 
 #include <QApplication>
 

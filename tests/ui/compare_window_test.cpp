@@ -3,7 +3,7 @@
 // second start while one runs, a million runs, and the jump on double click or Enter.
 
 #include "frame_fixture.h"
-#include "ui/tcomp_form.h"
+#include "ui/tools/tcomp_form.h"
 
 #include <QAbstractItemModel>
 #include <QApplication>

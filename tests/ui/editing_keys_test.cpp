@@ -4,7 +4,7 @@
 
 #include "core/messages.h"
 #include "frame_fixture.h"
-#include "ui/tcol_form.h"
+#include "ui/settings/tcol_form.h"
 #include "view/key_editing.h"
 
 #include <QAction>

@@ -5,9 +5,9 @@
 
 #include "core/session.h"
 #include "scripted_prompter.h"
-#include "ui/mdi_child.h"
-#include "ui/mdi_status_bar.h"
-#include "ui/zarvo_form.h"
+#include "ui/editor/mdi_child.h"
+#include "ui/editor/mdi_status_bar.h"
+#include "ui/frame/zarvo_form.h"
 
 #include <QByteArray>
 #include <QString>

@@ -4,7 +4,7 @@
 #include "core/messages.h"
 #include "core/place_cursor.h"
 #include "frame_fixture.h"
-#include "ui/about_box.h"
+#include "ui/frame/about_box.h"
 
 #include <QAction>
 #include <QLabel>

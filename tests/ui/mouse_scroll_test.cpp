@@ -2,7 +2,7 @@
 // window, driven with real events.
 
 #include "frame_fixture.h"
-#include "ui/tcol_form.h"
+#include "ui/settings/tcol_form.h"
 #include "view/key_editing.h"
 
 #include <QApplication>

@@ -4,7 +4,7 @@
 
 #include "core/place_cursor.h"
 #include "frame_fixture.h"
-#include "ui/texpander.h"
+#include "ui/tools/texpander.h"
 
 #include <QApplication>
 #include <QCheckBox>

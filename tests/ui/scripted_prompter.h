@@ -3,7 +3,7 @@
 // from queues. A question with no answer queued counts as unexpected and gets No
 // (or Cancel), so a test that did not expect it fails on the count.
 
-#include "ui/prompter.h"
+#include "ui/common/prompter.h"
 
 #include <QStringList>
 

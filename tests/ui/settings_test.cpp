@@ -3,8 +3,8 @@
 
 #include "core/messages.h"
 #include "frame_fixture.h"
-#include "ui/tcol_form.h"
-#include "ui/view_context.h"
+#include "ui/editor/view_context.h"
+#include "ui/settings/tcol_form.h"
 
 #include <QAction>
 #include <QApplication>

@@ -3,7 +3,7 @@
 // and the checksum repair (Ctrl+P) with its questions and messages.
 
 #include "frame_fixture.h"
-#include "ui/tsnes2hex.h"
+#include "ui/tools/tsnes2hex.h"
 
 #include <QAction>
 #include <QApplication>

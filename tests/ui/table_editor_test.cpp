@@ -5,8 +5,8 @@
 #include "core/messages.h"
 #include "core/table_loader.h"
 #include "frame_fixture.h"
-#include "ui/shift_jis_grid_view.h"
-#include "ui/ttm_form.h"
+#include "ui/tables/shift_jis_grid_view.h"
+#include "ui/tables/ttm_form.h"
 
 #include <QAction>
 #include <QClipboard>

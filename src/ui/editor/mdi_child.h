@@ -1,0 +1,91 @@
+#pragma once
+// The editor window: shows its document as rows of offset, hexadecimal bytes and
+// table text, and turns keys, clicks, the wheel and its scroll bar VScrl into calls
+// of the editing logic. It owns its document record from creation to close. Cells
+// come from LayOutRow; the window only paints them, only the rows a paint asks for.
+
+#include "core/document.h"
+#include "ui/editor/view_context.h"
+#include "view/key_editing.h"
+#include "view/row_layout.h"
+
+#include <QPoint>
+#include <QRect>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+
+class QScrollBar;
+
+namespace zarvo {
+
+class TMDIChild final : public QWidget {
+    Q_OBJECT
+public:
+    explicit TMDIChild(ViewContext& context, QWidget* parent = nullptr);
+    ~TMDIChild() override;
+
+    [[nodiscard]] DocRecord& document() { return *doc_; }
+    [[nodiscard]] const DocRecord& document() const { return *doc_; }
+    [[nodiscard]] bool hasData() const { return doc_->hasData(); }
+    // The vertical scroll bar along the left edge; it shows topOffset.
+    [[nodiscard]] QScrollBar* scrollBar() const { return VScrl; }
+
+    // Asked before the window closes; false keeps it open.
+    void setCloseQuery(std::function<bool()> query) { closeQuery_ = std::move(query); }
+
+    // Repaints the whole window and then the status bar.
+    void FormPaint();
+    // Repaints two rows of the page (both may be the same); the status bar stays.
+    void ShowLine(int first, int second);
+    // The blink tick: flips the cursor cell between its two colourings.
+    void BlinkTick();
+    // Sizes the rows to the window when rows follow the width; rows of rowPixels.
+    void FitViewToWindow(int rowPixels);
+    // Shows what an edit changed: the rows or the window it names, the status bar,
+    // and the scroll bar at topOffset.
+    void ShowEdit(const EditResult& result);
+
+    // The cells of one row of the page as the next paint draws them.
+    [[nodiscard]] const RowLayout& LayOutPageRow(int row);
+    [[nodiscard]] QRect rowRect(int row) const;
+    [[nodiscard]] QRect blinkRect() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    // Tab and Shift+Tab belong to the input-mode menu items, never to the focus chain.
+    bool focusNextPrevChild(bool next) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    [[nodiscard]] bool isCurrentEditor() const;
+    [[nodiscard]] bool canPaint() const;
+    void ClampTop();
+    void PaintRow(class QPainter& painter, int row);
+    void PaintBlinkCell(QPainter& painter);
+    void ShowStatus();
+    void SyncScrollBar();
+    void RecordMouse(const QPoint& position);
+    void VScrlScroll(int sliderAction);
+    void WheelTurned(QWheelEvent* event);
+
+    ViewContext& context_;
+    std::unique_ptr<DocRecord> doc_;
+    RowLayout layout_;
+    std::function<bool()> closeQuery_;
+    QScrollBar* VScrl = nullptr;
+    bool statusPending_ = false;
+    bool leftPressed_ = false;
+    QPoint pressPosition_;
+    int wheelRemainder_ = 0;  // angle delta not yet turned into rows
+};
+
+}  // namespace zarvo
