@@ -45,7 +45,7 @@ std::string BenchTable()
 
 class RepaintScene {
 public:
-    explicit RepaintScene(bool unicodeView) : context_(session_), editor_(context_)
+    explicit RepaintScene(bool unicodeView) : context_(session_), editor_(context_, doc_)
     {
         session_.applicationReady = true;
         context_.colours = zarvo::LoadColors();
@@ -62,7 +62,7 @@ public:
         doc.unicodeView = unicodeView;
         zarvo::ParseTableText(doc.table, session_.tables, BenchTable());
         editor_.resize(1920, 1080);
-        editor_.FitViewToWindow(context_.rowHeight());
+        editor_.FitViewToWindow();
         doc.cursorRow = 5;
         doc.cursorColumn = 7;
     }
@@ -81,6 +81,7 @@ public:
 private:
     zarvo::Session session_;
     zarvo::ViewContext context_;
+    zarvo::DocRecord doc_;
     zarvo::TMDIChild editor_;
     QImage image_{1920, 1080, QImage::Format_RGB32};
 };

@@ -1,6 +1,7 @@
 #pragma once
 // Program-wide state shared by every editor window, owned by the frame.
 
+#include "core/snes_converter_state.h"
 #include "core/table_session.h"
 
 #include <cstdint>
@@ -45,12 +46,25 @@ struct MouseRecord {
     int32_t x = 0;
 };
 
+enum class TableEditorMode : int32_t {
+    Maker = 0,     // a new table from an empty list
+    Editor = 1,    // the active document's table
+    Prepared = 2,  // a new table from prepared lines
+};
+
+// What the shared dialogs keep between their uses; the dialogs show it.
+struct DialogStates {
+    TableEditorMode tableEditor = TableEditorMode::Maker;
+    SnesConverterState snesConverter;
+};
+
 struct Session {
     ViewState view;
     DisplaySettings settings;
     InputSwitches input;
     MouseRecord mouse;
     TableSession tables;
+    DialogStates dialogs;
     bool applicationReady = false;
     std::string currentDirectory;  // the open dialogs start here
     std::string settingsPath;

@@ -203,7 +203,6 @@ void SettleFullPaint(DocRecord& doc, const ViewState& view)
 EditResult KeyDown(DocRecord& doc, Session& session, int32_t clientHeight, const KeyStroke& stroke)
 {
     EditResult stopped;
-    stopped.scrollPosition = doc.topOffset;
     if (!doc.hasData()) return stopped;
 
     const ViewState& view = session.view;
@@ -255,7 +254,6 @@ EditResult KeyDown(DocRecord& doc, Session& session, int32_t clientHeight, const
     } else {
         SettleCursorOffset(doc, view);
     }
-    result.scrollPosition = doc.topOffset;
     return result;
 }
 

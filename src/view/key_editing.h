@@ -51,8 +51,6 @@ struct EditResult {
     Repaint repaint = Repaint::Nothing;
     int firstRow = 0;
     int secondRow = 0;
-    int32_t scrollPosition = 0;  // where the scroll bar goes: the topOffset afterwards
-    bool keyUsed = false;        // a typed key was taken (it goes nowhere else)
 };
 
 // Rows the window shows: client height div rowHeight, 1 .. kMaxViewRows.

@@ -35,7 +35,6 @@ void RecordMouseMove(MouseRecord& mouse, int32_t x, int32_t y, int32_t rowHeight
 EditResult Click(DocRecord& doc, Session& session, int32_t clientHeight, const TextMeasure& measure)
 {
     EditResult result;
-    result.scrollPosition = doc.topOffset;
     if (!doc.hasData()) return result;
     const ViewState& view = session.view;
     const MouseRecord& mouse = session.mouse;
@@ -61,7 +60,6 @@ EditResult Click(DocRecord& doc, Session& session, int32_t clientHeight, const T
     }
     SettleFullPaint(doc, view);
     result.repaint = Repaint::Full;
-    result.scrollPosition = doc.topOffset;
     return result;
 }
 

@@ -57,7 +57,6 @@ EditResult Scroll(DocRecord& doc, Session& session, int32_t clientHeight, Scroll
         return KeyDown(doc, session, clientHeight, KeyStroke{EditKey::RepaintRequest, 0, {}});
     }
     EditResult nothing;
-    nothing.scrollPosition = doc.topOffset;
     return nothing;
 }
 

@@ -67,20 +67,16 @@ void InsertDte(DocRecord& doc, int64_t p)
     }
     SettleFullPaint(doc, session.view);
     result.repaint = Repaint::Full;
-    result.scrollPosition = doc.topOffset;
-    result.keyUsed = true;
     return result;
 }
 
 [[nodiscard]] EditResult TypeHex(DocRecord& doc, Session& session, int32_t clientHeight, int64_t p, char c)
 {
     EditResult result;
-    result.scrollPosition = doc.topOffset;
     if (HexValue(c) < 0) return result;
     if (!doc.nibblePending) {
         doc.hexDigits = {c, '\0', '\0'};
         doc.nibblePending = true;
-        result.keyUsed = true;
         return result;
     }
     doc.hexDigits[1] = c;
@@ -98,7 +94,6 @@ void InsertDte(DocRecord& doc, int64_t p)
                                   std::string_view character)
 {
     EditResult result;
-    result.scrollPosition = doc.topOffset;
     uint8_t* data = doc.data();
     const int single = FindSingle(doc.table, character, FindMode::Exact);
     if (single < 0) {
@@ -121,7 +116,6 @@ void InsertDte(DocRecord& doc, int64_t p)
 EditResult KeyPress(DocRecord& doc, Session& session, int32_t clientHeight, std::string_view character)
 {
     EditResult nothing;
-    nothing.scrollPosition = doc.topOffset;
     if (!doc.hasData() || character.empty()) return nothing;
     const int64_t p = CursorByte(doc, session.view);
     if (p < 0) return nothing;
@@ -139,7 +133,6 @@ EditResult ToggleInputMode(DocRecord& doc, const ViewState& view)
     result.repaint = Repaint::Rows;
     result.firstRow = doc.cursorRow;
     result.secondRow = doc.cursorRow;
-    result.scrollPosition = doc.topOffset;
     SettleCursorOffset(doc, view);
     return result;
 }

@@ -21,14 +21,12 @@ EditResult ResizeView(DocRecord& doc, Session& session, ClientArea area)
 {
     EditResult result;
     ViewState& view = session.view;
-    result.scrollPosition = doc.topOffset;
     if (!session.settings.autoSizeRows) return result;
-    view.bytesPerRow = BytesPerRowForWidth(area.width);
-    view.pageBytes = RowsForHeight(area.height, kResizeRowPixels) * view.bytesPerRow;
+    view.bytesPerRow = BytesPerRowForWidth(area.width, area.widths);
+    view.pageBytes = RowsForHeight(area.height, view.rowHeight) * view.bytesPerRow;
     KeepCursorByte(doc, view);
     SettleFullPaint(doc, view);
     result.repaint = Repaint::Full;
-    result.scrollPosition = doc.topOffset;
     return result;
 }
 

@@ -5,21 +5,21 @@
 #include "core/document.h"
 #include "core/session.h"
 #include "view/key_editing.h"
+#include "view/view_sizing.h"
 
 #include <cstdint>
 
 namespace zarvo {
 
 inline constexpr int32_t kMaxManualBytesPerRow = 32;
-inline constexpr int32_t kResizeRowPixels = 16;  // resizing counts 16-pixel rows
-
 struct ClientArea {
     int32_t width = 0;
     int32_t height = 0;
+    RowWidths widths;  // as the window's fonts draw a row
 };
 
 // The window was resized. With automatic row sizing (FixedRow checked) the row
-// follows the width, the page counts 16-pixel rows, and the cursor stays on its
+// follows the width, the page counts rows of rowHeight, and the cursor stays on its
 // byte; otherwise nothing changes.
 [[nodiscard]] EditResult ResizeView(DocRecord& doc, Session& session, ClientArea area);
 

@@ -6,17 +6,13 @@
 
 namespace zarvo {
 
-namespace {
-
-constexpr int64_t kHexRowMargin = 64;   // offset column and scroll bar
-constexpr int kPixelsPerByteShift = 5;  // 32 pixels per byte of a row
-
-}  // namespace
-
-int32_t BytesPerRowForWidth(int32_t clientWidth)
+int32_t BytesPerRowForWidth(int32_t clientWidth, const RowWidths& widths)
 {
-    // Widened first, so a huge negative width cannot overflow.
-    const int64_t bytes = (static_cast<int64_t>(clientWidth) - kHexRowMargin) >> kPixelsPerByteShift;
+    // Widened first, so a huge negative width cannot overflow; rounded towards minus
+    // infinity, so a width short of the fixed part gives no byte (then one).
+    const int64_t room = static_cast<int64_t>(clientWidth) - widths.fixed;
+    const int64_t perByte = std::max<int64_t>(widths.perByte, 1);
+    const int64_t bytes = room >= 0 ? room / perByte : -1;
     return static_cast<int32_t>(std::clamp<int64_t>(bytes, 1, kMaxBytesPerRow));
 }
 

@@ -262,25 +262,30 @@ void MouseScrollTest::resizeSizesRowsToWidth_data()
 {
     QTest::addColumn<bool>("autoSize");
     QTest::addColumn<int>("width");
-    QTest::addColumn<int>("bytesPerRow");  // 0: as before
-    QTest::newRow("640 pixels") << true << 640 << 18;
-    QTest::newRow("narrow") << true << 95 << 1;
-    QTest::newRow("very wide") << true << 5000 << 128;
-    QTest::newRow("rows not sized") << false << 640 << 0;
+    QTest::addColumn<int>("points");       // view font size; 0: the default font
+    QTest::addColumn<int>("bytesPerRow");  // 0: as before; -1: as many as fit
+    QTest::newRow("640 pixels") << true << 640 << 0 << -1;
+    QTest::newRow("640 pixels, 12 points") << true << 640 << 12 << -1;
+    QTest::newRow("900 pixels, 16 points") << true << 900 << 16 << -1;
+    QTest::newRow("narrow") << true << 95 << 0 << 1;
+    QTest::newRow("very wide") << true << 5000 << 0 << 128;
+    QTest::newRow("fixed rows") << false << 640 << 0 << 0;
 }
 
 void MouseScrollTest::resizeSizesRowsToWidth()
 {
     QFETCH(bool, autoSize);
     QFETCH(int, width);
+    QFETCH(int, points);
     QFETCH(int, bytesPerRow);
     FrameFixture fixture;
+    if (points > 0) fixture.frame->viewContext().setViewFont(QFont(QStringLiteral("DejaVu Sans Mono"), points), true);
     TMDIChild* editor = OpenFocused(fixture, PatternBytes(0x20000));
     QVERIFY(editor != nullptr);
     fixture.frame->colForm()->fixedRow()->setChecked(autoSize);
     const ViewState& view = fixture.session.view;
     const DocRecord& doc = editor->document();
-    Click(*editor, CellPoint(*editor, 2, 2 * view.bytesPerRow + 5));
+    Click(*editor, CellPoint(*editor, 2, 2 * view.bytesPerRow + (view.bytesPerRow - 1) / 2));
     const int32_t cursor = doc.cursorOffset;
     const ViewState before = view;
 
@@ -290,8 +295,24 @@ void MouseScrollTest::resizeSizesRowsToWidth()
         QCOMPARE(view.bytesPerRow, before.bytesPerRow);
         QCOMPARE(view.pageBytes, before.pageBytes);
     } else {
-        QCOMPARE(view.bytesPerRow, bytesPerRow);
-        QCOMPARE(view.pageBytes, (editor->height() / 16) * bytesPerRow);  // rows of 16 pixels here
+        if (bytesPerRow > 0) QCOMPARE(view.bytesPerRow, bytesPerRow);
+        // Rows of the view font's own height fill the page.
+        QCOMPARE(view.pageBytes, (editor->height() / view.rowHeight) * view.bytesPerRow);
+    }
+    if (bytesPerRow < 0) {
+        // The offset, every byte and every text cell lie inside the window, and
+        // there is no room left for two more bytes.
+        std::vector<ViewCell> hex;
+        std::vector<ViewCell> text;
+        for (const ViewCell& cell : editor->LayOutPageRow(0).cells) {
+            if (cell.kind == CellKind::Hex) hex.push_back(cell);
+            if (cell.kind == CellKind::Text) text.push_back(cell);
+        }
+        QCOMPARE(static_cast<int>(hex.size()), view.bytesPerRow);
+        QCOMPARE(static_cast<int>(text.size()), view.bytesPerRow);
+        QVERIFY(text.back().x + text.back().width <= width);
+        const int byteWidth = (hex[1].x - hex[0].x) + (text[1].x - text[0].x);
+        QVERIFY(text.back().x + text.back().width + 2 * byteWidth > width);
     }
     QCOMPARE(doc.cursorOffset, cursor);
     QCOMPARE(doc.topOffset + doc.cursorRow * view.bytesPerRow + doc.cursorColumn, cursor);

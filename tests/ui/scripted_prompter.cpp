@@ -34,6 +34,13 @@ bool ScriptedPrompter::askYesNo(const QString& text, const QString& caption, Mes
     return Next(answers, unexpected, false);
 }
 
+Answer ScriptedPrompter::askYesNoOrDismiss(const QString& text, const QString& caption, MessageIcon icon)
+{
+    if (dismissals.empty()) return askYesNo(text, caption, icon) ? Answer::Yes : Answer::No;
+    records.push_back({PromptRecord::Kind::Question, text, caption, icon, {}, {}});
+    return Next(dismissals, unexpected, Answer::No);
+}
+
 std::optional<QString> ScriptedPrompter::chooseOpenFile(const QString& caption, const QString& directory,
                                                         const QString& filter)
 {

@@ -28,6 +28,7 @@ public:
     void showMessage(const QString& text) override;
     void showMessageBox(const QString& text, const QString& caption, MessageIcon icon) override;
     [[nodiscard]] bool askYesNo(const QString& text, const QString& caption, MessageIcon icon) override;
+    [[nodiscard]] Answer askYesNoOrDismiss(const QString& text, const QString& caption, MessageIcon icon) override;
     [[nodiscard]] std::optional<QString> chooseOpenFile(const QString& caption, const QString& directory,
                                                         const QString& filter) override;
     [[nodiscard]] std::optional<QString> chooseSaveFile(const QString& caption, const QString& directory,
@@ -41,6 +42,7 @@ public:
 
     std::vector<PromptRecord> records;
     std::deque<bool> answers;                  // Yes/No questions
+    std::deque<Answer> dismissals;             // questions that can be dismissed; else from answers
     std::deque<std::optional<QString>> files;  // open and save choices; nothing = Cancel
     std::deque<std::optional<QFont>> fonts;
     int unexpected = 0;

@@ -244,7 +244,7 @@ void TableEditorTest::listEditingKeysAndMouse()
     editor.form->PrepareLines({"41=A", "42=B", "43=C", "44=D", "45=E"});
     editor.form->show();
     QVERIFY(QTest::qWaitForWindowExposed(editor.form));
-    QCOMPARE(editor.form->mode(), int(TTMForm::PreparedMode));
+    QCOMPARE(editor.form->mode(), TableEditorMode::Prepared);
     QCOMPARE(editor.TblList->currentRow(), 0);
     QWidget* rows = editor.TblList->viewport();
 

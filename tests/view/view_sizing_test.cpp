@@ -8,12 +8,33 @@ namespace {
 
 TEST(ViewSizingTest, BytesPerRowFollowTheWidthBetweenOneAnd128)
 {
-    const std::pair<int32_t, int32_t> cases[] = {
-        {640, 18}, {445, 11}, {128, 2},    {127, 1},    {96, 1},       {95, 1},
-        {0, 1},    {-500, 1}, {4159, 127}, {4160, 128}, {100000, 128}, {std::numeric_limits<int32_t>::min(), 1},
+    struct Case {
+        int32_t width;
+        RowWidths widths;
+        int32_t bytes;
     };
-    for (const auto& [width, bytes] : cases) {
-        EXPECT_EQ(BytesPerRowForWidth(width), bytes) << "width " << width;
+    const RowWidths classic;               // 64 + 32 per byte
+    const RowWidths twelvePoint{131, 48};  // a larger font: wider offset and cells
+    const Case cases[] = {
+        {640, classic, 18},
+        {445, classic, 11},
+        {128, classic, 2},
+        {127, classic, 1},
+        {95, classic, 1},
+        {0, classic, 1},
+        {-500, classic, 1},
+        {4159, classic, 127},
+        {4160, classic, 128},
+        {100000, classic, 128},
+        {std::numeric_limits<int32_t>::min(), classic, 1},
+        {640, twelvePoint, 10},
+        {131 + 48 * 7, twelvePoint, 7},
+        {131 + 48 * 7 - 1, twelvePoint, 6},
+        {130, twelvePoint, 1},
+        {640, {64, 0}, 128},  // no width per byte cannot divide by zero
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(BytesPerRowForWidth(c.width, c.widths), c.bytes) << "width " << c.width;
     }
 }
 

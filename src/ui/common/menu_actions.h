@@ -5,11 +5,17 @@
 #include <QKeySequence>
 #include <QString>
 
+#include <vector>
+
 class QAction;
 class QActionGroup;
 class QMenu;
 
 namespace zarvo {
+
+// The items usable only while an editor window is open; the frame enables them by the
+// number of windows.
+using EditorItems = std::vector<QAction*>;
 
 QAction* AddMenuAction(QMenu* menu, const char* objectName, const QString& caption, const QKeySequence& shortcut = {},
                        const QString& hint = {});

@@ -12,6 +12,9 @@ namespace zarvo {
 
 enum class MessageIcon { None, Stop, Exclamation, Question };
 
+// The answer to a Yes/No box that can also be dismissed (Esc, or its close box).
+enum class Answer { Yes, No, Dismissed };
+
 class Prompter {
 public:
     virtual ~Prompter() = default;
@@ -22,6 +25,8 @@ public:
     virtual void showMessageBox(const QString& text, const QString& caption, MessageIcon icon) = 0;
     // Yes/No box; true for Yes.
     [[nodiscard]] virtual bool askYesNo(const QString& text, const QString& caption, MessageIcon icon) = 0;
+    // The same box, telling Esc and its close box apart from No.
+    [[nodiscard]] virtual Answer askYesNoOrDismiss(const QString& text, const QString& caption, MessageIcon icon) = 0;
     // The chosen path, or nothing when the user cancelled.
     [[nodiscard]] virtual std::optional<QString> chooseOpenFile(const QString& caption, const QString& directory,
                                                                 const QString& filter) = 0;

@@ -5,6 +5,7 @@
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace zarvo {
 
@@ -52,6 +53,19 @@ bool QtPrompter::askYesNo(const QString& text, const QString& caption, MessageIc
 {
     QMessageBox box(BoxIcon(icon), caption, text, QMessageBox::Yes | QMessageBox::No, parent_);
     return box.exec() == QMessageBox::Yes;
+}
+
+Answer QtPrompter::askYesNoOrDismiss(const QString& text, const QString& caption, MessageIcon icon)
+{
+    QMessageBox box(BoxIcon(icon), caption, text, QMessageBox::Yes | QMessageBox::No, parent_);
+    // Esc and the close box press this button, which is never shown: only Yes and No are.
+    QPushButton* dismiss = box.addButton(QMessageBox::Cancel);
+    box.setEscapeButton(dismiss);
+    dismiss->hide();
+    box.exec();
+    if (box.clickedButton() == box.button(QMessageBox::Yes)) return Answer::Yes;
+    if (box.clickedButton() == box.button(QMessageBox::No)) return Answer::No;
+    return Answer::Dismissed;
 }
 
 std::optional<QString> QtPrompter::chooseOpenFile(const QString& caption, const QString& directory,

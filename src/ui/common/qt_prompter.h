@@ -16,6 +16,7 @@ public:
     void showMessage(const QString& text) override;
     void showMessageBox(const QString& text, const QString& caption, MessageIcon icon) override;
     [[nodiscard]] bool askYesNo(const QString& text, const QString& caption, MessageIcon icon) override;
+    [[nodiscard]] Answer askYesNoOrDismiss(const QString& text, const QString& caption, MessageIcon icon) override;
     [[nodiscard]] std::optional<QString> chooseOpenFile(const QString& caption, const QString& directory,
                                                         const QString& filter) override;
     [[nodiscard]] std::optional<QString> chooseSaveFile(const QString& caption, const QString& directory,

@@ -72,10 +72,10 @@ private:
 
 }  // namespace
 
-TMDIChild::TMDIChild(ViewContext& context, QWidget* parent)
+TMDIChild::TMDIChild(ViewContext& context, DocRecord& doc, QWidget* parent)
     : QWidget(parent),
       context_(context),
-      doc_(std::make_unique<DocRecord>())
+      doc_(doc)
 {
     setAutoFillBackground(true);
     QPalette black = palette();
@@ -104,12 +104,14 @@ TMDIChild::~TMDIChild()
 
 void TMDIChild::FormPaint()
 {
-    statusPending_ = true;
     update();
     if (!canPaint()) return;
-    // The page the paint will show, so the scroll bar already shows it.
-    ClampTop();
+    // Every full repaint keeps the page inside the document and puts cursorOffset on
+    // the cursor's cell before anything is drawn; painting itself changes nothing.
+    SettleFullPaint(doc_, context_.session.view);
+    RefreshBlinkCell();
     SyncScrollBar();
+    ShowStatus();
 }
 
 void TMDIChild::ShowEdit(const EditResult& result)
@@ -133,7 +135,7 @@ void TMDIChild::ShowEdit(const EditResult& result)
 
 void TMDIChild::SyncScrollBar()
 {
-    const ScrollRange range = ScrollRangeFor(*doc_, context_.session.view);
+    const ScrollRange range = ScrollRangeFor(doc_, context_.session.view);
     // Set from here, the bar must not report a move of its own: while its thumb is
     // held, a new value would otherwise come back as a drag to that value.
     const QSignalBlocker quiet(VScrl);
@@ -141,13 +143,30 @@ void TMDIChild::SyncScrollBar()
     VScrl->setRange(range.minimum, range.maximum);
     VScrl->setSingleStep(range.singleStep);
     VScrl->setPageStep(range.pageStep);
-    VScrl->setValue(doc_->topOffset);
+    VScrl->setValue(doc_.topOffset);
 }
 
 void TMDIChild::ShowLine(int first, int second)
 {
+    if (canPaint()) {
+        SettleCursorOffset(doc_, context_.session.view);
+        RefreshBlinkCell();
+    }
     update(rowRect(first));
     update(rowRect(second));
+}
+
+void TMDIChild::RefreshBlinkCell()
+{
+    // The cell the blink timer redraws is the cursor cell of the current input mode.
+    const RowLayout& layout = LayOutPageRow(doc_.cursorRow);
+    if (layout.blink) {
+        context_.blink = *layout.blink;
+        context_.blink.phase = true;
+        context_.blinkOwner = this;
+    } else if (context_.blinkOwner == this) {
+        context_.blinkOwner = nullptr;
+    }
 }
 
 void TMDIChild::BlinkTick()
@@ -157,17 +176,22 @@ void TMDIChild::BlinkTick()
     update(blinkRect());
 }
 
-void TMDIChild::FitViewToWindow(int rowPixels)
+void TMDIChild::FitViewToWindow()
 {
     ViewState& view = context_.session.view;
-    if (context_.session.settings.autoSizeRows) view.bytesPerRow = BytesPerRowForWidth(width());
-    view.pageBytes = RowsForHeight(height(), rowPixels) * view.bytesPerRow;
+    if (context_.session.settings.autoSizeRows) view.bytesPerRow = BytesPerRowForWidth(width(), rowWidths());
+    view.pageBytes = RowsForHeight(height(), context_.rowHeight()) * view.bytesPerRow;
 }
 
-const RowLayout& TMDIChild::LayOutPageRow(int row)
+RowWidths TMDIChild::rowWidths() const
+{
+    return context_.rowWidths(doc_.unicodeView, context_.session.settings.spacedHex);
+}
+
+const RowLayout& TMDIChild::LayOutPageRow(int row) const
 {
     const ViewState& view = context_.session.view;
-    const DocRecord& doc = *doc_;
+    const DocRecord& doc = doc_;
     RowRequest request;
     request.data = doc.data();
     request.limit = doc.data() != nullptr ? doc.viewSize : 0;
@@ -206,9 +230,7 @@ bool TMDIChild::isCurrentEditor() const
     return subWindow->mdiArea()->currentSubWindow() == subWindow;
 }
 
-bool TMDIChild::canPaint() const { return context_.session.applicationReady && doc_->hasData(); }
-
-void TMDIChild::ClampTop() { SettleFullPaint(*doc_, context_.session.view); }
+bool TMDIChild::canPaint() const { return context_.session.applicationReady && doc_.hasData(); }
 
 void TMDIChild::paintEvent(QPaintEvent* event)
 {
@@ -221,7 +243,6 @@ void TMDIChild::paintEvent(QPaintEvent* event)
         PaintBlinkCell(painter);
         return;
     }
-    ClampTop();
     const int height = context_.rowHeight();
     const int rows = this->height() / height + 1;  // the last one may be cut off
     const QRect area = event->rect();
@@ -230,11 +251,9 @@ void TMDIChild::paintEvent(QPaintEvent* event)
     for (int row = first; row <= last; ++row) {
         if (event->region().intersects(rowRect(row))) PaintRow(painter, row);
     }
-    SettleCursorOffset(*doc_, context_.session.view);
-    if (std::exchange(statusPending_, false) || area.contains(rect())) ShowStatus();
 }
 
-void TMDIChild::PaintRow(QPainter& painter, int row)
+void TMDIChild::PaintRow(QPainter& painter, int row) const
 {
     const RowLayout& layout = LayOutPageRow(row);
     const int y = row * context_.rowHeight();
@@ -249,11 +268,6 @@ void TMDIChild::PaintRow(QPainter& painter, int row)
                         {}, false);
         }
     }
-    if (layout.blink) {
-        context_.blink = *layout.blink;
-        context_.blink.phase = true;
-        context_.blinkOwner = this;
-    }
 }
 
 void TMDIChild::PaintBlinkCell(QPainter& painter)
@@ -263,7 +277,7 @@ void TMDIChild::PaintBlinkCell(QPainter& painter)
     ColourRef back = blink.highBack;
     if (!blink.phase) {
         // In text input only the background blinks.
-        text = doc_->textMode ? blink.highText : blink.lowText;
+        text = doc_.textMode ? blink.highText : blink.lowText;
         back = blink.lowBack;
     }
     CellPainter cells(painter, context_.measure);
@@ -272,7 +286,7 @@ void TMDIChild::PaintBlinkCell(QPainter& painter)
 
 void TMDIChild::ShowStatus()
 {
-    const DocRecord& doc = *doc_;
+    const DocRecord& doc = doc_;
     if (context_.statusBar == nullptr || doc.cursorOffset < 0 || doc.cursorOffset >= doc.viewSize) return;
     context_.statusBar->setValueTexts(StatusTexts(doc.data()[doc.cursorOffset], doc.cursorOffset));
 }
@@ -283,7 +297,7 @@ void TMDIChild::resizeEvent(QResizeEvent* event)
     VScrl->setGeometry(0, 0, kScrollBarWidth, height());
     // The view settings are the program's: only the active window sizes them.
     if (!canPaint() || !isCurrentEditor()) return;
-    ShowEdit(ResizeView(*doc_, context_.session, ClientArea{width(), height()}));
+    ShowEdit(ResizeView(doc_, context_.session, ClientArea{width(), height(), rowWidths()}));
 }
 
 void TMDIChild::closeEvent(QCloseEvent* event)
@@ -301,9 +315,9 @@ void TMDIChild::keyPressEvent(QKeyEvent* event)
     // The frame's menu items take Tab and Shift+Tab; whatever gets here is dropped.
     if (IsInputModeKey(*event) || !canPaint()) return;
     Session& session = context_.session;
-    ShowEdit(KeyDown(*doc_, session, height(), StrokeFor(*event)));
+    ShowEdit(KeyDown(doc_, session, height(), StrokeFor(*event)));
     for (const std::string& character : TypedCharacters(*event, context_.codec)) {
-        ShowEdit(KeyPress(*doc_, session, height(), character));
+        ShowEdit(KeyPress(doc_, session, height(), character));
     }
 }
 
@@ -338,7 +352,7 @@ void TMDIChild::mouseReleaseEvent(QMouseEvent* event)
     const bool click = event->button() == Qt::LeftButton && leftPressed_ &&
                        (position - pressPosition_).manhattanLength() < QApplication::startDragDistance();
     if (event->button() == Qt::LeftButton) leftPressed_ = false;
-    if (click && canPaint()) ShowEdit(Click(*doc_, context_.session, height(), context_.measure));
+    if (click && canPaint()) ShowEdit(Click(doc_, context_.session, height(), context_.measure));
     QWidget::mouseReleaseEvent(event);
 }
 
@@ -356,7 +370,7 @@ void TMDIChild::WheelTurned(QWheelEvent* event)
     const ScrollAction action = notches > 0 ? ScrollAction::LineUp : ScrollAction::LineDown;
     const int steps = (notches < 0 ? -notches : notches) * kRowsPerWheelNotch;
     for (int step = 0; step < steps; ++step) {
-        ShowEdit(Scroll(*doc_, context_.session, height(), action, VScrl->value()));
+        ShowEdit(Scroll(doc_, context_.session, height(), action, VScrl->value()));
     }
 }
 
@@ -364,7 +378,7 @@ void TMDIChild::VScrlScroll(int sliderAction)
 {
     const std::optional<ScrollAction> action = ScrollActionFor(sliderAction);
     if (!action || !canPaint()) return;
-    ShowEdit(Scroll(*doc_, context_.session, height(), *action, VScrl->sliderPosition()));
+    ShowEdit(Scroll(doc_, context_.session, height(), *action, VScrl->sliderPosition()));
 }
 
 bool TMDIChild::eventFilter(QObject* watched, QEvent* event)

@@ -1,13 +1,14 @@
 #pragma once
 // The editor window: shows its document as rows of offset, hexadecimal bytes and
 // table text, and turns keys, clicks, the wheel and its scroll bar VScrl into calls
-// of the editing logic. It owns its document record from creation to close. Cells
+// of the editing logic. It is a view of one document of the frame's set. Cells
 // come from LayOutRow; the window only paints them, only the rows a paint asks for.
 
 #include "core/document.h"
 #include "ui/editor/view_context.h"
 #include "view/key_editing.h"
 #include "view/row_layout.h"
+#include "view/view_sizing.h"
 
 #include <QPoint>
 #include <QRect>
@@ -23,12 +24,12 @@ namespace zarvo {
 class TMDIChild final : public QWidget {
     Q_OBJECT
 public:
-    explicit TMDIChild(ViewContext& context, QWidget* parent = nullptr);
+    TMDIChild(ViewContext& context, DocRecord& doc, QWidget* parent = nullptr);
     ~TMDIChild() override;
 
-    [[nodiscard]] DocRecord& document() { return *doc_; }
-    [[nodiscard]] const DocRecord& document() const { return *doc_; }
-    [[nodiscard]] bool hasData() const { return doc_->hasData(); }
+    [[nodiscard]] DocRecord& document() { return doc_; }
+    [[nodiscard]] const DocRecord& document() const { return doc_; }
+    [[nodiscard]] bool hasData() const { return doc_.hasData(); }
     // The vertical scroll bar along the left edge; it shows topOffset.
     [[nodiscard]] QScrollBar* scrollBar() const { return VScrl; }
 
@@ -41,14 +42,15 @@ public:
     void ShowLine(int first, int second);
     // The blink tick: flips the cursor cell between its two colourings.
     void BlinkTick();
-    // Sizes the rows to the window when rows follow the width; rows of rowPixels.
-    void FitViewToWindow(int rowPixels);
+    // Sizes the rows to the window when rows follow the width, and the page to the
+    // rows of the view font that fit.
+    void FitViewToWindow();
     // Shows what an edit changed: the rows or the window it names, the status bar,
     // and the scroll bar at topOffset.
     void ShowEdit(const EditResult& result);
 
     // The cells of one row of the page as the next paint draws them.
-    [[nodiscard]] const RowLayout& LayOutPageRow(int row);
+    [[nodiscard]] const RowLayout& LayOutPageRow(int row) const;
     [[nodiscard]] QRect rowRect(int row) const;
     [[nodiscard]] QRect blinkRect() const;
 
@@ -68,8 +70,9 @@ protected:
 private:
     [[nodiscard]] bool isCurrentEditor() const;
     [[nodiscard]] bool canPaint() const;
-    void ClampTop();
-    void PaintRow(class QPainter& painter, int row);
+    void RefreshBlinkCell();
+    [[nodiscard]] RowWidths rowWidths() const;
+    void PaintRow(class QPainter& painter, int row) const;
     void PaintBlinkCell(QPainter& painter);
     void ShowStatus();
     void SyncScrollBar();
@@ -78,11 +81,10 @@ private:
     void WheelTurned(QWheelEvent* event);
 
     ViewContext& context_;
-    std::unique_ptr<DocRecord> doc_;
-    RowLayout layout_;
+    DocRecord& doc_;            // owned by the frame's document set, which outlives the window
+    mutable RowLayout layout_;  // storage reused by every row laid out
     std::function<bool()> closeQuery_;
     QScrollBar* VScrl = nullptr;
-    bool statusPending_ = false;
     bool leftPressed_ = false;
     QPoint pressPosition_;
     int wheelRemainder_ = 0;  // angle delta not yet turned into rows

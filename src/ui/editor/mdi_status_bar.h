@@ -19,6 +19,8 @@ public:
     explicit MdiStatusBar(QWidget* parent = nullptr);
 
     void setValueTexts(const std::array<std::string, 5>& texts);
+    // Empties the five value panels: no editor window is left to describe.
+    void clearValueTexts();
     void setHint(const QString& hint);
     [[nodiscard]] QString panelText(int panel) const;
 

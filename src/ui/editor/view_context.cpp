@@ -73,6 +73,24 @@ ViewContext::ViewContext(Session& session)
     setViewFont(viewFont, false);
 }
 
+RowWidths ViewContext::rowWidths(bool unicodeView, bool spacedHex) const
+{
+    const int blank = measure.width(" ", false);
+    int textCell = 0;
+    for (const char* wide : {"W", "M", "@", "m"}) textCell = std::max(textCell, measure.width(wide, false));
+    if (unicodeView) {
+        // Single bytes are half-width characters of the kana font; a pair of bytes
+        // draws one full-width character.
+        textCell = std::max(measure.width("W", true), (measure.width("\x82\xA0", true) + 1) / 2);
+    }
+    RowWidths widths;
+    // The margin, the offset and its gap, the gap before the text column, and a blank
+    // so that the last character keeps off the window's edge.
+    widths.fixed = kViewLeftMargin + measure.width("00000000", false) + 4 * blank + blank;
+    widths.perByte = measure.width("DD", false) + (spacedHex ? blank : 0) + textCell;
+    return widths;
+}
+
 void ViewContext::setViewFont(const QFont& font, bool remakeKanaFont)
 {
     viewFont = font;

@@ -9,6 +9,7 @@
 #include "ui/editor/font_text_measure.h"
 #include "view/colour_table.h"
 #include "view/row_layout.h"
+#include "view/view_sizing.h"
 
 #include <QColor>
 #include <QFont>
@@ -45,6 +46,9 @@ struct ViewContext {
     // remakeKanaFont the kana font takes its point size.
     void setViewFont(const QFont& font, bool remakeKanaFont);
     [[nodiscard]] int rowHeight() const { return session.view.rowHeight < 1 ? 1 : session.view.rowHeight; }
+    // What a row takes with the current fonts: the offset, the gaps and, per byte, a
+    // hexadecimal cell and the widest text cell (of the kana font in Unicode view).
+    [[nodiscard]] RowWidths rowWidths(bool unicodeView, bool spacedHex) const;
 
     Session& session;
     Cp932Codec codec;

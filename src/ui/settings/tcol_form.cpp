@@ -4,8 +4,12 @@
 
 #include <QCheckBox>
 #include <QPushButton>
+#include <QShowEvent>
+#include <QSignalBlocker>
 #include <QTimer>
 #include <QVBoxLayout>
+
+#include <utility>
 
 namespace zarvo {
 
@@ -32,7 +36,8 @@ TColForm::TColForm(ViewContext& context, QTimer& Timer1, QWidget* parent)
     setWindowTitle(tr("Settings"));
     setModal(true);
 
-    const DisplaySettings settings;  // the defaults, until the file says otherwise
+    FormCreate();
+    const DisplaySettings& settings = context_.session.settings;
     BlinkBox = AddBox(this, "BlinkBox", tr("Enable Blinking Cursor"), QString(), settings.blinkCursor);
     FixedRow = AddBox(this, "FixedRow", tr("Auto Size Hex Data [ Bytes per row ]"),
                       tr("If checked, Window resize does not affect Hex dump"), settings.autoSizeRows);
@@ -55,19 +60,14 @@ TColForm::TColForm(ViewContext& context, QTimer& Timer1, QWidget* parent)
     layout->addWidget(SpacedHex);
     layout->addWidget(Button1, 0, Qt::AlignHCenter);
 
-    FormCreate();
-    // From here on the boxes change the settings only by being toggled.
-    context_.session.settings = storedSettings().display;
-    BlinkBoxClick(BlinkBox->isChecked());
+    BlinkBoxClick(settings.blinkCursor);
 }
 
 void TColForm::FormCreate()
 {
-    const StoredSettings defaults = storedSettings();
+    const StoredSettings defaults{DisplaySettings{}, FontSettingOf(context_.viewFont)};
     const StoredSettings read = ReadSettingsFile(context_.session.settingsPath, defaults);
-    BlinkBox->setChecked(read.display.blinkCursor);
-    FixedRow->setChecked(read.display.autoSizeRows);
-    SpacedHex->setChecked(read.display.spacedHex);
+    context_.session.settings = read.display;
     // The view font stays as it is unless the file names another one; the rows
     // take the height of the font they are drawn with.
     if (read.font.pointSize != defaults.font.pointSize || read.font.faceName != defaults.font.faceName) {
@@ -75,14 +75,20 @@ void TColForm::FormCreate()
     }
 }
 
+void TColForm::showEvent(QShowEvent* event)
+{
+    const DisplaySettings& settings = context_.session.settings;
+    for (auto [box, checked] : {std::pair{BlinkBox, settings.blinkCursor}, std::pair{FixedRow, settings.autoSizeRows},
+                                std::pair{SpacedHex, settings.spacedHex}}) {
+        const QSignalBlocker quiet(box);
+        box->setChecked(checked);
+    }
+    QDialog::showEvent(event);
+}
+
 StoredSettings TColForm::storedSettings() const
 {
-    StoredSettings settings;
-    settings.display.blinkCursor = BlinkBox->isChecked();
-    settings.display.autoSizeRows = FixedRow->isChecked();
-    settings.display.spacedHex = SpacedHex->isChecked();
-    settings.font = FontSettingOf(context_.viewFont);
-    return settings;
+    return StoredSettings{context_.session.settings, FontSettingOf(context_.viewFont)};
 }
 
 void TColForm::BlinkBoxClick(bool checked)

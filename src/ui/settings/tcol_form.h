@@ -1,7 +1,7 @@
 #pragma once
 // The settings dialog TColForm: three check boxes holding the display settings
 // (blinking cursor, rows sized to the window, spaced hexadecimal bytes). The boxes
-// are where the settings live; Session::settings follows every change of them.
+// show Session::settings and change it when they are toggled.
 // Created once by the frame, hidden, shown modally; reads the settings file into
 // the boxes and the view font when it is created.
 
@@ -33,6 +33,10 @@ public:
 public slots:
     void BlinkBoxClick(bool checked);
     void Button1Click();
+
+protected:
+    // The boxes show the settings as they are now.
+    void showEvent(QShowEvent* event) override;
 
 private:
     // Reads the settings file; a missing or unreadable one leaves the defaults.

@@ -6,7 +6,9 @@
 #include "core/shift_jis_line.h"
 #include "core/table_list_file.h"
 #include "core/table_list_text.h"
+#include "ui/common/current_document.h"
 #include "ui/common/menu_actions.h"
+#include "ui/common/qt_text.h"
 #include "ui/tables/shift_jis_grid_view.h"
 #include "ui/tables/table_line_list.h"
 
@@ -31,12 +33,6 @@ constexpr int kClientWidth = 553;
 constexpr int kClientHeight = 307;
 constexpr int kTblValMaxLength = 256;
 
-QString Text(const char* text) { return QString::fromUtf8(text); }
-
-std::string ToPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
-
-QString FromPath(const std::string& path) { return QFile::decodeName(QByteArray::fromStdString(path)); }
-
 // Fonts are asked for by their Windows names; the Japanese face installed here stands in.
 QFont ShiftJisFont(const QString& face, int pixelSize)
 {
@@ -53,11 +49,13 @@ QFont ShiftJisFont(const QString& face, int pixelSize)
 
 }  // namespace
 
-TTMForm::TTMForm(Session& session, Prompter& prompter, TableEditorHost host, QWidget* parent)
+TTMForm::TTMForm(Session& session, Prompter& prompter, CurrentDocument& documents, TableEditorHost host,
+                 QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint),
       session_(session),
       prompter_(prompter),
+      documents_(documents),
       host_(std::move(host))
 {
     setObjectName(QStringLiteral("TMForm"));
@@ -176,20 +174,20 @@ void TTMForm::CreateMenu(QMenuBar* bar)
 
 void TTMForm::PrepareEditor(const std::string& fileName)
 {
-    tag_ = EditorMode;
+    session_.dialogs.tableEditor = TableEditorMode::Editor;
     editFileName_ = fileName;
 }
 
 void TTMForm::PrepareMaker()
 {
-    tag_ = MakerMode;
+    session_.dialogs.tableEditor = TableEditorMode::Maker;
     editFileName_.clear();
     TblList->clear();
 }
 
 void TTMForm::PrepareLines(const std::vector<std::string>& lines)
 {
-    tag_ = PreparedMode;
+    session_.dialogs.tableEditor = TableEditorMode::Prepared;
     editFileName_.clear();
     FillList(lines);
     if (TblList->count() > 0) TblList->setCurrentRow(0);
@@ -203,8 +201,8 @@ void TTMForm::showEvent(QShowEvent* event)
 
 void TTMForm::FormShow()
 {
-    DocRecord* doc = host_.activeDocument ? host_.activeDocument() : nullptr;
-    if (tag_ == EditorMode && doc != nullptr) {
+    const std::shared_ptr<DocRecord> doc = documents_.document();
+    if (mode() == TableEditorMode::Editor && doc != nullptr) {
         TblList->clear();
         const int slot = doc->table.activeTable;
         const bool fileTable = slot == 0 || slot == 1;
@@ -229,7 +227,7 @@ void TTMForm::done(int result)
 
 void TTMForm::FormCloseQuery()
 {
-    DocRecord* doc = host_.activeDocument ? host_.activeDocument() : nullptr;
+    const std::shared_ptr<DocRecord> doc = documents_.document();
     if (doc == nullptr || !OffersTableReplace(doc->table, editFileName_)) return;
     const auto slot = static_cast<std::size_t>(doc->table.activeTable);
     const QString question =

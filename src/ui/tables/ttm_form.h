@@ -31,11 +31,10 @@ namespace zarvo {
 struct DocRecord;
 class ShiftJisGridView;
 class TableLineList;
+class CurrentDocument;
 
 // What the table editor needs from the frame.
 struct TableEditorHost {
-    // The active editor window's document with data, or none.
-    std::function<DocRecord*()> activeDocument;
     // Loads the active document's tableName[slot] without a dialog and renames its swap item.
     std::function<void(int slot)> loadTable;
     std::function<void()> showHelp;
@@ -44,10 +43,8 @@ struct TableEditorHost {
 class TTMForm final : public QDialog {
     Q_OBJECT
 public:
-    // The window's tag: how it was opened.
-    enum Mode { MakerMode = 0, EditorMode = 1, PreparedMode = 2 };
-
-    TTMForm(Session& session, Prompter& prompter, TableEditorHost host, QWidget* parent = nullptr);
+    TTMForm(Session& session, Prompter& prompter, CurrentDocument& documents, TableEditorHost host,
+            QWidget* parent = nullptr);
     ~TTMForm() override;
 
     // Mode 1: editing the active document's table, saved to fileName (empty for the
@@ -58,7 +55,8 @@ public:
     // Mode 2: a new table from prepared lines (byte strings), the first one selected.
     void PrepareLines(const std::vector<std::string>& lines);
 
-    [[nodiscard]] int mode() const { return tag_; }
+    // How the window was opened, kept in the session.
+    [[nodiscard]] TableEditorMode mode() const { return session_.dialogs.tableEditor; }
     [[nodiscard]] const std::string& editFileName() const { return editFileName_; }
     // The list's lines as the table file holds them.
     [[nodiscard]] std::vector<std::string> TableLines() const;
@@ -93,9 +91,9 @@ private:
 
     Session& session_;
     Prompter& prompter_;
+    CurrentDocument& documents_;
     TableEditorHost host_;
     Cp932Codec codec_;
-    int tag_ = MakerMode;
     std::string editFileName_;
     KeyCounterState keyCounter_;
     QFont gridFont;

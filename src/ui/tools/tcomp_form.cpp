@@ -1,10 +1,10 @@
 #include "ui/tools/tcomp_form.h"
 
-#include "core/place_cursor.h"
+#include "core/document.h"
 #include "tools/file_compare.h"
 #include "tools/tool_messages.h"
 #include "ui/common/chooser_filter.h"
-#include "ui/editor/mdi_child.h"
+#include "ui/common/qt_text.h"
 #include "ui/tools/compare_list_model.h"
 
 #include <QCoreApplication>
@@ -26,13 +26,6 @@ namespace {
 constexpr int kClientWidth = 396;
 constexpr int kClientHeight = 260;
 
-QString Text(const char* text) { return QString::fromUtf8(text); }
-QString Text(const std::string& text) { return QString::fromStdString(text); }
-
-std::string ToPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
-
-QString FromPath(const std::string& path) { return QFile::decodeName(QByteArray::fromStdString(path)); }
-
 // Ends the compare's running state on every way out.
 class RunningFlag {
 public:
@@ -47,11 +40,11 @@ private:
 
 }  // namespace
 
-TCompForm::TCompForm(const Session& session, Prompter& prompter, EditorSource activeEditor, QWidget* parent)
+TCompForm::TCompForm(const Session& session, Prompter& prompter, CurrentDocument& documents, QWidget* parent)
     : QDialog(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       session_(session),
       prompter_(prompter),
-      activeEditor_(std::move(activeEditor))
+      documents_(documents)
 {
     setObjectName(QStringLiteral("CompForm"));
     setWindowTitle(Text(messages::kCompareCaption));
@@ -149,22 +142,22 @@ void TCompForm::Button3Click()
     const std::size_t runCount = outcome.runs.size();
     model_->setRuns(std::move(outcome.runs));
     setWindowTitle(Text(CompareResultCaption(runCount)));
+    // The keys go to the list from here on: Enter jumps, the arrows move, Esc closes.
+    CompList->setCurrentIndex(model_->index(0, 0));
+    CompList->setFocus();
     prompter_.showMessage(Text(messages::kCompareCompleted));
 }
 
 void TCompForm::CompListDblClick()
 {
-    TMDIChild* editor = activeEditor_ ? activeEditor_() : nullptr;
-    if (editor == nullptr) return;
+    const std::shared_ptr<DocRecord> doc = documents_.document();
+    if (doc == nullptr) return;
     const QModelIndexList selected = CompList->selectionModel()->selectedIndexes();
     if (selected.isEmpty()) return;
-    DocRecord& doc = editor->document();
     const std::optional<int32_t> offset =
-        CompareJumpTarget(model_->lineAt(selected.first().row()).toStdString(), doc.fileSize);
+        CompareJumpTarget(model_->lineAt(selected.first().row()).toStdString(), doc->fileSize);
     if (!offset) return;
-    const ViewState& view = session_.view;
-    doc.topOffset = PlaceCursorOnPage(doc, *offset, view.bytesPerRow, view.pageBytes);
-    editor->FormPaint();
+    documents_.jumpTo(*doc, *offset);
 }
 
 bool TCompForm::eventFilter(QObject* watched, QEvent* event)

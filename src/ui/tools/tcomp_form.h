@@ -6,8 +6,8 @@
 // the paths and the list stay between uses.
 
 #include "core/session.h"
+#include "ui/common/current_document.h"
 #include "ui/common/prompter.h"
-#include "ui/editor/editor_source.h"
 
 #include <QDialog>
 
@@ -24,7 +24,7 @@ class CompareListModel;
 class TCompForm final : public QDialog {
     Q_OBJECT
 public:
-    TCompForm(const Session& session, Prompter& prompter, EditorSource activeEditor, QWidget* parent = nullptr);
+    TCompForm(const Session& session, Prompter& prompter, CurrentDocument& documents, QWidget* parent = nullptr);
 
     [[nodiscard]] bool comparing() const { return comparing_; }
 
@@ -44,7 +44,7 @@ private:
 
     const Session& session_;
     Prompter& prompter_;
-    EditorSource activeEditor_;
+    CurrentDocument& documents_;
     CompareListModel* model_ = nullptr;
     bool comparing_ = false;
 

@@ -1,7 +1,8 @@
 #include "ui/tools/texpander.h"
 
+#include "core/document.h"
 #include "tools/tool_messages.h"
-#include "ui/editor/mdi_child.h"
+#include "ui/common/qt_text.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -20,9 +21,6 @@ namespace {
 
 const char* const kTag = "tag";  // the Done button keeps the unit's code here
 
-QString Text(const char* text) { return QString::fromUtf8(text); }
-QString Text(const std::string& text) { return QString::fromStdString(text); }
-
 // A decimal entry: digits only (Backspace and the editing keys still work).
 QLineEdit* AddDigitField(QWidget* parent, const char* objectName)
 {
@@ -34,12 +32,12 @@ QLineEdit* AddDigitField(QWidget* parent, const char* objectName)
 
 }  // namespace
 
-TExpander::TExpander(const ViewState& view, Prompter& prompter, EditorSource activeEditor, QWidget* parent)
+TExpander::TExpander(const ViewState& view, Prompter& prompter, CurrentDocument& documents, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint),
       view_(view),
       prompter_(prompter),
-      activeEditor_(std::move(activeEditor))
+      documents_(documents)
 {
     setObjectName(QStringLiteral("Expander"));
     setWindowTitle(Text(messages::kResizeCaption));
@@ -120,8 +118,8 @@ void TExpander::rBYTESClick()
 {
     const SizeUnit unit = CheckedUnit();
     BitBtn1->setProperty(kTag, static_cast<int>(unit));
-    if (TMDIChild* editor = activeEditor_ ? activeEditor_() : nullptr) {
-        SizeTxt->setText(Text(CurrentSizeText(editor->document().fileSize, unit)));
+    if (const std::shared_ptr<DocRecord> doc = documents_.document()) {
+        SizeTxt->setText(Text(CurrentSizeText(doc->fileSize, unit)));
     }
 }
 
@@ -139,13 +137,13 @@ void TExpander::BitBtn1Click()
                             MessageIcon::None)) {
         return;
     }
-    TMDIChild* editor = activeEditor_ ? activeEditor_() : nullptr;
-    if (editor == nullptr) return;
-    if (!ResizeDocument(editor->document(), plan.length, view_)) {
+    const std::shared_ptr<DocRecord> doc = documents_.document();
+    if (doc == nullptr) return;
+    if (!ResizeDocument(*doc, plan.length, view_)) {
         prompter_.showMessage(Text(messages::kResizeFailed));
         return;
     }
-    editor->FormPaint();
+    documents_.repaint(*doc);
     prompter_.showMessage(Text(ResizeDoneText(plan.count, unit)));
     accept();
 }

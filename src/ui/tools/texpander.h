@@ -6,8 +6,8 @@
 
 #include "core/session.h"
 #include "tools/rom_resize.h"
+#include "ui/common/current_document.h"
 #include "ui/common/prompter.h"
-#include "ui/editor/editor_source.h"
 
 #include <QDialog>
 
@@ -22,7 +22,7 @@ namespace zarvo {
 class TExpander final : public QDialog {
     Q_OBJECT
 public:
-    TExpander(const ViewState& view, Prompter& prompter, EditorSource activeEditor, QWidget* parent = nullptr);
+    TExpander(const ViewState& view, Prompter& prompter, CurrentDocument& documents, QWidget* parent = nullptr);
 
 public slots:
     // The unit buttons and the showing: the size text in the checked unit, whose code
@@ -40,7 +40,7 @@ private:
 
     const ViewState& view_;
     Prompter& prompter_;
-    EditorSource activeEditor_;
+    CurrentDocument& documents_;
 
     QLabel* SizeTxt = nullptr;
     QLabel* StaticText1 = nullptr;

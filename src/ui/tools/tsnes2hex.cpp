@@ -1,8 +1,8 @@
 #include "ui/tools/tsnes2hex.h"
 
-#include "core/place_cursor.h"
+#include "core/document.h"
 #include "tools/tool_messages.h"
-#include "ui/editor/mdi_child.h"
+#include "ui/common/qt_text.h"
 
 #include <QCheckBox>
 #include <QEvent>
@@ -22,8 +22,6 @@ constexpr int kClientWidth = 340;
 constexpr int kClientHeight = 168;
 constexpr int kFieldLength = 6;
 const QString kEmptyLabel = QStringLiteral("      ");  // the label before a mapping is chosen
-
-QString Text(const char* text) { return QString::fromUtf8(text); }
 
 // The fields show what is typed in upper case.
 class UpperCaseValidator final : public QValidator {
@@ -51,12 +49,12 @@ QLineEdit* AddField(QWidget* parent, const char* objectName, const QRect& place)
 
 }  // namespace
 
-TSnes2Hex::TSnes2Hex(const ViewState& view, Prompter& prompter, EditorSource activeEditor, QWidget* parent)
+TSnes2Hex::TSnes2Hex(Session& session, Prompter& prompter, CurrentDocument& documents, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint),
-      view_(view),
+      session_(session),
       prompter_(prompter),
-      activeEditor_(std::move(activeEditor))
+      documents_(documents)
 {
     setObjectName(QStringLiteral("Snes2Hex"));
     setWindowTitle(Text(messages::kSnesConverterCaption));
@@ -75,7 +73,7 @@ void TSnes2Hex::CreateControls()
     StaticText1->setObjectName(QStringLiteral("StaticText1"));
     StaticText1->setGeometry(92, 6, 200, 16);
 
-    TextLabel = new QPushButton(Text(CaptionsFor(state_.mapping).button), this);
+    TextLabel = new QPushButton(Text(CaptionsFor(session_.dialogs.snesConverter.mapping).button), this);
     TextLabel->setObjectName(QStringLiteral("TextLabel"));
     TextLabel->setToolTip(Text(messages::kSnesConvertHint));
     TextLabel->setStatusTip(Text(messages::kSnesConvertHint));
@@ -130,9 +128,9 @@ void TSnes2Hex::CreateControls()
     lorombox->setObjectName(QStringLiteral("lorombox"));
     lorombox->setGeometry(204, 44, 116, 20);
     connect(hdrbox, &QCheckBox::toggled, this,
-            [this](bool checked) { state_.headerSize = checked ? kCopierHeaderSize : 0; });
+            [this](bool checked) { session_.dialogs.snesConverter.headerSize = checked ? kCopierHeaderSize : 0; });
     connect(lorombox, &QCheckBox::toggled, this,
-            [this](bool checked) { state_.bankBase = checked ? kFastBankBase : 0; });
+            [this](bool checked) { session_.dialogs.snesConverter.bankBase = checked ? kFastBankBase : 0; });
 
     Button1 = new QPushButton(Text(messages::kSnesGotoOffset), this);
     Button1->setObjectName(QStringLiteral("Button1"));
@@ -145,8 +143,8 @@ void TSnes2Hex::CreateControls()
 
 void TSnes2Hex::SelectMapping(SnesMapping mapping)
 {
-    state_.mapping = mapping;
-    state_.direction = ConvertDirection::ToSnes;
+    session_.dialogs.snesConverter.mapping = mapping;
+    session_.dialogs.snesConverter.direction = ConvertDirection::ToSnes;
     lorom1->clear();
     lorom2->clear();
     const SnesMappingCaptions captions = CaptionsFor(mapping);
@@ -164,18 +162,19 @@ bool TSnes2Hex::eventFilter(QObject* watched, QEvent* event)
         typed = key != Qt::Key_Escape && key != Qt::Key_Tab && key != Qt::Key_Backtab;
     }
     if (event->type() == QEvent::MouseButtonPress || typed) {
-        if (watched == lorom1) state_.direction = ConvertDirection::ToSnes;
-        if (watched == lorom2) state_.direction = ConvertDirection::ToFile;
+        if (watched == lorom1) session_.dialogs.snesConverter.direction = ConvertDirection::ToSnes;
+        if (watched == lorom2) session_.dialogs.snesConverter.direction = ConvertDirection::ToFile;
     }
     return QDialog::eventFilter(watched, event);
 }
 
 void TSnes2Hex::_Convert()
 {
-    const bool toSnes = state_.direction == ConvertDirection::ToSnes;
+    const bool toSnes = session_.dialogs.snesConverter.direction == ConvertDirection::ToSnes;
     QLineEdit* from = toSnes ? lorom1 : lorom2;
     QLineEdit* into = toSnes ? lorom2 : lorom1;
-    const SnesConversion result = ConvertSnesAddress(state_, ReadConverterField(from->text().toStdString()));
+    const SnesConversion result =
+        ConvertSnesAddress(session_.dialogs.snesConverter, ReadConverterField(from->text().toStdString()));
     if (!result.ok) {
         prompter_.showMessage(Text(result.message));
         return;
@@ -185,13 +184,11 @@ void TSnes2Hex::_Convert()
 
 void TSnes2Hex::Button1Click()
 {
-    TMDIChild* editor = activeEditor_ ? activeEditor_() : nullptr;
-    if (editor == nullptr) return;
-    DocRecord& doc = editor->document();
+    const std::shared_ptr<DocRecord> doc = documents_.document();
+    if (doc == nullptr) return;
     const int32_t offset =
-        ConverterGotoTarget(ReadConverterField(lorom1->text().toStdString()), doc.viewSize, view_.pageBytes);
-    doc.topOffset = PlaceCursorOnPage(doc, offset, view_.bytesPerRow, view_.pageBytes);
-    editor->FormPaint();
+        ConverterGotoTarget(ReadConverterField(lorom1->text().toStdString()), doc->viewSize, session_.view.pageBytes);
+    documents_.jumpTo(*doc, offset);
 }
 
 }  // namespace zarvo

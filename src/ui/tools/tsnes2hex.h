@@ -8,8 +8,8 @@
 
 #include "core/session.h"
 #include "tools/snes_address.h"
+#include "ui/common/current_document.h"
 #include "ui/common/prompter.h"
-#include "ui/editor/editor_source.h"
 
 #include <QDialog>
 
@@ -25,9 +25,9 @@ namespace zarvo {
 class TSnes2Hex final : public QDialog {
     Q_OBJECT
 public:
-    TSnes2Hex(const ViewState& view, Prompter& prompter, EditorSource activeEditor, QWidget* parent = nullptr);
+    TSnes2Hex(Session& session, Prompter& prompter, CurrentDocument& documents, QWidget* parent = nullptr);
 
-    [[nodiscard]] const SnesConverterState& state() const { return state_; }
+    [[nodiscard]] const SnesConverterState& state() const { return session_.dialogs.snesConverter; }
 
 public slots:
     // The convert button: from the field of the current direction into the other.
@@ -42,10 +42,9 @@ private:
     void CreateControls();
     void SelectMapping(SnesMapping mapping);
 
-    const ViewState& view_;
+    Session& session_;
     Prompter& prompter_;
-    EditorSource activeEditor_;
-    SnesConverterState state_;
+    CurrentDocument& documents_;
 
     QLabel* StaticText1 = nullptr;
     QPushButton* TextLabel = nullptr;

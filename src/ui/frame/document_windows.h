@@ -1,0 +1,83 @@
+#pragma once
+// The frame's document set: one document per editor window, created and closed with
+// it. It makes the editor windows in the MDI area, finds the active one, and is the
+// CurrentDocument every command and tool window acts through.
+
+#include "ui/common/current_document.h"
+
+#include <QPointer>
+#include <QString>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+class QMdiArea;
+class QMdiSubWindow;
+
+namespace zarvo {
+
+struct DocRecord;
+struct ViewContext;
+class TMDIChild;
+
+class DocumentWindows final : public CurrentDocument {
+    Q_OBJECT
+public:
+    // Asked before a window closes; false keeps it open.
+    using CloseQuery = std::function<bool(DocRecord&)>;
+
+    DocumentWindows(QMdiArea& area, ViewContext& context, QObject* parent = nullptr);
+    ~DocumentWindows() override;
+
+    void setCloseQuery(CloseQuery query) { closeQuery_ = std::move(query); }
+
+    // Makes the editor window of doc (opened, or empty when its file could not be
+    // read), places it inside the visible workspace and shows it.
+    TMDIChild* addWindow(std::shared_ptr<DocRecord> doc, const QString& caption);
+    void setCaption(const DocRecord& doc, const QString& caption);
+
+    // The shown editor windows (a closed one stays listed, hidden, until it is deleted).
+    [[nodiscard]] std::vector<QMdiSubWindow*> subWindows() const;
+    [[nodiscard]] std::vector<TMDIChild*> editors() const;
+    [[nodiscard]] TMDIChild* activeEditor() const;
+    [[nodiscard]] TMDIChild* editorOf(const DocRecord& doc) const;
+    [[nodiscard]] static TMDIChild* editorIn(QMdiSubWindow* subWindow);
+    // Closes every editor window, each asking about its changes; false when one stayed.
+    [[nodiscard]] bool closeAll();
+    // Repaints every editor window.
+    void repaintAll();
+
+    // Set for a document whose table was read as it opened: its window's first
+    // activation need not read it again.
+    [[nodiscard]] bool takeFreshlyOpened(const DocRecord& doc);
+
+    [[nodiscard]] std::shared_ptr<DocRecord> document() const override;
+    void jumpTo(DocRecord& doc, int32_t offset) override;
+    void showEdit(DocRecord& doc, const EditResult& result) override;
+    void repaint(DocRecord& doc) override;
+
+signals:
+    // A window was added or went away for good.
+    void windowsChanged();
+
+private:
+    struct Entry {
+        std::shared_ptr<DocRecord> doc;
+        QPointer<QMdiSubWindow> subWindow;
+        const QObject* key = nullptr;  // the sub-window, still known while it is destroyed
+        TMDIChild* editor = nullptr;
+        bool freshlyOpened = false;
+    };
+
+    void forget(QObject* subWindow);
+    [[nodiscard]] const Entry* entryOf(const DocRecord& doc) const;
+    [[nodiscard]] QPoint placementFor(QMdiSubWindow& subWindow) const;
+
+    QMdiArea& area_;
+    ViewContext& context_;
+    CloseQuery closeQuery_;
+    std::vector<Entry> entries_;
+};
+
+}  // namespace zarvo
