@@ -242,8 +242,8 @@ EditResult KeyDown(DocRecord& doc, Session& session, int32_t clientHeight, const
             // The digit is typed by KeyPress; a first digit waiting for its second survives.
             if (!doc.textMode && IsHexDigitCode(stroke.code)) return stopped;
             break;
-        case EditKey::Shift:
-            break;
+        case EditKey::Modifier:
+            return stopped;
         }
     }
 

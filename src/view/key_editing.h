@@ -22,7 +22,7 @@ enum class EditKey {
     End,
     Backspace,
     RepaintRequest,  // key code 0xFFF0: asks for a full repaint and nothing else
-    Shift,
+    Modifier,  // Shift, Ctrl, Alt, AltGr, Meta or Caps Lock pressed on its own
     Other,
 };
 
@@ -64,7 +64,8 @@ void SettleCursorOffset(DocRecord& doc, const ViewState& view);
 
 // One key down. Ctrl+PageUp/PageDown/Home/End/Left/Right/Up/Down are commands;
 // arrows, pages, Home, End and Backspace move (Shift is ignored); a hexadecimal
-// digit in hexadecimal input is left to KeyPress and keeps a half-typed byte;
+// digit in hexadecimal input is left to KeyPress and keeps a half-typed byte, and so
+// does a modifier pressed on its own (upper-case digits are typed with Shift held);
 // every other key cancels a half-typed byte. Nothing happens without data.
 [[nodiscard]] EditResult KeyDown(DocRecord& doc, Session& session, int32_t clientHeight, const KeyStroke& stroke);
 

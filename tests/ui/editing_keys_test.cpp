@@ -87,7 +87,9 @@ void EditingKeysTest::hexTyping_data()
     QTest::addColumn<bool>("pending");
     QTest::newRow("two digits") << "4f" << QByteArray("\x4F\x01\x02\x03", 4) << 1 << false;
     QTest::newRow("Right between digits") << "4{Right}1" << QByteArray("\x00\x01\x02\x03", 4) << 1 << true;
-    QTest::newRow("Shift between digits") << "4{Shift}1" << QByteArray("\x00\x01\x02\x03", 4) << 0 << true;
+    QTest::newRow("Shift between digits") << "4{Shift}1" << QByteArray("\x41\x01\x02\x03", 4) << 1 << false;
+    QTest::newRow("upper case with Shift held") << "{Shift+F}{Shift+E}" << QByteArray("\xFE\x01\x02\x03", 4) << 1
+                                               << false;
     QTest::newRow("no digit cancels") << "4G" << QByteArray("\x00\x01\x02\x03", 4) << 0 << false;
     QTest::newRow("Tab keeps the first digit") << "4{Tab}{Tab}1" << QByteArray("\x41\x01\x02\x03", 4) << 1 << false;
     QTest::newRow("Ctrl+digit types nothing") << "{Ctrl+5}{Ctrl+6}" << QByteArray("\x00\x01\x02\x03", 4) << 0 << false;

@@ -59,7 +59,8 @@ struct Editor {
             {"Home", EditKey::Home},
             {"End", EditKey::End},
             {"Bksp", EditKey::Backspace},
-            {"Shift", EditKey::Shift},
+            {"Shift", EditKey::Modifier},
+            {"F12", EditKey::Other},
             {"Repaint", EditKey::RepaintRequest},
         };
         std::istringstream words(strokes);

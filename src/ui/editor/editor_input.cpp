@@ -29,7 +29,12 @@ namespace {
     case Qt::Key_Backspace:
         return EditKey::Backspace;
     case Qt::Key_Shift:
-        return EditKey::Shift;
+    case Qt::Key_Control:
+    case Qt::Key_Alt:
+    case Qt::Key_AltGr:
+    case Qt::Key_Meta:
+    case Qt::Key_CapsLock:
+        return EditKey::Modifier;
     default:
         return EditKey::Other;
     }
