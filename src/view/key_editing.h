@@ -22,7 +22,7 @@ enum class EditKey {
     End,
     Backspace,
     RepaintRequest,  // key code 0xFFF0: asks for a full repaint and nothing else
-    Modifier,  // Shift, Ctrl, Alt, AltGr, Meta or Caps Lock pressed on its own
+    Modifier,        // Shift, Ctrl, Alt, AltGr, Meta or Caps Lock pressed on its own
     Other,
 };
 

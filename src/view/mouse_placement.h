@@ -15,10 +15,10 @@ namespace zarvo {
 void RecordMouseMove(MouseRecord& mouse, int32_t x, int32_t y, int32_t rowHeight);
 
 // A click at the recorded position. A recorded row within the shown rows becomes
-// the cursor row. The columns of the cursor row start at the width of
-// "00000000 14" and each is as wide as its "%02X" text (and " " when hex is
-// spaced); the first whose right edge reaches the recorded x takes the cursor. A
-// click right of the last cell keeps the column. The window is repainted whole.
+// the cursor row; the hexadecimal cell of that row drawn under the recorded x
+// (with its trailing blank when hex is spaced) takes the cursor, the first one for
+// a click left of them. A click right of the last cell keeps the column. The
+// window is repainted whole.
 [[nodiscard]] EditResult Click(DocRecord& doc, Session& session, int32_t clientHeight, const TextMeasure& measure);
 
 }  // namespace zarvo

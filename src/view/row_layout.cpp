@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <limits>
 
 namespace zarvo {
 
@@ -283,6 +284,26 @@ void LayOutRow(const RowRequest& request, const TableData& table, const ColorTab
                RowLayout& out)
 {
     RowBuilder(request, table, colours, measure, out).build();
+}
+
+RowRequest PageRowRequest(const DocRecord& doc, const Session& session, int row, int clientWidth)
+{
+    const ViewState& view = session.view;
+    RowRequest request;
+    request.data = doc.data();
+    request.limit = doc.data() != nullptr ? doc.viewSize : 0;
+    const int64_t rowOffset = static_cast<int64_t>(doc.topOffset) + static_cast<int64_t>(row) * view.bytesPerRow;
+    request.rowOffset = static_cast<int32_t>(std::min<int64_t>(rowOffset, std::numeric_limits<int32_t>::max()));
+    request.row = row;
+    request.bytesPerRow = view.bytesPerRow;
+    request.offsetMode = view.offsetMode;
+    request.spacedHex = session.settings.spacedHex;
+    request.unicodeView = doc.unicodeView;
+    request.textMode = doc.textMode;
+    request.cursorRow = doc.cursorRow;
+    request.cursorColumn = doc.cursorColumn;
+    request.clientWidth = clientWidth;
+    return request;
 }
 
 std::string RowText(const RowLayout& layout)

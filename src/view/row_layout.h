@@ -3,6 +3,7 @@
 // the text column, each with its text, colours and x position. Positions follow
 // the widths the caller measures with its font, so the window only paints cells.
 
+#include "core/document.h"
 #include "core/session.h"
 #include "core/table.h"
 #include "view/colour_table.h"
@@ -93,6 +94,10 @@ inline constexpr int kViewLeftMargin = 14;  // room for the 12-pixel scroll bar
 // when this row holds the cursor cell of the current input mode.
 void LayOutRow(const RowRequest& request, const TableData& table, const ColorTable& colours, const TextMeasure& measure,
                RowLayout& out);
+
+// The request for row `row` of the page the document's window shows: its bytes, the
+// program's view settings, the document's input mode and cursor.
+[[nodiscard]] RowRequest PageRowRequest(const DocRecord& doc, const Session& session, int row, int clientWidth);
 
 // The text column of a row as one byte string: table texts, marks and "." joined,
 // blank cells left out. Used for listings outside the window.

@@ -190,23 +190,8 @@ RowWidths TMDIChild::rowWidths() const
 
 const RowLayout& TMDIChild::LayOutPageRow(int row) const
 {
-    const ViewState& view = context_.session.view;
-    const DocRecord& doc = doc_;
-    RowRequest request;
-    request.data = doc.data();
-    request.limit = doc.data() != nullptr ? doc.viewSize : 0;
-    const int64_t rowOffset = static_cast<int64_t>(doc.topOffset) + static_cast<int64_t>(row) * view.bytesPerRow;
-    request.rowOffset = static_cast<int32_t>(std::min<int64_t>(rowOffset, std::numeric_limits<int32_t>::max()));
-    request.row = row;
-    request.bytesPerRow = view.bytesPerRow;
-    request.offsetMode = view.offsetMode;
-    request.spacedHex = context_.session.settings.spacedHex;
-    request.unicodeView = doc.unicodeView;
-    request.textMode = doc.textMode;
-    request.cursorRow = doc.cursorRow;
-    request.cursorColumn = doc.cursorColumn;
-    request.clientWidth = width();
-    LayOutRow(request, doc.table, context_.colours, context_.measure, layout_);
+    LayOutRow(PageRowRequest(doc_, context_.session, row, width()), doc_.table, context_.colours, context_.measure,
+              layout_);
     return layout_;
 }
 
