@@ -136,7 +136,8 @@ void TTMForm::CreateControls(QWidget* client)
     TScrl->setRange(kGridScrollMin, kGridScrollMax);
     TScrl->setSingleStep(kGridScrollSmallChange);
     TScrl->setPageStep(kGridScrollLargeChange);
-    TScrl->setValue(kGridScrollMin);
+    // The grid opens on the set its checked button names: punctuation.
+    TScrl->setValue(kPunctuationCode);
     TScrl->setGeometry(148 + jGrid->width() + 2, 56, 16, jGrid->height());
     TScrl->setFocusPolicy(Qt::NoFocus);
     connect(TScrl, &QScrollBar::valueChanged, jGrid, &ShiftJisGridView::setScrollPosition);
