@@ -80,6 +80,7 @@ private slots:
     void menuHintGoesToSixthPanel();
     void resizeKeepsCursorOffset();
     void windowMenuMinimisesAndRestores();
+    void newWindowsOpenInsideTheWorkspace();
     void helpErrorBox_data();
     void helpErrorBox();
     void aboutBoxClosesOnEscapeOnly();
@@ -95,10 +96,18 @@ void FrameViewTest::statusBarShowsCursorByte()
     TMDIChild* editor = fixture.open(fixture.writeFile(QStringLiteral("rom.bin"), bytes));
     QVERIFY(editor != nullptr);
 
+    const auto panelWidths = [&fixture] {
+        QList<int> widths;
+        for (const QLabel* panel : fixture.frame->statusPanels()->findChildren<QLabel*>()) widths << panel->width();
+        return widths;
+    };
+    const QList<int> widths = panelWidths();
     MoveCursor(*fixture.frame, *editor, 300);
     QCOMPARE(editor->document().cursorOffset, 300);
     QCOMPARE(StatusPanels(fixture), (QStringList{"Decimal: 65", "Hexdecimal: 41", "Binary: 01000001",
                                                  "Decimal Offset: 300", "Hexdecimal Ofset: 0000012C"}));
+    // The panels keep their places whatever the numbers are.
+    QCOMPARE(panelWidths(), widths);
     // The offset comes from the page after the paint, not from where it was put.
     editor->document().topOffset += fixture.session.view.bytesPerRow;
     editor->FormPaint();
@@ -336,6 +345,8 @@ void FrameViewTest::menuItemsFollowWindowCount()
     FrameFixture::settle();
     for (const char* name : editorItems) QVERIFY2(!fixture.action(name)->isEnabled(), name);
     QCOMPARE(fixture.action("tblv1")->text(), QStringLiteral("..."));
+    // No window is left for the value panels to describe.
+    QCOMPARE(StatusPanels(fixture), (QStringList{"", "", "", "", ""}));
     for (const char* name : {"WindowCascadeItem", "TileVertical1", "TileHorizontal1"}) {
         QVERIFY2(!fixture.action(name)->isVisible(), name);
     }
@@ -393,6 +404,18 @@ void FrameViewTest::windowMenuMinimisesAndRestores()
     QCOMPARE(windows[0]->geometry().top(), 0);
     QCOMPARE(windows[1]->geometry().top(), 0);
     QVERIFY(!windows[0]->geometry().intersects(windows[1]->geometry()));
+}
+
+void FrameViewTest::newWindowsOpenInsideTheWorkspace()
+{
+    FrameFixture fixture;
+    const QString file = fixture.writeFile(QStringLiteral("a.bin"), PatternBytes(64));
+    const QRect workspace = fixture.frame->mdiArea()->viewport()->rect();
+    for (int count = 0; count < 12; ++count) {
+        QVERIFY(fixture.open(file) != nullptr);
+        const QMdiSubWindow* newest = fixture.frame->mdiArea()->subWindowList().last();
+        QVERIFY2(workspace.contains(newest->geometry()), qPrintable(QString::number(count)));
+    }
 }
 
 void FrameViewTest::helpErrorBox_data()

@@ -275,25 +275,28 @@ void OpenSaveTest::saveAsFailureKeepsOldName()
 
 void OpenSaveTest::closingModifiedWindow_data()
 {
-    QTest::addColumn<bool>("save");
-    QTest::newRow("No discards") << false;
-    QTest::newRow("Yes saves") << true;
+    QTest::addColumn<int>("answer");
+    QTest::newRow("No discards") << int(Answer::No);
+    QTest::newRow("Yes saves") << int(Answer::Yes);
+    QTest::newRow("Esc keeps the window and its edits") << int(Answer::Dismissed);
 }
 
 void OpenSaveTest::closingModifiedWindow()
 {
-    QFETCH(bool, save);
+    QFETCH(int, answer);
+    const bool save = answer == int(Answer::Yes);
+    const bool stays = answer == int(Answer::Dismissed);
     FrameFixture fixture;
     const QString file = fixture.writeFile(QStringLiteral("game.bin"), PatternBytes(32));
     TMDIChild* editor = fixture.open(file);
     QVERIFY(editor != nullptr);
     editor->document().data()[3] = 0x77;
     editor->document().modified = true;
-    fixture.prompter.answers.push_back(save);
+    fixture.prompter.dismissals.push_back(static_cast<Answer>(answer));
 
     editor->parentWidget()->close();
     FrameFixture::settle();
-    QCOMPARE(fixture.frame->editorWindows().size(), std::size_t{0});
+    QCOMPARE(fixture.frame->editorWindows().size(), std::size_t{stays ? 1u : 0u});
     const std::vector<PromptRecord> questions = fixture.prompter.recordsOf(PromptRecord::Kind::Question);
     QCOMPARE(questions.size(), std::size_t{1});
     QCOMPARE(questions[0].text, QStringLiteral("\"%1\"\nhas been modified. Do you wish to save the data?").arg(file));
@@ -301,6 +304,16 @@ void OpenSaveTest::closingModifiedWindow()
     QCOMPARE(questions[0].icon, MessageIcon::Question);
     QCOMPARE(uint8_t(fixture.readFile(QStringLiteral("game.bin"))[3]), uint8_t(save ? 0x77 : 3));
     QCOMPARE(fixture.prompter.texts().contains(kSaved), save);
+    if (!stays) return;
+    QVERIFY(editor->document().modified);
+    QCOMPARE(editor->document().data()[3], uint8_t(0x77));
+    // Leaving the program asks again; Esc there keeps the frame open too.
+    fixture.prompter.dismissals.push_back(Answer::Dismissed);
+    QVERIFY(!fixture.frame->close());
+    QVERIFY(fixture.frame->isVisible());
+    QCOMPARE(fixture.frame->editorWindows().size(), std::size_t{1});
+    fixture.prompter.dismissals.push_back(Answer::No);
+    QVERIFY(fixture.frame->close());
 }
 
 void OpenSaveTest::failedSaveOnCloseKeepsWindowAndProgram()

@@ -57,7 +57,8 @@ std::optional<QString> ScriptedPrompter::chooseSaveFile(const QString& caption, 
 
 std::optional<QFont> ScriptedPrompter::chooseFont(const QFont& initial)
 {
-    records.push_back({PromptRecord::Kind::Font, initial.family(), {}, MessageIcon::None, {}, {}});
+    // A font choice records the family as its text and the style name as its caption.
+    records.push_back({PromptRecord::Kind::Font, initial.family(), initial.styleName(), MessageIcon::None, {}, {}});
     return Next(fonts, unexpected, std::optional<QFont>{});
 }
 

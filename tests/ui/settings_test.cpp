@@ -269,6 +269,9 @@ void SettingsTest::setFontChangesRowsAndKanaFont()
     QCOMPARE(fixture.prompter.recordsOf(PromptRecord::Kind::Font).size(), std::size_t{1});
     // It starts at the face the view shows.
     QCOMPARE(fixture.prompter.records.back().text, QFontInfo(DefaultViewFont()).family());
+    // ... in the style it is drawn with, so that choosing only a size keeps it upright.
+    QCOMPARE(fixture.prompter.records.back().caption, QFontInfo(DefaultViewFont()).styleName());
+    QVERIFY(!QFontInfo(DefaultViewFont()).italic());
 
     // Without an editor window the kana font stays.
     fixture.prompter.fonts.push_back(QFont(QStringLiteral("DejaVu Sans Mono"), 20));
