@@ -1,6 +1,6 @@
 #include "tools/document_length.h"
 
-#include "core/place_cursor.h"
+#include "view/cursor_geometry.h"
 
 #include <algorithm>
 #include <cstring>
@@ -41,7 +41,7 @@ void SetDocumentLength(DocRecord& doc, int32_t length, const ViewState& view)
     doc.modified = true;
     const int32_t last = std::max(length - 1, 0);
     if (doc.cursorOffset > last || doc.topOffset > last) {
-        doc.topOffset = PlaceCursorOnPage(doc, std::min(doc.cursorOffset, last), view.bytesPerRow, view.pageBytes);
+        doc.topOffset = CursorGeometry(view).PlaceCursorOnPage(doc, std::min(doc.cursorOffset, last));
         doc.nibblePending = false;
     }
 }

@@ -1,6 +1,7 @@
 #include "view/key_editing.h"
 
 #include "core/table_loader.h"
+#include "view/cursor_geometry.h"
 #include "view/view_resize.h"
 #include "view/view_sizing.h"
 
@@ -184,22 +185,6 @@ private:
 
 int32_t VisibleRows(const ViewState& view, int32_t clientHeight) { return RowsForHeight(clientHeight, view.rowHeight); }
 
-void SettleCursorOffset(DocRecord& doc, const ViewState& view)
-{
-    doc.cursorOffset = ClampToOffset(static_cast<int64_t>(doc.topOffset) +
-                                     static_cast<int64_t>(doc.cursorRow) * view.bytesPerRow + doc.cursorColumn);
-}
-
-void SettleFullPaint(DocRecord& doc, const ViewState& view)
-{
-    if (doc.topOffset < 0) doc.topOffset = 0;
-    if (static_cast<int64_t>(doc.topOffset) + view.pageBytes > doc.viewSize)
-        doc.topOffset = doc.viewSize - view.pageBytes;
-    // A page larger than the document starts at its beginning.
-    if (doc.topOffset < 0) doc.topOffset = 0;
-    SettleCursorOffset(doc, view);
-}
-
 EditResult KeyDown(DocRecord& doc, Session& session, int32_t clientHeight, const KeyStroke& stroke)
 {
     EditResult stopped;
@@ -250,9 +235,9 @@ EditResult KeyDown(DocRecord& doc, Session& session, int32_t clientHeight, const
     doc.nibblePending = false;
     EditResult result = move.result();
     if (result.repaint == Repaint::Full) {
-        SettleFullPaint(doc, view);
+        CursorGeometry(view).SettleFullPaint(doc);
     } else {
-        SettleCursorOffset(doc, view);
+        CursorGeometry(view).SettleCursorOffset(doc);
     }
     return result;
 }

@@ -56,12 +56,6 @@ struct EditResult {
 // Rows the window shows: client height div rowHeight, 1 .. kMaxViewRows.
 [[nodiscard]] int32_t VisibleRows(const ViewState& view, int32_t clientHeight);
 
-// What a full paint does before it draws: topOffset kept in 0 .. viewSize - pageBytes,
-// then cursorOffset recomputed from the cursor's row and column.
-void SettleFullPaint(DocRecord& doc, const ViewState& view);
-// cursorOffset recomputed from topOffset, cursorRow and cursorColumn.
-void SettleCursorOffset(DocRecord& doc, const ViewState& view);
-
 // One key down. Ctrl+PageUp/PageDown/Home/End/Left/Right/Up/Down are commands;
 // arrows, pages, Home, End and Backspace move (Shift is ignored); a hexadecimal
 // digit in hexadecimal input is left to KeyPress and keeps a half-typed byte, and so

@@ -1,6 +1,7 @@
 #include "view/mouse_placement.h"
 
 #include "view/colour_table.h"
+#include "view/cursor_geometry.h"
 #include "view/row_layout.h"
 
 namespace zarvo {
@@ -45,7 +46,7 @@ EditResult Click(DocRecord& doc, Session& session, int32_t clientHeight, const T
         }
         ++column;
     }
-    SettleFullPaint(doc, view);
+    CursorGeometry(view).SettleFullPaint(doc);
     result.repaint = Repaint::Full;
     return result;
 }

@@ -1,6 +1,6 @@
 #include "view/scroll_mapping.h"
 
-#include "core/place_cursor.h"
+#include "view/cursor_geometry.h"
 
 #include <algorithm>
 
@@ -53,7 +53,7 @@ EditResult Scroll(DocRecord& doc, Session& session, int32_t clientHeight, Scroll
     }
     if (action == ScrollAction::ThumbTrack && doc.hasData()) {
         const int32_t target = std::clamp(position, 0, std::max(doc.viewSize, 0));
-        doc.topOffset = PlaceCursor(doc, target, session.view.bytesPerRow, session.view.pageBytes);
+        doc.topOffset = CursorGeometry(session.view.bytesPerRow, session.view.pageBytes).PlaceCursor(doc, target);
         return KeyDown(doc, session, clientHeight, KeyStroke{EditKey::RepaintRequest, 0, {}});
     }
     EditResult nothing;

@@ -1,6 +1,7 @@
 #include "view/text_input.h"
 
 #include "core/table.h"
+#include "view/cursor_geometry.h"
 
 #include <algorithm>
 
@@ -19,8 +20,7 @@ namespace {
 // The cursor byte's offset, or -1 when it lies outside 0 .. viewSize - 1.
 [[nodiscard]] int64_t CursorByte(const DocRecord& doc, const ViewState& view)
 {
-    const int64_t p =
-        static_cast<int64_t>(doc.topOffset) + static_cast<int64_t>(doc.cursorRow) * view.bytesPerRow + doc.cursorColumn;
+    const int64_t p = CursorGeometry(view).cursorByte(doc);
     return p >= 0 && p < doc.viewSize ? p : -1;
 }
 
@@ -65,7 +65,7 @@ void InsertDte(DocRecord& doc, int64_t p)
     for (int step = 0; step < steps; ++step) {
         result = KeyDown(doc, session, clientHeight, KeyStroke{EditKey::Right, 0, {}});
     }
-    SettleFullPaint(doc, session.view);
+    CursorGeometry(session.view).SettleFullPaint(doc);
     result.repaint = Repaint::Full;
     return result;
 }
@@ -133,7 +133,7 @@ EditResult ToggleInputMode(DocRecord& doc, const ViewState& view)
     result.repaint = Repaint::Rows;
     result.firstRow = doc.cursorRow;
     result.secondRow = doc.cursorRow;
-    SettleCursorOffset(doc, view);
+    CursorGeometry(view).SettleCursorOffset(doc);
     return result;
 }
 

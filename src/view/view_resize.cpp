@@ -1,6 +1,6 @@
 #include "view/view_resize.h"
 
-#include "core/place_cursor.h"
+#include "view/cursor_geometry.h"
 #include "view/view_sizing.h"
 
 #include <algorithm>
@@ -12,7 +12,7 @@ namespace {
 // The cursor keeps its byte under a new row width: PlaceCursor chooses the page.
 void KeepCursorByte(DocRecord& doc, const ViewState& view)
 {
-    doc.topOffset = PlaceCursorOnPage(doc, doc.cursorOffset, view.bytesPerRow, view.pageBytes);
+    doc.topOffset = CursorGeometry(view.bytesPerRow, view.pageBytes).PlaceCursorOnPage(doc, doc.cursorOffset);
 }
 
 }  // namespace
@@ -25,7 +25,7 @@ EditResult ResizeView(DocRecord& doc, Session& session, ClientArea area)
     view.bytesPerRow = BytesPerRowForWidth(area.width, area.widths);
     view.pageBytes = RowsForHeight(area.height, view.rowHeight) * view.bytesPerRow;
     KeepCursorByte(doc, view);
-    SettleFullPaint(doc, view);
+    CursorGeometry(view).SettleFullPaint(doc);
     result.repaint = Repaint::Full;
     return result;
 }

@@ -2,9 +2,9 @@
 // cell, menu states, the window menu, help and the about box.
 
 #include "core/messages.h"
-#include "core/place_cursor.h"
 #include "frame_fixture.h"
 #include "ui/frame/about_box.h"
+#include "view/cursor_geometry.h"
 
 #include <QAction>
 #include <QLabel>
@@ -37,7 +37,7 @@ protected:
 void MoveCursor(TZarvoForm& frame, TMDIChild& editor, int32_t offset)
 {
     const ViewState& view = frame.viewContext().session.view;
-    editor.document().topOffset = PlaceCursor(editor.document(), offset, view.bytesPerRow, view.pageBytes);
+    editor.document().topOffset = CursorGeometry(view).PlaceCursor(editor.document(), offset);
     editor.FormPaint();
     FrameFixture::settle();
 }

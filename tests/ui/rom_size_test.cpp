@@ -2,9 +2,9 @@
 // megabits or megabytes with an optional header, its question and messages, the
 // digit-only entries, and what the dialog keeps between uses.
 
-#include "core/place_cursor.h"
 #include "frame_fixture.h"
 #include "ui/tools/texpander.h"
+#include "view/cursor_geometry.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -264,7 +264,7 @@ void RomSizeTest::shrinkingKeepsCursorInside()
     QVERIFY(editor != nullptr);
     DocRecord& doc = editor->document();
     const ViewState& view = fixture.session.view;
-    doc.topOffset = PlaceCursor(doc, 0x18000, view.bytesPerRow, view.pageBytes);
+    doc.topOffset = CursorGeometry(view.bytesPerRow, view.pageBytes).PlaceCursor(doc, 0x18000);
     fixture.prompter.answers.push_back(true);
     (void)WithExpander(fixture, [](const Expander& expander) {
         expander.click("rBYTES");

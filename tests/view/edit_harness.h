@@ -5,6 +5,7 @@
 
 #include "core/document.h"
 #include "core/session.h"
+#include "view/cursor_geometry.h"
 #include "view/key_editing.h"
 #include "view/text_input.h"
 
@@ -35,7 +36,7 @@ struct Editor {
         doc.topOffset = top;
         doc.cursorRow = static_cast<int8_t>(row);
         doc.cursorColumn = static_cast<int8_t>(column);
-        SettleCursorOffset(doc, session.view);
+        CursorGeometry(session.view).SettleCursorOffset(doc);
     }
 
     // A typed character reaches the window as a key down and then a key press.
@@ -50,18 +51,10 @@ struct Editor {
     EditResult run(const std::string& strokes)
     {
         const std::map<std::string, EditKey> keys = {
-            {"Left", EditKey::Left},
-            {"Right", EditKey::Right},
-            {"Up", EditKey::Up},
-            {"Down", EditKey::Down},
-            {"PgUp", EditKey::PageUp},
-            {"PgDn", EditKey::PageDown},
-            {"Home", EditKey::Home},
-            {"End", EditKey::End},
-            {"Bksp", EditKey::Backspace},
-            {"Shift", EditKey::Modifier},
-            {"F12", EditKey::Other},
-            {"Repaint", EditKey::RepaintRequest},
+            {"Left", EditKey::Left},      {"Right", EditKey::Right}, {"Up", EditKey::Up},
+            {"Down", EditKey::Down},      {"PgUp", EditKey::PageUp}, {"PgDn", EditKey::PageDown},
+            {"Home", EditKey::Home},      {"End", EditKey::End},     {"Bksp", EditKey::Backspace},
+            {"Shift", EditKey::Modifier}, {"F12", EditKey::Other},   {"Repaint", EditKey::RepaintRequest},
         };
         std::istringstream words(strokes);
         std::string word;

@@ -1,4 +1,4 @@
-#include "core/place_cursor.h"
+#include "view/cursor_geometry.h"
 #include "view/key_editing.h"
 
 #include <gtest/gtest.h>
@@ -31,8 +31,8 @@ TEST(PageClamp, JumpOntoTheLastPageKeepsTheCursorOnTheTarget)
         ViewState view;
         view.bytesPerRow = jump.bytesPerRow;
         view.pageBytes = jump.rows * jump.bytesPerRow;
-        doc.topOffset = PlaceCursorOnPage(doc, jump.target, view.bytesPerRow, view.pageBytes);
-        SettleFullPaint(doc, view);  // the paint that follows changes nothing
+        doc.topOffset = CursorGeometry(view.bytesPerRow, view.pageBytes).PlaceCursorOnPage(doc, jump.target);
+        CursorGeometry(view).SettleFullPaint(doc);  // the paint that follows changes nothing
         EXPECT_EQ(doc.cursorOffset, jump.target);
         EXPECT_LE(doc.topOffset + view.pageBytes, jump.viewSize);
         EXPECT_GE(doc.topOffset, 0);
@@ -52,14 +52,14 @@ TEST(PageClamp, ScrollingPastEitherEndKeepsTheCursorRow)
     doc.topOffset = 0x1000 - 320 + 16;
     doc.cursorRow = 19;
     doc.cursorColumn = 3;
-    SettleFullPaint(doc, view);
+    CursorGeometry(view).SettleFullPaint(doc);
     EXPECT_EQ(doc.topOffset, 0x1000 - 320);
     EXPECT_EQ(doc.cursorRow, 19);
     EXPECT_EQ(doc.cursorOffset, 0x1000 - 320 + 19 * 16 + 3);
     // Up on row 0 of the first page.
     doc.topOffset = -16;
     doc.cursorRow = 0;
-    SettleFullPaint(doc, view);
+    CursorGeometry(view).SettleFullPaint(doc);
     EXPECT_EQ(doc.topOffset, 0);
     EXPECT_EQ(doc.cursorRow, 0);
     EXPECT_EQ(doc.cursorOffset, 3);

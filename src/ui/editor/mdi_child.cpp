@@ -2,6 +2,7 @@
 
 #include "ui/editor/editor_input.h"
 #include "ui/editor/mdi_status_bar.h"
+#include "view/cursor_geometry.h"
 #include "view/mouse_placement.h"
 #include "view/scroll_mapping.h"
 #include "view/status_text.h"
@@ -108,7 +109,7 @@ void TMDIChild::FormPaint()
     if (!canPaint()) return;
     // Every full repaint keeps the page inside the document and puts cursorOffset on
     // the cursor's cell before anything is drawn; painting itself changes nothing.
-    SettleFullPaint(doc_, context_.session.view);
+    CursorGeometry(context_.session.view).SettleFullPaint(doc_);
     RefreshBlinkCell();
     SyncScrollBar();
     ShowStatus();
@@ -149,7 +150,7 @@ void TMDIChild::SyncScrollBar()
 void TMDIChild::ShowLine(int first, int second)
 {
     if (canPaint()) {
-        SettleCursorOffset(doc_, context_.session.view);
+        CursorGeometry(context_.session.view).SettleCursorOffset(doc_);
         RefreshBlinkCell();
     }
     update(rowRect(first));

@@ -1,9 +1,9 @@
 #include "ui/frame/document_windows.h"
 
 #include "core/document.h"
-#include "core/place_cursor.h"
 #include "ui/editor/mdi_child.h"
 #include "ui/editor/view_context.h"
+#include "view/cursor_geometry.h"
 
 #include <QCoreApplication>
 #include <QMdiArea>
@@ -166,7 +166,7 @@ std::shared_ptr<DocRecord> DocumentWindows::document() const
 void DocumentWindows::jumpTo(DocRecord& doc, int32_t offset)
 {
     const ViewState& view = context_.session.view;
-    doc.topOffset = PlaceCursorOnPage(doc, offset, view.bytesPerRow, view.pageBytes);
+    doc.topOffset = CursorGeometry(view.bytesPerRow, view.pageBytes).PlaceCursorOnPage(doc, offset);
     repaint(doc);
 }
 

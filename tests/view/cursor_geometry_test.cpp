@@ -1,4 +1,4 @@
-#include "core/place_cursor.h"
+#include "view/cursor_geometry.h"
 
 #include <gtest/gtest.h>
 
@@ -26,7 +26,7 @@ TEST(PlaceCursor, PutsTheTargetOnItsOwnRowWithinThePageElseOnRowModulo16)
     };
     for (const auto& c : cases) {
         DocRecord doc;
-        const int32_t top = PlaceCursor(doc, c.offset, c.bytesPerRow, c.pageBytes);
+        const int32_t top = CursorGeometry(c.bytesPerRow, c.pageBytes).PlaceCursor(doc, c.offset);
         SCOPED_TRACE(c.offset);
         EXPECT_EQ(doc.cursorOffset, c.offset);
         EXPECT_EQ(doc.cursorRow, c.expectedRow);
@@ -38,10 +38,10 @@ TEST(PlaceCursor, PutsTheTargetOnItsOwnRowWithinThePageElseOnRowModulo16)
 TEST(PlaceCursor, TwentyRowPageOf16ByteRows)
 {
     DocRecord doc;
-    EXPECT_EQ(PlaceCursor(doc, 0x150, 16, 320), 0x100);
+    EXPECT_EQ(CursorGeometry(16, 320).PlaceCursor(doc, 0x150), 0x100);
     EXPECT_EQ(doc.cursorRow, 5);
     EXPECT_EQ(doc.cursorColumn, 0);
-    EXPECT_EQ(PlaceCursor(doc, 0x40, 16, 320), 0);
+    EXPECT_EQ(CursorGeometry(16, 320).PlaceCursor(doc, 0x40), 0);
     EXPECT_EQ(doc.cursorRow, 4);
 }
 
@@ -49,7 +49,7 @@ TEST(PlaceCursor, RowModulo16IsCappedAtTheLastRowOfASmallPage)
 {
     DocRecord doc;
     // 8 rows per page; row 0x1D (29) lies outside: 29 mod 16 = 13, capped at 7.
-    EXPECT_EQ(PlaceCursor(doc, 29 * 16 + 3, 16, 128), (29 - 7) * 16);
+    EXPECT_EQ(CursorGeometry(16, 128).PlaceCursor(doc, 29 * 16 + 3), (29 - 7) * 16);
     EXPECT_EQ(doc.cursorRow, 7);
     EXPECT_EQ(doc.cursorColumn, 3);
 }
@@ -57,7 +57,7 @@ TEST(PlaceCursor, RowModulo16IsCappedAtTheLastRowOfASmallPage)
 TEST(PlaceCursor, NeverDividesByAnEmptyPage)
 {
     DocRecord doc;
-    EXPECT_EQ(PlaceCursor(doc, 100, 16, 0), 96);
+    EXPECT_EQ(CursorGeometry(16, 0).PlaceCursor(doc, 100), 96);
     EXPECT_EQ(doc.cursorRow, 0);
     EXPECT_EQ(doc.cursorColumn, 4);
 }
