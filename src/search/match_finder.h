@@ -1,0 +1,48 @@
+#pragma once
+// Finds where a pattern matches in a byte buffer, in ascending order, by the scan's
+// rule: the candidate test on the first byte, then PatternMatchesAt. Instead of
+// testing every position it looks for the pattern byte that is rarest in a sample
+// of the buffer with memchr (both letter cases with ignoreCase) and tests only
+// where that byte stands.
+
+#include "core/search_state.h"
+#include "search/pattern_match.h"
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <span>
+
+namespace zarvo {
+
+class MatchFinder {
+public:
+    // The pattern is copied (at most kSearchPatternBytes; an empty one never matches);
+    // the buffer must outlive the finder.
+    MatchFinder(std::span<const uint8_t> data, std::span<const uint8_t> pattern, MatchRule rule);
+
+    // The last position at which the whole pattern fits, -1 when none does.
+    [[nodiscard]] int32_t lastPosition() const { return lastPosition_; }
+
+    // The first matching position in [from, last] (clipped to the buffer), or -1.
+    [[nodiscard]] int32_t next(int32_t from, int32_t last) const;
+    // Every matching position in [from, last] in ascending order, while visit returns true.
+    void forEach(int32_t from, int32_t last, const std::function<bool(int32_t position)>& visit) const;
+
+private:
+    template <class Visit>
+    void scan(int32_t from, int32_t last, Visit&& visit) const;
+    [[nodiscard]] bool matchesAt(int32_t position) const;
+    void chooseAnchor();
+
+    std::span<const uint8_t> data_;
+    std::array<uint8_t, kSearchPatternBytes + 1> pattern_{};
+    int32_t length_ = 0;
+    int32_t lastPosition_ = -1;
+    MatchRule rule_;
+    int32_t anchor_ = 0;  // the pattern position looked for
+    std::array<uint8_t, 2> anchorBytes_{};
+    int anchorByteCount_ = 1;  // 2 for a letter with ignoreCase
+};
+
+}  // namespace zarvo
