@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <ostream>
 #include <random>
 #include <string>
 #include <string_view>
@@ -81,6 +82,9 @@ inline std::vector<int32_t> ModelMatches(const std::vector<uint8_t>& data, std::
 struct ModelHit {
     int32_t offset;
     int base;
+
+    bool operator==(const ModelHit&) const = default;
+    friend void PrintTo(const ModelHit& hit, std::ostream* out) { *out << hit.offset << "/" << hit.base; }
 };
 
 // The 256 scans of the relative search, one per base value, each from `from` on.
