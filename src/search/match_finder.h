@@ -1,9 +1,10 @@
 #pragma once
 // Finds where a pattern matches in a byte buffer, in ascending order, by the scan's
 // rule: the candidate test on the first byte, then PatternMatchesAt. Instead of
-// testing every position it looks for the pattern byte that is rarest in a sample
-// of the buffer with memchr (both letter cases with ignoreCase) and tests only
-// where that byte stands.
+// testing every position it looks for the two pattern bytes that are rarest in a
+// sample of the buffer, sixteen positions at a time (either letter case with
+// ignoreCase), and tests only where both stand; a pattern with one byte to compare
+// is looked for with memchr.
 
 #include "core/search_state.h"
 #include "search/pattern_match.h"
@@ -30,19 +31,33 @@ public:
     void forEach(int32_t from, int32_t last, const std::function<bool(int32_t position)>& visit) const;
 
 private:
+    // A pattern position that the scan looks for; a letter with ignoreCase matches
+    // both cases, that is wherever (byte | 0x20) is its lower case.
+    struct Anchor {
+        int32_t position = 0;
+        uint8_t byte = 0;  // the lower case of a folded letter
+        bool folded = false;
+    };
+
     template <class Visit>
     void scan(int32_t from, int32_t last, Visit&& visit) const;
+    template <class Visit>
+    [[nodiscard]] bool scanPositions(int32_t from, int32_t last, Visit&& visit) const;
+    template <class Visit>
+    [[nodiscard]] bool scanBlocks(int32_t& from, int32_t last, Visit&& visit) const;
+    template <class Visit>
+    void scanOneAnchor(int32_t from, int32_t last, Visit&& visit) const;
     [[nodiscard]] bool matchesAt(int32_t position) const;
-    void chooseAnchor();
+    void chooseAnchors();
 
     std::span<const uint8_t> data_;
     std::array<uint8_t, kSearchPatternBytes + 1> pattern_{};
     int32_t length_ = 0;
     int32_t lastPosition_ = -1;
     MatchRule rule_;
-    int32_t anchor_ = 0;  // the pattern position looked for
-    std::array<uint8_t, 2> anchorBytes_{};
-    int anchorByteCount_ = 1;  // 2 for a letter with ignoreCase
+    Anchor rarest_;
+    Anchor nextRarest_;
+    bool twoAnchors_ = false;
 };
 
 }  // namespace zarvo

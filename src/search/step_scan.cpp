@@ -40,21 +40,30 @@ void ForEachStepMatch(std::span<const uint8_t> data, int32_t first, int32_t last
     const __m128i firstStep = _mm_set1_epi8(static_cast<char>(steps[0]));
     const __m128i secondStep = _mm_set1_epi8(static_cast<char>(stepCount > 1 ? steps[1] : 0));
     const std::size_t checkedSteps = stepCount > 1 ? 2 : 1;
-    for (; position + 16 <= end; position += 16) {
-        const uint8_t* at = bytes + position;
-        const __m128i here = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
-        const __m128i next = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at + 1));
-        __m128i hits = _mm_cmpeq_epi8(_mm_sub_epi8(next, here), firstStep);
-        if (stepCount > 1) {
-            const __m128i afterNext = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at + 2));
-            hits = _mm_and_si128(hits, _mm_cmpeq_epi8(_mm_sub_epi8(afterNext, next), secondStep));
+    while (position + 16 <= end) {
+        // Blocks without a candidate stay in this loop, which calls nothing.
+        unsigned mask = 0;
+        for (; position + 16 <= end; position += 16) {
+            const uint8_t* at = bytes + position;
+            const __m128i here = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
+            const __m128i next = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at + 1));
+            __m128i hits = _mm_cmpeq_epi8(_mm_sub_epi8(next, here), firstStep);
+            if (stepCount > 1) {
+                const __m128i afterNext = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at + 2));
+                hits = _mm_and_si128(hits, _mm_cmpeq_epi8(_mm_sub_epi8(afterNext, next), secondStep));
+            }
+            mask = static_cast<unsigned>(_mm_movemask_epi8(hits));
+            if (mask != 0) break;
         }
-        auto mask = static_cast<unsigned>(_mm_movemask_epi8(hits));
+        if (mask == 0) break;
         while (mask != 0) {
             const int lane = __builtin_ctz(mask);
             mask &= mask - 1;
-            if (StepsMatchFrom(at + lane, steps, checkedSteps)) visit(static_cast<int32_t>(position + lane));
+            if (StepsMatchFrom(bytes + position + lane, steps, checkedSteps)) {
+                visit(static_cast<int32_t>(position + lane));
+            }
         }
+        position += 16;
     }
 #endif
     for (; position < end; ++position) {

@@ -47,6 +47,7 @@ TEST(FindKeyFilter, EachSearchKindLetsThroughItsOwnKeys)
         {FindKind::Hex, typed("."), "", plain, KeyVerdict::Pass},
         {FindKind::Hex, backspace, "12**", wild, KeyVerdict::EraseLastTwo},
         {FindKind::Hex, backspace, "*", wild, KeyVerdict::Pass},
+        {FindKind::Hex, backspace, "1*", plain, KeyVerdict::EraseLastTwo},
         {FindKind::Relative, typed("~"), "", plain, KeyVerdict::Pass},
         {FindKind::Relative, typed("*"), "", wild, KeyVerdict::Swallow, {}, KeyCommand::None, true},
         {FindKind::Kana, typed("a"), "", wild, KeyVerdict::Swallow},
