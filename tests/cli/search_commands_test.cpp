@@ -1,6 +1,7 @@
 #include "cli/rsearch_command.h"
 #include "cli/rtable_command.h"
 #include "cli/search_command.h"
+#include "core/hex_text.h"
 #include "support/temp_folder.h"
 
 #include <algorithm>
@@ -29,34 +30,20 @@ Outcome RunCommand(const cli::Command& command, const std::vector<std::string>& 
     return {status, out.str(), err.str()};
 }
 
-// A small ROM in a table's encoding: 'A'..'Z' stored as 0x80.., '*' as 0x2A.
+// A small ROM in a table's encoding: 'A'..'Z' stored as 0x80.., '*' as 0x2A, z as the pair C0 00.
 class SearchCommandsTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        std::string table = "2A=*\n9B= \n";
-        for (char c = 'A'; c <= 'Z'; ++c) table += FormatKey(0x80 + (c - 'A')) + "=" + c + "\n";
-        table += "C000=z\n";
+        std::string table = "2A=*\n9B= \nC000=z\n";
+        for (char c = 'A'; c <= 'Z'; ++c) table += FormatHex(static_cast<uint32_t>(0x80 + c - 'A'), 2) + "=" + c + "\n";
         tablePath = folder.write("game.tbl", table);
-        std::string rom(0x20, '\0');
-        rom += Encoded("LINK");  // at 0x20
-        rom += "\x9B";
-        rom += Encoded("LINK");                               // at 0x25
-        rom += std::string("\xC0\x00", 2) + "Link" + "LINK";  // z at 0x29, ASCII at 0x2B and 0x2F
+        const std::string link = "\x8B\x88\x8D\x8A";  // LINK in the table's encoding
+        // Table LINKs at 0x20 and 0x25, z at 0x29, ASCII Link at 0x2B and LINK at 0x2F.
+        const std::string rom =
+            std::string(0x20, '\0') + link + "\x9B" + link + std::string("\xC0\x00", 2) + "LinkLINK";
         romPath = folder.write("game.smc", rom);
         zeros = static_cast<std::size_t>(std::count(rom.begin(), rom.end(), '\0')) + 65535 - rom.size();
-    }
-    static std::string FormatKey(int key)
-    {
-        char text[8];
-        std::snprintf(text, sizeof text, "%02X", key);
-        return text;
-    }
-    static std::string Encoded(const std::string& text)
-    {
-        std::string bytes;
-        for (const char c : text) bytes += static_cast<char>(0x80 + (c - 'A'));
-        return bytes;
     }
 
     TempFolder folder;
