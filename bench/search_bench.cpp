@@ -106,7 +106,8 @@ void ScanRomLike(benchmark::State& state)
 }
 BENCHMARK(ScanRomLike)->Unit(benchmark::kMillisecond);
 
-void RelativeWord(benchmark::State& state)
+// The one pass over the byte differences, or with ignoreCase the 256 scans.
+void Relative(benchmark::State& state, bool ignoreCase)
 {
     zarvo::DocRecord doc = RandomDocument(kRelativeImageSize, 4);
     constexpr std::string_view kWord = "Princess";
@@ -115,6 +116,7 @@ void RelativeWord(benchmark::State& state)
     }
     zarvo::Session session;
     session.search.dialog.options.FindFromStart = true;
+    session.search.dialog.options.IgCase = ignoreCase;
     std::size_t lines = 0;
     for (auto _ : state) {
         const zarvo::RelativeSearchOutcome outcome = zarvo::RunRelativeSearch(session, &doc, kWord);
@@ -124,7 +126,12 @@ void RelativeWord(benchmark::State& state)
     state.counters["lines"] = static_cast<double>(lines);
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(kRelativeImageSize));
 }
+
+void RelativeWord(benchmark::State& state) { Relative(state, false); }
 BENCHMARK(RelativeWord)->Unit(benchmark::kMillisecond);
+
+void RelativeWordIgnoringCase(benchmark::State& state) { Relative(state, true); }
+BENCHMARK(RelativeWordIgnoringCase)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -40,4 +40,12 @@ std::vector<std::string> FirstTableLines(uint8_t valueOfA)
     return lines;
 }
 
+std::optional<std::vector<std::string>> PreparedTableLines(int32_t listMode, const std::string* selectedLine)
+{
+    if (listMode != 0 || selectedLine == nullptr) return std::nullopt;
+    const std::optional<uint8_t> valueOfA = TableValueOfA(*selectedLine);
+    if (!valueOfA) return std::nullopt;
+    return FirstTableLines(*valueOfA);
+}
+
 }  // namespace zarvo

@@ -21,4 +21,10 @@ namespace zarvo {
 // ('A' - valueOfA + k) mod 256 is printable ASCII (0x20..0x7E).
 [[nodiscard]] std::vector<std::string> FirstTableLines(uint8_t valueOfA);
 
+// "Create table with Selected values" on the result list in listMode: the lines the
+// table editor opens with (its mode 2) for the first selected line; nothing outside
+// mode 0, without a selected line, or for a line that names no value.
+[[nodiscard]] std::optional<std::vector<std::string>> PreparedTableLines(int32_t listMode,
+                                                                         const std::string* selectedLine);
+
 }  // namespace zarvo

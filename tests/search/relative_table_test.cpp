@@ -45,6 +45,10 @@ TEST(FirstTable, TheValueOfAIsReadFromTheSelectedLine)
         const auto value = TableValueOfA(c.line);
         EXPECT_EQ(value ? int{*value} : -1, c.value);
     }
+    const std::string hit = cases[0].line;
+    EXPECT_EQ(PreparedTableLines(0, &hit), FirstTableLines(0x1A));
+    EXPECT_FALSE(PreparedTableLines(1, &hit));  // dump labels are listed
+    EXPECT_FALSE(PreparedTableLines(0, nullptr));
 }
 
 }  // namespace
