@@ -4,6 +4,9 @@
 #include "cli/compare_command.h"
 #include "cli/ips_command.h"
 #include "cli/resize_command.h"
+#include "cli/rsearch_command.h"
+#include "cli/rtable_command.h"
+#include "cli/search_command.h"
 #include "cli/snes_command.h"
 #include "cli/view_command.h"
 
@@ -17,7 +20,8 @@ std::vector<zarvo::cli::Command> Commands()
 {
     return {
         zarvo::cli::ViewCommand(),    zarvo::cli::IpsCommand(),    zarvo::cli::SnesCommand(),
-        zarvo::cli::CompareCommand(), zarvo::cli::ResizeCommand(),
+        zarvo::cli::CompareCommand(), zarvo::cli::ResizeCommand(), zarvo::cli::SearchCommand(),
+        zarvo::cli::RsearchCommand(), zarvo::cli::RtableCommand(),
     };
 }
 

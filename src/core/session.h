@@ -1,6 +1,7 @@
 #pragma once
 // Program-wide state shared by every editor window, owned by the frame.
 
+#include "core/search_state.h"
 #include "core/snes_converter_state.h"
 #include "core/table_session.h"
 
@@ -65,6 +66,7 @@ struct Session {
     MouseRecord mouse;
     TableSession tables;
     DialogStates dialogs;
+    SearchSession search;
     bool applicationReady = false;
     std::string currentDirectory;  // the open dialogs start here
     std::string settingsPath;

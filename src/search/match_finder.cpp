@@ -1,0 +1,212 @@
+#include "search/match_finder.h"
+
+#include <algorithm>
+#include <cstring>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
+namespace zarvo {
+
+namespace {
+
+constexpr std::size_t kSampleWindows = 64;
+constexpr std::size_t kSampleWindowBytes = 64;
+constexpr uint8_t kCaseBit = 0x20;
+
+// How often each byte value occurs in a spread of small windows over the buffer.
+[[nodiscard]] std::array<uint32_t, 256> SampleCounts(std::span<const uint8_t> data)
+{
+    std::array<uint32_t, 256> counts{};
+    const std::size_t size = data.size();
+    if (size <= kSampleWindows * kSampleWindowBytes) {
+        for (const uint8_t byte : data) ++counts[byte];
+        return counts;
+    }
+    const std::size_t stride = (size - kSampleWindowBytes) / (kSampleWindows - 1);
+    for (std::size_t window = 0; window < kSampleWindows; ++window) {
+        const uint8_t* start = data.data() + window * stride;
+        for (std::size_t i = 0; i < kSampleWindowBytes; ++i) ++counts[start[i]];
+    }
+    return counts;
+}
+
+[[nodiscard]] bool IsLetter(uint8_t byte) { return UpperByte(byte) >= 'A' && UpperByte(byte) <= 'Z'; }
+
+// The next occurrence of value in [from, end), or end.
+[[nodiscard]] const uint8_t* Find(const uint8_t* from, const uint8_t* end, uint8_t value)
+{
+    const void* hit = std::memchr(from, value, static_cast<std::size_t>(end - from));
+    return hit == nullptr ? end : static_cast<const uint8_t*>(hit);
+}
+
+}  // namespace
+
+MatchFinder::MatchFinder(std::span<const uint8_t> data, std::span<const uint8_t> pattern, MatchRule rule)
+    : data_(data),
+      rule_(rule)
+{
+    length_ = static_cast<int32_t>(std::min<std::size_t>(pattern.size(), kSearchPatternBytes));
+    if (length_ < static_cast<int32_t>(pattern.size())) length_ = 0;  // never cut a pattern
+    std::copy_n(pattern.begin(), length_, pattern_.begin());
+    if (length_ > 0 && data.size() >= static_cast<std::size_t>(length_)) {
+        lastPosition_ = static_cast<int32_t>(data.size() - static_cast<std::size_t>(length_));
+    }
+    if (lastPosition_ >= 0) chooseAnchors();
+}
+
+void MatchFinder::chooseAnchors()
+{
+    const std::array<uint32_t, 256> counts = SampleCounts(data_);
+    uint64_t rarestCost = UINT64_MAX;
+    uint64_t nextCost = UINT64_MAX;
+    for (int32_t i = 0; i < length_; ++i) {
+        const uint8_t byte = pattern_[static_cast<std::size_t>(i)];
+        // The first byte is always compared: the candidate test knows no wildcard.
+        if (i > 0 && rule_.wildcard && byte == kWildcardByte) continue;
+        Anchor anchor{i, byte, rule_.ignoreCase && IsLetter(byte)};
+        uint64_t cost = counts[byte];
+        if (anchor.folded) {
+            anchor.byte = static_cast<uint8_t>(byte | kCaseBit);
+            cost = uint64_t{counts[anchor.byte]} + counts[anchor.byte & ~kCaseBit];
+        }
+        if (cost < rarestCost) {
+            nextRarest_ = rarest_;
+            nextCost = rarestCost;
+            twoAnchors_ = rarestCost != UINT64_MAX;
+            rarest_ = anchor;
+            rarestCost = cost;
+        } else if (cost < nextCost) {
+            nextRarest_ = anchor;
+            nextCost = cost;
+            twoAnchors_ = true;
+        }
+    }
+}
+
+bool MatchFinder::matchesAt(int32_t position) const
+{
+    const uint8_t* bytes = data_.data() + position;
+    return IsCandidate(bytes[0], pattern_[0], rule_.ignoreCase) &&
+           PatternMatchesAt(pattern_.data(), bytes, length_, rule_);
+}
+
+// Positions from..last one by one; false when visit asked to stop.
+template <class Visit>
+bool MatchFinder::scanPositions(int32_t from, int32_t last, Visit&& visit) const
+{
+    for (int32_t position = from; position <= last; ++position) {
+        if (matchesAt(position) && !visit(position)) return false;
+    }
+    return true;
+}
+
+// Sixteen positions at a time while all their anchor bytes lie inside the buffer;
+// from is left on the first position not scanned. False when visit asked to stop.
+template <class Visit>
+bool MatchFinder::scanBlocks(int32_t& from, int32_t last, Visit&& visit) const
+{
+#if defined(__SSE2__)
+    // A letter with ignoreCase is compared with the case bit set; other bytes as they are.
+    const auto caseBit = [](const Anchor& anchor) {
+        return _mm_set1_epi8(static_cast<char>(anchor.folded ? kCaseBit : 0));
+    };
+    const __m128i firstByte = _mm_set1_epi8(static_cast<char>(rarest_.byte));
+    const __m128i firstCase = caseBit(rarest_);
+    const __m128i secondByte = _mm_set1_epi8(static_cast<char>(nextRarest_.byte));
+    const __m128i secondCase = caseBit(nextRarest_);
+    // A block's last position plus any anchor position stays below the buffer's end
+    // as long as that last position is at most lastPosition_.
+    const uint8_t* first = data_.data() + rarest_.position;
+    const uint8_t* second = data_.data() + nextRarest_.position;
+    while (from + 15 <= last) {
+        // The blocks without a candidate pass through this loop, which calls nothing
+        // and so keeps its vectors in registers.
+        unsigned mask = 0;
+        for (; from + 15 <= last; from += 16) {
+            const __m128i firstLanes =
+                _mm_or_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(first + from)), firstCase);
+            const __m128i secondLanes =
+                _mm_or_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(second + from)), secondCase);
+            mask = static_cast<unsigned>(_mm_movemask_epi8(
+                _mm_and_si128(_mm_cmpeq_epi8(firstLanes, firstByte), _mm_cmpeq_epi8(secondLanes, secondByte))));
+            if (mask != 0) break;
+        }
+        if (mask == 0) break;
+        while (mask != 0) {
+            const int lane = __builtin_ctz(mask);
+            mask &= mask - 1;
+            if (matchesAt(from + lane) && !visit(from + lane)) return false;
+        }
+        from += 16;
+    }
+#else
+    (void)from;
+    (void)last;
+    (void)visit;
+#endif
+    return true;
+}
+
+// The one byte to compare, found with memchr (once per letter case).
+template <class Visit>
+void MatchFinder::scanOneAnchor(int32_t from, int32_t last, Visit&& visit) const
+{
+    const uint8_t* base = data_.data() + rarest_.position;  // position p holds its anchor byte at base[p]
+    const uint8_t* end = base + last + 1;
+    if (!rarest_.folded) {
+        for (const uint8_t* at = base + from; at < end; ++at) {
+            at = Find(at, end, rarest_.byte);
+            if (at == end) return;
+            const auto position = static_cast<int32_t>(at - base);
+            if (matchesAt(position) && !visit(position)) return;
+        }
+        return;
+    }
+    const auto upper = static_cast<uint8_t>(rarest_.byte & ~kCaseBit);
+    const uint8_t* nextLower = Find(base + from, end, rarest_.byte);
+    const uint8_t* nextUpper = Find(base + from, end, upper);
+    while (true) {
+        const uint8_t* at = std::min(nextUpper, nextLower);
+        if (at == end) return;
+        const auto position = static_cast<int32_t>(at - base);
+        if (matchesAt(position) && !visit(position)) return;
+        if (at == nextUpper) {
+            nextUpper = Find(at + 1, end, upper);
+        } else {
+            nextLower = Find(at + 1, end, rarest_.byte);
+        }
+    }
+}
+
+template <class Visit>
+void MatchFinder::scan(int32_t from, int32_t last, Visit&& visit) const
+{
+    from = std::max(from, 0);
+    last = std::min(last, lastPosition_);
+    if (from > last) return;
+    if (!twoAnchors_) {
+        scanOneAnchor(from, last, visit);
+        return;
+    }
+    if (!scanBlocks(from, last, visit)) return;
+    (void)scanPositions(from, last, visit);
+}
+
+int32_t MatchFinder::next(int32_t from, int32_t last) const
+{
+    int32_t found = -1;
+    scan(from, last, [&found](int32_t position) {
+        found = position;
+        return false;
+    });
+    return found;
+}
+
+void MatchFinder::forEach(int32_t from, int32_t last, const std::function<bool(int32_t position)>& visit) const
+{
+    scan(from, last, visit);
+}
+
+}  // namespace zarvo

@@ -1,0 +1,110 @@
+#include "search/search_run.h"
+
+#include "search/match_finder.h"
+#include "search/result_list.h"
+#include "search/search_messages.h"
+#include "search/search_pattern.h"
+#include "view/cursor_geometry.h"
+
+#include <algorithm>
+#include <span>
+
+namespace zarvo {
+
+int32_t ScanStart(const SearchState& state, const SearchOptions& options, const DocRecord& doc, const ViewState& view)
+{
+    if (options.FindFromStart && state.fromStartUsed == 0) return 0;
+    const int64_t cursor =
+        int64_t{doc.topOffset} + int64_t{doc.cursorRow} * view.bytesPerRow + int64_t{doc.cursorColumn};
+    const int64_t start = options.IncFind ? cursor : cursor + 1;
+    return static_cast<int32_t>(std::clamp<int64_t>(start, 0, INT32_MAX));
+}
+
+ScanResult ScanDocument(SearchState& state, const SearchOptions& options, DocRecord& doc, const ViewState& view,
+                        const MatchSink& sink)
+{
+    ScanResult result;
+    state.searchFound = false;
+    const auto length = static_cast<std::size_t>(std::clamp(state.patternLength, 0, kSearchPatternBytes));
+    const std::span<const uint8_t> data(doc.data(), static_cast<std::size_t>(std::max(doc.viewSize, 0)));
+    const MatchFinder finder(data, std::span<const uint8_t>(state.searchPattern.data(), length),
+                             MatchRule{options.IgCase, options.WildCrd});
+    const int32_t first = ScanStart(state, options, doc, view);
+    const int32_t last = finder.lastPosition();
+
+    const bool limitReached = options.FindLimit && state.matchCount >= kFindLimitMatches;
+    const bool lists = options.SaveFnd && state.SearchKind != FindKind::Relative && !limitReached;
+    if (lists) {
+        finder.forEach(first, last, [&](int32_t position) {
+            if (sink) sink(position);
+            ++result.listed;
+            ++state.matchCount;
+            return !(options.FindLimit && state.matchCount >= kFindLimitMatches);
+        });
+        return result;
+    }
+    const int32_t position = finder.next(first, last);
+    if (position < 0) return result;
+    doc.topOffset = CursorGeometry(view).PlaceCursorOnPage(doc, position);
+    state.searchFound = true;
+    result.found = true;
+    result.offset = position;
+    return result;
+}
+
+void StorePattern(SearchState& state, const SearchPattern& pattern)
+{
+    state.searchPattern = pattern.bytes;
+    state.patternLength = pattern.length;
+}
+
+SearchRunOutcome RunSearch(SearchSession& search, const ViewState& view, DocRecord* doc, std::string_view boxText,
+                           const MatchSink& sink)
+{
+    SearchRunOutcome outcome;
+    if (doc == nullptr || !doc->hasData()) {
+        outcome.status = SearchRunStatus::NoDocument;
+        return outcome;
+    }
+    SearchState& state = search.state;
+    const SearchOptions& options = search.dialog.options;
+    if (state.SearchKind != FindKind::Relative) {
+        if (boxText.empty() && state.SearchKind != FindKind::Again) {
+            outcome.status = SearchRunStatus::NothingTyped;
+            return outcome;
+        }
+        std::optional<SearchPattern> built;
+        if (state.SearchKind == FindKind::Text) {
+            built = BuildTextPattern(doc->table, boxText, options.IgCase, options.WildCrd);
+        } else if (state.SearchKind == FindKind::Hex) {
+            built = BuildHexPattern(boxText, options.WildCrd);
+        }
+        // A refused text leaves the last pattern in place for Search Again.
+        if (built && built->error != PatternError::None) {
+            outcome.status = SearchRunStatus::Refused;
+            outcome.notice = PatternErrorNotice(built->error);
+            return outcome;
+        }
+        if (built) StorePattern(state, *built);
+    }
+    if (state.patternLength <= 0 || state.patternLength > kSearchPatternBytes) {
+        outcome.status = SearchRunStatus::Refused;
+        outcome.notice = PatternErrorNotice(PatternError::NothingToSearch);
+        return outcome;
+    }
+    outcome.scan = ScanDocument(state, options, *doc, view, sink);
+    if (!outcome.scan.found && state.SearchKind != FindKind::Relative && state.matchCount == 0 && !options.IncFind) {
+        outcome.notice =
+            SearchNotice{SearchNoticeKind::Exclamation, messages::kNoStringFoundCaption, messages::kStringNotFound};
+    }
+    return outcome;
+}
+
+SearchRunOutcome RunSearch(Session& session, DocRecord* doc, std::string_view boxText)
+{
+    ResultListState& list = session.search.list;
+    return RunSearch(session.search, session.view, doc, boxText,
+                     [&list](int32_t offset) { AddMatchLine(list, offset); });
+}
+
+}  // namespace zarvo
