@@ -1,6 +1,7 @@
 #pragma once
 // Program-wide state shared by every editor window, owned by the frame.
 
+#include "core/dump_state.h"
 #include "core/table_session.h"
 
 #include <cstdint>
@@ -51,6 +52,7 @@ struct Session {
     InputSwitches input;
     MouseRecord mouse;
     TableSession tables;
+    DumpState dump;
     bool applicationReady = false;
     std::string currentDirectory;  // the open dialogs start here
     std::string settingsPath;

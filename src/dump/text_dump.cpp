@@ -1,0 +1,123 @@
+#include "dump/text_dump.h"
+
+#include "dump/buffered_output.h"
+#include "dump/text_dump_rules.h"
+
+#include <string>
+#include <string_view>
+
+namespace zarvo {
+
+namespace {
+
+constexpr char kHexDigits[] = "0123456789ABCDEF";
+
+class TextDumper {
+public:
+    TextDumper(std::span<const uint8_t> bytes, const TableData& table, const DumpContext& context, const ByteSink& sink)
+        : bytes_(bytes),
+          size_(static_cast<int64_t>(bytes.size())),
+          context_(context),
+          rules_(table, context),
+          output_(sink)
+    {}
+
+    bool run(const TableData& table)
+    {
+        if (table.dumpHeader.used != 0) output_.write(CodeToText(table.dumpHeader.text, context_, 0));
+        int64_t position = 0;
+        while (position < size_ && !output_.failed()) position = translate(position);
+        if (table.dumpFooter.used != 0) output_.write(CodeToText(table.dumpFooter.text, context_, size_));
+        return output_.flush();
+    }
+
+private:
+    // Writes the text of the byte at position and returns the position after what it used.
+    int64_t translate(int64_t position)
+    {
+        const uint8_t byte = bytes_[static_cast<std::size_t>(position)];
+        const uint8_t flags = rules_.flags(byte);
+        if (flags != 0) {
+            const bool twoLeft = position + 1 < size_;
+            const uint8_t next = twoLeft ? bytes_[static_cast<std::size_t>(position) + 1] : 0;
+            if ((flags & TextDumpRules::kDualFirst) != 0 && twoLeft) {
+                if (const int dual = rules_.dualAt(byte, next); dual >= 0) {
+                    output_.write(rules_.dualText(dual).at(context_, position, scratch_));
+                    return position + 2;
+                }
+            }
+            if ((flags & TextDumpRules::kCode) != 0) {
+                output_.write(rules_.codeText(byte).at(context_, position, scratch_));
+                return position + 1;
+            }
+            if ((flags & TextDumpRules::kMulticode) != 0) return writeMulticode(byte, position);
+            if ((flags & TextDumpRules::kPairFirst) != 0 && twoLeft) {
+                if (const StoredText pair = rules_.pairText(byte, next); pair.length >= 0) {
+                    writeStored(pair);
+                    return position + 2;
+                }
+            }
+        }
+        writeStored(rules_.fixedText(byte));
+        return position + 1;
+    }
+
+    void writeStored(StoredText text)
+    {
+        const auto length = static_cast<std::size_t>(text.length);
+        if (length <= BufferedOutput::kShortText) {
+            output_.writeShort(rules_.store() + text.offset, length);
+        } else {
+            output_.write(std::string_view(rules_.store() + text.offset, length));
+        }
+    }
+
+    // The text up to its first '_' or '>', '$', the parameter bytes in hexadecimal
+    // when all of them lie inside the range, then the rest of the text after that
+    // character. A text without '_' is split after its first character, so that
+    // nothing of it is lost.
+    int64_t writeMulticode(uint8_t byte, int64_t position)
+    {
+        const std::string_view text = rules_.multicodeText(byte).at(context_, position, scratch_);
+        std::size_t headLength = 0;
+        std::size_t restStart = 0;
+        if (text.find('_') != std::string_view::npos) {
+            headLength = text.find_first_of("_>");
+            restStart = headLength + 1;
+        } else {
+            headLength = restStart = std::min<std::size_t>(text.size(), 1);
+        }
+        output_.write(text.substr(0, headLength));
+        output_.write('$');
+        const int64_t count = rules_.multicodeCount(byte);
+        int64_t next = position + 1;
+        if (position + count < size_) {
+            for (int64_t i = 1; i <= count; ++i) {
+                const uint8_t parameter = bytes_[static_cast<std::size_t>(position + i)];
+                output_.write(kHexDigits[parameter >> 4]);
+                output_.write(kHexDigits[parameter & 0x0F]);
+            }
+            next += count;
+        }
+        output_.write(text.substr(restStart));
+        return next;
+    }
+
+    std::span<const uint8_t> bytes_;
+    int64_t size_;
+    const DumpContext& context_;
+    TextDumpRules rules_;
+    BufferedOutput output_;
+    std::string scratch_;
+};
+
+}  // namespace
+
+bool WriteTextDump(std::span<const uint8_t> bytes, const TableData& table, const DumpContext& context,
+                   const ByteSink& sink)
+{
+    TextDumper dumper(bytes, table, context, sink);
+    return dumper.run(table);
+}
+
+}  // namespace zarvo
