@@ -2,6 +2,9 @@
 
 #include "cli/command.h"
 #include "cli/compare_command.h"
+#include "cli/dump_command.h"
+#include "cli/fill_command.h"
+#include "cli/insert_command.h"
 #include "cli/ips_command.h"
 #include "cli/resize_command.h"
 #include "cli/snes_command.h"
@@ -16,8 +19,8 @@ namespace {
 std::vector<zarvo::cli::Command> Commands()
 {
     return {
-        zarvo::cli::ViewCommand(),    zarvo::cli::IpsCommand(),    zarvo::cli::SnesCommand(),
-        zarvo::cli::CompareCommand(), zarvo::cli::ResizeCommand(),
+        zarvo::cli::ViewCommand(),   zarvo::cli::IpsCommand(),  zarvo::cli::SnesCommand(), zarvo::cli::CompareCommand(),
+        zarvo::cli::ResizeCommand(), zarvo::cli::DumpCommand(), zarvo::cli::FillCommand(), zarvo::cli::InsertCommand(),
     };
 }
 
