@@ -41,6 +41,12 @@ public:
         cursor_ += count;
     }
 
+    // For loops that copy short texts themselves: the next free byte, and the last
+    // place at which kShortText bytes may still be copied without a flush.
+    [[nodiscard]] char* cursor() const { return cursor_; }
+    [[nodiscard]] const char* shortTextLimit() const { return limit_ - kShortText; }
+    void advanceTo(char* cursor) { cursor_ = cursor; }
+
     // Hands what is gathered to the sink; false once any write has failed.
     bool flush();
     [[nodiscard]] bool failed() const { return failed_; }

@@ -3,6 +3,9 @@
 #include "dump/buffered_output.h"
 #include "dump/text_dump_rules.h"
 
+#include <algorithm>
+#include <cstddef>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -26,12 +29,60 @@ public:
     {
         if (table.dumpHeader.used != 0) output_.write(CodeToText(table.dumpHeader.text, context_, 0));
         int64_t position = 0;
-        while (position < size_ && !output_.failed()) position = translate(position);
+        while (position < size_ && !output_.failed()) {
+            position = copyPlainBytes(position);
+            if (position < size_) position = translate(position);
+        }
         if (table.dumpFooter.used != 0) output_.write(CodeToText(table.dumpFooter.text, context_, size_));
         return output_.flush();
     }
 
 private:
+    // The common case, kept in locals so that the stores into the output cannot make
+    // the compiler reload the tables: bytes whose short text is their fixed text, a
+    // .code text that never varies, or their two-byte entry. Returns the position of
+    // the first other byte, or of the byte that found the buffer full.
+    int64_t copyPlainBytes(int64_t position)
+    {
+        constexpr std::size_t kShort = BufferedOutput::kShortText;
+        using Shortcut = TextDumpRules::Shortcut;
+        const uint8_t* data = bytes_.data();
+        const TextDumpRules::ShortcutEntry* shortcuts = rules_.shortcuts();
+        const int16_t* pairRow = rules_.pairRowTable();
+        const std::array<StoredText, 256>* pairRows = rules_.pairRows();
+        const char* store = rules_.store();
+        char* out = output_.cursor();
+        // Every byte writes at most kShort characters: no room test inside the loop.
+        const auto room = static_cast<int64_t>((output_.shortTextLimit() - out) / static_cast<std::ptrdiff_t>(kShort));
+        const int64_t end = std::min(size_, position + std::max<int64_t>(room, 0));
+        while (position < end) {
+            const uint8_t byte = data[position];
+            const TextDumpRules::ShortcutEntry entry = shortcuts[byte];
+            if (entry.shortcut == Shortcut::Text) {
+                std::memcpy(out, store + entry.offset, kShort);
+                out += entry.length;
+                ++position;
+                continue;
+            }
+            if (entry.shortcut != Shortcut::Pair) break;
+            if (position + 1 < size_) {
+                const StoredText pair = pairRows[pairRow[byte]][data[position + 1]];
+                if (pair.length >= 0) {
+                    if (static_cast<std::size_t>(pair.length) > kShort) break;
+                    std::memcpy(out, store + pair.offset, kShort);
+                    out += pair.length;
+                    position += 2;
+                    continue;
+                }
+            }
+            std::memcpy(out, store + entry.offset, kShort);
+            out += entry.length;
+            ++position;
+        }
+        output_.advanceTo(out);
+        return position;
+    }
+
     // Writes the text of the byte at position and returns the position after what it used.
     int64_t translate(int64_t position)
     {
@@ -79,14 +130,15 @@ private:
     int64_t writeMulticode(uint8_t byte, int64_t position)
     {
         const std::string_view text = rules_.multicodeText(byte).at(context_, position, scratch_);
-        std::size_t headLength = 0;
-        std::size_t restStart = 0;
-        if (text.find('_') != std::string_view::npos) {
-            headLength = text.find_first_of("_>");
-            restStart = headLength + 1;
-        } else {
-            headLength = restStart = std::min<std::size_t>(text.size(), 1);
+        // Directive texts are short: a plain scan beats two library searches.
+        std::size_t headLength = text.size();
+        bool underscore = false;
+        for (std::size_t i = 0; i < text.size() && !underscore; ++i) {
+            underscore = text[i] == '_';
+            if ((underscore || text[i] == '>') && headLength == text.size()) headLength = i;
         }
+        std::size_t restStart = headLength + 1;
+        if (!underscore) headLength = restStart = std::min<std::size_t>(text.size(), 1);
         output_.write(text.substr(0, headLength));
         output_.write('$');
         const int64_t count = rules_.multicodeCount(byte);

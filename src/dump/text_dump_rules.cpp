@@ -102,7 +102,32 @@ TextDumpRules::TextDumpRules(const TableData& table, const DumpContext& context)
     for (int byte = 0; byte < 256; ++byte) {
         fixedTexts_[static_cast<std::size_t>(byte)] = Store(FixedTextOf(table, static_cast<uint8_t>(byte)));
     }
+    BuildShortcuts(context);
     store_.append(BufferedOutput::kShortText, '\0');
+}
+
+void TextDumpRules::BuildShortcuts(const DumpContext& context)
+{
+    constexpr std::size_t kShort = BufferedOutput::kShortText;
+    for (std::size_t b = 0; b < 256; ++b) {
+        ShortcutEntry& entry = shortcuts_[b];
+        StoredText text = fixedTexts_[b];
+        if (flags_[b] == kCode && !codeTexts_[b].varies()) {
+            std::string scratch;
+            text = Store(codeTexts_[b].at(context, 0, scratch));
+        } else if (flags_[b] == kPairFirst) {
+            entry.shortcut = Shortcut::Pair;
+        } else if (flags_[b] != 0) {
+            continue;
+        }
+        if (static_cast<std::size_t>(text.length) > kShort) {
+            entry.shortcut = Shortcut::Other;
+            continue;
+        }
+        if (entry.shortcut == Shortcut::Other) entry.shortcut = Shortcut::Text;
+        entry.offset = text.offset;
+        entry.length = static_cast<uint16_t>(text.length);
+    }
 }
 
 StoredText TextDumpRules::Store(std::string_view text)

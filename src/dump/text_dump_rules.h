@@ -23,6 +23,7 @@ public:
 
     // The expansion for the byte at position (an index into the dumped range).
     [[nodiscard]] std::string_view at(const DumpContext& context, int64_t position, std::string& scratch) const;
+    [[nodiscard]] bool varies() const { return varies_; }
 
 private:
     std::string source_;
@@ -60,12 +61,28 @@ public:
     {
         return pairRows_[static_cast<std::size_t>(pairRow_[first])][second];
     }
+    [[nodiscard]] const int16_t* pairRowTable() const { return pairRow_.data(); }
+    [[nodiscard]] const std::array<StoredText, 256>* pairRows() const { return pairRows_.data(); }
+
+    // One lookup per byte for the dump's common case.
+    enum class Shortcut : uint8_t {
+        Other,  // take the full rules
+        Text,   // write text: the byte's fixed text, or a .code text that never varies
+        Pair,   // a two-byte entry may begin here; else the fixed text
+    };
+    struct ShortcutEntry {
+        uint32_t offset = 0;  // text in the store
+        uint16_t length = 0;  // at most BufferedOutput::kShortText for Text
+        Shortcut shortcut = Shortcut::Other;
+    };
+    [[nodiscard]] const ShortcutEntry* shortcuts() const { return shortcuts_.data(); }
     [[nodiscard]] StoredText fixedText(uint8_t byte) const { return fixedTexts_[byte]; }
     // The stored texts, each followed by at least BufferedOutput::kShortText readable bytes.
     [[nodiscard]] const char* store() const { return store_.data(); }
 
 private:
     [[nodiscard]] StoredText Store(std::string_view text);
+    void BuildShortcuts(const DumpContext& context);
 
     std::array<uint8_t, 256> flags_{};
     std::vector<int16_t> dualIndex_;  // by little-endian word first + 256 * second
@@ -76,6 +93,7 @@ private:
     std::array<int16_t, 256> pairRow_{};
     std::vector<std::array<StoredText, 256>> pairRows_;
     std::array<StoredText, 256> fixedTexts_;
+    std::array<ShortcutEntry, 256> shortcuts_{};
     std::string store_;
 };
 
