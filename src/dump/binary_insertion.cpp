@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <climits>
 #include <fcntl.h>
-#include <new>
+#include <span>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
@@ -51,11 +51,16 @@ DumpNotice InsertionFile::openFailure() const
     return PlainNotice(std::string(messages::kCannotOpenInsertFile) + path_);
 }
 
-bool InsertionFile::readStart(uint8_t* into, int32_t count) const
+bool InsertionFile::holds(int32_t count) const
 {
-    if (!file_ || count < 0) return false;
-    if (lseek(file_->get(), 0, SEEK_SET) != 0) return false;
-    return ReadFully(file_->get(), into, static_cast<std::size_t>(count));
+    struct stat info {};
+    return file_ && fstat(file_->get(), &info) == 0 && info.st_size >= count;
+}
+
+bool InsertionFile::read(int64_t offset, uint8_t* into, std::size_t count) const
+{
+    if (!file_ || lseek(file_->get(), offset, SEEK_SET) != offset) return false;
+    return ReadFully(file_->get(), into, count);
 }
 
 std::string InsertionStartText(int32_t position) { return FormatHex(static_cast<uint32_t>(position), 0); }
@@ -83,16 +88,18 @@ InsertionPlan PlanInsertion(std::string_view startText, int32_t fileSize, const 
 DumpNotice InsertFileBytes(DocRecord& doc, const InsertionFile& file, const InsertionPlan& plan)
 {
     if (plan.refusal != nullptr) return PlainNotice(plan.refusal);
-    std::vector<uint8_t> bytes;
-    try {
-        bytes.resize(static_cast<std::size_t>(std::max(plan.count, 0)));
-    } catch (const std::bad_alloc&) {
-        return PlainNotice(std::string(messages::kCannotReadInsertFile) + file.path());
+    const DumpNotice unreadable = PlainNotice(std::string(messages::kCannotReadInsertFile) + file.path());
+    if (!file.holds(plan.count)) return unreadable;
+    // In pieces, so that a large file never needs a second buffer of its size.
+    constexpr int32_t kPiece = 1 << 20;
+    std::vector<uint8_t> piece(static_cast<std::size_t>(std::clamp(plan.count, 0, kPiece)));
+    for (int32_t done = 0; done < plan.count;) {
+        const int32_t count = std::min(kPiece, plan.count - done);
+        if (!file.read(done, piece.data(), static_cast<std::size_t>(count))) return unreadable;
+        (void)OverwriteBytes(doc, plan.position + done,
+                             std::span<const uint8_t>(piece.data(), static_cast<std::size_t>(count)));
+        done += count;
     }
-    if (!file.readStart(bytes.data(), plan.count)) {
-        return PlainNotice(std::string(messages::kCannotReadInsertFile) + file.path());
-    }
-    (void)OverwriteBytes(doc, plan.position, bytes);
     return PlainNotice(messages::kInserted);
 }
 

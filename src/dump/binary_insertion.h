@@ -8,6 +8,7 @@
 #include "core/file_descriptor.h"
 #include "dump/dump_notice.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -28,8 +29,10 @@ public:
     [[nodiscard]] int32_t size() const { return size_; }
     // "Fatal Error: Could not open requested file.\n" and the path.
     [[nodiscard]] DumpNotice openFailure() const;
-    // Reads the first count bytes; false when the file no longer holds them.
-    [[nodiscard]] bool readStart(uint8_t* into, int32_t count) const;
+    // True when the file still holds at least count bytes.
+    [[nodiscard]] bool holds(int32_t count) const;
+    // Reads count bytes from offset on; false when the file no longer holds them.
+    [[nodiscard]] bool read(int64_t offset, uint8_t* into, std::size_t count) const;
 
 private:
     std::optional<FileDescriptor> file_;
@@ -52,7 +55,8 @@ struct InsertionPlan {
 
 // Writes the first plan.count bytes of file over the document at plan.position and
 // tells the result ("Binary Data successfully inserted...", also for an empty file).
-// A file that cannot be read leaves the document as it was.
+// A file that has shrunk since it was chosen leaves the document as it was; one that
+// fails while being read leaves the bytes read so far (the message says so).
 [[nodiscard]] DumpNotice InsertFileBytes(DocRecord& doc, const InsertionFile& file, const InsertionPlan& plan);
 
 }  // namespace zarvo
