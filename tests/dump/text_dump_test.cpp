@@ -91,79 +91,55 @@ TEST(TextDump, MatchesThePlainModelOnRandomTables)
 {
     std::mt19937 random(20240611);
     const auto pick = [&](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
-    const auto hex2 = [](int v) {
-        char text[3];
-        std::snprintf(text, sizeof text, "%02X", v & 0xFF);
-        return std::string(text);
-    };
+    const auto hex = [](int v) { return testing::Printed("%02llX", v & 0xFF); };
     const char* pieces[] = {"x", "%offset",  "%DumpSize", "\\n",     "\\T", "_",
                             ">", "%romname", "%tblname",  "%endofs", "$"};
     const auto text = [&]() {
         std::string t;
         for (int n = pick(4); n > 0; --n) t += pieces[pick(11)];
-        return t;
+        return '"' + t + '"';
     };
     for (int round = 0; round < 300; ++round) {
         std::vector<int> known;
         std::string lines;
         for (int n = 0; n < 12; ++n) {
-            const int b = pick(256);
-            known.push_back(b);
-            switch (pick(9)) {
-            case 0:
-                lines += hex2(b) + "=" + text() + "s\n";
-                break;
-            case 1:
-                lines += hex2(b) + hex2(pick(256)) + "=p" + text() + "\n";
-                break;
-            case 2:
-                lines += ".code $" + hex2(b) + " \"" + text() + "\"\n";
-                break;
-            case 3:
-                lines += ".dual $" + hex2(b) + hex2(pick(256)) + " \"d" + text() + "\"\n";
-                break;
-            case 4:
-                lines += ".multicode $" + hex2(b) + " " + std::to_string(pick(4)) + " \"" + text() + "\"\n";
-                break;
-            case 5:
-                lines += std::string(pick(2) ? "/" : "*") + hex2(b) + "\n";
-                break;
-            case 6:
-                lines += ".nontbl \"" + std::string(pick(2) ? "<$>" : "[]") + "\"\n";
-                break;
-            case 7:
-                lines += ".startdump \"" + text() + "\",\n\"" + text() + "\"\n";
-                break;
-            default:
-                lines += ".enddump \"" + text() + "\"\n";
-                break;
-            }
+            const std::string b = hex(known.emplace_back(pick(256)));
+            const std::string line[] = {
+                b + "=s" + text(),
+                b + hex(pick(256)) + "=p" + text(),
+                ".code $" + b + " " + text(),
+                ".dual $" + b + hex(pick(256)) + " " + text(),
+                ".multicode $" + b + " " + std::to_string(pick(4)) + " " + text(),
+                (pick(2) ? "/" : "*") + b,
+                pick(2) ? ".nontbl \"<$>\"" : ".nontbl \"[]\"",
+                ".startdump " + text() + ",\n" + text(),
+                ".enddump " + text(),
+            };
+            lines += line[pick(9)] + "\n";
         }
         std::vector<uint8_t> bytes(static_cast<std::size_t>(pick(200)));
         for (auto& byte : bytes) byte = static_cast<uint8_t>(pick(4) == 0 ? pick(256) : known[pick(12)]);
         const TableData table = TableFrom(lines);
         const int64_t start = pick(0x10000);
-        const int64_t size = static_cast<int64_t>(bytes.size());
+        const auto size = static_cast<int64_t>(bytes.size());
         const DumpContext context{start, start + size + pick(3), size, "rom.bin", "t.tbl"};
         CollectingSink out;
         ASSERT_TRUE(WriteTextDump(bytes, table, context, out.sink()));
-        const testing::ModelContext model{start, context.end, size, "rom.bin", "t.tbl"};
-        ASSERT_EQ(out.text, testing::ModelTextDump(bytes, table, model)) << lines;
+        ASSERT_EQ(out.text, testing::ModelTextDump(bytes, table, {start, context.end, size, "rom.bin", "t.tbl"}))
+            << lines;
     }
 }
 
 TEST(TextDump, LongOutputGoesThroughTheSinkInPiecesAndAFailedWriteIsReported)
 {
     const std::vector<uint8_t> bytes(300000, 0x05);  // "($05)" each: 1.5 MB of text
-    const TableData table = TableFrom("");
     const DumpContext context{0, 299999, 300000, "a", "b"};
-    CollectingSink whole;
-    ASSERT_TRUE(WriteTextDump(bytes, table, context, whole.sink()));
+    CollectingSink whole, full;
+    full.limit = 100000;
+    ASSERT_TRUE(WriteTextDump(bytes, TableData{}, context, whole.sink()));
     EXPECT_EQ(whole.text.size(), 1500000U);
     EXPECT_EQ(whole.text.substr(whole.text.size() - 10), "($05)($05)");
-    CollectingSink full;
-    full.limit = 100000;
-    EXPECT_FALSE(WriteTextDump(bytes, table, context, full.sink()));
+    EXPECT_FALSE(WriteTextDump(bytes, TableData{}, context, full.sink()));
 }
 
 }  // namespace
