@@ -11,14 +11,17 @@ namespace {
 constexpr char kBackspace = '\b';
 constexpr int64_t kSaturated = int64_t{1} << 40;  // far past any buffer
 
-// The leading digits of text in base, stopped from growing once far too large.
+// The leading digits of text in base 16 or 10, stopped from growing once far too large.
 [[nodiscard]] int64_t ReadLeadingNumber(std::string_view text, int base)
 {
+    if (base == 16) {
+        const HexReading reading = ReadHexPrefix(text, kSaturated);
+        return reading.overflow ? kSaturated : static_cast<int64_t>(reading.value);
+    }
     int64_t value = 0;
     for (const char c : text) {
-        const int digit = base == 16 ? HexDigitValue(c) : (c >= '0' && c <= '9' ? c - '0' : -1);
-        if (digit < 0) break;
-        value = std::min(value * base + digit, kSaturated);
+        if (c < '0' || c > '9') break;
+        value = std::min(value * 10 + (c - '0'), kSaturated);
     }
     return value;
 }

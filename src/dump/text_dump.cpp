@@ -1,5 +1,6 @@
 #include "dump/text_dump.h"
 
+#include "core/hex_text.h"
 #include "dump/buffered_output.h"
 #include "dump/text_dump_rules.h"
 
@@ -12,8 +13,6 @@
 namespace zarvo {
 
 namespace {
-
-constexpr char kHexDigits[] = "0123456789ABCDEF";
 
 class TextDumper {
 public:
@@ -57,27 +56,23 @@ private:
         const int64_t end = std::min(size_, position + std::max<int64_t>(room, 0));
         while (position < end) {
             const uint8_t byte = data[position];
-            const TextDumpRules::ShortcutEntry entry = shortcuts[byte];
-            if (entry.shortcut == Shortcut::Text) {
-                std::memcpy(out, store + entry.offset, kShort);
-                out += entry.length;
-                ++position;
-                continue;
-            }
-            if (entry.shortcut != Shortcut::Pair) break;
-            if (position + 1 < size_) {
-                const StoredText pair = pairRows[pairRow[byte]][data[position + 1]];
-                if (pair.length >= 0) {
-                    if (static_cast<std::size_t>(pair.length) > kShort) break;
-                    std::memcpy(out, store + pair.offset, kShort);
-                    out += pair.length;
-                    position += 2;
-                    continue;
+            TextDumpRules::ShortcutEntry entry = shortcuts[byte];
+            int64_t used = 1;
+            if (entry.shortcut != Shortcut::Text) [[unlikely]] {
+                if (entry.shortcut != Shortcut::Pair) break;
+                if (position + 1 < size_) {
+                    const StoredText pair = pairRows[pairRow[byte]][data[position + 1]];
+                    if (pair.length >= 0) {
+                        if (static_cast<std::size_t>(pair.length) > kShort) break;
+                        entry.offset = pair.offset;
+                        entry.length = static_cast<uint16_t>(pair.length);
+                        used = 2;
+                    }
                 }
             }
             std::memcpy(out, store + entry.offset, kShort);
             out += entry.length;
-            ++position;
+            position += used;
         }
         output_.advanceTo(out);
         return position;
@@ -145,9 +140,9 @@ private:
         int64_t next = position + 1;
         if (position + count < size_) {
             for (int64_t i = 1; i <= count; ++i) {
-                const uint8_t parameter = bytes_[static_cast<std::size_t>(position + i)];
-                output_.write(kHexDigits[parameter >> 4]);
-                output_.write(kHexDigits[parameter & 0x0F]);
+                digits_.clear();  // not scratch_: text may lie in it
+                AppendHex(digits_, bytes_[static_cast<std::size_t>(position + i)], 2);
+                output_.write(digits_);
             }
             next += count;
         }
@@ -160,7 +155,8 @@ private:
     const DumpContext& context_;
     TextDumpRules rules_;
     BufferedOutput output_;
-    std::string scratch_;
+    std::string scratch_;  // expansions that depend on the position
+    std::string digits_;
 };
 
 }  // namespace
