@@ -1,6 +1,7 @@
 #include "cli/dump_command.h"
 #include "cli/fill_command.h"
 #include "cli/insert_command.h"
+#include "dump/dump_test_support.h"
 #include "support/temp_folder.h"
 
 #include <cstdlib>
@@ -15,6 +16,7 @@ namespace {
 
 using testing::PatternBytes;
 using testing::ReadBytes;
+using testing::ReadText;
 
 struct Outcome {
     int status;
@@ -28,12 +30,6 @@ Outcome RunCommand(const cli::Command& command, const std::vector<std::string>& 
     std::ostringstream err;
     const int status = command.run(arguments, out, err);
     return {status, out.str(), err.str()};
-}
-
-std::string ReadText(const std::string& path)
-{
-    const auto bytes = ReadBytes(path);
-    return {bytes.begin(), bytes.end()};
 }
 
 // A ROM of 0x20000 bytes holding a short script at 0x12000, and its table.

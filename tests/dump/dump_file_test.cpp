@@ -15,12 +15,7 @@ namespace {
 
 using testing::PatternBytes;
 using testing::ReadBytes;
-
-std::string ReadText(const std::string& path)
-{
-    const auto bytes = ReadBytes(path);
-    return {bytes.begin(), bytes.end()};
-}
+using testing::ReadText;
 
 class DumpFileTest : public ::testing::Test {
 protected:

@@ -1,6 +1,7 @@
 #include "dump/table_append.h"
 
 #include "core/table_loader.h"
+#include "dump_test_support.h"
 #include "support/temp_folder.h"
 #include "tools/document_support.h"
 
@@ -28,11 +29,7 @@ protected:
         folder.write("game.tbl", content);
         ASSERT_EQ(TableLoader(doc, tables, doc.table.tableName[0]), TableLoadResult::Loaded);
     }
-    std::string TableText() const
-    {
-        const auto bytes = testing::ReadBytes(folder.file("game.tbl"));
-        return {bytes.begin(), bytes.end()};
-    }
+    std::string TableText() const { return testing::ReadText(folder.file("game.tbl")); }
 
     testing::TempFolder folder;
     DocRecord doc;
