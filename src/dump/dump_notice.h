@@ -3,6 +3,7 @@
 // its finished text. An empty text means nothing is shown.
 
 #include <string>
+#include <utility>
 
 namespace zarvo {
 
