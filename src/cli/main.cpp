@@ -2,6 +2,9 @@
 
 #include "cli/command.h"
 #include "cli/compare_command.h"
+#include "cli/dump_command.h"
+#include "cli/fill_command.h"
+#include "cli/insert_command.h"
 #include "cli/ips_command.h"
 #include "cli/resize_command.h"
 #include "cli/rsearch_command.h"
@@ -19,9 +22,10 @@ namespace {
 std::vector<zarvo::cli::Command> Commands()
 {
     return {
-        zarvo::cli::ViewCommand(),    zarvo::cli::IpsCommand(),    zarvo::cli::SnesCommand(),
-        zarvo::cli::CompareCommand(), zarvo::cli::ResizeCommand(), zarvo::cli::SearchCommand(),
-        zarvo::cli::RsearchCommand(), zarvo::cli::RtableCommand(),
+        zarvo::cli::ViewCommand(),    zarvo::cli::IpsCommand(),     zarvo::cli::SnesCommand(),
+        zarvo::cli::CompareCommand(), zarvo::cli::ResizeCommand(),  zarvo::cli::SearchCommand(),
+        zarvo::cli::RsearchCommand(), zarvo::cli::RtableCommand(),  zarvo::cli::DumpCommand(),
+        zarvo::cli::FillCommand(),    zarvo::cli::InsertCommand(),
     };
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // Program-wide state shared by every editor window, owned by the frame.
 
+#include "core/dump_state.h"
 #include "core/search_state.h"
 #include "core/snes_converter_state.h"
 #include "core/table_session.h"
@@ -67,6 +68,7 @@ struct Session {
     TableSession tables;
     DialogStates dialogs;
     SearchSession search;
+    DumpState dump;
     bool applicationReady = false;
     std::string currentDirectory;  // the open dialogs start here
     std::string settingsPath;

@@ -1,0 +1,86 @@
+#include "dump/dump_file.h"
+
+#include "dump/code_to_text.h"
+#include "dump/dump_messages.h"
+#include "dump/text_dump.h"
+
+#include <new>
+#include <span>
+
+namespace zarvo {
+
+namespace {
+
+[[nodiscard]] DumpNotice FileError(std::string text)
+{
+    return {DumpNoticeKind::Stop, messages::kFileErrorCaption, text};
+}
+
+[[nodiscard]] DumpResult Refused(RangeError error)
+{
+    return {DumpMode::Idle, false, PlainNotice(RangeErrorText(error))};
+}
+
+[[nodiscard]] DumpNotice Success(DumpKind kind)
+{
+    if (kind == DumpKind::Binary)
+        return {DumpNoticeKind::Exclamation, messages::kBinaryDumpCaption, messages::kBinaryDumped};
+    return {DumpNoticeKind::Exclamation, messages::kTextDumpCaption, messages::kTextDumped};
+}
+
+}  // namespace
+
+std::string ActiveTablePath(const TableData& table)
+{
+    if (table.activeTable < 0 || table.activeTable >= kTableSlots || table.activeTable == kAsciiTable) return {};
+    return table.tableName[static_cast<std::size_t>(table.activeTable)];
+}
+
+DumpResult RunDump(DumpKind kind, const DocRecord& doc, const DumpFields& fields, int32_t batchRemaining,
+                   const DumpWriter& writer)
+{
+    if (!doc.hasData()) return {};
+    const RangeCheck check = CheckDumpRange(kind, fields.start, fields.end, doc);
+    if (check.error != RangeError::None) return Refused(check.error);
+    if (fields.fileName.empty()) return {DumpMode::NoFileName, false, FileError(messages::kNoFileName)};
+
+    const DumpRange& range = check.range;
+    const std::span<const uint8_t> bytes(doc.data() + range.start, static_cast<std::size_t>(range.size));
+    const std::string tablePath = ActiveTablePath(doc.table);
+    const DumpContext context{range.start, range.end, range.size, doc.fileName, tablePath};
+
+    bool outOfMemory = false;
+    const DumpProducer produce = [&](const ByteSink& sink) {
+        if (kind == DumpKind::Binary) return bytes.empty() || sink(bytes.data(), bytes.size());
+        try {
+            return WriteTextDump(bytes, doc.table, context, sink);
+        } catch (const std::bad_alloc&) {
+            outOfMemory = true;
+            return false;
+        }
+    };
+    const SaveError error = writer ? writer(produce) : WriteFileReplacing(fields.fileName, produce);
+    if (outOfMemory) return {DumpMode::Idle, false, PlainNotice(messages::kCannotAllocateDump)};
+    switch (error) {
+    case SaveError::None:
+        return {DumpMode::Idle, true, batchRemaining == 0 ? Success(kind) : DumpNotice{}};
+    case SaveError::CannotCreate:
+    case SaveError::CannotReplace:
+        return {DumpMode::CannotCreate, false, FileError(FillInText(messages::kCannotCreateDump, fields.fileName))};
+    case SaveError::CannotWrite:
+        break;
+    }
+    return {DumpMode::CannotCreate, false, FileError(FillInText(messages::kCannotWriteDump, fields.fileName))};
+}
+
+DumpResult DumpBinData(const DocRecord& doc, const DumpFields& fields, int32_t batchRemaining, const DumpWriter& writer)
+{
+    return RunDump(DumpKind::Binary, doc, fields, batchRemaining, writer);
+}
+
+DumpResult DumpTxtData(const DocRecord& doc, const DumpFields& fields, int32_t batchRemaining, const DumpWriter& writer)
+{
+    return RunDump(DumpKind::Text, doc, fields, batchRemaining, writer);
+}
+
+}  // namespace zarvo

@@ -1,0 +1,49 @@
+#pragma once
+// The binary and the text dump of the range in the dump dialog's boxes, written to
+// the file the dialog names. The file is written beside its target and takes its
+// place only when complete, so a failed dump never leaves a file that looks whole.
+
+#include "core/document.h"
+#include "core/document_file.h"
+#include "core/dump_state.h"
+#include "dump/dump_notice.h"
+#include "dump/dump_range.h"
+
+#include <functional>
+#include <string>
+
+namespace zarvo {
+
+// The three boxes of the dump dialog.
+struct DumpFields {
+    std::string fileName;  // DFile: the dump file (the fill value in a byte fill)
+    std::string start;     // BegOfs
+    std::string end;       // EndOfs
+};
+
+// Hands produce a sink to the destination and finishes it; the editor's writer is
+// WriteFileReplacing on the named file. The tool passes others (standard output).
+using DumpProducer = std::function<bool(const ByteSink&)>;
+using DumpWriter = std::function<SaveError(const DumpProducer& produce)>;
+
+struct DumpResult {
+    // NoFileName: the dump stays started and the dialog open; CannotCreate: the
+    // dialog closes; Idle for everything else.
+    DumpMode mode = DumpMode::Idle;
+    bool written = false;  // the whole dump is in its file
+    DumpNotice notice;     // empty for a success inside a batch
+};
+
+// DumpBinData and DumpTxtData: the range checks of each kind, the file name, the
+// dump. A success is announced only when batchRemaining is 0; failures always are.
+[[nodiscard]] DumpResult RunDump(DumpKind kind, const DocRecord& doc, const DumpFields& fields, int32_t batchRemaining,
+                                 const DumpWriter& writer = {});
+[[nodiscard]] DumpResult DumpBinData(const DocRecord& doc, const DumpFields& fields, int32_t batchRemaining,
+                                     const DumpWriter& writer = {});
+[[nodiscard]] DumpResult DumpTxtData(const DocRecord& doc, const DumpFields& fields, int32_t batchRemaining,
+                                     const DumpWriter& writer = {});
+
+// The path of the active table, empty for the built-in ASCII table (%tblname).
+[[nodiscard]] std::string ActiveTablePath(const TableData& table);
+
+}  // namespace zarvo

@@ -1,0 +1,140 @@
+#include "cli/dump_command.h"
+#include "cli/fill_command.h"
+#include "cli/insert_command.h"
+#include "dump/dump_test_support.h"
+#include "support/temp_folder.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace zarvo {
+namespace {
+
+using testing::PatternBytes;
+using testing::ReadBytes;
+using testing::ReadText;
+
+struct Outcome {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+Outcome RunCommand(const cli::Command& command, const std::vector<std::string>& arguments)
+{
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status = command.run(arguments, out, err);
+    return {status, out.str(), err.str()};
+}
+
+// A ROM of 0x20000 bytes holding a short script at 0x12000, and its table.
+class DumpCommandsTest : public ::testing::Test {
+protected:
+    DumpCommandsTest() : bytes(PatternBytes(0x20000))
+    {
+        const uint8_t script[] = {0x81, 0x40, 0x41, 0x60, 0xFE, 0xF0, 0xF1, 0xF2, 0xF3, 0x10, 0x2A, 0xFF};
+        std::copy(std::begin(script), std::end(script), bytes.begin() + 0x12000);
+        rom = folder.write("game.smc", bytes);
+        table = folder.write("game.tbl", std::string("41=A\r\n60=th\n8140=you\n/FE\n*FF\n[00012000-0001200B]Intro\n"
+                                                     "[0001200C-0001200B]Empty\n.code=$F0 \"[WAIT]\"\n"
+                                                     ".dual $F1F2 \"[NAME]\"\n.multicode $F3 2 \"[SE_]\"\n"
+                                                     ".STARTDUMP \"%RomName %tblname\\n\",\n"
+                                                     "\"%startofs-%endofs %dumpsize\\n\"\n.enddump \"\\n[%offset]\""));
+        header = rom + " " + table + "\n";
+    }
+    Outcome Dump(const std::string& mode, const std::string& start, const std::string& end, const std::string& out)
+    {
+        std::vector<std::string> arguments = {mode, rom, "--start", start, "--end", end, "-o", out};
+        if (mode == "text") arguments.insert(arguments.end(), {"--table", table});
+        return RunCommand(cli::DumpCommand(), arguments);
+    }
+
+    testing::TempFolder folder;
+    std::vector<uint8_t> bytes;
+    std::string rom, table, header;
+};
+
+TEST_F(DumpCommandsTest, TextAndBinaryDumps)
+{
+    const auto out = folder.file("intro.txt");
+    const Outcome done = Dump("text", "12000", "1200B", out);
+    ASSERT_EQ(done.status, 0) << done.err;
+    EXPECT_EQ(done.out + done.err, "");
+    EXPECT_EQ(ReadText(out), header + "00012000-0001200B 12\nyouAth\n[WAIT][NAME][SE$102A]<END>\n\n[0001200C]");
+    EXPECT_EQ(Dump("text", "1200C", "1200b", "-").out, header + "0001200C-0001200B 0\n\n[0001200C]");
+
+    ASSERT_EQ(Dump("bin", "1FFF0", "FFFFFFFF", out).status, 0);  // cut at the end of the file
+    EXPECT_TRUE(ReadBytes(out) == std::vector<uint8_t>(bytes.end() - 16, bytes.end()));
+}
+
+TEST_F(DumpCommandsTest, RefusalsGoToStandardErrorAndWriteNoFile)
+{
+    const auto out = folder.file("none.txt");
+    const Outcome reversed = Dump("text", "20", "1E", out);
+    EXPECT_EQ(reversed.status, 1);
+    EXPECT_EQ(reversed.err, "Ending Address is Less Than Starting Address...\n");
+    const std::string missing = folder.file("gone/x.dat");
+    EXPECT_EQ(Dump("bin", "0", "1", missing).err, "Fatal Error: Could not create\n " + missing + "\n");
+    EXPECT_FALSE(std::filesystem::exists(out));
+}
+
+TEST_F(DumpCommandsTest, EveryLabelToItsOwnFile)
+{
+    const auto dir = folder.file("labels");
+    std::filesystem::create_directory(dir);
+    const Outcome text = RunCommand(cli::DumpCommand(), {"labels", rom, "--table", table, "-d", dir});
+    ASSERT_EQ(text.status, 0) << text.err;
+    EXPECT_EQ(text.out, dir + "/Intro.txt\n" + dir + "/Empty.txt\n");
+    EXPECT_EQ(ReadText(dir + "/Empty.txt"), header + "0001200C-0001200B 0\n\n[0001200C]");
+    const Outcome binary = RunCommand(cli::DumpCommand(), {"labels", rom, "--table", table, "--bin", "-d", dir});
+    EXPECT_EQ(binary.out, dir + "/Intro.dat\n" + dir + "/Empty.dat\n");
+    EXPECT_EQ(ReadBytes(dir + "/Intro.dat").size(), 12U);
+    const auto plain = folder.write("plain.tbl", std::string("41=A\n"));
+    EXPECT_EQ(RunCommand(cli::DumpCommand(), {"labels", rom, "--table", plain}).err,
+              "You have no available dump labels...\n");
+}
+
+TEST_F(DumpCommandsTest, FillAndInsertWriteTheWholeRom)
+{
+    const auto out = folder.file("out.smc");
+    ASSERT_EQ(RunCommand(cli::FillCommand(), {rom, "--start", "20", "--end", "10", "--value", "1FF", "-o", out}).status,
+              0);
+    auto expected = bytes;
+    std::fill(expected.begin() + 0x10, expected.begin() + 0x21, 0xFF);
+    EXPECT_TRUE(ReadBytes(out) == expected);
+
+    const auto block = folder.write("block.bin", PatternBytes(32, 3, 9));
+    ASSERT_EQ(RunCommand(cli::InsertCommand(), {rom, block, "--at", "1FFF0", "-o", out}).status, 0);
+    expected = bytes;
+    std::copy_n(PatternBytes(16, 3, 9).begin(), 16, expected.end() - 16);  // the rest does not fit
+    EXPECT_TRUE(ReadBytes(out) == expected);
+
+    std::filesystem::remove(out);
+    const Outcome past = RunCommand(cli::InsertCommand(), {rom, block, "--at", "20000", "-o", out});
+    EXPECT_EQ(past.status, 1);
+    EXPECT_EQ(past.err, "Error: The insert position is past the end of the file!\n");
+    EXPECT_FALSE(std::filesystem::exists(out));
+}
+
+TEST_F(DumpCommandsTest, WrongUsageAndStandardOutput)
+{
+    const std::vector<std::pair<cli::Command, std::vector<std::string>>> cases = {
+        {cli::DumpCommand(), {"text", rom, "--start", "0", "--end", "1", "-o", "x"}},  // no table
+        {cli::FillCommand(), {rom, "--start", "0", "--end", "1", "-o", "x"}},
+        {cli::InsertCommand(), {rom, "--at", "0", "-o", "x"}},
+    };
+    for (const auto& [command, arguments] : cases) EXPECT_EQ(RunCommand(command, arguments).status, 2);
+    const auto out = folder.file("piped.dat");
+    const std::string command =
+        std::string(ZARVO_TOOL_PATH) + " dump bin " + rom + " --start 12000 --end 12001 -o - > " + out;
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    EXPECT_EQ(ReadBytes(out), (std::vector<uint8_t>{0x81, 0x40}));
+}
+
+}  // namespace
+}  // namespace zarvo
