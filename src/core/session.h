@@ -2,6 +2,7 @@
 // Program-wide state shared by every editor window, owned by the frame.
 
 #include "core/table_session.h"
+#include "core/tile_session.h"
 
 #include <cstdint>
 #include <string>
@@ -51,6 +52,7 @@ struct Session {
     InputSwitches input;
     MouseRecord mouse;
     TableSession tables;
+    TileSession tiles;
     bool applicationReady = false;
     std::string currentDirectory;  // the open dialogs start here
     std::string settingsPath;
