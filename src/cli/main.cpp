@@ -5,6 +5,8 @@
 #include "cli/ips_command.h"
 #include "cli/resize_command.h"
 #include "cli/snes_command.h"
+#include "cli/tiles_command.h"
+#include "cli/tiles_import_command.h"
 #include "cli/view_command.h"
 
 #include <iostream>
@@ -16,8 +18,9 @@ namespace {
 std::vector<zarvo::cli::Command> Commands()
 {
     return {
-        zarvo::cli::ViewCommand(),    zarvo::cli::IpsCommand(),    zarvo::cli::SnesCommand(),
-        zarvo::cli::CompareCommand(), zarvo::cli::ResizeCommand(),
+        zarvo::cli::ViewCommand(),        zarvo::cli::IpsCommand(),    zarvo::cli::SnesCommand(),
+        zarvo::cli::CompareCommand(),     zarvo::cli::ResizeCommand(), zarvo::cli::TilesCommand(),
+        zarvo::cli::TilesImportCommand(),
     };
 }
 
