@@ -60,6 +60,18 @@ constexpr std::array<uint64_t, 256> MakeSpreadBits()
 }
 constexpr std::array<uint64_t, 256> kSpreadBits = MakeSpreadBits();
 
+// Four bytes of nibble pairs to eight pixels.
+[[nodiscard]] constexpr uint64_t NibblesToPixels(uint32_t bytes, bool lowFirst)
+{
+    uint64_t lanes = bytes;  // byte k to the low byte of 16-bit lane k
+    lanes = (lanes | lanes << 16) & 0x0000FFFF0000FFFFull;
+    lanes = (lanes | lanes << 8) & 0x00FF00FF00FF00FFull;
+    const uint64_t low = lanes & 0x000F000F000F000Full;
+    const uint64_t high = (lanes >> 4) & 0x000F000F000F000Full;
+    return lowFirst ? (low | high << 8) : (high | low << 8);
+}
+static_assert(NibblesToPixels(0x21, true) == 0x0201, "0x21: pixel 0 is 1, pixel 1 is 2");
+
 [[nodiscard]] const StripLayout& LayoutOf(int32_t format)
 {
     return kLayouts[static_cast<std::size_t>(format < 0 || format >= kTileFormatCount ? 0 : format)];
@@ -71,34 +83,37 @@ constexpr std::array<uint64_t, 256> kSpreadBits = MakeSpreadBits();
     return (row / 8) * 8 * TileFormatOf(format).bytesPerRow;
 }
 
-void DecodeRow(const StripLayout& layout, const uint8_t* tile, int32_t row, uint8_t* pixels)
+// One format's rows, with the layout known at compile time so that the plane loops unroll.
+template <int32_t Format>
+void DecodeRows(const uint8_t* bytes, int32_t rows, uint8_t* pixels, std::ptrdiff_t stride)
 {
-    switch (layout.kind) {
-    case RowKind::Planar: {
-        uint64_t word = 0;
-        for (int32_t p = 0; p < layout.planes; ++p) {
-            word |= kSpreadBits[tile[layout.plane[p].base + layout.plane[p].step * row]] << p;
+    constexpr StripLayout layout = kLayouts[Format];
+    constexpr int32_t tileBytes = 8 * kTileFormats[Format].bytesPerRow;
+    for (int32_t r = 0; r < rows; ++r, pixels += stride) {
+        const uint8_t* tile = bytes + (r / 8) * tileBytes;
+        const int32_t row = r % 8;
+        if constexpr (layout.kind == RowKind::Planar) {
+            uint64_t word = 0;
+            for (int32_t p = 0; p < layout.planes; ++p) {
+                word |= kSpreadBits[tile[layout.plane[p].base + layout.plane[p].step * row]] << p;
+            }
+            std::memcpy(pixels, &word, sizeof word);
+        } else if constexpr (layout.kind == RowKind::BytePerPixel) {
+            std::memcpy(pixels, tile + layout.rowStep * row, 8);
+        } else {
+            uint32_t bytes4 = 0;
+            std::memcpy(&bytes4, tile + layout.rowStep * row, sizeof bytes4);
+            const uint64_t word = NibblesToPixels(bytes4, layout.kind == RowKind::NibblesLowFirst);
+            std::memcpy(pixels, &word, sizeof word);
         }
-        std::memcpy(pixels, &word, sizeof word);
-        return;
-    }
-    case RowKind::BytePerPixel:
-        std::memcpy(pixels, tile + layout.rowStep * row, 8);
-        return;
-    case RowKind::NibblesLowFirst:
-    case RowKind::NibblesHighFirst: {
-        const bool lowFirst = layout.kind == RowKind::NibblesLowFirst;
-        const uint8_t* bytes = tile + layout.rowStep * row;
-        for (int k = 0; k < 4; ++k) {
-            const uint8_t low = bytes[k] & 0x0F;
-            const uint8_t high = bytes[k] >> 4;
-            pixels[2 * k] = lowFirst ? low : high;
-            pixels[2 * k + 1] = lowFirst ? high : low;
-        }
-        return;
-    }
     }
 }
+
+using RowDecoder = void (*)(const uint8_t*, int32_t, uint8_t*, std::ptrdiff_t);
+constexpr std::array<RowDecoder, kTileFormatCount> kRowDecoders = {
+    &DecodeRows<0>, &DecodeRows<1>, &DecodeRows<2>, &DecodeRows<3>, &DecodeRows<4>,
+    &DecodeRows<5>, &DecodeRows<6>, &DecodeRows<7>, &DecodeRows<8>, &DecodeRows<9>,
+};
 
 void EncodeRow(const StripLayout& layout, const uint8_t* pixels, uint8_t* tile, int32_t row)
 {
@@ -149,9 +164,9 @@ int32_t StripExtent(int32_t format, int32_t height)
 
 void DecodeStrip(const uint8_t* bytes, int32_t format, int32_t height, uint8_t* pixels, std::ptrdiff_t stride)
 {
-    const StripLayout& layout = LayoutOf(format);
-    const int32_t rows = StripHeightWithinLimits(height);
-    for (int32_t r = 0; r < rows; ++r) DecodeRow(layout, bytes + TileStart(format, r), r % 8, pixels + r * stride);
+    const RowDecoder decode =
+        kRowDecoders[static_cast<std::size_t>(format < 0 || format >= kTileFormatCount ? 0 : format)];
+    decode(bytes, StripHeightWithinLimits(height), pixels, stride);
 }
 
 void EncodeStrip(const uint8_t* pixels, std::ptrdiff_t stride, int32_t format, int32_t rows, uint8_t* bytes)
