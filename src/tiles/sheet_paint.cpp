@@ -56,8 +56,11 @@ void PaintSheet(const TileSession& tiles, const DocRecord& doc, SheetBitmap& bit
     }
     if (tiles.gridShown) {
         for (int32_t y = 0; y < kSheetSide; ++y) {
-            for (int32_t x = 0; x < kSheetSide; ++x) {
-                if (x % 8 == 0 || y % 8 == 0) bitmap[y * kSheetSide + x] = kGridColour;
+            uint16_t* row = bitmap.data() + y * kSheetSide;
+            if (y % 8 == 0) {
+                std::fill(row, row + kSheetSide, kGridColour);
+            } else {
+                for (int32_t x = 0; x < kSheetSide; x += 8) row[x] = kGridColour;
             }
         }
     }

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <span>
 #include <vector>
 
@@ -29,36 +30,35 @@ inline int ModelPixel(const ByteAt& byteAt, int64_t n, int format, int r, int x)
 {
     const int64_t t = n + (r / 8) * 8 * kModelBytesPerRow[format];
     const int row = r % 8;
-    const auto bit = [&](int64_t address, int plane) { return ((byteAt(address) >> (7 - x)) & 1) << plane; };
+    // Bit p of the index from the byte at t + offsets[p] (+ step x row), bit 7 the leftmost pixel.
+    const auto planes = [&](std::initializer_list<int> offsets, int step) {
+        int index = 0;
+        int plane = 0;
+        for (const int offset : offsets) index |= ((byteAt(t + offset + step * row) >> (7 - x)) & 1) << plane++;
+        return index;
+    };
+    const int nibbles = byteAt(t + 4 * row + x / 2);
     switch (format) {
     case 0:
-        return bit(t + row, 0);
+        return planes({0}, 1);
     case 1:
-        return bit(t + row, 0) | bit(t + 8 + row, 1);
+        return planes({0, 8}, 1);
     case 2:
-        return bit(t + 2 * row, 0) | bit(t + 2 * row + 1, 1);
+        return planes({0, 1}, 2);
     case 3:
-        return bit(t + 2 * row, 0) | bit(t + 2 * row + 1, 1) | bit(t + 2 * row + 16, 2) | bit(t + 2 * row + 17, 3);
-    case 4: {
-        const int planeBytes[8] = {0, 1, 16, 17, 32, 33, 48, 49};
-        int index = 0;
-        for (int p = 0; p < 8; ++p) index |= bit(t + 2 * row + planeBytes[p], p);
-        return index;
-    }
+        return planes({0, 1, 16, 17}, 2);
+    case 4:
+        return planes({0, 1, 16, 17, 32, 33, 48, 49}, 2);
     case 5:
         return byteAt(t + 8 * row + x);
     case 6:
-        return bit(t + 4 * row, 0) | bit(t + 4 * row + 1, 1) | bit(t + 4 * row + 2, 2) | bit(t + 4 * row + 3, 3);
-    case 7: {
-        const int b = byteAt(t + 4 * row + x / 2);
-        return x % 2 == 0 ? (b & 0x0F) : (b >> 4);
-    }
-    case 8: {
-        const int b = byteAt(t + 4 * row + x / 2);
-        return x % 2 == 0 ? (b >> 4) : (b & 0x0F);
-    }
+        return planes({0, 1, 2, 3}, 4);
+    case 7:
+        return x % 2 == 0 ? (nibbles & 0x0F) : (nibbles >> 4);
+    case 8:
+        return x % 2 == 0 ? (nibbles >> 4) : (nibbles & 0x0F);
     case 9:
-        return bit(t + 2 * row, 0) | bit(t + 2 * row + 1, 1) | bit(t + 16 + row, 2);
+        return planes({0, 1}, 2) | ((byteAt(t + 16 + row) >> (7 - x)) & 1) << 2;
     }
     return -1;
 }
