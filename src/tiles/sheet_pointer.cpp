@@ -32,7 +32,7 @@ void SetTileWindowSize(TileSession& tiles, int32_t tag)
 
 std::optional<SheetPoint> PointerOnSheet(EditorClient client, int32_t x, int32_t y)
 {
-    const int64_t drawnWidth = client.width - kSheetMargin;
+    const int64_t drawnWidth = int64_t{client.width} - kSheetMargin;
     const int64_t drawnHeight = client.height;
     const int64_t across = int64_t{x} - kSheetMargin;
     if (drawnWidth <= 0 || drawnHeight <= 0 || across < 0 || across >= drawnWidth || y < 0 || y >= drawnHeight) {
