@@ -11,6 +11,8 @@
 #include "cli/rtable_command.h"
 #include "cli/search_command.h"
 #include "cli/snes_command.h"
+#include "cli/tiles_command.h"
+#include "cli/tiles_import_command.h"
 #include "cli/view_command.h"
 
 #include <iostream>
@@ -22,10 +24,11 @@ namespace {
 std::vector<zarvo::cli::Command> Commands()
 {
     return {
-        zarvo::cli::ViewCommand(),    zarvo::cli::IpsCommand(),     zarvo::cli::SnesCommand(),
-        zarvo::cli::CompareCommand(), zarvo::cli::ResizeCommand(),  zarvo::cli::SearchCommand(),
-        zarvo::cli::RsearchCommand(), zarvo::cli::RtableCommand(),  zarvo::cli::DumpCommand(),
-        zarvo::cli::FillCommand(),    zarvo::cli::InsertCommand(),
+        zarvo::cli::ViewCommand(),        zarvo::cli::IpsCommand(),    zarvo::cli::SnesCommand(),
+        zarvo::cli::CompareCommand(),     zarvo::cli::ResizeCommand(), zarvo::cli::SearchCommand(),
+        zarvo::cli::RsearchCommand(),     zarvo::cli::RtableCommand(), zarvo::cli::DumpCommand(),
+        zarvo::cli::FillCommand(),        zarvo::cli::InsertCommand(), zarvo::cli::TilesCommand(),
+        zarvo::cli::TilesImportCommand(),
     };
 }
 

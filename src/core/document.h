@@ -17,23 +17,22 @@ inline constexpr int32_t kSavestateHeaderSize = 3091;  // ZSNES savestate header
 inline constexpr int32_t kSavestatePaletteOffset = 1560;
 inline constexpr int32_t kSavestatePaletteBytes = 512;
 
-// Tile-view state of a document; the tile view reads and writes it.
+// Tile-view state of a document; the tile view reads and writes it. The sheet
+// starts at the document's topOffset, where the hex view starts.
 struct TileViewState {
-    int32_t offset = 0;
-    int32_t format = 0;
-    int32_t stripHeight = 8;
-    int32_t stripsAcross = 16;
-    uint8_t bytesPerRow = 1;
-    uint8_t depthClass = 0;
-    uint8_t gridShown = 0;
-    uint8_t rawView = 0;
-    int32_t leftColour = 0;
+    int32_t format = 0;         // 0..9, a row of the format table
+    int32_t stripHeight = 8;    // pixel rows per strip, 1..32
+    int32_t stripsAcross = 16;  // strips across the sheet, 1..16
+    uint8_t bytesPerRow = 1;    // of the format: bytes one 8-pixel row takes
+    uint8_t depthClass = 0;     // of the format: 0..3
+    uint8_t rawView = 0;        // the sheet's index pairs drawn as colours
+    int32_t leftColour = 0;     // indexes the two mouse buttons paint with
     int32_t rightColour = 0;
-    int32_t cursorColumn = 0;
+    int32_t cursorColumn = 0;  // the edit region: cells in grid mode, sheet pixels in free mode
     int32_t cursorRow = 0;
-    int32_t cursorWidth = 1;
+    int32_t cursorWidth = 1;  // in 8-pixel units, 1..8
     int32_t cursorHeight = 1;
-    int32_t cursorShown = 0;
+    int32_t cursorShown = 0;  // the region's frame is drawn on the sheet
 };
 
 struct DocRecord {

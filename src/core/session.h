@@ -5,6 +5,7 @@
 #include "core/search_state.h"
 #include "core/snes_converter_state.h"
 #include "core/table_session.h"
+#include "core/tile_session.h"
 
 #include <cstdint>
 #include <string>
@@ -69,6 +70,7 @@ struct Session {
     DialogStates dialogs;
     SearchSession search;
     DumpState dump;
+    TileSession tiles;
     bool applicationReady = false;
     std::string currentDirectory;  // the open dialogs start here
     std::string settingsPath;

@@ -1,0 +1,123 @@
+#include "cli/tile_sheet_options.h"
+
+#include "cli/document_output.h"
+#include "cli/rom_input.h"
+#include "core/document_file.h"
+#include "core/hex_text.h"
+#include "core/table_session.h"
+#include "tiles/sheet_image.h"
+#include "tiles/sheet_layout.h"
+#include "tiles/strip_codec.h"
+#include "tiles/tile_format.h"
+#include "tiles/zst_palette_file.h"
+
+#include <cctype>
+
+namespace zarvo::cli {
+
+namespace {
+
+// A decimal number with an optional sign, the whole word, within 32 bits.
+[[nodiscard]] std::optional<int32_t> ParseSignedCount(const std::string& text)
+{
+    const bool negative = !text.empty() && text[0] == '-';
+    const auto magnitude = ParseCount(negative ? text.substr(1) : text, 0, INT32_MAX);
+    if (!magnitude) {
+        if (text == "-2147483648") return INT32_MIN;
+        return std::nullopt;
+    }
+    return negative ? -*magnitude : *magnitude;
+}
+
+}  // namespace
+
+std::set<std::string> TileSheetValueOptions()
+{
+    return {"--format", "--offset", "--height", "--width", "--palette", "--shift", "-o"};
+}
+
+std::optional<TileSheetOptions> ReadTileSheetOptions(const ParsedArguments& parsed, std::string& error)
+{
+    const auto option = [&](const char* name) -> const std::string* {
+        const auto found = parsed.values.find(name);
+        return found == parsed.values.end() ? nullptr : &found->second;
+    };
+    const auto fail = [&error](const char* why) -> std::optional<TileSheetOptions> {
+        error = why;
+        return std::nullopt;
+    };
+    TileSheetOptions options;
+
+    const std::string* format = option("--format");
+    if (format == nullptr) return fail("--format N is needed");
+    const auto formatNumber = ParseCount(*format, 0, kTileFormatCount - 1);
+    if (!formatNumber) return fail("--format needs a format number from 0 to 9");
+    options.format = *formatNumber;
+
+    const std::string* offset = option("--offset");
+    if (offset == nullptr) return fail("--offset HEX is needed");
+    const auto offsetValue = ParseHexOffset(*offset);
+    if (!offsetValue) return fail("--offset needs a hexadecimal offset");
+    options.offset = *offsetValue;
+
+    if (const std::string* height = option("--height")) {
+        const auto value = ParseCount(*height, 1, kMaxStripHeight);
+        if (!value) return fail("--height needs a tile height from 1 to 32");
+        options.stripHeight = *value;
+    }
+    if (const std::string* width = option("--width")) {
+        const auto value = ParseCount(*width, 1, kMaxStripsAcross);
+        if (!value) return fail("--width needs a window width from 1 to 16");
+        options.stripsAcross = *value;
+    }
+    if (const std::string* shift = option("--shift")) {
+        const auto value = ParseSignedCount(*shift);
+        if (!value) return fail("--shift needs a decimal colour shift");
+        options.colourShift = *value;
+    }
+    if (const std::string* palette = option("--palette")) {
+        if (*palette == "std") {
+            options.palette = TilePalette::Standard;
+        } else if (*palette == "nes") {
+            options.palette = TilePalette::Nes;
+        } else if (*palette == "zst") {
+            options.palette = TilePalette::Zst;
+        } else if (palette->rfind("zst:", 0) == 0 && palette->size() > 4) {
+            options.palette = TilePalette::Zst;
+            options.savestatePath = palette->substr(4);
+        } else {
+            return fail("--palette needs std, nes, zst or zst:FILE");
+        }
+    }
+    return options;
+}
+
+bool PrepareTileSheet(DocRecord& doc, TileSession& tiles, const std::string& romPath, const TileSheetOptions& options,
+                      std::ostream& err)
+{
+    TableSession tables;
+    if (!LoadRom(doc, tables, romPath, err)) return false;
+    if (IsSavestatePath(romPath)) ReadSavestatePalette(doc);
+    if (!options.savestatePath.empty()) {
+        const ZstPaletteLoad loaded = LoadZstPalette(doc, options.savestatePath);
+        if (const char* message = ZstPaletteMessage(loaded)) {
+            PrintLine(err, message);
+            return false;
+        }
+        // The editor ignores such a file in silence; a script is told, and gets the sheet the editor shows.
+        if (loaded == ZstPaletteLoad::NotSavestate) {
+            err << "zarvo-tool: " << options.savestatePath
+                << " is not named as a ZSNES savestate (.zs...); its palette is not used\n";
+        }
+    }
+    tiles.palette = options.palette;
+    tiles.colourShift = options.colourShift;
+    SelectTileFormat(doc.tileView, options.format);
+    doc.tileView.stripHeight = options.stripHeight;
+    doc.tileView.stripsAcross = options.stripsAcross;
+    doc.topOffset = options.offset;
+    RedrawSheet(tiles, doc, SheetRedraw::Full);
+    return true;
+}
+
+}  // namespace zarvo::cli

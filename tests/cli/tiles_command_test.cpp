@@ -1,0 +1,243 @@
+#include "cli/tiles_command.h"
+
+#include "cli/tiles_import_command.h"
+#include "support/temp_folder.h"
+#include "support/tile_model.h"
+#include "tiles/tile_palette.h"
+
+#include <QImage>
+
+#include <gtest/gtest.h>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace zarvo {
+namespace {
+
+using testing::ModelSheet;
+using testing::RandomBytes;
+using testing::ReadBytes;
+using testing::TempFolder;
+
+struct Outcome {
+    int status;
+    std::string err;
+};
+
+Outcome RunTool(const cli::Command& command, std::vector<std::string> arguments,
+                const std::vector<std::string>& more = {})
+{
+    arguments.insert(arguments.end(), more.begin(), more.end());
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status = command.run(arguments, out, err);
+    return {status, err.str()};
+}
+
+// An RGB565 colour with 8-bit channels: each channel's top bits repeated below it.
+QRgb Expanded(uint16_t colour)
+{
+    const int red = colour >> 11;
+    const int green = (colour >> 5) & 63;
+    const int blue = colour & 31;
+    return qRgb(red << 3 | red >> 2, green << 2 | green >> 4, blue << 3 | blue >> 2);
+}
+
+QImage Picture(const std::string& path) { return QImage(QString::fromStdString(path)); }
+
+// A savestate whose first palette words are those given.
+std::vector<uint8_t> Savestate(const std::vector<uint16_t>& words)
+{
+    std::vector<uint8_t> bytes(300000, 0);
+    for (std::size_t k = 0; k < words.size(); ++k) {
+        bytes[1560 + 2 * k] = static_cast<uint8_t>(words[k]);
+        bytes[1561 + 2 * k] = static_cast<uint8_t>(words[k] >> 8);
+    }
+    return bytes;
+}
+
+TEST(TilesCommand, WritesTheSheetThePaletteAndShiftGive)
+{
+    TempFolder folder;
+    const auto bytes = RandomBytes(70000, 21);
+    const auto rom = folder.write("game.smc", bytes);
+    const auto savestate = "zst:" + folder.write("colours.zst", Savestate({0x001F, 0x7FFF, 0x03E0, 0x7C00}));
+    const TileColours zst = {0xF820, 0xFFFF, 0x07C0, 0x001F};
+    const struct {
+        int format;
+        int height;
+        int width;
+        int64_t offset;          // where the sheet must start
+        std::string offsetText;  // what is asked for
+        const TileColours& palette;
+        int shift;
+        std::vector<std::string> more;
+    } cases[] = {
+        {0, 8, 16, 0x1234, "1234", StandardPalette(), 0, {}},
+        {1, 16, 16, 0x400, "400", NesPalette(), 0, {"--palette", "nes"}},
+        {2, 12, 5, 0x10, "10z", StandardPalette(), 16, {"--shift", "16"}},  // read up to the 'z'
+        {3, 8, 16, 0x2000, "2000", StandardPalette(), 0, {"--grid"}},
+        {4, 32, 7, 0x3001, "3001", StandardPalette(), -300, {"--shift", "-300"}},
+        {5, 1, 16, 0, "9000", StandardPalette(), 0, {}},  // 128 x 1024 bytes are more than the data
+        {6, 24, 16, 0x20, "20", zst, 0, {"--palette", savestate}},
+        {7, 8, 16, 70000 - 4096, "FFFFFF", StandardPalette(), 0, {}},  // 16 x 256 bytes stay in view
+        {8, 9, 11, 0x777, "777", NesPalette(), -1, {"--palette", "nes", "--shift", "-1", "--grid"}},
+        {9, 20, 16, 70000 - 6 * 384, "7FFFFFFF", StandardPalette(), 0, {}},
+    };
+    for (const auto& c : cases) {
+        const auto png = folder.file("sheet.png");
+        const Outcome done = RunTool(cli::TilesCommand(),
+                                     {rom, "--format", std::to_string(c.format), "--offset", c.offsetText, "--height",
+                                      std::to_string(c.height), "--width", std::to_string(c.width), "-o", png},
+                                     c.more);
+        ASSERT_EQ(done.status, 0) << done.err;
+        const QImage image = Picture(png);
+        ASSERT_EQ(image.size(), QSize(128, 128));
+        const bool grid = !c.more.empty() && c.more.back() == "--grid";
+        const auto indexes = ModelSheet(bytes, c.offset, c.format, c.height, c.width);
+        for (int i = 0; i < 128 * 128; ++i) {
+            const int x = i % 128;
+            const int y = i / 128;
+            const int index = (indexes[static_cast<std::size_t>(i)] + c.shift % 256 + 256) % 256;
+            const uint16_t colour = grid && (x % 8 == 0 || y % 8 == 0) ? 0xCE59 : c.palette[index];
+            ASSERT_EQ(image.pixel(x, y), Expanded(colour)) << "format " << c.format << " at " << x << "," << y;
+        }
+    }
+    EXPECT_EQ(Expanded(StandardPalette()[1]), qRgb(0, 0, 0xAD));  // 0x0015: blue 21 written as 0xAD
+}
+
+TEST(TilesCommand, SavestatePalettesFromAFileOrTheRomItself)
+{
+    TempFolder folder;
+    const auto rom = folder.write("plain.smc", std::vector<uint8_t>(70000, 0));
+    const auto firstPixel = [&](const std::string& romPath, const std::string& palette) {
+        const auto png = folder.file("p.png");
+        const Outcome done =
+            RunTool(cli::TilesCommand(), {romPath, "--format", "0", "--offset", "0", "--palette", palette, "-o", png});
+        return std::tuple(done.status, done.err.empty(), Picture(png).pixel(0, 0));
+    };
+    EXPECT_EQ(firstPixel(folder.write("game.zs1", Savestate({0x7C00})), "zst"), std::tuple(0, true, qRgb(0, 0, 0xFF)));
+    EXPECT_EQ(firstPixel(rom, "zst"), std::tuple(0, true, qRgb(0, 0, 0)));  // no savestate: the standard palette
+    // A file not named as a savestate is passed over, as the editor does, but the user is told.
+    EXPECT_EQ(firstPixel(rom, "zst:" + folder.write("colours.bin", Savestate({0x7C00}))),
+              std::tuple(0, false, qRgb(0, 0, 0)));
+    const Outcome missing =
+        RunTool(cli::TilesCommand(), {rom, "--format", "0", "--offset", "0", "--palette",
+                                      "zst:" + folder.file("none.zst"), "-o", folder.file("q.png")});
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_EQ(missing.err, "Fatal Error: Unable to open *.ZST file.\n");
+}
+
+TEST(TilesImportCommand, ExportThenImportGivesTheRomBack)
+{
+    TempFolder folder;
+    // Bytes whose standard colours differ, for the format whose pixels are whole bytes.
+    std::vector<uint8_t> distinct;
+    std::set<uint16_t> seen;
+    for (int index = 0; index < 256; ++index) {
+        if (seen.insert(StandardPalette()[static_cast<std::size_t>(index)]).second) distinct.push_back(index);
+    }
+    for (int format : {0, 1, 2, 3, 5, 6, 7, 8, 9}) {
+        for (const auto& [height, width, offset] : {std::tuple{8, 16, 0x100}, {16, 9, 0x3333}, {13, 16, 69000}}) {
+            auto bytes = RandomBytes(70001, static_cast<unsigned>(format * 7 + height));
+            if (format == 5) {
+                for (auto& byte : bytes) byte = distinct[byte % distinct.size()];
+            }
+            const auto rom = folder.write("rom.bin", bytes);
+            const auto png = folder.file("sheet.png");
+            const std::vector<std::string> sheet = {
+                "--format", std::to_string(format), "--offset", std::to_string(offset),
+                "--height", std::to_string(height), "--width",  std::to_string(width)};
+            ASSERT_EQ(RunTool(cli::TilesCommand(), {rom, "-o", png}, sheet).status, 0);
+            const Outcome imported =
+                RunTool(cli::TilesImportCommand(), {rom, png, "-o", folder.file("out.bin")}, sheet);
+            ASSERT_EQ(imported.status, 0) << imported.err;
+            ASSERT_TRUE(ReadBytes(folder.file("out.bin")) == bytes) << "format " << format << " height " << height;
+        }
+    }
+}
+
+TEST(TilesImportCommand, WritesOnlyTheShownRowsOfTheShownStrips)
+{
+    TempFolder folder;
+    const auto bytes = RandomBytes(70000, 5);
+    QImage picture(128, 128, QImage::Format_RGB32);
+    picture.fill(Expanded(0x0015));  // index 1 everywhere
+    const auto png = folder.file("ones.png");
+    ASSERT_TRUE(picture.save(QString::fromStdString(png)));
+    // Format 0, h 12, w 4, at 0x100: strips of 12 bytes; the eleventh strip row shows 8 of its 12 rows.
+    const Outcome done =
+        RunTool(cli::TilesImportCommand(), {folder.write("rom.bin", bytes), png, "--format", "0", "--offset", "100",
+                                            "--height", "12", "--width", "4", "-o", folder.file("out.bin")});
+    ASSERT_EQ(done.status, 0) << done.err;
+    const auto after = ReadBytes(folder.file("out.bin"));
+    ASSERT_EQ(after.size(), bytes.size());
+    for (int i = 0; i < 70000; ++i) {
+        const int strip = (i - 0x100) / 12;
+        const bool shown = i >= 0x100 && (strip < 40 || (strip < 44 && (i - 0x100) % 12 < 8));
+        ASSERT_EQ(after[static_cast<std::size_t>(i)], shown ? 0xFF : bytes[static_cast<std::size_t>(i)]) << i;
+    }
+}
+
+TEST(TilesImportCommand, RefusesPicturesItCannotReadBackAndWritesNothing)
+{
+    TempFolder folder;
+    const auto rom = folder.write("rom.bin", RandomBytes(70000, 6));
+    const auto png = folder.file("sheet.png");
+    ASSERT_EQ(RunTool(cli::TilesCommand(), {rom, "--format", "0", "--offset", "0", "-o", png}).status, 0);
+    const auto changed = [&](int x, int y, QRgb colour) {
+        QImage image = Picture(png).convertToFormat(QImage::Format_ARGB32);
+        image.setPixel(x, y, colour);
+        const auto path = folder.file("changed" + std::to_string(x) + ".png");
+        image.save(QString::fromStdString(path));
+        return path;
+    };
+    QImage wide(129, 128, QImage::Format_RGB32);
+    wide.fill(0);
+    wide.save(QString::fromStdString(folder.file("wide.png")));
+    const std::pair<std::string, std::string> cases[] = {
+        {changed(7, 3, qRgb(1, 2, 3)), "pixel (7, 3)"},
+        {changed(90, 100, Expanded(0x0540)), "pixel (90, 100)"},  // index 2 needs more than one bit
+        {changed(0, 127, qRgba(0, 0, 0, 128)), "pixel (0, 127)"},
+        {folder.write("text.png", std::string("not a picture")), "not an image"},
+        {folder.file("wide.png"), "129 x 128"},
+        {folder.file("absent.png"), "cannot open"},
+    };
+    for (const auto& [picture, says] : cases) {
+        const auto out = folder.file("out.bin");
+        const Outcome refused =
+            RunTool(cli::TilesImportCommand(), {rom, picture, "--format", "0", "--offset", "0", "-o", out});
+        EXPECT_EQ(refused.status, 1) << says;
+        EXPECT_NE(refused.err.find(says), std::string::npos) << refused.err;
+        EXPECT_FALSE(std::filesystem::exists(out)) << says;
+    }
+}
+
+TEST(TilesCommands, WrongUsageGivesStatus2)
+{
+    const std::vector<std::vector<std::string>> cases = {
+        {"--format", "10", "--offset", "0", "-o", "x"},
+        {"--format", "1", "--offset", "0", "--height", "33", "-o", "x"},
+        {"--offset", "0", "--height", "0", "-o", "x"},
+        {"--format", "1", "--offset", "0", "--width", "17", "-o", "x"},
+        {"--format", "1", "--offset", "G0", "-o", "x"},
+        {"--format", "1", "--offset", "0", "--palette", "vga", "-o", "x"},
+        {"--format", "1", "--offset", "0", "--shift", "1.5", "-o", "x"},
+        {"--format", "1", "--offset", "0"},
+    };
+    for (const auto& options : cases) {
+        const Outcome exported = RunTool(cli::TilesCommand(), {"rom"}, options);
+        EXPECT_EQ(exported.status, 2) << ::testing::PrintToString(options);
+        EXPECT_NE(exported.err.find("usage"), std::string::npos);
+        EXPECT_EQ(RunTool(cli::TilesImportCommand(), {"rom", "sheet.png"}, options).status, 2);
+    }
+    EXPECT_EQ(RunTool(cli::TilesImportCommand(), {"rom", "--format", "1", "--offset", "0", "-o", "x"}).status, 2);
+    for (const char* command : {"tiles", "tiles-import"}) {
+        EXPECT_EQ(std::system((std::string(ZARVO_TOOL_PATH) + " " + command + " --help > /dev/null").c_str()), 0);
+    }
+}
+
+}  // namespace
+}  // namespace zarvo
