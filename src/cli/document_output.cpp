@@ -1,7 +1,8 @@
 #include "cli/document_output.h"
 
 #include "cli/command.h"
-#include "core/document_file.h"
+#include "cli/standard_output.h"
+#include "core/output_file.h"
 
 namespace zarvo::cli {
 
@@ -9,8 +10,9 @@ bool WriteDocumentTo(const DocRecord& doc, const std::string& path, std::ostream
 {
     const auto count = static_cast<std::size_t>(doc.headerSize) + static_cast<std::size_t>(doc.fileSize);
     const uint8_t* bytes = doc.hasData() ? doc.storage.data() : nullptr;
-    if (WriteFileReplacing(path, bytes, count) == SaveError::None) return true;
-    err << "zarvo-tool: cannot write " << path << "\n";
+    WriteFailure failure;
+    if (WriteOutput(path, OutputRule::StreamsAllowed, bytes, count, &failure) == SaveError::None) return true;
+    PrintFailure(err, WriteFailureText(failure, path));
     return false;
 }
 
@@ -18,9 +20,11 @@ int FinishListing(std::ostream& out, std::ostream& err)
 {
     out.flush();
     if (out) return kDone;
-    err << "zarvo-tool: cannot write the listing\n";
+    PrintFailure(err, "cannot write to standard output: " + OutputFailureReason(out));
     return kFailed;
 }
+
+void PrintFailure(std::ostream& err, const std::string& text) { PrintLine(err, "zarvo-tool: " + text); }
 
 void PrintLine(std::ostream& stream, const std::string& text)
 {

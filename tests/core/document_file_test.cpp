@@ -3,6 +3,7 @@
 #include "support/temp_folder.h"
 
 #include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -52,14 +53,51 @@ TEST(OpenDocumentFile, EditsInMemoryNeverReachTheFileBeforeSave)
     EXPECT_EQ(ReadBytes(path), bytes);
 }
 
-TEST(OpenDocumentFile, RefusesMissingFilesAndFoldersAndLeavesTheRecord)
+// Another program cuts the file short, or writes into it, while it is open: the
+// document keeps the bytes it read (touching them must not fault), and Save writes
+// those bytes, not the other program's.
+TEST(OpenDocumentFile, ChangesOfTheFileByAnotherProgramNeverReachTheDocument)
 {
     TempFolder folder;
-    DocRecord doc;
-    EXPECT_EQ(OpenDocumentFile(doc, folder.file("missing.bin")), OpenError::CannotOpen);
-    EXPECT_EQ(OpenDocumentFile(doc, folder.path().string()), OpenError::CannotOpen);
-    EXPECT_FALSE(doc.hasData());
-    EXPECT_TRUE(doc.fileName.empty());
+    const auto bytes = PatternBytes(3 << 20);  // large enough for huge pages
+    for (const bool truncate : {true, false}) {
+        const auto path = folder.write("rom.bin", bytes);
+        DocRecord doc;
+        ASSERT_EQ(OpenDocumentFile(doc, path), OpenError::None);
+        if (truncate) {
+            std::filesystem::resize_file(path, 10);
+        } else {
+            std::fstream(path, std::ios::in | std::ios::out | std::ios::binary)
+                .write(std::string(200000, 'X').data(), 200000);
+        }
+        ASSERT_TRUE(std::equal(bytes.begin(), bytes.end(), doc.data())) << truncate;
+        doc.data()[7] ^= 0xFF;
+        ASSERT_EQ(SaveDocumentFile(doc), SaveError::None);
+        auto expected = bytes;
+        expected[7] ^= 0xFF;
+        EXPECT_TRUE(ReadBytes(path) == expected) << truncate;
+    }
+}
+
+TEST(OpenDocumentFile, RefusesWhatIsNotARegularFileWithoutWaitingAndLeavesTheRecord)
+{
+    TempFolder folder;
+    const auto fifo = folder.file("fifo.bin");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    const std::pair<std::string, OpenError> cases[] = {
+        {folder.file("missing.bin"), OpenError::CannotOpen},
+        {folder.path().string(), OpenError::NotRegularFile},
+        {fifo, OpenError::NotRegularFile},
+        {"/dev/zero", OpenError::NotRegularFile},
+    };
+    for (const auto& [path, error] : cases) {
+        DocRecord doc;
+        InputFailure failure;
+        EXPECT_EQ(OpenDocumentFile(doc, path, &failure), error) << path;
+        EXPECT_EQ(failure.error, error);
+        EXPECT_FALSE(doc.hasData());
+        EXPECT_TRUE(doc.fileName.empty());
+    }
 }
 
 TEST(OpenDocumentFile, RefusesFilesOf2GiBOrMore)
@@ -81,9 +119,11 @@ TEST(SavestatePath, DependsOnTheTextFromTheFirstDot)
         const char* path;
         bool savestate;
     } cases[] = {
-        {"/roms/game.zst", true},     {"/roms/save.zs1", true},    {"/roms/SAVE.ZST", true},
-        {"/roms/save.sz", false},     {"/my.dir/game.zst", false}, {"/roms/game", false},
-        {"/roms/game.zst.bak", true}, {"/roms/game.z", false},     {"/roms/.zs", true},
+        {"/roms/game.zst", true},     {"/roms/save.zs1", true},       {"/roms/SAVE.ZST", true},
+        {"/roms/save.sz", false},     {"/my.dir/game.zst", true},     {"/roms/game", false},
+        {"/roms/game.zst.bak", true}, {"/roms/game.z", false},        {"/roms/.zs", true},
+        {"/roms.old/game", false},    {"/home/u/.local/g.ZS2", true}, {"/a.zst/game.smc", false},
+        {"game.zst", true},
     };
     for (const auto& c : cases) EXPECT_EQ(IsSavestatePath(c.path), c.savestate) << c.path;
 }

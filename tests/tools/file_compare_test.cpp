@@ -2,7 +2,9 @@
 
 #include "support/temp_folder.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <vector>
 
 namespace zarvo {
@@ -67,8 +69,39 @@ TEST(FileCompare, FilesOnDiskWithProgress)
     EXPECT_EQ(reports.back(), static_cast<int32_t>(size));
 
     EXPECT_EQ(CompareFiles("", second).error, CompareError::MissingName);
-    EXPECT_EQ(CompareFiles(first, folder.file("missing.bin")).error, CompareError::CannotOpen);
-    EXPECT_EQ(CompareFiles(folder.path().string(), second).error, CompareError::CannotOpen);
+}
+
+// Both files are opened as every input is: never waiting on a FIFO, never reading a
+// device, and a size limit said as such.
+TEST(FileCompare, RefusesWhatIsNotARegularFileNamingIt)
+{
+    TempFolder folder;
+    const auto good = folder.write("a.bin", PatternBytes(100));
+    const auto fifo = folder.file("fifo");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    const auto huge = folder.write("huge.bin", "");
+    std::filesystem::resize_file(huge, int64_t{1} << 31);
+    const struct {
+        std::string path;
+        CompareError error;
+        InputError reason;
+    } cases[] = {
+        {folder.file("missing.bin"), CompareError::CannotOpen, InputError::CannotOpen},
+        {folder.path().string(), CompareError::CannotOpen, InputError::NotRegularFile},
+        {fifo, CompareError::CannotOpen, InputError::NotRegularFile},
+        {"/dev/zero", CompareError::CannotOpen, InputError::NotRegularFile},
+        {huge, CompareError::TooLarge, InputError::TooLarge},
+    };
+    for (const auto& c : cases) {
+        for (const bool first : {true, false}) {
+            const CompareOutcome outcome = first ? CompareFiles(c.path, good) : CompareFiles(good, c.path);
+            EXPECT_EQ(outcome.error, c.error) << c.path;
+            EXPECT_EQ(outcome.failure.error, c.reason) << c.path;
+            EXPECT_EQ(outcome.failedPath, c.path);
+        }
+    }
+    EXPECT_STREQ(CompareErrorText(CompareError::TooLarge),
+                 "Fatal Error: A file is 2 GB or larger, more than can be compared...");
 }
 
 TEST(FileCompare, JumpTargetOfAListLine)
