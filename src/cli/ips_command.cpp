@@ -6,7 +6,6 @@
 #include "core/input_file.h"
 #include "core/output_file.h"
 #include "tools/ips_document.h"
-#include "tools/tool_messages.h"
 
 namespace zarvo::cli {
 
@@ -18,7 +17,8 @@ constexpr const char* kUsage =
     "create writes the IPS patch that turns ORIGINAL into MODIFIED, as the editor's\n"
     "\"Create an IPS File\" does with MODIFIED open; a MODIFIED shorter than ORIGINAL\n"
     "ends the patch with its size after \"EOF\". apply writes FILE patched by PATCH to OUT.\n"
-    "Nothing is written when the command fails; its message goes to stderr.\n";
+    "Nothing is written when the command fails; its message goes to stderr. -o - writes\n"
+    "to standard output.\n";
 
 int Create(const std::string& originalPath, const std::string& modifiedPath, const std::string& patchPath,
            std::ostream& err)
@@ -26,8 +26,7 @@ int Create(const std::string& originalPath, const std::string& modifiedPath, con
     const InputBytes original = ReadInputFile(originalPath);
     if (!original.ok()) {
         // The editor's message first, then what the system said.
-        PrintLine(err, original.failure.error == InputError::OutOfMemory ? messages::kIpsNoMemoryForUnchanged
-                                                                         : messages::kIpsUnchangedNotFound);
+        PrintLine(err, UnchangedInputNotice(original.failure.error).text);
         PrintFailure(err, InputFailureText(original.failure, originalPath));
         return kFailed;
     }
@@ -53,7 +52,7 @@ int Apply(const std::string& filePath, const std::string& patchPath, const std::
     if (!LoadRom(doc, tables, filePath, err)) return kFailed;
     const InputBytes patch = ReadInputFile(patchPath);
     if (!patch.ok()) {
-        PrintLine(err, messages::kIpsPatchNotFound);
+        PrintLine(err, PatchInputNotice(patch.failure.error).text);
         PrintFailure(err, InputFailureText(patch.failure, patchPath));
         return kFailed;
     }

@@ -21,7 +21,7 @@ constexpr const char* kUsage =
     "Writes ROM cut or extended to SIZE units (decimal) plus N header bytes to OUT, as\n"
     "the editor's \"Increase / Decrease ROM Size\" does: bytes past the old end are FF,\n"
     "bytes past the new end are dropped. One Mega-BIT is 131072 bytes, one Mega-BYTE\n"
-    "1048576 bytes.\n";
+    "1048576 bytes. -o - writes to standard output.\n";
 
 int WrongUsage(std::ostream& err, const std::string& why)
 {

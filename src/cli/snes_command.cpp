@@ -26,7 +26,8 @@ constexpr const char* kUsage =
     "from offsets in a ZSNES savestate.\n"
     "checksum prints \"header XXXXX checksum XXXX complement XXXX new XXXX XXXX\": the\n"
     "header base, the stored checksum and complement, and the new ones. With --fix it\n"
-    "writes ROM with the new checksum to OUT (unchanged when no repair is needed).\n";
+    "writes ROM with the new checksum to OUT (unchanged when no repair is needed); -o -\n"
+    "writes it to standard output after the report.\n";
 
 constexpr uint32_t kLargestFieldValue = 0xFFFFFF;  // the converter's fields hold six digits
 

@@ -56,7 +56,20 @@ IpsError ApplyPatchToDocument(DocRecord& doc, std::span<const uint8_t> patch, co
 Notice CreatePatchForDocument(const DocRecord& doc, const std::string& unchangedPath)
 {
     const InputBytes unchanged = ReadInputFile(unchangedPath);
-    switch (unchanged.failure.error) {
+    if (!unchanged.ok()) return UnchangedInputNotice(unchanged.failure.error);
+    return IpsCreateNotice(WritePatchFile(unchanged.content(), DocumentContent(doc), PatchPathFor(doc.fileName)));
+}
+
+Notice PatchDocumentFromFile(DocRecord& doc, const std::string& patchPath, const ViewState& view)
+{
+    const InputBytes patch = ReadInputFile(patchPath);
+    if (!patch.ok()) return PatchInputNotice(patch.failure.error);
+    return IpsApplyNotice(ApplyPatchToDocument(doc, patch.content(), view));
+}
+
+Notice UnchangedInputNotice(InputError error)
+{
+    switch (error) {
     case InputError::None:
         break;
     case InputError::CannotOpen:
@@ -68,18 +81,24 @@ Notice CreatePatchForDocument(const DocRecord& doc, const std::string& unchanged
     case InputError::OutOfMemory:
         return {NoticeKind::Stop, messages::kIpsErrorCaption, messages::kIpsNoMemoryForUnchanged};
     }
-    return IpsCreateNotice(WritePatchFile(unchanged.content(), DocumentContent(doc), PatchPathFor(doc.fileName)));
+    return {};
 }
 
-Notice PatchDocumentFromFile(DocRecord& doc, const std::string& patchPath, const ViewState& view)
+Notice PatchInputNotice(InputError error)
 {
-    const InputBytes patch = ReadInputFile(patchPath);
-    if (patch.failure.error == InputError::TooLarge) {
+    switch (error) {
+    case InputError::None:
+        break;
+    case InputError::CannotOpen:
+    case InputError::NotRegularFile:
+    case InputError::CannotRead:
+        return {NoticeKind::Plain, "", messages::kIpsPatchNotFound};
+    case InputError::TooLarge:
         return {NoticeKind::Stop, messages::kIpsErrorCaption, messages::kIpsPatchTooLarge};
+    case InputError::OutOfMemory:
+        return {NoticeKind::Stop, messages::kIpsErrorCaption, messages::kIpsNoMemoryForPatched};
     }
-    if (patch.failure.error == InputError::OutOfMemory) return IpsApplyNotice(IpsError::OutOfMemory);
-    if (!patch.ok()) return {NoticeKind::Plain, "", messages::kIpsPatchNotFound};
-    return IpsApplyNotice(ApplyPatchToDocument(doc, patch.content(), view));
+    return {};
 }
 
 namespace {

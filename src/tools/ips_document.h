@@ -3,6 +3,7 @@
 // patching the document in memory; with the message each outcome shows.
 
 #include "core/document.h"
+#include "core/input_file.h"
 #include "core/output_file.h"
 #include "core/session.h"
 #include "tools/ips.h"
@@ -38,6 +39,11 @@ namespace zarvo {
 // files are read as every input is (regular files below 2 GiB).
 [[nodiscard]] Notice CreatePatchForDocument(const DocRecord& doc, const std::string& unchangedPath);
 [[nodiscard]] Notice PatchDocumentFromFile(DocRecord& doc, const std::string& patchPath, const ViewState& view);
+
+// What the commands tell the user when the unchanged file, or the patch, cannot be
+// read; nothing (an empty text) for InputError::None.
+[[nodiscard]] Notice UnchangedInputNotice(InputError error);
+[[nodiscard]] Notice PatchInputNotice(InputError error);
 
 // What making a patch, and applying one, tells the user for each outcome.
 [[nodiscard]] Notice IpsCreateNotice(IpsError error);

@@ -145,7 +145,8 @@ TEST(ToolCommands, InputsAndOutputsThatCannotBeUsedAreNamed)
         {cli::IpsCommand(),
          {"create", huge, rom, "-o", folder.file("p.ips")},
          1,
-         "File Not found or Valid... No patch created.\nzarvo-tool: " + huge + " is 2 GiB or larger"},
+         "The UNCHANGED file is 2 GB or larger, more than can be read.\n No patch created.\nzarvo-tool: " + huge +
+             " is 2 GiB or larger"},
         {cli::IpsCommand(),
          {"create", rom, folder.write("other.bin", PatternBytes(300, 5)), "-o", dir + "/no/p.ips"},
          1,

@@ -266,6 +266,15 @@ TEST(SaveDocumentAs, KeepsTheOldNameWhenTheNewOneFails)
     ASSERT_EQ(OpenDocumentFile(doc, path), OpenError::None);
     EXPECT_NE(SaveDocumentAs(doc, folder.file("gone/copy.bin")), SaveError::None);
     EXPECT_EQ(doc.fileName, path);
+    // Save As never replaces what is not a regular file, nor writes into it.
+    const auto fifo = folder.file("fifo");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    for (const std::string& target : {fifo, std::string("/dev/null"), folder.path().string()}) {
+        EXPECT_EQ(SaveDocumentAs(doc, target), SaveError::NotRegularFile) << target;
+        EXPECT_EQ(doc.fileName, path);
+    }
+    EXPECT_TRUE(std::filesystem::is_fifo(fifo));
+    EXPECT_TRUE(std::filesystem::is_character_file("/dev/null"));
 
     const auto copy = folder.file("copy.bin");
     ASSERT_EQ(SaveDocumentAs(doc, copy), SaveError::None);
