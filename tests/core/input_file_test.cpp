@@ -2,7 +2,6 @@
 
 #include "support/temp_folder.h"
 
-#include <algorithm>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -10,24 +9,7 @@
 namespace zarvo {
 namespace {
 
-using testing::PatternBytes;
 using testing::TempFolder;
-
-TEST(ReadInputFile, HoldsTheFileZeroFilledUpToTheSizeAskedFor)
-{
-    TempFolder folder;
-    for (const std::size_t size : {std::size_t{0}, std::size_t{100}, std::size_t{5} << 20}) {
-        SCOPED_TRACE(size);
-        const auto bytes = PatternBytes(size);
-        const InputBytes input = ReadInputFile(folder.write("f.bin", bytes), 65535);
-        ASSERT_TRUE(input.ok());
-        EXPECT_EQ(input.length, static_cast<int32_t>(size));
-        ASSERT_GE(input.bytes.size(), std::max<std::size_t>(size, 65535));
-        EXPECT_TRUE(std::equal(bytes.begin(), bytes.end(), input.bytes.data()));
-        EXPECT_TRUE(std::all_of(input.bytes.data() + size, input.bytes.data() + input.bytes.size(),
-                                [](uint8_t b) { return b == 0; }));
-    }
-}
 
 // What the user is told for each input that cannot be read.
 TEST(ReadInputFile, RefusesWithTheReasonAndNeverWaits)
@@ -64,22 +46,6 @@ TEST(ReadInputFile, RefusesWithTheReasonAndNeverWaits)
         EXPECT_TRUE(input.bytes.empty());
     }
     EXPECT_TRUE(ReadInputFile(large).ok());  // the limit is the caller's
-}
-
-// The compare reads piece by piece; a file that ends before a piece is an error.
-TEST(InputFile, ReadsPiecesUntilTheFileEnds)
-{
-    TempFolder folder;
-    const auto bytes = PatternBytes(10);
-    InputFile file(folder.write("f.bin", bytes));
-    ASSERT_TRUE(file.isOpen());
-    EXPECT_EQ(file.size(), 10);
-    uint8_t piece[8] = {};
-    ASSERT_TRUE(file.read(piece, 6));
-    EXPECT_EQ(piece[5], bytes[5]);
-    EXPECT_FALSE(file.read(piece, 8));
-    EXPECT_EQ(file.failure().error, InputError::CannotRead);
-    EXPECT_EQ(InputFailureText(file.failure(), "f.bin"), "cannot read f.bin: the file ended early");
 }
 
 }  // namespace

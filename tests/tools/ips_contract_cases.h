@@ -1,7 +1,6 @@
 #pragma once
 // The contract every way of applying an IPS patch keeps: one table of patches for the
-// original bytes 1 2 3 4, each with the error or the patched bytes it must give, and
-// random patches checked against a plain model of the format.
+// original bytes 1 2 3 4, each with the error or the patched bytes it must give.
 
 #include "tools/ips.h"
 #include "tools/ips_test_support.h"
@@ -9,7 +8,6 @@
 #include <algorithm>
 #include <cstdint>
 #include <map>
-#include <random>
 #include <string>
 #include <vector>
 
@@ -80,56 +78,6 @@ inline std::vector<IpsContractCase> IpsContractCases()
                          complete ? applied->second : std::vector<uint8_t>{}});
     }
     return cases;
-}
-
-// The format applied the plain way, record by record, growing the file as needed.
-inline std::vector<uint8_t> ModelApply(const std::vector<uint8_t>& patch, std::vector<uint8_t> file)
-{
-    std::size_t at = 5;
-    const auto number = [&](int bytes) {
-        uint32_t value = 0;
-        for (int i = 0; i < bytes; ++i) value = value << 8 | patch[at++];
-        return value;
-    };
-    while (at + 3 <= patch.size()) {
-        const uint32_t offset = number(3);
-        if (offset == 0x454F46) {
-            if (patch.size() - at == 3) file.resize(std::min<std::size_t>(file.size(), number(3)));
-            break;
-        }
-        uint32_t length = number(2);
-        const bool run = length == 0;
-        if (run) length = number(2);
-        if (length == 0) {
-            ++at;
-            continue;
-        }
-        if (file.size() < offset + length) file.resize(offset + length, 0);
-        for (uint32_t i = 0; i < length; ++i) file[offset + i] = run ? patch[at] : patch[at + i];
-        at += run ? 1 : length;
-    }
-    return file;
-}
-
-// Records in any order, with gaps, runs, empty runs and sometimes a size to cut to.
-inline std::vector<uint8_t> RandomPatch(std::mt19937& random, std::size_t originalSize)
-{
-    PatchBytes patch;
-    for (uint32_t records = random() % 30; records > 0; --records) {
-        const uint32_t offset = random() % static_cast<uint32_t>(originalSize + 3000);
-        const uint32_t length = 1 + random() % 300;
-        if (random() % 4 == 0) {
-            patch.run(offset, length, static_cast<uint8_t>(random()));
-        } else {
-            std::vector<uint8_t> bytes(length);
-            for (auto& b : bytes) b = static_cast<uint8_t>(random());
-            patch.data(offset, bytes);
-        }
-        if (random() % 6 == 0) patch.run(random() % 100000, 0, 1);
-    }
-    patch.end();
-    if (random() % 3 == 0) patch.cutTo(random() % static_cast<uint32_t>(originalSize + 5000));
-    return patch.bytes();
 }
 
 }  // namespace zarvo::testing

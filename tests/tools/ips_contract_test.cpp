@@ -62,14 +62,11 @@ Applied FromPatchFile(const std::vector<uint8_t>& patch, const std::vector<uint8
 {
     const testing::TempFolder folder;
     DocRecord doc = MakeDocument(original);
-    const Notice notice = PatchDocumentFromFile(doc, folder.write("p.ips", patch), ViewState{});
-    if (notice.text != IpsApplyNotice(IpsError::None).text) {
-        for (const IpsError error : {IpsError::NotAPatch, IpsError::Truncated, IpsError::OutOfMemory}) {
-            if (notice.text == IpsApplyNotice(error).text) return {error, {}};
-        }
-        ADD_FAILURE() << notice.text;
-        return {IpsError::CannotWriteFile, {}};
+    const std::string told = PatchDocumentFromFile(doc, folder.write("p.ips", patch), ViewState{}).text;
+    for (const IpsError error : {IpsError::NotAPatch, IpsError::Truncated}) {
+        if (told == IpsApplyNotice(error).text) return {error, {}};
     }
+    EXPECT_EQ(told, IpsApplyNotice(IpsError::None).text);
     return {IpsError::None, {doc.data(), doc.data() + doc.fileSize}};
 }
 
@@ -90,22 +87,6 @@ TEST(IpsContract, EveryEntryPointAppliesTheTable)
             const Applied applied = apply(c.patch, testing::kContractOriginal);
             EXPECT_EQ(applied.error, c.error);
             EXPECT_TRUE(applied.result == c.result) << applied.result.size() << " bytes";
-        }
-    }
-}
-
-TEST(IpsContract, EveryEntryPointAgreesWithThePlainModel)
-{
-    for (unsigned seed = 1; seed <= 150; ++seed) {
-        SCOPED_TRACE(seed);
-        std::mt19937 random(seed);
-        const auto original = testing::PatternBytes(random() % 20000, 5 + seed % 7, seed);
-        const auto patch = testing::RandomPatch(random, original.size());
-        const auto expected = testing::ModelApply(patch, original);
-        for (const auto& [entryName, apply] : kEntryPoints) {
-            const Applied applied = apply(patch, original);
-            EXPECT_EQ(applied.error, IpsError::None) << entryName;
-            EXPECT_TRUE(applied.result == expected) << entryName;
         }
     }
 }
