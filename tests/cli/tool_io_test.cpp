@@ -84,18 +84,6 @@ TEST(ToolOutput, FullOrClosedStandardOutputFailsEveryCommand)
     }
 }
 
-// A closed standard output is not handed to the first file the tool opens: the
-// patch written with -o stays exactly the patch.
-TEST(ToolOutput, ClosedStandardOutputNeverLandsInAnOutputFile)
-{
-    TempFolder folder;
-    const Inputs in(folder);
-    const auto changed = folder.write("changed.bin", PatternBytes(5000, 3));
-    ASSERT_EQ(RunTool(folder, "ips create " + in.rom + " " + changed + " -o " + folder.file("a.ips"), "").status, 0);
-    ASSERT_EQ(RunTool(folder, "ips create " + in.rom + " " + changed + " -o " + folder.file("b.ips"), ">&-").status, 0);
-    EXPECT_EQ(ReadBytes(folder.file("a.ips")), ReadBytes(folder.file("b.ips")));
-}
-
 TEST(ToolOutput, DashIsStandardOutputAndAFifoIsWrittenDirectly)
 {
     TempFolder folder;
