@@ -5,7 +5,6 @@
 #include "tools/file_compare.h"
 #include "tools/ips.h"
 #include "tools/ips_document.h"
-#include "tools/ips_stream.h"
 #include "tools/snes_checksum.h"
 
 #include <algorithm>
@@ -77,45 +76,6 @@ void IpsApplyToDocument(benchmark::State& state)
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(kPatchImageSize));
 }
 BENCHMARK(IpsApplyToDocument)->Unit(benchmark::kMillisecond);
-
-// Streaming the patched image out front to back, as zarvo-tool writes it, into a reused
-// buffer that stands in for the file.
-class DiscardingSink final : public zarvo::PatchedFileSink {
-public:
-    bool bytes(const uint8_t* from, std::size_t count) override
-    {
-        while (count > 0) {
-            const std::size_t part = std::min(count, buffer_.size());
-            std::memcpy(buffer_.data(), from, part);
-            from += part;
-            count -= part;
-        }
-        return true;
-    }
-    bool fill(uint8_t value, std::size_t count) override
-    {
-        std::memset(buffer_.data(), value, std::min(count, buffer_.size()));
-        return true;
-    }
-
-private:
-    std::vector<uint8_t> buffer_ = std::vector<uint8_t>(64 * 1024);
-};
-
-void IpsApplyStreamed(benchmark::State& state)
-{
-    const auto original = RandomImage(kPatchImageSize, 1);
-    const auto patch = zarvo::CreateIps(original, ScatteredChanges(original, 2)).patch;
-    DiscardingSink sink;
-    for (auto _ : state) {
-        const zarvo::IpsCheck check = zarvo::CheckIps(patch, static_cast<int32_t>(original.size()));
-        if (!zarvo::IpsRecordsInOrder(patch) || !zarvo::StreamIps(patch, original, check.resultSize, sink)) {
-            state.SkipWithError("stream failed");
-        }
-    }
-    state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(kPatchImageSize));
-}
-BENCHMARK(IpsApplyStreamed)->Unit(benchmark::kMillisecond);
 
 void CompareFiles64MiB(benchmark::State& state)
 {

@@ -26,6 +26,7 @@ int Run(const std::vector<std::string>& arguments, std::ostream& out, std::ostre
     const CompareOutcome outcome = CompareFiles(parsed->positional[0], parsed->positional[1]);
     if (outcome.error != CompareError::None) {
         PrintLine(err, CompareErrorText(outcome.error));
+        if (!outcome.failedPath.empty()) PrintFailure(err, InputFailureText(outcome.failure, outcome.failedPath));
         return kFailed;
     }
     std::string listing;

@@ -3,19 +3,28 @@
 // that rewrite a ROM (ips apply, snes checksum --fix, resize).
 
 #include "core/document.h"
+#include "core/output_file.h"
 
 #include <ostream>
 #include <string>
 
 namespace zarvo::cli {
 
-// Writes the header and fileSize bytes of doc to path through a temporary file, so a
-// failure leaves no half-written file; on failure writes a message to err.
-[[nodiscard]] bool WriteDocumentTo(const DocRecord& doc, const std::string& path, std::ostream& err);
+// Writes what produce hands to its sink to the output path a command names: "-" is
+// out (standard output), a FIFO or a character device is written directly, a regular
+// file is replaced through a temporary file so a failure leaves no half-written file.
+// On failure writes "zarvo-tool: cannot write PATH: REASON" to err.
+[[nodiscard]] bool WriteCommandOutput(const std::string& path, const ContentProducer& produce, std::ostream& out,
+                                      std::ostream& err);
+// The header and fileSize bytes of doc, written that way.
+[[nodiscard]] bool WriteDocumentTo(const DocRecord& doc, const std::string& path, std::ostream& out, std::ostream& err);
 
-// Flushes a listing printed to out: kDone, or kFailed with a message on err when
-// the output could not be written (a full disk, a closed pipe).
+// Flushes what was printed to out: kDone, or kFailed with a message naming the
+// system's reason on err when it could not be written (a full disk, a closed output).
 [[nodiscard]] int FinishListing(std::ostream& out, std::ostream& err);
+
+// Writes "zarvo-tool: " and text and a line break to err.
+void PrintFailure(std::ostream& err, const std::string& text);
 
 // Writes text and a line break to stream: the editor's messages as zarvo-tool prints them.
 void PrintLine(std::ostream& stream, const std::string& text);

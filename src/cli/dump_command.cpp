@@ -2,9 +2,9 @@
 
 #include "cli/arguments.h"
 #include "cli/document_output.h"
-#include "cli/output_target.h"
 #include "cli/rom_input.h"
 #include "core/dump_state.h"
+#include "core/output_file.h"
 #include "dump/dump_file.h"
 #include "dump/dump_label.h"
 
@@ -92,7 +92,17 @@ int Run(const std::vector<std::string>& arguments, std::ostream& out, std::ostre
         return DumpLabels(doc, tables, kind, folder != nullptr ? *folder : std::string(), out, err);
     }
     const DumpFields fields{*option("-o"), *option("--start"), *option("--end")};
-    const DumpWriter writer = [&](const DumpProducer& produce) { return WriteOutput(fields.fileName, produce, out); };
+    // "-" is standard output; the dump's own messages tell a failure, as for a file.
+    const DumpWriter writer = [&](const DumpProducer& produce) {
+        if (fields.fileName != "-") return WriteOutput(fields.fileName, OutputRule::StreamsAllowed, produce);
+        const ByteSink sink = [&out](const uint8_t* bytes, std::size_t count) {
+            out.write(reinterpret_cast<const char*>(bytes), static_cast<std::streamsize>(count));
+            return static_cast<bool>(out);
+        };
+        const bool produced = produce(sink);
+        out.flush();
+        return produced && out ? SaveError::None : SaveError::CannotWrite;
+    };
     return Report(RunDump(kind, doc, fields, 0, writer), err);
 }
 

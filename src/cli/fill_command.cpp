@@ -2,7 +2,6 @@
 
 #include "cli/arguments.h"
 #include "cli/document_output.h"
-#include "cli/output_target.h"
 #include "cli/rom_input.h"
 #include "dump/byte_fill.h"
 
@@ -34,7 +33,7 @@ int Run(const std::vector<std::string>& arguments, std::ostream& out, std::ostre
         PrintLine(err, result.notice.text);
         return kFailed;
     }
-    return WriteDocumentOutput(doc, parsed->values.at("-o"), out, err) ? kDone : kFailed;
+    return WriteDocumentTo(doc, parsed->values.at("-o"), out, err) ? kDone : kFailed;
 }
 
 }  // namespace

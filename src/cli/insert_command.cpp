@@ -2,7 +2,6 @@
 
 #include "cli/arguments.h"
 #include "cli/document_output.h"
-#include "cli/output_target.h"
 #include "cli/rom_input.h"
 #include "dump/binary_insertion.h"
 #include "dump/dump_messages.h"
@@ -40,7 +39,7 @@ int Run(const std::vector<std::string>& arguments, std::ostream& out, std::ostre
         PrintLine(err, notice.text);
         return kFailed;
     }
-    return WriteDocumentOutput(doc, parsed->values.at("-o"), out, err) ? kDone : kFailed;
+    return WriteDocumentTo(doc, parsed->values.at("-o"), out, err) ? kDone : kFailed;
 }
 
 }  // namespace

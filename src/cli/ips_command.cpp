@@ -2,10 +2,10 @@
 
 #include "cli/arguments.h"
 #include "cli/document_output.h"
+#include "cli/rom_input.h"
+#include "core/input_file.h"
+#include "core/output_file.h"
 #include "tools/ips_document.h"
-#include "tools/ips_stream.h"
-#include "tools/mapped_file.h"
-#include "tools/tool_messages.h"
 
 namespace zarvo::cli {
 
@@ -17,70 +17,55 @@ constexpr const char* kUsage =
     "create writes the IPS patch that turns ORIGINAL into MODIFIED, as the editor's\n"
     "\"Create an IPS File\" does with MODIFIED open; a MODIFIED shorter than ORIGINAL\n"
     "ends the patch with its size after \"EOF\". apply writes FILE patched by PATCH to OUT.\n"
-    "Nothing is written when the command fails; its message goes to stderr.\n";
-
-// Maps a file the command reads whole; the messages are those of the other commands' ROM input.
-bool MapInput(MappedFile& file, const std::string& path, std::ostream& err)
-{
-    switch (file.open(path)) {
-    case MapError::None:
-        return true;
-    case MapError::CannotOpen:
-        err << "zarvo-tool: cannot open " << path << "\n";
-        return false;
-    case MapError::TooLarge:
-        err << "zarvo-tool: " << path << " is 2 GiB or larger and cannot be edited\n";
-        return false;
-    case MapError::CannotMap:
-        err << "zarvo-tool: cannot map " << path << " into memory\n";
-        return false;
-    }
-    return false;
-}
+    "Nothing is written when the command fails; its message goes to stderr. -o - writes\n"
+    "to standard output.\n";
 
 int Create(const std::string& originalPath, const std::string& modifiedPath, const std::string& patchPath,
            std::ostream& err)
 {
-    MappedFile original;
-    switch (original.open(originalPath)) {
-    case MapError::None:
-        break;
-    case MapError::CannotOpen:
-        PrintLine(err, messages::kIpsUnchangedNotFound);
-        return kFailed;
-    case MapError::TooLarge:
-    case MapError::CannotMap:
-        PrintLine(err, messages::kIpsNoMemoryForUnchanged);
+    const InputBytes original = ReadInputFile(originalPath);
+    if (!original.ok()) {
+        // The editor's message first, then what the system said.
+        PrintLine(err, UnchangedInputNotice(original.failure.error).text);
+        PrintFailure(err, InputFailureText(original.failure, originalPath));
         return kFailed;
     }
-    MappedFile modified;
-    if (!MapInput(modified, modifiedPath, err)) return kFailed;
-    const IpsError error = WritePatchFile(original.bytes(), modified.bytes(), patchPath);
-    if (error == IpsError::None) return kDone;
-    PrintLine(err, IpsCreateNotice(error).text);
-    return kFailed;
-}
-
-int Apply(const std::string& filePath, const std::string& patchPath, const std::string& outPath, std::ostream& err)
-{
-    MappedFile file;
-    if (!MapInput(file, filePath, err)) return kFailed;
-    MappedFile patch;
-    if (patch.open(patchPath) != MapError::None) {
-        PrintLine(err, messages::kIpsPatchNotFound);
-        return kFailed;
-    }
-    const IpsError error = WritePatchedFile(file.bytes(), patch.bytes(), outPath);
+    const std::optional<InputBytes> modified = ReadInput(modifiedPath, err);
+    if (!modified) return kFailed;
+    WriteFailure writeFailure;
+    const IpsError error =
+        WritePatchFile(original.content(), modified->content(), patchPath, OutputRule::StreamsAllowed, &writeFailure);
     if (error == IpsError::None) return kDone;
     if (error == IpsError::CannotWriteFile) {
-        err << "zarvo-tool: cannot write " << outPath << "\n";
+        PrintFailure(err, WriteFailureText(writeFailure, patchPath));
     } else {
-        PrintLine(err, IpsApplyNotice(error).text);
+        PrintLine(err, IpsCreateNotice(error).text);
     }
     return kFailed;
 }
 
-int Run(const std::vector<std::string>& arguments, std::ostream&, std::ostream& err)
+// The file is patched as the editor patches a document, and written as Save writes it.
+int Apply(const std::string& filePath, const std::string& patchPath, const std::string& outPath, std::ostream& out,
+          std::ostream& err)
+{
+    DocRecord doc;
+    TableSession tables;
+    if (!LoadRom(doc, tables, filePath, err)) return kFailed;
+    const InputBytes patch = ReadInputFile(patchPath);
+    if (!patch.ok()) {
+        PrintLine(err, PatchInputNotice(patch.failure.error).text);
+        PrintFailure(err, InputFailureText(patch.failure, patchPath));
+        return kFailed;
+    }
+    const IpsError error = ApplyPatchToDocument(doc, patch.content(), ViewState{});
+    if (error != IpsError::None) {
+        PrintLine(err, IpsApplyNotice(error).text);
+        return kFailed;
+    }
+    return WriteDocumentTo(doc, outPath, out, err) ? kDone : kFailed;
+}
+
+int Run(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err)
 {
     std::string error;
     const auto parsed = ParseArguments(arguments, {"-o"}, {}, error);
@@ -95,7 +80,7 @@ int Run(const std::vector<std::string>& arguments, std::ostream&, std::ostream& 
         return kWrongUsage;
     }
     if (words[0] == "create") return Create(words[1], words[2], output->second, err);
-    return Apply(words[1], words[2], output->second, err);
+    return Apply(words[1], words[2], output->second, out, err);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include "cli/command.h"
 #include "cli/compare_command.h"
+#include "cli/document_output.h"
 #include "cli/dump_command.h"
 #include "cli/fill_command.h"
 #include "cli/insert_command.h"
@@ -11,12 +12,17 @@
 #include "cli/rtable_command.h"
 #include "cli/search_command.h"
 #include "cli/snes_command.h"
+#include "cli/standard_output.h"
 #include "cli/tiles_command.h"
 #include "cli/tiles_import_command.h"
 #include "cli/view_command.h"
+#include "core/interrupt_cleanup.h"
 
+#include <cerrno>
+#include <fcntl.h>
 #include <iostream>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -42,18 +48,25 @@ void PrintOverview(std::ostream& stream)
     stream << "\n`zarvo-tool COMMAND --help` describes one command.\n";
 }
 
-}  // namespace
-
-int main(int argc, char** argv)
+// A program started with standard output closed (">&-") would hand descriptor 1 to the
+// first file it opens, and its listing would land in that file. Each closed standard
+// descriptor is taken by /dev/null opened read-only: nothing can be opened there, and
+// every write to it still fails, as it would on the closed descriptor.
+void TakeClosedStandardDescriptors()
 {
-    std::ios::sync_with_stdio(false);
-    const std::vector<std::string> words(argv + 1, argv + argc);
+    for (int fd = STDIN_FILENO; fd <= STDERR_FILENO; ++fd) {
+        if (fcntl(fd, F_GETFD) == -1 && errno == EBADF) (void)::open("/dev/null", O_RDONLY);
+    }
+}
+
+int Run(const std::vector<std::string>& words, std::ostream& out)
+{
     if (words.empty()) {
         PrintOverview(std::cerr);
         return zarvo::cli::kWrongUsage;
     }
     if (words[0] == "--help" || words[0] == "-h" || words[0] == "help") {
-        PrintOverview(std::cout);
+        PrintOverview(out);
         return zarvo::cli::kDone;
     }
     for (const auto& command : Commands()) {
@@ -61,13 +74,32 @@ int main(int argc, char** argv)
         const std::vector<std::string> rest(words.begin() + 1, words.end());
         for (const auto& word : rest) {
             if (word == "--help" || word == "-h") {
-                std::cout << command.usage;
+                out << command.usage;
                 return zarvo::cli::kDone;
             }
         }
-        return command.run(rest, std::cout, std::cerr);
+        return command.run(rest, out, std::cerr);
     }
     std::cerr << "zarvo-tool: unknown command " << words[0] << "\n\n";
     PrintOverview(std::cerr);
     return zarvo::cli::kWrongUsage;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    TakeClosedStandardDescriptors();
+    zarvo::RemoveTemporaryFileOnSignals();
+    std::ios::sync_with_stdio(false);
+    zarvo::cli::DescriptorOutputBuffer buffer(STDOUT_FILENO);
+    std::ostream out(&buffer);
+    const int status = Run(std::vector<std::string>(argv + 1, argv + argc), out);
+    // What a command that succeeded printed is checked here once more, so that none
+    // ends with status 0 when its output was lost. A failed one has said why already.
+    if (status != zarvo::cli::kDone) {
+        out.flush();
+        return status;
+    }
+    return zarvo::cli::FinishListing(out, std::cerr);
 }

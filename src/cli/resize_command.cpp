@@ -21,7 +21,7 @@ constexpr const char* kUsage =
     "Writes ROM cut or extended to SIZE units (decimal) plus N header bytes to OUT, as\n"
     "the editor's \"Increase / Decrease ROM Size\" does: bytes past the old end are FF,\n"
     "bytes past the new end are dropped. One Mega-BIT is 131072 bytes, one Mega-BYTE\n"
-    "1048576 bytes.\n";
+    "1048576 bytes. -o - writes to standard output.\n";
 
 int WrongUsage(std::ostream& err, const std::string& why)
 {
@@ -35,7 +35,7 @@ bool AllDigits(const std::string& text)
                                         [](char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; });
 }
 
-int Run(const std::vector<std::string>& arguments, std::ostream&, std::ostream& err)
+int Run(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err)
 {
     std::string error;
     const auto parsed = ParseArguments(arguments, {"--header", "-o"}, {"--bytes", "--mbits", "--mbytes"}, error);
@@ -74,7 +74,7 @@ int Run(const std::vector<std::string>& arguments, std::ostream&, std::ostream& 
         PrintLine(err, messages::kResizeFailed);
         return kFailed;
     }
-    return WriteDocumentTo(doc, output->second, err) ? kDone : kFailed;
+    return WriteDocumentTo(doc, output->second, out, err) ? kDone : kFailed;
 }
 
 }  // namespace

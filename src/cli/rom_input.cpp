@@ -1,38 +1,48 @@
 #include "cli/rom_input.h"
 
+#include "cli/document_output.h"
 #include "core/document_file.h"
+#include "core/open_sequence.h"
 #include "core/table_loader.h"
-
-#include <fstream>
 
 namespace zarvo::cli {
 
 bool LoadRom(DocRecord& doc, TableSession& tables, const std::string& path, std::ostream& err)
 {
-    switch (OpenDocumentFile(doc, path)) {
-    case OpenError::None:
-        break;
-    case OpenError::CannotOpen:
-        err << "zarvo-tool: cannot open " << path << "\n";
-        return false;
-    case OpenError::TooLarge:
-        err << "zarvo-tool: " << path << " is 2 GiB or larger and cannot be edited\n";
-        return false;
-    }
-    LoadAsciiTable(doc, tables);
-    return true;
+    // As the editor opens it, but a savestate keeps its header and no companion table
+    // is read: the command line names the table it wants.
+    OpenChoices choices;
+    choices.loadCompanionTable = false;
+    const OpenOutcome opened = OpenDocumentSequence(doc, tables, path, choices);
+    if (opened.error == OpenError::None) return true;
+    PrintFailure(err, InputFailureText(opened.failure, path));
+    return false;
 }
 
 bool LoadTable(DocRecord& doc, TableSession& tables, const std::string& path, std::ostream& err)
 {
-    // The editor falls back to the ASCII table in silence; a script wants to know.
-    if (!std::ifstream(path, std::ios::binary).is_open()) {
-        err << "zarvo-tool: cannot read table file " << path << "\n";
-        return false;
-    }
     doc.table.activeTable = 0;
     doc.table.tableName[0] = path;
-    return TableLoader(doc, tables, path) == TableLoadResult::Loaded;
+    InputFailure failure;
+    const TableLoadResult result = TableLoader(doc, tables, path, &failure);
+    // The editor falls back to the ASCII table in silence; a script wants to know.
+    if (result == TableLoadResult::FellBackToAscii) {
+        PrintFailure(err, InputFailureText(failure, path));
+        return false;
+    }
+    if (result == TableLoadResult::OutOfMemory) {
+        PrintFailure(err, "not enough memory to hold the table file " + path);
+        return false;
+    }
+    return true;
+}
+
+std::optional<InputBytes> ReadInput(const std::string& path, std::ostream& err)
+{
+    InputBytes input = ReadInputFile(path);
+    if (input.ok()) return input;
+    PrintFailure(err, InputFailureText(input.failure, path));
+    return std::nullopt;
 }
 
 }  // namespace zarvo::cli

@@ -1,7 +1,9 @@
 #pragma once
-// Loading a ROM and a table the way the editor does, with messages for the terminal.
+// Loading a ROM, a table and other input files the way the editor does, with messages
+// for the terminal that name the path and the reason.
 
 #include "core/document.h"
+#include "core/input_file.h"
 #include "core/table_session.h"
 
 #include <optional>
@@ -15,5 +17,8 @@ namespace zarvo::cli {
 [[nodiscard]] bool LoadRom(DocRecord& doc, TableSession& tables, const std::string& path, std::ostream& err);
 // Loads path as Table #1 of doc; a file that cannot be read gets a message on err.
 [[nodiscard]] bool LoadTable(DocRecord& doc, TableSession& tables, const std::string& path, std::ostream& err);
+// Reads a whole input file (a patch, an unchanged file); on failure writes
+// "zarvo-tool: " and the reason to err and gives nothing.
+[[nodiscard]] std::optional<InputBytes> ReadInput(const std::string& path, std::ostream& err);
 
 }  // namespace zarvo::cli

@@ -1,12 +1,13 @@
 #include "cli/sheet_png.h"
 
+#include "cli/document_output.h"
 #include "cli/png_codec.h"
 #include "core/document_file.h"
 #include "tiles/rgb565.h"
 
 namespace zarvo::cli {
 
-bool WriteSheetPng(const SheetBitmap& bitmap, const std::string& path, std::ostream& err)
+bool WriteSheetPng(const SheetBitmap& bitmap, const std::string& path, std::ostream& out, std::ostream& err)
 {
     std::vector<uint8_t> rgb(static_cast<std::size_t>(kSheetSide) * kSheetSide * 3);
     for (std::size_t pixel = 0; pixel < bitmap.size() && 3 * pixel + 2 < rgb.size(); ++pixel) {
@@ -21,9 +22,8 @@ bool WriteSheetPng(const SheetBitmap& bitmap, const std::string& path, std::ostr
         err << "zarvo-tool: " << error << "\n";
         return false;
     }
-    if (WriteFileReplacing(path, png->data(), png->size()) == SaveError::None) return true;
-    err << "zarvo-tool: cannot write " << path << "\n";
-    return false;
+    return WriteCommandOutput(
+        path, [&png](const ByteSink& sink) { return sink(png->data(), png->size()); }, out, err);
 }
 
 bool ReadSheetPicture(const std::string& path, SheetPicture& picture, std::ostream& err)

@@ -14,9 +14,10 @@ namespace zarvo::cli {
 
 using SheetPicture = std::array<uint32_t, kSheetSide * kSheetSide>;
 
-// Writes the 128 x 128 sheet to path (or replaces it) as an RGB PNG; false with a
-// message on err.
-[[nodiscard]] bool WriteSheetPng(const SheetBitmap& bitmap, const std::string& path, std::ostream& err);
+// Writes the 128 x 128 sheet as an RGB PNG to the output path a command names ("-"
+// is out); false with a message on err.
+[[nodiscard]] bool WriteSheetPng(const SheetBitmap& bitmap, const std::string& path, std::ostream& out,
+                                 std::ostream& err);
 
 // Reads a 128 x 128 image; false with a message on err when the file cannot be read,
 // is no image, or has another size.

@@ -26,7 +26,8 @@ constexpr const char* kUsage =
     "from offsets in a ZSNES savestate.\n"
     "checksum prints \"header XXXXX checksum XXXX complement XXXX new XXXX XXXX\": the\n"
     "header base, the stored checksum and complement, and the new ones. With --fix it\n"
-    "writes ROM with the new checksum to OUT (unchanged when no repair is needed).\n";
+    "writes ROM with the new checksum to OUT (unchanged when no repair is needed); -o -\n"
+    "writes it to standard output after the report.\n";
 
 constexpr uint32_t kLargestFieldValue = 0xFFFFFF;  // the converter's fields hold six digits
 
@@ -61,14 +62,15 @@ int Address(const ParsedArguments& parsed, std::ostream& out, std::ostream& err)
     }
     state.direction = toSnes != parsed.values.end() ? ConvertDirection::ToSnes : ConvertDirection::ToFile;
     const std::string& text = (toSnes != parsed.values.end() ? toSnes : toFile)->second;
-    const auto value = ParseHexOffset(text);
-    if (!value || static_cast<uint32_t>(*value) > kLargestFieldValue) {
-        return WrongUsage(err, "the value needs one to six hexadecimal digits");
+    const HexReading value = ReadHexPrefix(text, kLargestFieldValue);
+    if (value.overflow) {
+        return WrongUsage(err, "the value " + text + " is too large: the converter's fields hold at most FFFFFF");
     }
+    if (value.digits == 0) return WrongUsage(err, "the value needs one to six hexadecimal digits");
     if (parsed.flags.count("--header") != 0) state.headerSize = kCopierHeaderSize;
     if (parsed.flags.count("--bank80") != 0) state.bankBase = kFastBankBase;
 
-    const SnesConversion result = ConvertSnesAddress(state, static_cast<uint32_t>(*value));
+    const SnesConversion result = ConvertSnesAddress(state, static_cast<uint32_t>(value.value));
     if (!result.ok) {
         PrintLine(err, result.message);
         return kFailed;
@@ -100,7 +102,10 @@ int Checksum(const ParsedArguments& parsed, std::ostream& out, std::ostream& err
     } else {
         PrintLine(out, messages::kChecksumNotNeeded);
     }
-    return WriteDocumentTo(doc, output->second, err) ? kDone : kFailed;
+    // The report is part of what the command does: when it cannot be shown, the
+    // repaired ROM is not written either.
+    if (FinishListing(out, err) != kDone) return kFailed;
+    return WriteDocumentTo(doc, output->second, out, err) ? kDone : kFailed;
 }
 
 int Run(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err)

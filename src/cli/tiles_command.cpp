@@ -21,7 +21,7 @@ constexpr const char* kUsage =
     "negative) is added to every colour index. --grid draws every eighth row and column\n"
     "in grey. Each RGB565 colour is written with 8-bit channels, its top bits repeated.\n";
 
-int Run(const std::vector<std::string>& arguments, std::ostream&, std::ostream& err)
+int Run(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err)
 {
     std::string error;
     const auto parsed = ParseArguments(arguments, TileSheetValueOptions(), {"--grid"}, error);
@@ -46,7 +46,7 @@ int Run(const std::vector<std::string>& arguments, std::ostream&, std::ostream& 
     tiles.gridShown = parsed->flags.count("--grid") != 0;
     SheetBitmap bitmap{};
     PaintSheet(tiles, doc, bitmap);
-    return WriteSheetPng(bitmap, output->second, err) ? kDone : kFailed;
+    return WriteSheetPng(bitmap, output->second, out, err) ? kDone : kFailed;
 }
 
 }  // namespace

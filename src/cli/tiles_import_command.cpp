@@ -27,7 +27,7 @@ constexpr const char* kUsage =
     "written. Bytes outside the sheet's tiles, past the end of the data, and of tile rows\n"
     "cut off at the bottom of the sheet keep their values.\n";
 
-int Run(const std::vector<std::string>& arguments, std::ostream&, std::ostream& err)
+int Run(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err)
 {
     std::string error;
     const auto parsed = ParseArguments(arguments, TileSheetValueOptions(), {}, error);
@@ -69,7 +69,7 @@ int Run(const std::vector<std::string>& arguments, std::ostream&, std::ostream& 
         return kFailed;
     }
     WriteSheet(doc, SheetLayoutOf(doc), indexes.data());
-    return WriteDocumentTo(doc, output->second, err) ? kDone : kFailed;
+    return WriteDocumentTo(doc, output->second, out, err) ? kDone : kFailed;
 }
 
 }  // namespace

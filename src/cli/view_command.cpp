@@ -3,12 +3,14 @@
 #include "cli/arguments.h"
 #include "cli/document_output.h"
 #include "cli/rom_input.h"
+#include "cli/standard_output.h"
 #include "core/hex_text.h"
 #include "view/colour_table.h"
 #include "view/offset_form.h"
 #include "view/row_layout.h"
 
 #include <algorithm>
+#include <climits>
 #include <string>
 
 namespace zarvo::cli {
@@ -31,6 +33,14 @@ public:
 
 constexpr char kHexDigits[] = "0123456789ABCDEF";
 
+void HideControlBytes(std::string& line, std::size_t from)
+{
+    for (std::size_t at = from; at < line.size(); ++at) {
+        const auto byte = static_cast<unsigned char>(line[at]);
+        if (byte < 0x20 || byte == 0x7F) line[at] = '.';
+    }
+}
+
 int Run(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err)
 {
     std::string error;
@@ -50,12 +60,16 @@ int Run(const std::vector<std::string>& arguments, std::ostream& out, std::ostre
     int32_t width = 16;
     OffsetMode mode = OffsetMode::Standard;
     if (const auto* text = option("--offset")) {
-        const auto value = ParseHexOffset(*text);
-        if (!value) {
+        const HexReading value = ReadHexPrefix(*text, INT32_MAX);
+        if (value.overflow) {
+            err << "--offset " << *text << " is too large: offsets go up to 7FFFFFFF\n" << kUsage;
+            return kWrongUsage;
+        }
+        if (value.digits == 0) {
             err << "--offset needs a hexadecimal offset\n" << kUsage;
             return kWrongUsage;
         }
-        offset = *value;
+        offset = static_cast<int32_t>(value.value);
     }
     if (const auto* text = option("--rows")) {
         const auto value = ParseCount(*text, 0, INT32_MAX);
@@ -94,6 +108,10 @@ int Run(const std::vector<std::string>& arguments, std::ostream& out, std::ostre
     request.bytesPerRow = width;
     request.offsetMode = mode;
 
+    // A table's texts are the table author's bytes: on a terminal, control bytes among
+    // them (an escape sequence) are shown as '.', not obeyed. Into a pipe or a file
+    // they stay as they are.
+    const bool terminal = WritesToTerminal(out);
     std::string line;
     for (int64_t start = offset; start < doc.fileSize && rows > 0; start += width, --rows) {
         request.rowOffset = static_cast<int32_t>(start);
@@ -107,7 +125,9 @@ int Run(const std::vector<std::string>& arguments, std::ostream& out, std::ostre
             line += kHexDigits[doc.data()[position] & 0x0F];
         }
         line += "  ";
+        const std::size_t textStart = line.size();
         line += RowText(layout);
+        if (terminal) HideControlBytes(line, textStart);
         line += '\n';
         out.write(line.data(), static_cast<std::streamsize>(line.size()));
     }

@@ -1,12 +1,13 @@
 #pragma once
-// The memory that holds a document's bytes: either a private copy-on-write mapping
-// of the file (pages are read when first touched and copied only when written) or
-// an ordinary zero-filled buffer.
+// Bytes held in the program's own memory: a private anonymous allocation, zero-filled
+// when it is made. A file read into it is a copy, so nothing another program does to
+// the file (truncating it, writing into it) can change the bytes or fault on them.
+// Large buffers are 2 MiB-aligned with transparent huge pages requested, which makes
+// reading a large file into them several times faster than into fresh 4 KiB pages.
 
 #include <cstddef>
 #include <cstdint>
 #include <optional>
-#include <vector>
 
 namespace zarvo {
 
@@ -19,25 +20,23 @@ public:
     DocumentBytes(const DocumentBytes&) = delete;
     DocumentBytes& operator=(const DocumentBytes&) = delete;
 
-    // A zero-filled buffer of size bytes.
+    // size zero bytes; throws std::bad_alloc when the memory cannot be had. A size of
+    // 0 gives an empty object.
     [[nodiscard]] static DocumentBytes Owned(std::size_t size);
-    // A private writable mapping of the first size bytes of the open file fd
-    // (size > 0); nothing when the file cannot be mapped.
-    [[nodiscard]] static std::optional<DocumentBytes> MapPrivate(int fd, std::size_t size);
+    // The same, with nothing instead of an exception.
+    [[nodiscard]] static std::optional<DocumentBytes> Allocate(std::size_t size);
 
     [[nodiscard]] uint8_t* data() { return bytes_; }
     [[nodiscard]] const uint8_t* data() const { return bytes_; }
     [[nodiscard]] std::size_t size() const { return size_; }
     [[nodiscard]] bool empty() const { return bytes_ == nullptr; }
-    [[nodiscard]] bool isMapped() const { return mapped_; }
 
 private:
     void release();
 
     uint8_t* bytes_ = nullptr;
     std::size_t size_ = 0;
-    bool mapped_ = false;
-    std::vector<uint8_t> owned_;
+    std::size_t reserved_ = 0;  // the length of the allocation, size_ rounded up
 };
 
 }  // namespace zarvo

@@ -9,7 +9,7 @@ OpenOutcome OpenDocumentSequence(DocRecord& doc, TableSession& tables, const std
                                  const OpenChoices& choices)
 {
     OpenOutcome outcome;
-    outcome.error = OpenDocumentFile(doc, path);
+    outcome.error = OpenDocumentFile(doc, path, &outcome.failure);
     if (outcome.error != OpenError::None) return outcome;
 
     if (IsSavestatePath(path)) {

@@ -24,6 +24,7 @@ struct OpenChoices {
 
 struct OpenOutcome {
     OpenError error = OpenError::None;
+    InputFailure failure;  // why the file could not be read
     // How the companion table was read; Loaded when it was, FellBackToAscii when there
     // was none (or it could not be read), OutOfMemory when its texts did not fit.
     TableLoadResult table = TableLoadResult::FellBackToAscii;

@@ -1,12 +1,12 @@
 #include "core/settings_file.h"
 
+#include "core/input_file.h"
 #include "core/messages.h"
 
 #include <algorithm>
 #include <charconv>
 #include <cstdint>
 #include <cstdio>
-#include <memory>
 #include <optional>
 #include <vector>
 
@@ -77,10 +77,6 @@ constexpr std::size_t kSettingsReadLimit = kSettingsLines * (kSettingsLineLength
     return face;
 }
 
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
-
 }  // namespace
 
 StoredSettings ParseSettingsText(std::string_view content, const StoredSettings& defaults)
@@ -105,12 +101,12 @@ StoredSettings ParseSettingsText(std::string_view content, const StoredSettings&
 
 StoredSettings ReadSettingsFile(const std::string& path, const StoredSettings& defaults)
 {
-    const std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
-    if (!file) return defaults;
+    // Anything but a regular file (a folder, a FIFO) reads as no settings file.
+    InputFile file(path);
+    if (!file.isOpen()) return defaults;
     std::string content(kSettingsReadLimit, '\0');
-    // A folder opens but cannot be read: that reads as an empty file.
-    const std::size_t count = std::fread(content.data(), 1, content.size(), file.get());
-    content.resize(count);
+    const int64_t count = file.readUpTo(reinterpret_cast<uint8_t*>(content.data()), content.size());
+    content.resize(static_cast<std::size_t>(std::max<int64_t>(count, 0)));
     return ParseSettingsText(content, defaults);
 }
 

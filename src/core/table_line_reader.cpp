@@ -13,37 +13,8 @@ namespace {
 
 TableLineReader::TableLineReader(std::string_view content) : unread_(content) { piece_.reserve(kTableLinePiece); }
 
-TableLineReader::TableLineReader(std::FILE* file, std::size_t blockSize)
-    : file_(file),
-      blockSize_(blockSize == 0 ? 1 : blockSize)
+int TableLineReader::Peek(std::size_t ahead) const
 {
-    buffer_.reserve(blockSize_ + 2);
-    piece_.reserve(kTableLinePiece);
-}
-
-void TableLineReader::Fill(std::size_t count)
-{
-    if (file_ == nullptr || unread_.size() >= count) return;
-    // Keep the unread tail (it lies inside buffer_) at the front and read behind it.
-    const std::size_t kept = unread_.size();
-    if (kept > 0) std::memmove(buffer_.data(), unread_.data(), kept);
-    buffer_.resize(kept);
-    while (buffer_.size() < count && file_ != nullptr) {
-        const std::size_t before = buffer_.size();
-        buffer_.resize(before + blockSize_);
-        const std::size_t got = std::fread(buffer_.data() + before, 1, blockSize_, file_);
-        buffer_.resize(before + got);
-        if (got < blockSize_) {
-            failed_ = std::ferror(file_) != 0;
-            file_ = nullptr;  // nothing more to read
-        }
-    }
-    unread_ = std::string_view(buffer_.data(), buffer_.size());
-}
-
-int TableLineReader::Peek(std::size_t ahead)
-{
-    Fill(ahead + 1);
     if (unread_.size() <= ahead) return kEnd;
     return static_cast<unsigned char>(unread_[ahead]);
 }
@@ -52,16 +23,8 @@ void TableLineReader::Skip(std::size_t count) { unread_.remove_prefix(std::min(c
 
 void TableLineReader::SkipRestOfLine()
 {
-    while (true) {
-        Fill(1);
-        if (unread_.empty()) return;
-        const std::size_t newline = unread_.find('\n');
-        if (newline != std::string_view::npos) {
-            Skip(newline + 1);
-            return;
-        }
-        Skip(unread_.size());
-    }
+    const std::size_t newline = unread_.find('\n');
+    Skip(newline == std::string_view::npos ? unread_.size() : newline + 1);
 }
 
 bool TableLineReader::TakeLineEnd()
@@ -95,7 +58,6 @@ bool TableLineReader::Next(std::string_view& piece)
         if (TakeLineEnd()) break;
         if (piece_.size() == kTableLinePiece) break;  // the line goes on in the next piece
         // Copy the run of ordinary characters in one go.
-        Fill(1);
         const std::size_t room = kTableLinePiece - piece_.size();
         const std::size_t limit = std::min(room, unread_.size());
         std::size_t run = 0;

@@ -4,22 +4,15 @@
 #include "core/table_line.h"
 
 #include <algorithm>
-#include <cstdio>
-#include <filesystem>
-#include <memory>
 #include <new>
 #include <optional>
+#include <span>
 #include <string>
 #include <utility>
 
 namespace zarvo {
 
 namespace {
-
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
-using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
 
 // Assigns in place when the slot already holds a text (a key given twice).
 void Store(std::optional<std::string>& slot, std::string_view text)
@@ -75,7 +68,7 @@ void ReadBookmark(TableSession& session, std::string_view line)
     entry += "->[";
     entry += line.substr(1, offsetLength);
     entry += ']';
-    session.jumpList.push_back(std::move(entry));
+    if (session.jumpList.size() < kMaxBookmarks) session.jumpList.push_back(std::move(entry));
 }
 
 void ReadDumpLabel(TableSession& session, std::string_view line)
@@ -213,17 +206,17 @@ void LoadAsciiTable(DocRecord& doc, TableSession& session)
     doc.table.activeTable = kAsciiTable;
 }
 
-TableLoadResult TableLoader(DocRecord& doc, TableSession& session, const std::string& path)
+TableLoadResult TableLoader(DocRecord& doc, TableSession& session, const std::string& path, InputFailure* failure)
 {
     ClearTable(doc.table, session);
-    std::error_code error;
-    if (path.empty() || std::filesystem::is_directory(path, error)) return FallBackToAscii(doc, session);
-    const FileHandle file(std::fopen(path.c_str(), "rb"));
-    if (!file) return FallBackToAscii(doc, session);
+    const InputBytes input = ReadInputFile(path, 0, kMaxTableFileSize);
+    if (failure != nullptr) *failure = input.failure;
+    if (!input.ok()) return FallBackToAscii(doc, session);
 
     session.jumpList.clear();
     try {
-        TableLineReader reader(file.get());
+        const std::span<const uint8_t> content = input.content();
+        TableLineReader reader(std::string_view(reinterpret_cast<const char*>(content.data()), content.size()));
         ReadTableLines(doc.table, session, reader);
     } catch (const std::bad_alloc&) {
         ClearTable(doc.table, session);

@@ -4,17 +4,23 @@
 // its own (see table_line_reader.h).
 
 #include "core/document.h"
+#include "core/input_file.h"
 #include "core/table.h"
 #include "core/table_line_reader.h"
 #include "core/table_session.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
 namespace zarvo {
 
 inline constexpr std::size_t kMaxJoinedDumpText = 8191;
+// A table file larger than this is not read (a device or a huge binary would fill the
+// memory with lines); the jump list keeps at most kMaxBookmarks entries.
+inline constexpr int64_t kMaxTableFileSize = int64_t{64} << 20;
+inline constexpr std::size_t kMaxBookmarks = 65536;
 
 enum class TableLoadResult {
     Loaded,           // the file was read
@@ -33,10 +39,12 @@ void ClearTable(TableData& table, TableSession& session);
 void LoadAsciiTable(DocRecord& doc, TableSession& session);
 
 // Clears the document's table and loads the file at path into it. The caller has set
-// activeTable and tableName[activeTable]. An unreadable file (or an empty path) falls
-// back to the ASCII table silently and leaves the jump list alone; a readable one
-// replaces the jump list.
-[[nodiscard]] TableLoadResult TableLoader(DocRecord& doc, TableSession& session, const std::string& path);
+// activeTable and tableName[activeTable]. A file that cannot be read (missing, not a
+// regular file, larger than kMaxTableFileSize, or an empty path) falls back to the
+// ASCII table and leaves the jump list alone, failure (when given) saying why; a
+// readable one replaces the jump list.
+[[nodiscard]] TableLoadResult TableLoader(DocRecord& doc, TableSession& session, const std::string& path,
+                                          InputFailure* failure = nullptr);
 
 // Classifies the lines of a table file's content into the table (no clearing).
 void ParseTableText(TableData& table, TableSession& session, std::string_view content);

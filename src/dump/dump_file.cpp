@@ -66,6 +66,8 @@ DumpResult RunDump(DumpKind kind, const DocRecord& doc, const DumpFields& fields
         return {DumpMode::Idle, true, batchRemaining == 0 ? Success(kind) : DumpNotice{}};
     case SaveError::CannotCreate:
     case SaveError::CannotReplace:
+    case SaveError::NotRegularFile:
+    case SaveError::ReadOnlyTarget:
         return {DumpMode::CannotCreate, false, FileError(FillInText(messages::kCannotCreateDump, fields.fileName))};
     case SaveError::CannotWrite:
         break;

@@ -1,51 +1,18 @@
 #include "tools/file_compare.h"
 
-#include "core/file_descriptor.h"
 #include "tools/tool_messages.h"
 
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
-#include <fcntl.h>
 #include <new>
-#include <sys/stat.h>
-#include <unistd.h>
+#include <utility>
 
 namespace zarvo {
 
 namespace {
 
 constexpr std::size_t kComparePiece = 64 * 1024;
-
-// A regular file opened for reading from its start.
-class InputFile {
-public:
-    explicit InputFile(const std::string& path) : fd_(::open(path.c_str(), O_RDONLY | O_CLOEXEC))
-    {
-        struct stat info {};
-        if (fd_ >= 0 && (fstat(fd_, &info) != 0 || !S_ISREG(info.st_mode))) {
-            ::close(fd_);
-            fd_ = -1;
-        }
-        size_ = fd_ >= 0 ? static_cast<int64_t>(info.st_size) : 0;
-    }
-    ~InputFile()
-    {
-        if (fd_ >= 0) ::close(fd_);
-    }
-    InputFile(const InputFile&) = delete;
-    InputFile& operator=(const InputFile&) = delete;
-
-    [[nodiscard]] bool isOpen() const { return fd_ >= 0; }
-    [[nodiscard]] int64_t size() const { return size_; }
-
-    // The next count bytes; false when the file ends before them or cannot be read.
-    bool read(uint8_t* into, std::size_t count) { return ReadFully(fd_, into, count); }
-
-private:
-    int fd_;
-    int64_t size_ = 0;
-};
 
 }  // namespace
 
@@ -146,14 +113,15 @@ CompareOutcome CompareFiles(const std::string& first, const std::string& second,
     }
     InputFile a(first);
     InputFile b(second);
-    if (!a.isOpen() || !b.isOpen()) {
-        outcome.error = CompareError::CannotOpen;
-        return outcome;
-    }
-    if (a.size() > INT32_MAX || b.size() > INT32_MAX) {
-        outcome.error = CompareError::OutOfMemory;
-        return outcome;
-    }
+    const auto refuse = [&outcome](const InputFile& file, const std::string& path) {
+        outcome.failure = file.failure();
+        outcome.failedPath = path;
+        outcome.error =
+            file.failure().error == InputError::TooLarge ? CompareError::TooLarge : CompareError::CannotOpen;
+        return std::move(outcome);
+    };
+    if (!a.isOpen()) return refuse(a, first);
+    if (!b.isOpen()) return refuse(b, second);
     try {
         // Small pieces read into two reused buffers stay in the cache; on this kind of
         // machine that is several times faster than walking mappings of both files.
@@ -164,10 +132,9 @@ CompareOutcome CompareFiles(const std::string& first, const std::string& second,
         std::size_t nextReport = kCompareProgressStep;
         while (scanner.scanned() < total) {
             const std::size_t count = std::min(kComparePiece, total - scanner.scanned());
-            if (!a.read(pieceA.data(), count) || !b.read(pieceB.data(), count)) {
-                outcome.error = CompareError::CannotOpen;
-                return outcome;
-            }
+            // A file cut short by another program since it was opened is not read past its end.
+            if (!a.read(pieceA.data(), count)) return refuse(a, first);
+            if (!b.read(pieceB.data(), count)) return refuse(b, second);
             scanner.scan(pieceA.data(), pieceB.data(), count);
             if (progress && (scanner.scanned() >= nextReport || scanner.scanned() == total)) {
                 progress(static_cast<int32_t>(scanner.scanned()), static_cast<int32_t>(total));
@@ -189,6 +156,8 @@ const char* CompareErrorText(CompareError error)
         return messages::kCompareMissingName;
     case CompareError::CannotOpen:
         return messages::kCompareCannotOpen;
+    case CompareError::TooLarge:
+        return messages::kCompareTooLarge;
     case CompareError::OutOfMemory:
         return messages::kCompareNoMemory;
     case CompareError::None:

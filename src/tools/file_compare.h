@@ -2,6 +2,7 @@
 // The file compare: runs of differing bytes over the shorter of two files, and the
 // lines its list shows for them.
 
+#include "core/input_file.h"
 #include "tools/difference_scanner.h"
 
 #include <cstdint>
@@ -44,16 +45,20 @@ void AppendCompareLine(std::string& text, const DifferenceRun& run);
 enum class CompareError {
     None,
     MissingName,  // a path is empty
-    CannotOpen,   // a file cannot be opened or read
-    OutOfMemory,  // a file cannot be held in memory
+    CannotOpen,   // a file cannot be opened or read, or is not a regular file
+    TooLarge,     // a file is 2 GiB or larger
+    OutOfMemory,  // the pieces cannot be held in memory
 };
 
 struct CompareOutcome {
     CompareError error = CompareError::None;
     std::vector<DifferenceRun> runs;
+    InputFailure failure;    // for CannotOpen and TooLarge: why the file at failedPath was refused
+    std::string failedPath;  // the path of the file that could not be read
 };
 
 // Compares the files at two paths as they are on disk, reading both a piece at a time.
+// Both are opened as every input is (regular files below 2 GiB, never waiting).
 [[nodiscard]] CompareOutcome CompareFiles(const std::string& first, const std::string& second,
                                           const CompareProgress& progress = {});
 // The message of a failed compare; nullptr for None.

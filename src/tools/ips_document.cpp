@@ -1,8 +1,7 @@
 #include "tools/ips_document.h"
 
-#include "core/document_file.h"
+#include "core/input_file.h"
 #include "tools/document_length.h"
-#include "tools/mapped_file.h"
 #include "tools/tool_messages.h"
 
 #include <cstring>
@@ -21,7 +20,7 @@ std::string PatchPathFor(std::string_view documentPath)
 }
 
 IpsError WritePatchFile(std::span<const uint8_t> unchanged, std::span<const uint8_t> current,
-                        const std::string& patchPath)
+                        const std::string& patchPath, OutputRule rule, WriteFailure* writeFailure)
 {
     IpsCreation made;
     try {
@@ -30,7 +29,7 @@ IpsError WritePatchFile(std::span<const uint8_t> unchanged, std::span<const uint
         return IpsError::OutOfMemory;
     }
     if (made.error != IpsError::None) return made.error;
-    if (WriteFileReplacing(patchPath, made.patch.data(), made.patch.size()) != SaveError::None) {
+    if (WriteOutput(patchPath, rule, made.patch.data(), made.patch.size(), writeFailure) != SaveError::None) {
         return IpsError::CannotWriteFile;
     }
     return IpsError::None;
@@ -56,24 +55,50 @@ IpsError ApplyPatchToDocument(DocRecord& doc, std::span<const uint8_t> patch, co
 
 Notice CreatePatchForDocument(const DocRecord& doc, const std::string& unchangedPath)
 {
-    MappedFile unchanged;
-    switch (unchanged.open(unchangedPath)) {
-    case MapError::None:
-        break;
-    case MapError::CannotOpen:
-        return {NoticeKind::Plain, "", messages::kIpsUnchangedNotFound};
-    case MapError::TooLarge:
-    case MapError::CannotMap:
-        return {NoticeKind::Stop, messages::kIpsErrorCaption, messages::kIpsNoMemoryForUnchanged};
-    }
-    return IpsCreateNotice(WritePatchFile(unchanged.bytes(), DocumentContent(doc), PatchPathFor(doc.fileName)));
+    const InputBytes unchanged = ReadInputFile(unchangedPath);
+    if (!unchanged.ok()) return UnchangedInputNotice(unchanged.failure.error);
+    return IpsCreateNotice(WritePatchFile(unchanged.content(), DocumentContent(doc), PatchPathFor(doc.fileName)));
 }
 
 Notice PatchDocumentFromFile(DocRecord& doc, const std::string& patchPath, const ViewState& view)
 {
-    MappedFile patch;
-    if (patch.open(patchPath) != MapError::None) return {NoticeKind::Plain, "", messages::kIpsPatchNotFound};
-    return IpsApplyNotice(ApplyPatchToDocument(doc, patch.bytes(), view));
+    const InputBytes patch = ReadInputFile(patchPath);
+    if (!patch.ok()) return PatchInputNotice(patch.failure.error);
+    return IpsApplyNotice(ApplyPatchToDocument(doc, patch.content(), view));
+}
+
+Notice UnchangedInputNotice(InputError error)
+{
+    switch (error) {
+    case InputError::None:
+        break;
+    case InputError::CannotOpen:
+    case InputError::NotRegularFile:
+    case InputError::CannotRead:
+        return {NoticeKind::Plain, "", messages::kIpsUnchangedNotFound};
+    case InputError::TooLarge:
+        return {NoticeKind::Stop, messages::kIpsErrorCaption, messages::kIpsUnchangedTooLarge};
+    case InputError::OutOfMemory:
+        return {NoticeKind::Stop, messages::kIpsErrorCaption, messages::kIpsNoMemoryForUnchanged};
+    }
+    return {};
+}
+
+Notice PatchInputNotice(InputError error)
+{
+    switch (error) {
+    case InputError::None:
+        break;
+    case InputError::CannotOpen:
+    case InputError::NotRegularFile:
+    case InputError::CannotRead:
+        return {NoticeKind::Plain, "", messages::kIpsPatchNotFound};
+    case InputError::TooLarge:
+        return {NoticeKind::Stop, messages::kIpsErrorCaption, messages::kIpsPatchTooLarge};
+    case InputError::OutOfMemory:
+        return {NoticeKind::Stop, messages::kIpsErrorCaption, messages::kIpsNoMemoryForPatched};
+    }
+    return {};
 }
 
 namespace {

@@ -3,6 +3,8 @@
 // patching the document in memory; with the message each outcome shows.
 
 #include "core/document.h"
+#include "core/input_file.h"
+#include "core/output_file.h"
 #include "core/session.h"
 #include "tools/ips.h"
 #include "tools/tool_notice.h"
@@ -18,21 +20,30 @@ namespace zarvo {
 // (x.smc and x.gb both give x.ips), or ".ips" appended to a name without one.
 [[nodiscard]] std::string PatchPathFor(std::string_view documentPath);
 
-// Makes the patch from unchanged to current and writes it to patchPath through a
-// temporary file. On every error no file is written or replaced.
+// Makes the patch from unchanged to current and writes it to patchPath under rule
+// (through a temporary file for a regular file). On every error no file is written or
+// replaced; writeFailure (when given) says why the patch file could not be written.
 [[nodiscard]] IpsError WritePatchFile(std::span<const uint8_t> unchanged, std::span<const uint8_t> current,
-                                      const std::string& patchPath);
+                                      const std::string& patchPath, OutputRule rule = OutputRule::RegularFileOnly,
+                                      WriteFailure* writeFailure = nullptr);
 
 // Patches the document's bytes in memory: sets fileSize and viewSize to the new
 // length, marks it modified and keeps the cursor inside. On every error the document
-// is exactly as it was.
+// is exactly as it was. This is the one way a patch is applied: the editor's command
+// and zarvo-tool's ips apply both come here.
 [[nodiscard]] IpsError ApplyPatchToDocument(DocRecord& doc, std::span<const uint8_t> patch, const ViewState& view);
 
 // The two commands after their questions and choosers: make the patch from the
 // unchanged file at unchangedPath to the document, beside the document; or patch the
-// document with the patch file at patchPath. Each gives what to tell the user.
+// document with the patch file at patchPath. Each gives what to tell the user. Both
+// files are read as every input is (regular files below 2 GiB).
 [[nodiscard]] Notice CreatePatchForDocument(const DocRecord& doc, const std::string& unchangedPath);
 [[nodiscard]] Notice PatchDocumentFromFile(DocRecord& doc, const std::string& patchPath, const ViewState& view);
+
+// What the commands tell the user when the unchanged file, or the patch, cannot be
+// read; nothing (an empty text) for InputError::None.
+[[nodiscard]] Notice UnchangedInputNotice(InputError error);
+[[nodiscard]] Notice PatchInputNotice(InputError error);
 
 // What making a patch, and applying one, tells the user for each outcome.
 [[nodiscard]] Notice IpsCreateNotice(IpsError error);

@@ -13,6 +13,8 @@ inline constexpr const char* kIpsChooserTitleAfter = "Open";
 inline constexpr const char* kIpsUnchangedNotFound = "File Not found or Valid... No patch created.";
 inline constexpr const char* kIpsErrorCaption = "IPS Error";
 inline constexpr const char* kIpsNoMemoryForUnchanged = "Fatal Error: Could Not Allocate Memory for UNCHANGED File.";
+inline constexpr const char* kIpsUnchangedTooLarge =
+    "The UNCHANGED file is 2 GB or larger, more than can be read.\n No patch created.";
 inline constexpr const char* kIpsCannotCreatePatch = "No Patching was performed...";
 inline constexpr const char* kIpsCreatorCaption = "IPS Creator...";
 inline constexpr const char* kIpsFilesSame = " These files are the same.\n No patch created.";
@@ -22,6 +24,7 @@ inline constexpr const char* kIpsCreated = "Patch Creation completed!";
 inline constexpr const char* kIpsPatcherCaption = " IPS Patcher...";
 inline constexpr const char* kIpsSaveFirstQuestion = "Save ROM before patching?";
 inline constexpr const char* kIpsPatchNotFound = "File Not found or Valid... No patching performed.";
+inline constexpr const char* kIpsPatchTooLarge = "The PATCH file is 2 GB or larger.\n No patching performed.";
 inline constexpr const char* kIpsNotAPatch = "Not a valid \"PATCH\" file!";
 inline constexpr const char* kIpsPatchTruncated = "This PATCH file ends inside a record... No patching performed.";
 inline constexpr const char* kIpsNoMemoryForPatched = "Fatal Error: Could Not Allocate Memory for PATCHED File.";
@@ -83,6 +86,7 @@ inline constexpr const char* kCompareFooter =
     "If either file opened is the current ROM file, then it has to be saved first.";
 inline constexpr const char* kCompareMissingName = "Error: Missing file name(s).";
 inline constexpr const char* kCompareCannotOpen = "Fatal Error: Could not open A file...";
+inline constexpr const char* kCompareTooLarge = "Fatal Error: A file is 2 GB or larger, more than can be compared...";
 inline constexpr const char* kCompareNoMemory =
     "Fatal Error: Could not allocate memory for comparison of the two files...";
 inline constexpr const char* kCompareNoDifference = "These files match to smallest file length.";

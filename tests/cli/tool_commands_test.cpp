@@ -2,11 +2,16 @@
 #include "cli/ips_command.h"
 #include "cli/resize_command.h"
 #include "cli/snes_command.h"
+#include "cli/view_command.h"
 #include "support/temp_folder.h"
+#include "tools/ips_contract_cases.h"
+#include "tools/ips_document.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <sstream>
 #include <string>
+#include <sys/stat.h>
 #include <vector>
 
 namespace zarvo {
@@ -65,7 +70,10 @@ TEST(IpsCommand, FailuresSayWhyAndWriteNothing)
         {folder.write("bad.ips", std::string("PATCX")), "Not a valid \"PATCH\" file!\n"},
         {folder.write("cut.ips", std::string("PATCH\0\0\1\0\5AB", 12)),
          "This PATCH file ends inside a record... No patching performed.\n"},
-        {folder.file("none.ips"), "File Not found or Valid... No patching performed.\n"},
+        {folder.file("none.ips"), "File Not found or Valid... No patching performed.\nzarvo-tool: cannot open " +
+                                      folder.file("none.ips") + ": No such file or directory\n"},
+        {folder.path().string(), "File Not found or Valid... No patching performed.\nzarvo-tool: " +
+                                     folder.path().string() + " is not a regular file\n"},
     };
     for (const auto& [patch, message] : patches) {
         const Outcome refused = RunCommand(cli::IpsCommand(), {"apply", rom, patch, "-o", out});
@@ -73,6 +81,87 @@ TEST(IpsCommand, FailuresSayWhyAndWriteNothing)
         EXPECT_EQ(refused.err, message);
     }
     EXPECT_EQ(ReadBytes(out), (std::vector<uint8_t>{'o', 'l', 'd'}));
+}
+
+// zarvo-tool's ips apply keeps the contract of every other way of applying a patch.
+TEST(IpsCommand, ApplyKeepsTheContract)
+{
+    TempFolder folder;
+    const auto original = folder.write("original.bin", testing::kContractOriginal);
+    for (const testing::IpsContractCase& c : testing::IpsContractCases()) {
+        SCOPED_TRACE(c.name);
+        const auto out = folder.file("out.bin");
+        const Outcome applied =
+            RunCommand(cli::IpsCommand(), {"apply", original, folder.write("p.ips", c.patch), "-o", out});
+        if (c.error == IpsError::None) {
+            EXPECT_EQ(applied.status, 0) << applied.err;
+            EXPECT_TRUE(ReadBytes(out) == c.result);
+        } else {
+            EXPECT_EQ(applied.status, 1);
+            EXPECT_EQ(applied.err, IpsApplyNotice(c.error).text + "\n");
+            EXPECT_FALSE(std::filesystem::exists(out));
+        }
+        std::filesystem::remove(out);
+    }
+}
+
+// Each refusal names the file and the reason; sizes past a limit say so.
+TEST(ToolCommands, InputsAndOutputsThatCannotBeUsedAreNamed)
+{
+    TempFolder folder;
+    const auto rom = folder.write("rom.bin", PatternBytes(300));
+    const auto fifo = folder.file("fifo");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    const auto huge = folder.write("huge.bin", "");
+    std::filesystem::resize_file(huge, int64_t{1} << 31);
+    const auto dir = folder.path().string();
+    const struct {
+        cli::Command command;
+        std::vector<std::string> arguments;
+        int status;
+        std::string err;  // the start of what is said
+    } cases[] = {
+        {cli::ViewCommand(), {"/dev/zero"}, 1, "zarvo-tool: /dev/zero is not a regular file\n"},
+        {cli::ViewCommand(),
+         {huge},
+         1,
+         "zarvo-tool: " + huge + " is 2 GiB or larger, more than 32-bit offsets can address\n"},
+        {cli::ViewCommand(), {rom, "--table", "/dev/zero"}, 1, "zarvo-tool: /dev/zero is not a regular file\n"},
+        {cli::ViewCommand(), {rom, "--table", dir}, 1, "zarvo-tool: " + dir + " is not a regular file\n"},
+        {cli::ViewCommand(),
+         {rom, "--offset", "80000000"},
+         2,
+         "--offset 80000000 is too large: offsets go up to 7FFFFFFF\n"},
+        {cli::SnesCommand(),
+         {"addr", "--lorom", "--to-snes", "1000000"},
+         2,
+         "the value 1000000 is too large: the converter's fields hold at most FFFFFF\n"},
+        {cli::IpsCommand(),
+         {"create", rom, fifo, "-o", folder.file("p.ips")},
+         1,
+         "zarvo-tool: " + fifo + " is not a regular file\n"},
+        {cli::IpsCommand(),
+         {"create", huge, rom, "-o", folder.file("p.ips")},
+         1,
+         "The UNCHANGED file is 2 GB or larger, more than can be read.\n No patch created.\nzarvo-tool: " + huge +
+             " is 2 GiB or larger"},
+        {cli::IpsCommand(),
+         {"create", rom, folder.write("other.bin", PatternBytes(300, 5)), "-o", dir + "/no/p.ips"},
+         1,
+         "zarvo-tool: cannot write " + dir + "/no/p.ips: No such file or directory\n"},
+        {cli::ResizeCommand(), {rom, "1", "--mbits", "-o", dir}, 1, "zarvo-tool: " + dir + " is not a regular file\n"},
+        {cli::CompareCommand(),
+         {rom, fifo},
+         1,
+         "Fatal Error: Could not open A file...\nzarvo-tool: " + fifo + " is not a regular file\n"},
+    };
+    for (const auto& c : cases) {
+        const Outcome result = RunCommand(c.command, c.arguments);
+        EXPECT_EQ(result.status, c.status) << ::testing::PrintToString(c.arguments);
+        EXPECT_EQ(result.err.substr(0, c.err.size()), c.err);
+        EXPECT_EQ(result.out, "");
+    }
+    EXPECT_FALSE(std::filesystem::exists(folder.file("p.ips")));
 }
 
 TEST(SnesCommand, AddressesAsTheOtherFieldShowsThem)
@@ -135,7 +224,8 @@ TEST(CompareAndResizeCommands, ListLinesAndNewSizes)
               "[00000100] ;      3 bytes different at location.\n");
     EXPECT_EQ(RunCommand(cli::CompareCommand(), {first, first}).out, "These files match to smallest file length.\n");
     EXPECT_EQ(RunCommand(cli::CompareCommand(), {first, folder.file("none")}).err,
-              "Fatal Error: Could not open A file...\n");
+              "Fatal Error: Could not open A file...\nzarvo-tool: cannot open " + folder.file("none") +
+                  ": No such file or directory\n");
 
     const auto out = folder.file("out.bin");
     ASSERT_EQ(RunCommand(cli::ResizeCommand(), {first, "1", "--mbits", "--header", "512", "-o", out}).status, 0);

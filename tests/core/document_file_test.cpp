@@ -3,6 +3,7 @@
 #include "support/temp_folder.h"
 
 #include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -52,14 +53,41 @@ TEST(OpenDocumentFile, EditsInMemoryNeverReachTheFileBeforeSave)
     EXPECT_EQ(ReadBytes(path), bytes);
 }
 
-TEST(OpenDocumentFile, RefusesMissingFilesAndFoldersAndLeavesTheRecord)
+// Another program cuts the file short, or writes into it, while it is open: the
+// document keeps the bytes it read (touching them must not fault), and Save writes
+// those bytes, not the other program's.
+TEST(OpenDocumentFile, ChangesOfTheFileByAnotherProgramNeverReachTheDocument)
 {
     TempFolder folder;
-    DocRecord doc;
-    EXPECT_EQ(OpenDocumentFile(doc, folder.file("missing.bin")), OpenError::CannotOpen);
-    EXPECT_EQ(OpenDocumentFile(doc, folder.path().string()), OpenError::CannotOpen);
-    EXPECT_FALSE(doc.hasData());
-    EXPECT_TRUE(doc.fileName.empty());
+    const auto bytes = PatternBytes(3 << 20);  // large enough for huge pages
+    for (const bool truncate : {true, false}) {
+        const auto path = folder.write("rom.bin", bytes);
+        DocRecord doc;
+        ASSERT_EQ(OpenDocumentFile(doc, path), OpenError::None);
+        if (truncate) {
+            std::filesystem::resize_file(path, 10);
+        } else {
+            std::fstream(path, std::ios::in | std::ios::out | std::ios::binary)
+                .write(std::string(200000, 'X').data(), 200000);
+        }
+        ASSERT_TRUE(std::equal(bytes.begin(), bytes.end(), doc.data())) << truncate;
+        doc.data()[7] ^= 0xFF;
+        ASSERT_EQ(SaveDocumentFile(doc), SaveError::None);
+        auto expected = bytes;
+        expected[7] ^= 0xFF;
+        EXPECT_TRUE(ReadBytes(path) == expected) << truncate;
+    }
+}
+
+TEST(OpenDocumentFile, RefusesWhatIsNotARegularFileAndLeavesTheRecord)
+{
+    TempFolder folder;
+    for (const std::string& path : {folder.file("missing.bin"), folder.path().string(), std::string("/dev/zero")}) {
+        DocRecord doc;
+        EXPECT_NE(OpenDocumentFile(doc, path), OpenError::None) << path;
+        EXPECT_FALSE(doc.hasData());
+        EXPECT_TRUE(doc.fileName.empty());
+    }
 }
 
 TEST(OpenDocumentFile, RefusesFilesOf2GiBOrMore)
@@ -81,9 +109,11 @@ TEST(SavestatePath, DependsOnTheTextFromTheFirstDot)
         const char* path;
         bool savestate;
     } cases[] = {
-        {"/roms/game.zst", true},     {"/roms/save.zs1", true},    {"/roms/SAVE.ZST", true},
-        {"/roms/save.sz", false},     {"/my.dir/game.zst", false}, {"/roms/game", false},
-        {"/roms/game.zst.bak", true}, {"/roms/game.z", false},     {"/roms/.zs", true},
+        {"/roms/game.zst", true},     {"/roms/save.zs1", true},       {"/roms/SAVE.ZST", true},
+        {"/roms/save.sz", false},     {"/my.dir/game.zst", true},     {"/roms/game", false},
+        {"/roms/game.zst.bak", true}, {"/roms/game.z", false},        {"/roms/.zs", true},
+        {"/roms.old/game", false},    {"/home/u/.local/g.ZS2", true}, {"/a.zst/game.smc", false},
+        {"game.zst", true},
     };
     for (const auto& c : cases) EXPECT_EQ(IsSavestatePath(c.path), c.savestate) << c.path;
 }
@@ -226,6 +256,15 @@ TEST(SaveDocumentAs, KeepsTheOldNameWhenTheNewOneFails)
     ASSERT_EQ(OpenDocumentFile(doc, path), OpenError::None);
     EXPECT_NE(SaveDocumentAs(doc, folder.file("gone/copy.bin")), SaveError::None);
     EXPECT_EQ(doc.fileName, path);
+    // Save As never replaces what is not a regular file, nor writes into it.
+    const auto fifo = folder.file("fifo");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    for (const std::string& target : {fifo, std::string("/dev/null"), folder.path().string()}) {
+        EXPECT_EQ(SaveDocumentAs(doc, target), SaveError::NotRegularFile) << target;
+        EXPECT_EQ(doc.fileName, path);
+    }
+    EXPECT_TRUE(std::filesystem::is_fifo(fifo));
+    EXPECT_TRUE(std::filesystem::is_character_file("/dev/null"));
 
     const auto copy = folder.file("copy.bin");
     ASSERT_EQ(SaveDocumentAs(doc, copy), SaveError::None);

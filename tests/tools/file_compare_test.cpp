@@ -2,7 +2,9 @@
 
 #include "support/temp_folder.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <vector>
 
 namespace zarvo {
@@ -67,8 +69,30 @@ TEST(FileCompare, FilesOnDiskWithProgress)
     EXPECT_EQ(reports.back(), static_cast<int32_t>(size));
 
     EXPECT_EQ(CompareFiles("", second).error, CompareError::MissingName);
-    EXPECT_EQ(CompareFiles(first, folder.file("missing.bin")).error, CompareError::CannotOpen);
-    EXPECT_EQ(CompareFiles(folder.path().string(), second).error, CompareError::CannotOpen);
+}
+
+// Both files are opened as every input is: never waiting on a FIFO, never reading a
+// device, and a size limit said as such.
+TEST(FileCompare, RefusesWhatIsNotARegularFileNamingIt)
+{
+    TempFolder folder;
+    const auto good = folder.write("a.bin", PatternBytes(100));
+    const auto fifo = folder.file("fifo");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    const auto huge = folder.write("huge.bin", "");
+    std::filesystem::resize_file(huge, int64_t{1} << 31);
+    const std::pair<std::string, CompareError> cases[] = {
+        {folder.file("missing.bin"), CompareError::CannotOpen},
+        {fifo, CompareError::CannotOpen},
+        {huge, CompareError::TooLarge},
+    };
+    for (const auto& [path, error] : cases) {
+        for (const bool first : {true, false}) {
+            const CompareOutcome outcome = first ? CompareFiles(path, good) : CompareFiles(good, path);
+            EXPECT_EQ(outcome.error, error) << path;
+            EXPECT_EQ(outcome.failedPath, path);
+        }
+    }
 }
 
 TEST(FileCompare, JumpTargetOfAListLine)

@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace zarvo {
 namespace {
@@ -24,49 +25,6 @@ TEST(PatchPath, ReplacesTheExtensionOfTheFileName)
         {"/roms/x", "/roms/x.ips"},     {"/roms.d/x", "/roms.d/x.ips"}, {"/roms/.hidden", "/roms/.hidden.ips"},
     };
     for (const auto& [document, patch] : cases) EXPECT_EQ(PatchPathFor(document), patch) << document;
-}
-
-TEST(IpsDocument, PatchedInMemoryWithItsSizesAndHeader)
-{
-    // A 32768-byte file in a 65535-byte view: a patch that writes nothing past 32767.
-    DocRecord small = MakeDocument(std::vector<uint8_t>(32768, 1));
-    ASSERT_EQ(ApplyPatchToDocument(small, PatchBytes().data(32767, {7}).end().bytes(), ViewState{}), IpsError::None);
-    EXPECT_EQ(small.fileSize, 32768);
-    EXPECT_EQ(small.viewSize, 32768);
-    EXPECT_TRUE(small.modified);
-    EXPECT_EQ(small.data()[32767], 7);
-
-    // Bytes between the old end and a record past it read as zero, whatever the view held there.
-    DocRecord typed = MakeDocument({1, 2, 3});
-    typed.data()[5] = 0x99;
-    ASSERT_EQ(ApplyPatchToDocument(typed, PatchBytes().data(8, {4}).end().bytes(), ViewState{}), IpsError::None);
-    EXPECT_EQ(Content(typed), (std::vector<uint8_t>{1, 2, 3, 0, 0, 0, 0, 0, 4}));
-
-    // Past the end of the buffer, with a savestate header that stays in front.
-    DocRecord savestate = MakeDocument({1, 2, 3}, kSavestateHeaderSize);
-    ASSERT_EQ(ApplyPatchToDocument(savestate, PatchBytes().run(70000, 10, 6).end().bytes(), ViewState{}),
-              IpsError::None);
-    EXPECT_EQ(savestate.fileSize, 70010);
-    EXPECT_EQ(savestate.storage.data()[0], 0xC3);
-    EXPECT_EQ(savestate.storage.data()[kSavestateHeaderSize - 1], 0xC3);
-    EXPECT_EQ(savestate.data()[0], 1);
-    EXPECT_EQ(savestate.data()[69999], 0);
-    EXPECT_EQ(savestate.data()[70009], 6);
-}
-
-TEST(IpsDocument, BadPatchLeavesTheDocumentExactlyAsItWas)
-{
-    for (const auto& patch : {PatchBytes().data(0, {9}).raw({0, 0, 9, 0, 5, 1}).bytes(), std::vector<uint8_t>{'P'}}) {
-        DocRecord doc = MakeDocument({1, 2, 3});
-        doc.cursorOffset = 2;
-        const uint8_t* storage = doc.storage.data();
-        EXPECT_NE(ApplyPatchToDocument(doc, patch, ViewState{}), IpsError::None);
-        EXPECT_EQ(Content(doc), (std::vector<uint8_t>{1, 2, 3}));
-        EXPECT_EQ(doc.storage.data(), storage);
-        EXPECT_EQ(doc.viewSize, kMinimumViewSize);
-        EXPECT_FALSE(doc.modified);
-        EXPECT_EQ(doc.cursorOffset, 2);
-    }
 }
 
 TEST(IpsDocument, CommandsOnFiles)
@@ -96,6 +54,21 @@ TEST(IpsDocument, CommandsOnFiles)
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 2);
     EXPECT_EQ(PatchDocumentFromFile(other, folder.file("none.ips"), ViewState{}).text,
               "File Not found or Valid... No patching performed.");
+
+    // Inputs that are not regular files are refused at once; a file past the size
+    // limit is reported as such, not as a lack of memory.
+    const auto fifo = folder.file("fifo");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    const auto huge = folder.write("huge.bin", "");
+    std::filesystem::resize_file(huge, int64_t{1} << 31);
+    EXPECT_EQ(CreatePatchForDocument(doc, fifo).text, "File Not found or Valid... No patch created.");
+    EXPECT_EQ(CreatePatchForDocument(doc, "/dev/zero").text, "File Not found or Valid... No patch created.");
+    EXPECT_EQ(CreatePatchForDocument(doc, huge).text,
+              "The UNCHANGED file is 2 GB or larger, more than can be read.\n No patch created.");
+    EXPECT_EQ(PatchDocumentFromFile(other, fifo, ViewState{}).text,
+              "File Not found or Valid... No patching performed.");
+    EXPECT_EQ(PatchDocumentFromFile(other, huge, ViewState{}).text,
+              "The PATCH file is 2 GB or larger.\n No patching performed.");
 }
 
 }  // namespace

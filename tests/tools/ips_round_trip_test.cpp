@@ -1,5 +1,4 @@
 #include "tools/ips.h"
-#include "tools/ips_test_support.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -8,54 +7,6 @@
 
 namespace zarvo {
 namespace {
-
-using testing::PatchBytes;
-
-TEST(IpsApply, StoresRecordsLengthensAndCuts)
-{
-    const std::vector<uint8_t> original = {1, 2, 3, 4};
-    const std::vector<std::pair<std::vector<uint8_t>, std::vector<uint8_t>>> cases = {
-        {PatchBytes().data(1, {9, 8}).end().bytes(), {1, 9, 8, 4}},
-        {PatchBytes().run(1, 3, 7).end().bytes(), {1, 7, 7, 7}},
-        {PatchBytes().data(6, {9}).end().bytes(), {1, 2, 3, 4, 0, 0, 9}},  // the gap reads as zero bytes
-        {PatchBytes().run(3, 3, 5).end().bytes(), {1, 2, 3, 5, 5, 5}},
-        {PatchBytes().run(10, 0, 5).end().bytes(), {1, 2, 3, 4}},  // an empty run stores nothing
-        {PatchBytes().data(0, {9, 9}).data(1, {8}).end().bytes(), {9, 8, 3, 4}},
-        {PatchBytes().data(0, {9}).bytes(), {9, 2, 3, 4}},  // no end mark
-        {PatchBytes().bytes(), {1, 2, 3, 4}},
-        {PatchBytes().data(0, {9}).end().cutTo(2).bytes(), {9, 2}},
-        {PatchBytes().data(6, {9}).end().cutTo(3).bytes(), {1, 2, 3}},
-        {PatchBytes().end().cutTo(0).bytes(), {}},
-        {PatchBytes().end().cutTo(10).bytes(), {1, 2, 3, 4}},                 // the size only cuts
-        {PatchBytes().data(0, {9}).end().raw({0, 0}).bytes(), {9, 2, 3, 4}},  // not a size: ignored
-        {PatchBytes().end().raw({0, 0, 1, 0}).bytes(), {1, 2, 3, 4}},
-        {PatchBytes().data(kIpsEofOffset, {9}).end().bytes(), {1, 2, 3, 4}},  // reads as the end mark
-    };
-    for (const auto& [patch, expected] : cases) {
-        const IpsApplication applied = ApplyIps(patch, original);
-        EXPECT_EQ(applied.error, IpsError::None);
-        EXPECT_EQ(applied.result, expected) << ::testing::PrintToString(patch);
-        EXPECT_EQ(CheckIps(patch, 4).resultSize, static_cast<int32_t>(expected.size()));
-    }
-}
-
-// Every prefix of a patch either ends between records, and is applied, or ends inside
-// one, and is refused as a whole.
-TEST(IpsApply, RefusesWhatIsNotAPatchOrEndsInsideARecord)
-{
-    const std::vector<uint8_t> original = {1, 2, 3, 4};
-    for (const std::vector<uint8_t>& bad : {std::vector<uint8_t>{}, std::vector<uint8_t>{'P', 'A', 'T', 'C'},
-                                            std::vector<uint8_t>{'p', 'a', 't', 'c', 'h', 'E', 'O', 'F'}}) {
-        EXPECT_EQ(ApplyIps(bad, original).error, IpsError::NotAPatch);
-    }
-    const auto patch = PatchBytes().data(1, {9, 8}).run(0, 2, 7).end().bytes();
-    const std::size_t recordEnds[] = {5, 12, 20, 23};
-    for (std::size_t size = 5; size <= patch.size(); ++size) {
-        const std::vector<uint8_t> prefix(patch.begin(), patch.begin() + static_cast<std::ptrdiff_t>(size));
-        const bool whole = std::find(std::begin(recordEnds), std::end(recordEnds), size) != std::end(recordEnds);
-        EXPECT_EQ(ApplyIps(prefix, original).error, whole ? IpsError::None : IpsError::Truncated) << size;
-    }
-}
 
 // Random files, changed in scattered places and in runs of one value, lengthened and
 // shortened: applying the made patch to the unchanged file gives the changed one.
