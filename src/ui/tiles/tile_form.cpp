@@ -38,9 +38,11 @@ constexpr int kClientWidth = 278;
 constexpr int kClientHeight = 368;
 constexpr int kPaletteCells = 16;
 constexpr int kPaletteCell = kPaletteBoxSide / kPaletteCells;
-constexpr QRect kEditBoxPlace(4, 4, 128, 128);
-constexpr QRect kPaletteBoxPlace(146, 4, kPaletteBoxSide, kPaletteBoxSide);
-constexpr QRect kClipBoxPlace(3, 174, kClipBoardWidth* kClipBoardZoom, kClipBoardHeight* kClipBoardZoom);
+constexpr QRect kEditBoxPlace{4, 4, 128, 128};
+constexpr QRect kPaletteBoxPlace{146, 4, kPaletteBoxSide, kPaletteBoxSide};
+constexpr int kClipBoxWidth = kClipBoardWidth * kClipBoardZoom;
+constexpr int kClipBoxHeight = kClipBoardHeight * kClipBoardZoom;
+constexpr QRect kClipBoxPlace{3, 174, kClipBoxWidth, kClipBoxHeight};
 constexpr int kButtonTop = 136;
 constexpr int kButtonWidth = 39;
 constexpr int kButtonHeight = 34;
@@ -163,8 +165,6 @@ void TTileForm::CreateMenus(QMenuBar& bar)
     for (QAction* item : {DosPal, ZstPal, NesPal}) {
         connect(item, &QAction::triggered, this, [this, item] { SelectColorType(item->data().toInt()); });
     }
-    // The window's own items act only through its keys and menu, never as the frame's.
-    for (QAction* item : findChildren<QAction*>()) item->setShortcutContext(Qt::WindowShortcut);
 }
 
 void TTileForm::CreateControls(QWidget& client)
