@@ -14,6 +14,20 @@ using namespace zarvo;
 
 namespace {
 
+// Counts the paint events a widget receives.
+class PaintCounter final : public QObject {
+public:
+    explicit PaintCounter(QWidget* widget) { widget->installEventFilter(this); }
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint) ++paints;
+        return QObject::eventFilter(watched, event);
+    }
+};
+
 QByteArray BytesOf(const DocRecord& doc, int size)
 {
     return QByteArray(reinterpret_cast<const char*>(doc.data()), size);
@@ -152,11 +166,18 @@ void TileEditorTest::pickUpPaintPutDownAndSave()
     QTest::mouseMove(editBox, QPoint(24, 8));
     // The pointer over the tile window takes the frame off the sheet.
     QCOMPARE(fixture.doc().tileView.cursorShown, 0);
+    FrameFixture::settle();
+    // A stroke repaints the edit box alone.
+    const PaintCounter editBoxPaints(editBox);
+    const PaintCounter sheetPaints(fixture.editor);
+    const PaintCounter clipBoardPaints(fixture.tileWindow().clipBoardBox());
     QTest::mousePress(editBox, Qt::LeftButton, Qt::NoModifier, QPoint(24, 8));
     QTest::mouseMove(editBox, QPoint(40, 9));
     QTest::mouseMove(editBox, QPoint(56, 10));
     QTest::mouseRelease(editBox, Qt::LeftButton, Qt::NoModifier, QPoint(56, 10));
     FrameFixture::settle();
+    QVERIFY(editBoxPaints.paints > 0);
+    QCOMPARE(sheetPaints.paints + clipBoardPaints.paints, 0);
     for (int column = 0; column < 8; ++column) {
         QCOMPARE(int(tiles.editBuffer[column]), column >= 1 && column <= 3 ? 1 : (144 >> (7 - column)) & 1);
     }
