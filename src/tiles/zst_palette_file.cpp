@@ -10,7 +10,9 @@ ZstPaletteLoad LoadZstPalette(DocRecord& doc, const std::string& path)
     // The savestate is read the way Open reads a file, palette included.
     DocRecord savestate;
     if (OpenDocumentFile(savestate, path) != OpenError::None) return ZstPaletteLoad::CannotOpen;
-    if (!IsSavestatePath(path)) return ZstPaletteLoad::NotSavestate;
+    // Only the file's own name tells a savestate: a dot in a folder's name (roms.old/,
+    // ~/.local/) says nothing about the file.
+    if (!IsSavestatePath(FileNamePart(path))) return ZstPaletteLoad::NotSavestate;
     ReadSavestatePalette(savestate);
     if (!savestate.savestatePalette) return ZstPaletteLoad::TooShort;
     doc.savestatePalette = savestate.savestatePalette;

@@ -14,7 +14,8 @@ enum class ZstPaletteLoad {
     TooShort,      // the file ends before its 512 palette bytes at 1560: kZstTooShort
 };
 
-// Opens the file, checks its name as Open does, and replaces the document's ZST
+// Opens the file, checks that its name (the part after the last '/') is a
+// savestate's, and replaces the document's ZST
 // palette with the 256 colours at byte 1560. On anything but Loaded the document's
 // palette stays as it was. The palette in use is not switched.
 [[nodiscard]] ZstPaletteLoad LoadZstPalette(DocRecord& doc, const std::string& path);

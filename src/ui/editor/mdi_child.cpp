@@ -2,6 +2,7 @@
 
 #include "ui/editor/editor_input.h"
 #include "ui/editor/mdi_status_bar.h"
+#include "ui/tiles/sheet_input_router.h"
 #include "view/cursor_geometry.h"
 #include "view/mouse_placement.h"
 #include "view/scroll_mapping.h"
@@ -105,6 +106,12 @@ TMDIChild::~TMDIChild()
 
 void TMDIChild::FormPaint()
 {
+    if (showsSheet()) {
+        // The tile editor has the window: no scroll bar, the sheet drawn afresh.
+        VScrl->hide();
+        context_.tileInput->refresh(*this, doc_, isCurrentEditor());
+        return;
+    }
     update();
     if (!canPaint()) return;
     // Every full repaint keeps the page inside the document and puts cursorOffset on
@@ -117,6 +124,10 @@ void TMDIChild::FormPaint()
 
 void TMDIChild::ShowEdit(const EditResult& result)
 {
+    if (showsSheet()) {
+        if (result.repaint != Repaint::Nothing) FormPaint();
+        return;
+    }
     switch (result.repaint) {
     case Repaint::Nothing:
         return;
@@ -149,6 +160,10 @@ void TMDIChild::SyncScrollBar()
 
 void TMDIChild::ShowLine(int first, int second)
 {
+    if (showsSheet()) {
+        FormPaint();
+        return;
+    }
     if (canPaint()) {
         CursorGeometry(context_.session.view).SettleCursorOffset(doc_);
         RefreshBlinkCell();
@@ -172,7 +187,7 @@ void TMDIChild::RefreshBlinkCell()
 
 void TMDIChild::BlinkTick()
 {
-    if (!canPaint() || context_.blinkOwner != this) return;
+    if (!canPaint() || showsSheet() || context_.blinkOwner != this) return;
     context_.blink.phase = !context_.blink.phase;
     update(blinkRect());
 }
@@ -218,11 +233,17 @@ bool TMDIChild::isCurrentEditor() const
 
 bool TMDIChild::canPaint() const { return context_.session.applicationReady && doc_.hasData(); }
 
+bool TMDIChild::showsSheet() const { return context_.tileInput != nullptr && context_.tileInput->takesOver(); }
+
 void TMDIChild::paintEvent(QPaintEvent* event)
 {
     // The background is already black: a window without data shows nothing else.
     if (!canPaint()) return;
     QPainter painter(this);
+    if (showsSheet()) {
+        context_.tileInput->paint(painter, *this, doc_, isCurrentEditor());
+        return;
+    }
     // A paint of the cursor cell alone is the blink tick's (or an expose of just that
     // cell): it shows the cell in its current phase. Any larger paint is a normal one.
     if (context_.blinkOwner == this && blinkRect().contains(event->rect())) {
@@ -281,6 +302,11 @@ void TMDIChild::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     VScrl->setGeometry(0, 0, kScrollBarWidth, height());
+    if (showsSheet()) {
+        // The sheet stretches over whatever the window's size is.
+        update();
+        return;
+    }
     // The view settings are the program's: only the active window sizes them.
     if (!canPaint() || !isCurrentEditor()) return;
     ShowEdit(ResizeView(doc_, context_.session, ClientArea{width(), height(), rowWidths()}));
@@ -298,6 +324,10 @@ void TMDIChild::closeEvent(QCloseEvent* event)
 void TMDIChild::keyPressEvent(QKeyEvent* event)
 {
     event->accept();
+    if (showsSheet()) {
+        context_.tileInput->keyPressed(*event);
+        return;
+    }
     // The frame's menu items take Tab and Shift+Tab; whatever gets here is dropped.
     if (IsInputModeKey(*event) || !canPaint()) return;
     Session& session = context_.session;
@@ -314,14 +344,34 @@ void TMDIChild::RecordMouse(const QPoint& position)
     RecordMouseMove(context_.session.mouse, position.x(), position.y(), context_.rowHeight());
 }
 
+void TMDIChild::PointerOverSheet(const QMouseEvent& event)
+{
+    if (!canPaint()) return;
+    // The window under the pointer becomes the active one, showing its own sheet.
+    if (!isCurrentEditor()) {
+        auto* subWindow = qobject_cast<QMdiSubWindow*>(parentWidget());
+        if (subWindow != nullptr && subWindow->mdiArea() != nullptr)
+            subWindow->mdiArea()->setActiveSubWindow(subWindow);
+    }
+    context_.tileInput->pointerMoved(*this, doc_, event.position().toPoint(), event.buttons());
+}
+
 void TMDIChild::mouseMoveEvent(QMouseEvent* event)
 {
+    if (showsSheet()) {
+        PointerOverSheet(*event);
+        return;
+    }
     RecordMouse(event->position().toPoint());
     QWidget::mouseMoveEvent(event);
 }
 
 void TMDIChild::mousePressEvent(QMouseEvent* event)
 {
+    if (showsSheet()) {
+        PointerOverSheet(*event);
+        return;
+    }
     // The pointer is where the button went down, moved there or not.
     RecordMouse(event->position().toPoint());
     if (event->button() == Qt::LeftButton) {
@@ -333,6 +383,10 @@ void TMDIChild::mousePressEvent(QMouseEvent* event)
 
 void TMDIChild::mouseReleaseEvent(QMouseEvent* event)
 {
+    if (showsSheet()) {
+        leftPressed_ = false;
+        return;
+    }
     const QPoint position = event->position().toPoint();
     RecordMouse(position);
     const bool click = event->button() == Qt::LeftButton && leftPressed_ &&
@@ -353,6 +407,10 @@ void TMDIChild::WheelTurned(QWheelEvent* event)
     wheelRemainder_ += event->angleDelta().y();
     const int notches = wheelRemainder_ / kWheelNotch;
     wheelRemainder_ -= notches * kWheelNotch;
+    if (showsSheet()) {
+        context_.tileInput->wheelTurned(notches);
+        return;
+    }
     const ScrollAction action = notches > 0 ? ScrollAction::LineUp : ScrollAction::LineDown;
     const int steps = (notches < 0 ? -notches : notches) * kRowsPerWheelNotch;
     for (int step = 0; step < steps; ++step) {
@@ -363,7 +421,7 @@ void TMDIChild::WheelTurned(QWheelEvent* event)
 void TMDIChild::VScrlScroll(int sliderAction)
 {
     const std::optional<ScrollAction> action = ScrollActionFor(sliderAction);
-    if (!action || !canPaint()) return;
+    if (!action || !canPaint() || showsSheet()) return;
     ShowEdit(Scroll(doc_, context_.session, height(), *action, VScrl->sliderPosition()));
 }
 

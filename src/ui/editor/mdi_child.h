@@ -3,6 +3,8 @@
 // table text, and turns keys, clicks, the wheel and its scroll bar VScrl into calls
 // of the editing logic. It is a view of one document of the frame's set. Cells
 // come from LayOutRow; the window only paints them, only the rows a paint asks for.
+// While the tile editor is on, the window shows the tile sheet instead and hands its
+// keys, pointer and wheel to the tile editor's router (ViewContext::tileInput).
 
 #include "core/document.h"
 #include "ui/editor/view_context.h"
@@ -70,6 +72,8 @@ protected:
 private:
     [[nodiscard]] bool isCurrentEditor() const;
     [[nodiscard]] bool canPaint() const;
+    [[nodiscard]] bool showsSheet() const;
+    void PointerOverSheet(const QMouseEvent& event);
     void RefreshBlinkCell();
     [[nodiscard]] RowWidths rowWidths() const;
     void PaintRow(class QPainter& painter, int row) const;

@@ -17,6 +17,7 @@
 namespace zarvo {
 
 class MdiStatusBar;
+class SheetInputRouter;
 
 // The point size the kana font starts with: that of the frame's font.
 inline constexpr int kStartKanaPointSize = 12;
@@ -60,6 +61,8 @@ struct ViewContext {
     BlinkCell blink;
     const void* blinkOwner = nullptr;
     MdiStatusBar* statusBar = nullptr;
+    // While it takes over, the editor windows paint the tile sheet and hand their input to it.
+    SheetInputRouter* tileInput = nullptr;
 };
 
 }  // namespace zarvo

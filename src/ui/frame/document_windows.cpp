@@ -165,6 +165,13 @@ std::shared_ptr<DocRecord> DocumentWindows::document() const
 
 void DocumentWindows::jumpTo(DocRecord& doc, int32_t offset)
 {
+    if (context_.session.tiles.editorOn) {
+        // The sheet is showing: the offset itself starts it, and the repaint draws the
+        // sheet afresh from there (the end-of-data clamp keeping it inside the data).
+        doc.topOffset = offset;
+        repaint(doc);
+        return;
+    }
     const ViewState& view = context_.session.view;
     doc.topOffset = CursorGeometry(view.bytesPerRow, view.pageBytes).PlaceCursorOnPage(doc, offset);
     repaint(doc);

@@ -13,6 +13,8 @@
 #include "ui/frame/window_commands.h"
 #include "ui/settings/settings_commands.h"
 #include "ui/tables/table_commands.h"
+#include "ui/tiles/tile_commands.h"
+#include "ui/tiles/tile_status_bar.h"
 #include "ui/tools/tool_commands.h"
 #include "view/colour_table.h"
 
@@ -27,6 +29,7 @@
 #include <QMenuBar>
 #include <QStatusTipEvent>
 #include <QTimer>
+#include <QVBoxLayout>
 
 #include <utility>
 
@@ -65,7 +68,14 @@ TZarvoForm::TZarvoForm(Session& session, Prompter& prompter, QWidget* parent)
     // Editor windows dragged beyond the frame stay reachable.
     mdiArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     mdiArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    setCentralWidget(mdiArea_);
+    // The workspace above the tile status bar, which stands in for MDIBar while the
+    // tile editor is on.
+    auto* centre = new QWidget(this);
+    auto* column = new QVBoxLayout(centre);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    column->addWidget(mdiArea_);
+    setCentralWidget(centre);
     MDIBar = new MdiStatusBar(this);
     setStatusBar(MDIBar);
     context_.statusBar = MDIBar;
@@ -101,6 +111,9 @@ TZarvoForm::TZarvoForm(Session& session, Prompter& prompter, QWidget* parent)
     // when blinking is off.
     settingsCommands_ = new SettingsCommands(context_, prompter_, *documents_, *Timer1, this);
     windowCommands_ = new WindowCommands(*mdiArea_, *documents_, this);
+    tileCommands_ = new TileCommands(
+        session_, prompter_, *documents_, context_, *MDIBar, [this] { HelpTopics1Click(); }, this);
+    column->addWidget(tileCommands_->statusBar());
     CreateMenus();
 
     connect(mdiArea_, &QMdiArea::subWindowActivated, this, &TZarvoForm::FormActivate);
@@ -140,6 +153,8 @@ void TZarvoForm::CreateMenus()
     tableCommands_->AddToolsMenuItems(*Tools1);
     Tools1->addSeparator();
     toolCommands_->AddMenuItems(*Tools1, editorItems_);
+    Tools1->addSeparator();
+    tileCommands_->AddMenuItems(*Tools1, editorItems_);
 
     settingsCommands_->AddMenuItems(*AddTopMenu(bar, "Options1", tr("&Options")));
     windowCommands_->AddMenuItems(*AddTopMenu(bar, "Window1", tr("&Window")), editorItems_);
@@ -160,9 +175,11 @@ TColForm* TZarvoForm::colForm() const { return settingsCommands_->settingsDialog
 
 bool TZarvoForm::event(QEvent* event)
 {
-    // Menu hints go to the sixth panel; the value panels stay in view.
+    // Menu hints go to the sixth panel (TileBAR's last while the tile editor is on);
+    // the value panels stay in view.
     if (event->type() == QEvent::StatusTip) {
-        MDIBar->setHint(static_cast<QStatusTipEvent*>(event)->tip());
+        const QString hint = static_cast<QStatusTipEvent*>(event)->tip();
+        if (tileCommands_ == nullptr || !tileCommands_->ShowHint(hint)) MDIBar->setHint(hint);
         return true;
     }
     return QMainWindow::event(event);
@@ -205,9 +222,14 @@ void TZarvoForm::FormActivate(QMdiSubWindow* subWindow)
     TMDIChild* editor = DocumentWindows::editorIn(subWindow);
     if (editor != nullptr && editor->hasData()) {
         DocRecord& doc = editor->document();
-        editor->FitViewToWindow();
+        const bool sheetShown = session_.tiles.editorOn;
+        if (!sheetShown) editor->FitViewToWindow();
         tableCommands_->DocumentActivated(doc, documents_->takeFreshlyOpened(doc));
-        editor->FormPaint();
+        if (sheetShown) {
+            tileCommands_->DocumentActivated(doc);
+        } else {
+            editor->FormPaint();
+        }
     }
     UpdateMenuItems();
 }

@@ -31,6 +31,7 @@ class TAboutBox;
 class TColForm;
 class TMDIChild;
 class TableCommands;
+class TileCommands;
 class ToolCommands;
 class ViewCommands;
 class WindowCommands;
@@ -91,6 +92,7 @@ private:
     ToolCommands* toolCommands_ = nullptr;
     SettingsCommands* settingsCommands_ = nullptr;
     WindowCommands* windowCommands_ = nullptr;
+    TileCommands* tileCommands_ = nullptr;
 
     // Items usable only while at least one editor window is open.
     EditorItems editorItems_;

@@ -1,0 +1,276 @@
+// The tile editor taking over the editor windows: the switch and the window sizes,
+// keys and the wheel moving the sheet instead of editing bytes, pick up, painting and
+// put down with the mouse, region placement, Goto, activation and the last close.
+
+#include "tile_fixture.h"
+#include "ui/frame/document_windows.h"
+
+#include <QFrame>
+#include <QScrollBar>
+#include <QStatusTipEvent>
+#include <QWheelEvent>
+
+using namespace zarvo;
+
+namespace {
+
+// Counts the paint events a widget receives.
+class PaintCounter final : public QObject {
+public:
+    explicit PaintCounter(QWidget* widget) { widget->installEventFilter(this); }
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint) ++paints;
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+QByteArray BytesOf(const DocRecord& doc, int size)
+{
+    return QByteArray(reinterpret_cast<const char*>(doc.data()), size);
+}
+
+}  // namespace
+
+class TileEditorTest : public QObject {
+    Q_OBJECT
+private slots:
+    void switchHandsWindowsToSheetAndBack();
+    void keysMoveSheetAndNeverEdit_data();
+    void keysMoveSheetAndNeverEdit();
+    void pickUpPaintPutDownAndSave();
+    void regionPlacement_data();
+    void regionPlacement();
+    void gotoStartsSheetAtOffset();
+    void activationAndLastClose();
+};
+
+void TileEditorTest::switchHandsWindowsToSheetAndBack()
+{
+    TileFixture fixture(PatternBytes(0x20000));
+    QVERIFY(fixture.session.tiles.editorOn);
+    QVERIFY(fixture.action("TileEdit1")->isChecked());
+    QVERIFY(fixture.action("TileWindowSize1")->isEnabled());
+    QVERIFY(fixture.tileWindow().isVisible());
+    QVERIFY(fixture.tileBar().isVisible());
+    QVERIFY(!fixture.frame->statusPanels()->isVisible());
+    QCOMPARE(fixture.editor->size(), QSize(268, 256));
+    QCOMPARE(fixture.editor->cursor().shape(), Qt::BlankCursor);
+    QVERIFY(!fixture.editor->scrollBar()->isVisible());
+    QCOMPARE(fixture.tileBarTexts(), QStringList({"1 - Bitplane", "Offset: 00000000", "Tile Height: 8",
+                                                  "Window Width: 16", "Cursor Size: 1 x 1", "Color Index: 0"}));
+    // Menu hints go to TileBAR's last panel now, and back to MDIBar afterwards.
+    QStatusTipEvent tip(QStringLiteral("a hint"));
+    QCoreApplication::sendEvent(fixture.frame.get(), &tip);
+    QCOMPARE(fixture.tileBar().panelText(6), QStringLiteral("a hint"));
+
+    fixture.trigger("N2x2");
+    QCOMPARE(fixture.editor->size(), QSize(396, 384));
+
+    // Ctrl+L in the editor window is the frame's item.
+    fixture.editorKey(Qt::Key_L, Qt::ControlModifier);
+    QVERIFY(!fixture.session.tiles.editorOn);
+    QVERIFY(!fixture.action("TileWindowSize1")->isEnabled());
+    QVERIFY(!fixture.tileWindow().isVisible());
+    QVERIFY(!fixture.tileBar().isVisible());
+    QVERIFY(fixture.frame->statusPanels()->isVisible());
+    QCOMPARE(fixture.frame->statusPanels()->panelText(5), QStringLiteral("a hint"));
+    QCOMPARE(fixture.editor->size(), QSize(610, 256));
+    QCOMPARE(fixture.editor->cursor().shape(), Qt::ArrowCursor);
+    QVERIFY(fixture.editor->scrollBar()->isVisible());
+}
+
+void TileEditorTest::keysMoveSheetAndNeverEdit_data()
+{
+    QTest::addColumn<bool>("inTileWindow");
+    QTest::addColumn<int>("key");  // 0: one wheel notch towards the user
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<int>("panel");  // the one TileBAR panel that changes
+    QTest::addColumn<QString>("text");
+    const int none = 0;
+    const int ctrl = Qt::ControlModifier;
+    const int keypad = Qt::KeypadModifier;
+    // The sheet starts at 1000; a strip row of format 0 is 16 x 8 x 1 bytes.
+    QTest::newRow("Down, editor") << false << int(Qt::Key_Down) << none << 1 << "Offset: 00001080";
+    QTest::newRow("Up") << true << int(Qt::Key_Up) << none << 1 << "Offset: 00000F80";
+    QTest::newRow("wheel") << false << 0 << none << 1 << "Offset: 00001080";
+    QTest::newRow("Page Down") << true << int(Qt::Key_PageDown) << none << 1 << "Offset: 00001800";
+    QTest::newRow("Left, editor") << false << int(Qt::Key_Left) << none << 1 << "Offset: 00000FFF";
+    QTest::newRow("Right") << true << int(Qt::Key_Right) << none << 1 << "Offset: 00001001";
+    QTest::newRow("Home") << true << int(Qt::Key_Home) << none << 1 << "Offset: 00000000";
+    QTest::newRow("End, editor") << false << int(Qt::Key_End) << none << 1 << "Offset: 0001F800";
+    QTest::newRow("keypad +") << true << int(Qt::Key_Plus) << keypad << 1 << "Offset: 00001008";
+    QTest::newRow("Ctrl+Down") << true << int(Qt::Key_Down) << ctrl << 2 << "Tile Height: 9";
+    QTest::newRow("Ctrl+Left, editor") << false << int(Qt::Key_Left) << ctrl << 3 << "Window Width: 15";
+    QTest::newRow("Shift+Right") << true << int(Qt::Key_Right) << int(Qt::ShiftModifier) << 4 << "Cursor Size: 1 x 2";
+    QTest::newRow("Ctrl+keypad -") << true << int(Qt::Key_Minus) << (ctrl | keypad) << 5 << "Color Index: -1";
+    QTest::newRow("digit 4, editor") << false << int(Qt::Key_4) << none << 0 << "4 - Bitplane";
+    QTest::newRow("keypad 0") << true << int(Qt::Key_0) << keypad << 0 << "3 - Bitplane";
+    // Hex digits and letters type nothing while the sheet is shown.
+    QTest::newRow("A, editor") << false << int(Qt::Key_A) << none << 0 << "1 - Bitplane";
+}
+
+void TileEditorTest::keysMoveSheetAndNeverEdit()
+{
+    QFETCH(bool, inTileWindow);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(int, panel);
+    QFETCH(QString, text);
+    QStringList status({"1 - Bitplane", "Offset: 00001000", "Tile Height: 8", "Window Width: 16", "Cursor Size: 1 x 1",
+                        "Color Index: 0"});
+    status[panel] = text;
+    const QByteArray bytes = PatternBytes(0x20000, 3, 7);
+    TileFixture fixture(bytes);
+    fixture.frame->documents().jumpTo(fixture.doc(), 0x1000);
+    if (key == 0) {
+        const QPointF at(100, 100);
+        QWheelEvent wheel(at, fixture.editor->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+                          Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(fixture.editor, &wheel);
+        FrameFixture::settle();
+    } else if (inTileWindow) {
+        fixture.tileKey(key, Qt::KeyboardModifiers(modifiers));
+    } else {
+        fixture.editorKey(key, Qt::KeyboardModifiers(modifiers));
+    }
+    QCOMPARE(fixture.tileBarTexts(), status);
+    QCOMPARE(BytesOf(fixture.doc(), bytes.size()), bytes);
+    QVERIFY(!fixture.doc().modified);
+    QCOMPARE(fixture.prompter.texts(), QStringList());
+}
+
+void TileEditorTest::pickUpPaintPutDownAndSave()
+{
+    QByteArray bytes = PatternBytes(0x10000);
+    TileFixture fixture(bytes);
+    TileSession& tiles = fixture.session.tiles;
+    // W = H = 1, grid mode: a left click on cell (2, 1) takes sheet columns 16 to 23 of
+    // rows 8 to 15 (format 0, h = 8: bytes 144 to 151, pixel x from bit 7 - x).
+    ClickAt(fixture.editor, QPoint(52, 20));
+    for (int row = 0; row < 8; ++row) {
+        for (int column = 0; column < 8; ++column) {
+            QCOMPARE(int(tiles.editBuffer[row * 64 + column]), ((144 + row) >> (7 - column)) & 1);
+        }
+    }
+    QVERIFY(fixture.doc().tileView.cursorShown != 0);
+
+    // Index 1 for the left button, then a stroke over edit pixels 1 to 3 of row 0.
+    ClickAt(fixture.tileWindow().paletteBox(), QPoint(12, 4));
+    QCOMPARE(fixture.doc().tileView.leftColour, 1);
+    QCOMPARE(fixture.tileWindow().leftSquare()->palette().color(QPalette::Window), QColor(0, 0, 0xAD));
+    QWidget* editBox = fixture.tileWindow().editBox();
+    QTest::mouseMove(editBox, QPoint(24, 8));
+    // The pointer over the tile window takes the frame off the sheet.
+    QCOMPARE(fixture.doc().tileView.cursorShown, 0);
+    FrameFixture::settle();
+    // A stroke repaints the edit box alone.
+    const PaintCounter editBoxPaints(editBox);
+    const PaintCounter sheetPaints(fixture.editor);
+    const PaintCounter clipBoardPaints(fixture.tileWindow().clipBoardBox());
+    QTest::mousePress(editBox, Qt::LeftButton, Qt::NoModifier, QPoint(24, 8));
+    QTest::mouseMove(editBox, QPoint(40, 9));
+    QTest::mouseMove(editBox, QPoint(56, 10));
+    QTest::mouseRelease(editBox, Qt::LeftButton, Qt::NoModifier, QPoint(56, 10));
+    FrameFixture::settle();
+    QVERIFY(editBoxPaints.paints > 0);
+    QCOMPARE(sheetPaints.paints + clipBoardPaints.paints, 0);
+    for (int column = 0; column < 8; ++column) {
+        QCOMPARE(int(tiles.editBuffer[column]), column >= 1 && column <= 3 ? 1 : (144 >> (7 - column)) & 1);
+    }
+    QVERIFY(!fixture.doc().modified);
+
+    // Put down on the same cell: byte 144 (0x90) takes bits 6 to 4, nothing else changes.
+    ClickAt(fixture.editor, QPoint(52, 20), Qt::RightButton);
+    QVERIFY(fixture.doc().modified);
+    bytes[144] = char(0xF0);
+    QCOMPARE(BytesOf(fixture.doc(), bytes.size()), bytes);
+    // The region's white frame, then, with the pointer over the tile window, the pixel.
+    QCOMPARE(fixture.sheetColour(17, 8), QColor(Qt::white));
+    QTest::mouseMove(editBox, QPoint(70, 70));
+    QCOMPARE(fixture.sheetColour(17, 8), QColor(0, 0, 0xAD));
+    fixture.trigger("SaveFile1");
+    QCOMPARE(fixture.prompter.texts(), QStringList({"Rom file was saved successfully!"}));
+    QCOMPARE(fixture.readFile(QStringLiteral("rom.bin")), bytes);
+}
+
+void TileEditorTest::regionPlacement_data()
+{
+    QTest::addColumn<bool>("free");
+    QTest::addColumn<int>("widthSteps");  // Shift+Right presses from W = 1
+    QTest::addColumn<int>("clientX");
+    QTest::addColumn<int>("column");
+    QTest::newRow("grid, W = 8, cell 12") << false << 7 << 12 + 12 * 16 + 4 << 8;
+    QTest::newRow("free, W = 2, pixel 120") << true << 1 << 12 + 120 * 2 << 112;
+}
+
+void TileEditorTest::regionPlacement()
+{
+    QFETCH(bool, free);
+    QFETCH(int, widthSteps);
+    QFETCH(int, clientX);
+    QFETCH(int, column);
+    TileFixture fixture(PatternBytes(0x10000));
+    if (free) fixture.tileKey(Qt::Key_Tab);
+    QCOMPARE(fixture.session.tiles.freeMovement, free);
+    for (int step = 0; step < widthSteps; ++step) fixture.tileKey(Qt::Key_Right, Qt::ShiftModifier);
+    ClickAt(fixture.editor, QPoint(clientX, 20));
+    QCOMPARE(fixture.doc().tileView.cursorColumn, column);
+}
+
+void TileEditorTest::gotoStartsSheetAtOffset()
+{
+    TileFixture fixture(PatternBytes(0x20000));
+    DocumentWindows& documents = fixture.frame->documents();
+    // Not a row start: the offset itself starts the sheet.
+    documents.jumpTo(fixture.doc(), 0x1234);
+    QCOMPARE(fixture.doc().topOffset, 0x1234);
+    QCOMPARE(fixture.tileBar().panelText(1), QStringLiteral("Offset: 00001234"));
+    QCOMPARE(fixture.sheetColour(0, 0), (0x1234 & 0x80) != 0 ? QColor(0, 0, 0xAD) : QColor(Qt::black));
+    // Near the end the clamp keeps 16 strip rows of 128 bytes in view.
+    documents.jumpTo(fixture.doc(), 0x1FFF0);
+    QCOMPARE(fixture.doc().topOffset, 0x1F800);
+    QCOMPARE(fixture.tileBar().panelText(1), QStringLiteral("Offset: 0001F800"));
+}
+
+void TileEditorTest::activationAndLastClose()
+{
+    TileFixture fixture(QByteArray(0x10000, char(0xFF)));
+    TMDIChild* first = fixture.editor;
+    TMDIChild* second = fixture.openFocused(fixture.writeFile(QStringLiteral("two.bin"), QByteArray(0x10000, '\0')));
+    QVERIFY(second != nullptr && second != first);
+    // A window opened meanwhile is given to the sheet too.
+    QCOMPARE(second->size(), QSize(268, 256));
+    QCOMPARE(second->cursor().shape(), Qt::BlankCursor);
+    fixture.editor = second;
+    fixture.editorKey(Qt::Key_4);
+    QCOMPARE(fixture.tileBar().panelText(0), QStringLiteral("4 - Bitplane"));
+
+    // The pointer over the other window makes it the active one, with its own format.
+    second->parentWidget()->move(first->parentWidget()->frameGeometry().right() + 10, 0);
+    FrameFixture::settle();
+    QTest::mouseMove(first, QPoint(100, 100));
+    FrameFixture::settle();
+    QCOMPARE(fixture.frame->activeEditor(), first);
+    QCOMPARE(fixture.tileBar().panelText(0), QStringLiteral("1 - Bitplane"));
+    // Only the active window shows a sheet: index 1 there, black in the other.
+    fixture.editor = first;
+    QCOMPARE(fixture.sheetColour(4, 4), QColor(0, 0, 0xAD));
+    QCOMPARE(second->grab().toImage().pixelColor(100, 100), QColor(Qt::black));
+
+    first->parentWidget()->close();
+    FrameFixture::settle();
+    QVERIFY(fixture.session.tiles.editorOn);
+    second->parentWidget()->close();
+    FrameFixture::settle();
+    QVERIFY(!fixture.session.tiles.editorOn);
+    QVERIFY(!fixture.action("TileEdit1")->isChecked());
+    QVERIFY(!fixture.tileWindow().isVisible());
+    QVERIFY(fixture.frame->statusPanels()->isVisible());
+}
+
+QTEST_MAIN(TileEditorTest)
+#include "tile_editor_test.moc"

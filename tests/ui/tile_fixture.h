@@ -1,0 +1,81 @@
+#pragma once
+// A frame with one ROM open and the tile editor switched on, and the ways the tile
+// tests reach its windows: the tile window, TileBAR, keys, clicks and the sheet as
+// the editor window shows it.
+
+#include "frame_fixture.h"
+#include "ui/tiles/picture_box.h"
+#include "ui/tiles/tile_form.h"
+#include "ui/tiles/tile_status_bar.h"
+
+#include <QApplication>
+#include <QTest>
+
+namespace zarvo {
+
+struct TileFixture : FrameFixture {
+    // Opens a ROM of these bytes ("rom.bin") and turns the tile editor on.
+    explicit TileFixture(const QByteArray& bytes)
+    {
+        editor = openFocused(writeFile(QStringLiteral("rom.bin"), bytes));
+        if (editor == nullptr) qFatal("the ROM did not open");
+        trigger("TileEdit1");
+        // Beside the frame: a pointer moved over it reaches it, not the frame under it.
+        tileWindow().move(frame->frameGeometry().right() + 20, 0);
+        settle();
+        prompter.clear();
+    }
+
+    [[nodiscard]] DocRecord& doc() const { return editor->document(); }
+    [[nodiscard]] TTileForm& tileWindow() const { return *frame->findChild<TTileForm*>(); }
+    [[nodiscard]] TileStatusBar& tileBar() const { return *frame->findChild<TileStatusBar*>(); }
+    [[nodiscard]] QStringList tileBarTexts() const
+    {
+        QStringList texts;
+        for (int panel = 0; panel < 6; ++panel) texts << tileBar().panelText(panel);
+        return texts;
+    }
+    // A key into the tile window, given the focus first as a click on it would.
+    void tileKey(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) const
+    {
+        tileWindow().activateWindow();
+        tileWindow().setFocus();
+        activate(&tileWindow());
+        QTest::keyClick(&tileWindow(), Qt::Key(key), modifiers);
+        settle();
+    }
+    // A key into the editor window, which has the frame's focus.
+    void editorKey(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) const
+    {
+        frame->activateWindow();
+        editor->setFocus();
+        activate(frame.get());
+        QTest::keyClick(editor, Qt::Key(key), modifiers);
+        settle();
+    }
+    // Waits for the window to be the active one itself (a window also counts as
+    // active while its tool window is).
+    static void activate(QWidget* window)
+    {
+        if (!QTest::qWaitFor([window] { return QApplication::activeWindow() == window; })) qFatal("not activated");
+    }
+    // The colour the editor window shows for a sheet pixel (1 x 1: two screen pixels a sheet pixel).
+    [[nodiscard]] QColor sheetColour(int x, int y) const
+    {
+        return editor->grab().toImage().pixelColor(12 + 2 * x, 2 * y);
+    }
+
+    TMDIChild* editor = nullptr;
+};
+
+inline void ClickAt(QWidget* widget, QPoint at, Qt::MouseButton button = Qt::LeftButton)
+{
+    QTest::mouseMove(widget, at);
+    QTest::mouseClick(widget, button, Qt::NoModifier, at);
+    FrameFixture::settle();
+}
+
+// The editor window's client point of a sheet pixel in 1 x 1 size.
+[[nodiscard]] inline QPoint SheetPoint(int x, int y) { return QPoint(12 + 2 * x, 2 * y); }
+
+}  // namespace zarvo
