@@ -6,8 +6,6 @@
 #include "ui/tools/tcomp_form.h"
 
 #include <QAbstractItemModel>
-#include <QApplication>
-#include <QDir>
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
@@ -16,65 +14,45 @@
 #include <QTimer>
 
 using namespace zarvo;
+using namespace zarvo::window_test;
 
 namespace {
-
-using Kind = PromptRecord::Kind;
 
 const QString kCompleted = QStringLiteral("File comparison completed!");
 const QString kMatch = QStringLiteral("These files match to smallest file length.");
 
 struct CompareWindow {
-    explicit CompareWindow(const FrameFixture& fixture) : form(fixture.frame->findChild<TCompForm*>())
+    explicit CompareWindow(FrameFixture& fixture)
     {
-        for (QObject* found : {static_cast<QObject*>(form), static_cast<QObject*>(list())}) {
-            if (found == nullptr) qFatal("no compare window");
-        }
+        fixture.press(Qt::ControlModifier | Qt::Key_C);
+        form = fixture.frame->findChild<TCompForm*>();
+        list = Child<QListView>(form, "CompList");
     }
 
-    template <typename Control>
-    [[nodiscard]] Control* control(const char* name) const
-    {
-        auto* found = form->findChild<Control*>(QString::fromLatin1(name));
-        if (found == nullptr) qFatal("no control %s", name);
-        return found;
-    }
-    [[nodiscard]] QListView* list() const { return form->findChild<QListView*>(QStringLiteral("CompList")); }
     [[nodiscard]] QStringList lines() const
     {
         QStringList all;
-        const QAbstractItemModel* model = list()->model();
+        const QAbstractItemModel* model = list->model();
         for (int row = 0; row < model->rowCount(); ++row) all << model->index(row, 0).data().toString();
         return all;
     }
     void click(const char* name) const
     {
-        QTest::mouseClick(control<QPushButton>(name), Qt::LeftButton);
+        QTest::mouseClick(Child<QPushButton>(form, name), Qt::LeftButton);
         FrameFixture::settle();
     }
     // Both paths typed in, then Compare.
     void compare(const QString& first, const QString& second) const
     {
-        control<QLineEdit>("Edit1")->setText(first);
-        control<QLineEdit>("Edit2")->setText(second);
+        Child<QLineEdit>(form, "Edit1")->setText(first);
+        Child<QLineEdit>(form, "Edit2")->setText(second);
         click("Button3");
     }
-    [[nodiscard]] QPoint rowPoint(int row) const { return list()->visualRect(list()->model()->index(row, 0)).center(); }
+    [[nodiscard]] QPoint rowPoint(int row) const { return list->visualRect(list->model()->index(row, 0)).center(); }
 
-    TCompForm* form;
+    TCompForm* form = nullptr;
+    QListView* list = nullptr;
 };
-
-void ShowCompareWindow(FrameFixture& fixture)
-{
-    QTest::keyClick(fixture.frame.get(), Qt::Key_C, Qt::ControlModifier);
-    FrameFixture::settle();
-}
-
-QByteArray WithBytes(QByteArray bytes, int at, const QByteArray& changed)
-{
-    bytes.replace(at, changed.size(), changed);
-    return bytes;
-}
 
 }  // namespace
 
@@ -98,20 +76,16 @@ void CompareWindowTest::listsRunsOfDifferingBytes_data()
     QTest::addColumn<QString>("caption");
 
     const QByteArray base = PatternBytes(0x200, 3, 5);
-    const QString none = QStringLiteral("Compare Files...Results: 0 difference(s) found.");
-    QTest::newRow("identical") << base << base << QStringList{kMatch} << none;
-    QTest::newRow("one byte") << base << WithBytes(base, 0x1F, QByteArray(1, '\xEE'))
-                              << QStringList{QStringLiteral("[0000001F] ;      1 byte  different at location.")}
-                              << QStringLiteral("Compare Files...Results: 1 difference(s) found.");
+    QTest::newRow("identical") << base << base << QStringList{kMatch}
+                               << "Compare Files...Results: 0 difference(s) found.";
     // Runs of one and two bytes around one equal byte, and one at the last compared byte.
-    QByteArray runs = WithBytes(base, 0x40, QByteArray(1, '\xEE'));
-    runs = WithBytes(runs, 0x42, QByteArray(2, '\xEE'));
-    runs = WithBytes(runs, 0x1FF, QByteArray(1, '\xEE'));
+    const QByteArray runs =
+        WithBytes(WithBytes(WithBytes(base, 0x40, "\xEE"), 0x42, "\xEE\xEE"), 0x1FF, QByteArray(1, '\xEE'));
     QTest::newRow("separate runs") << base + "longer" << runs
-                                   << QStringList{QStringLiteral("[00000040] ;      1 byte  different at location."),
-                                                  QStringLiteral("[00000042] ;      2 bytes different at location."),
-                                                  QStringLiteral("[000001FF] ;      1 byte  different at location.")}
-                                   << QStringLiteral("Compare Files...Results: 3 difference(s) found.");
+                                   << QStringList{"[00000040] ;      1 byte  different at location.",
+                                                  "[00000042] ;      2 bytes different at location.",
+                                                  "[000001FF] ;      1 byte  different at location."}
+                                   << "Compare Files...Results: 3 difference(s) found.";
 }
 
 void CompareWindowTest::listsRunsOfDifferingBytes()
@@ -121,24 +95,20 @@ void CompareWindowTest::listsRunsOfDifferingBytes()
     QFETCH(QStringList, lines);
     QFETCH(QString, caption);
     FrameFixture fixture;
-    ShowCompareWindow(fixture);
     const CompareWindow window(fixture);
-    QVERIFY(window.form->isVisible());
-    QVERIFY(!window.form->isModal());
+    QVERIFY(window.form->isVisible() && !window.form->isModal());
     QCOMPARE(window.form->windowTitle(), QStringLiteral("Compare Files..."));
 
     window.compare(fixture.writeFile(QStringLiteral("a.bin"), first),
                    fixture.writeFile(QStringLiteral("b.bin"), second));
     QCOMPARE(window.lines(), lines);
     QCOMPARE(window.form->windowTitle(), caption);
-    QCOMPARE(fixture.prompter.texts(), QStringList{kCompleted});
-    QCOMPARE(fixture.prompter.recordsOf(Kind::Message).size(), std::size_t{1});
+    QCOMPARE(fixture.prompter.log(), QStringList{kCompleted});
 }
 
 void CompareWindowTest::choosersFillThePathFields()
 {
     FrameFixture fixture;
-    ShowCompareWindow(fixture);
     const CompareWindow window(fixture);
     const QString first = fixture.writeFile(QStringLiteral("a.bin"), PatternBytes(64));
     const QString second = fixture.writeFile(QStringLiteral("b.bin"), WithBytes(PatternBytes(64), 2, "xy"));
@@ -146,15 +116,9 @@ void CompareWindowTest::choosersFillThePathFields()
     window.click("Button1");
     window.click("Button2");
     window.click("Button1");  // cancelled: the field keeps its path
-    QCOMPARE(window.control<QLineEdit>("Edit1")->text(), first);
-    QCOMPARE(window.control<QLineEdit>("Edit2")->text(), second);
-    const std::vector<PromptRecord> choosers = fixture.prompter.recordsOf(Kind::OpenFile);
-    QCOMPARE(choosers.size(), std::size_t{3});
-    for (const PromptRecord& chooser : choosers) {
-        QCOMPARE(chooser.caption, QStringLiteral("Open"));
-        QCOMPARE(chooser.filter, QStringLiteral("All files (*.*)"));
-        QCOMPARE(chooser.directory, QDir::currentPath());
-    }
+    QCOMPARE(Child<QLineEdit>(window.form, "Edit1")->text(), first);
+    QCOMPARE(Child<QLineEdit>(window.form, "Edit2")->text(), second);
+    QCOMPARE(fixture.prompter.log(), QStringList(3, QStringLiteral("open(Open, All files (*.*), .)")));
 
     window.click("Button3");
     QCOMPARE(window.lines(), QStringList{QStringLiteral("[00000002] ;      2 bytes different at location.")});
@@ -163,8 +127,7 @@ void CompareWindowTest::choosersFillThePathFields()
 void CompareWindowTest::failuresKeepTheList()
 {
     FrameFixture fixture;
-    ShowCompareWindow(fixture);
-    const CompareWindow window(fixture);
+    CompareWindow window(fixture);
     const QString first = fixture.writeFile(QStringLiteral("a.bin"), PatternBytes(64));
     const QString second = fixture.writeFile(QStringLiteral("b.bin"), WithBytes(PatternBytes(64), 9, "z"));
     window.compare(first, second);
@@ -173,28 +136,27 @@ void CompareWindowTest::failuresKeepTheList()
     fixture.prompter.clear();
 
     window.compare(first, QString());
-    QCOMPARE(fixture.prompter.texts(), QStringList{QStringLiteral("Error: Missing file name(s).")});
+    QCOMPARE(fixture.prompter.log(), QStringList{QStringLiteral("Error: Missing file name(s).")});
     QCOMPARE(window.lines(), listed);
     QCOMPARE(window.form->windowTitle(), QStringLiteral("Compare Files..."));
     QVERIFY(window.form->isVisible());
 
     fixture.prompter.clear();
     window.compare(first, fixture.path(QStringLiteral("missing.bin")));
-    QCOMPARE(fixture.prompter.texts(), QStringList{QStringLiteral("Fatal Error: Could not open A file...")});
+    QCOMPARE(fixture.prompter.log(), QStringList{QStringLiteral("Fatal Error: Could not open A file...")});
     QCOMPARE(window.lines(), listed);
     QVERIFY(!window.form->isVisible());  // the window hides after this one
 
     // Shown again, it still holds the paths and the list.
-    ShowCompareWindow(fixture);
+    window = CompareWindow(fixture);
     QVERIFY(window.form->isVisible());
-    QCOMPARE(window.control<QLineEdit>("Edit1")->text(), first);
+    QCOMPARE(Child<QLineEdit>(window.form, "Edit1")->text(), first);
     QCOMPARE(window.lines(), listed);
 }
 
 void CompareWindowTest::secondStartWhileRunningIsIgnored()
 {
     FrameFixture fixture;
-    ShowCompareWindow(fixture);
     const CompareWindow window(fixture);
     // Large enough to report progress several times on the way.
     const QByteArray bytes = PatternBytes(2 * 1024 * 1024, 1, 3);
@@ -211,7 +173,7 @@ void CompareWindowTest::secondStartWhileRunningIsIgnored()
     QCOMPARE(captionsWhileRunning.size(), 1);
     QVERIFY2(captionsWhileRunning[0].startsWith(QStringLiteral("Compare Files...Please Wait.")),
              qPrintable(captionsWhileRunning[0]));
-    QCOMPARE(fixture.prompter.texts(), QStringList{kCompleted});
+    QCOMPARE(fixture.prompter.log(), QStringList{kCompleted});
     QCOMPARE(window.lines(), QStringList{QStringLiteral("[001FFFF0] ;     10 bytes different at location.")});
     QVERIFY(!window.form->comparing());
 }
@@ -219,7 +181,6 @@ void CompareWindowTest::secondStartWhileRunningIsIgnored()
 void CompareWindowTest::listsAMillionRuns()
 {
     FrameFixture fixture;
-    ShowCompareWindow(fixture);
     const CompareWindow window(fixture);
     // Every even byte differs: a run of one byte each.
     QByteArray changed(2000000, '\0');
@@ -227,49 +188,45 @@ void CompareWindowTest::listsAMillionRuns()
     window.compare(fixture.writeFile(QStringLiteral("a.bin"), QByteArray(2000000, '\0')),
                    fixture.writeFile(QStringLiteral("b.bin"), changed));
 
-    const QAbstractItemModel* model = window.list()->model();
+    const QAbstractItemModel* model = window.list->model();
     QCOMPARE(model->rowCount(), 1000000);
-    QCOMPARE(model->index(0, 0).data().toString(), QStringLiteral("[00000000] ;      1 byte  different at location."));
     QCOMPARE(model->index(999999, 0).data().toString(),
              QStringLiteral("[001E847E] ;      1 byte  different at location."));
     QCOMPARE(window.form->windowTitle(), QStringLiteral("Compare Files...Results: 1000000 difference(s) found."));
     // The end of the list can be scrolled to and shown.
-    window.list()->scrollToBottom();
+    window.list->scrollToBottom();
     FrameFixture::settle();
-    QVERIFY(window.list()->viewport()->rect().intersects(window.list()->visualRect(model->index(999999, 0))));
+    QVERIFY(window.list->viewport()->rect().intersects(window.list->visualRect(model->index(999999, 0))));
 }
 
 void CompareWindowTest::jumpsOnDoubleClickAndEnter()
 {
     FrameFixture fixture;
-    TMDIChild* editor = fixture.open(fixture.writeFile(QStringLiteral("rom.smc"), PatternBytes(0x9000)));
-    QVERIFY(editor != nullptr);
-    ShowCompareWindow(fixture);
+    TMDIChild* editor = fixture.openNew(QStringLiteral("rom.smc"), PatternBytes(0x9000));
     const CompareWindow window(fixture);
-    QByteArray changed = WithBytes(PatternBytes(0xA000), 0x234, "ab");
-    changed = WithBytes(changed, 0x9F00, "c");  // past the end of the document
+    // The second run lies past the end of the document.
+    const QByteArray changed = WithBytes(WithBytes(PatternBytes(0xA000), 0x234, "ab"), 0x9F00, "c");
     window.compare(fixture.writeFile(QStringLiteral("a.bin"), PatternBytes(0xA000)),
                    fixture.writeFile(QStringLiteral("b.bin"), changed));
     QCOMPARE(window.lines().size(), 2);
     const DocRecord& doc = editor->document();
-    const ViewState& view = fixture.session.view;
 
-    QTest::mouseDClick(window.list()->viewport(), Qt::LeftButton, {}, window.rowPoint(0));
+    QTest::mouseDClick(window.list->viewport(), Qt::LeftButton, {}, window.rowPoint(0));
     FrameFixture::settle();
     QCOMPARE(doc.cursorOffset, 0x234);
-    QVERIFY(doc.topOffset <= 0x234 && 0x234 < doc.topOffset + view.pageBytes);
+    QVERIFY(doc.topOffset <= 0x234 && 0x234 < doc.topOffset + fixture.session.view.pageBytes);
     QCOMPARE(editor->scrollBar()->value(), doc.topOffset);
 
-    window.list()->setCurrentIndex(window.list()->model()->index(1, 0));
-    QTest::keyClick(window.list(), Qt::Key_Return);
+    window.list->setCurrentIndex(window.list->model()->index(1, 0));
+    QTest::keyClick(window.list, Qt::Key_Return);
     FrameFixture::settle();
     QCOMPARE(doc.cursorOffset, 0x8FFF);  // the document's last byte
 
     // The line saying the files match jumps nowhere.
     window.compare(fixture.path(QStringLiteral("a.bin")), fixture.path(QStringLiteral("a.bin")));
     QCOMPARE(window.lines(), QStringList{kMatch});
-    QTest::mouseDClick(window.list()->viewport(), Qt::LeftButton, {}, window.rowPoint(0));
-    QTest::keyClick(window.list(), Qt::Key_Enter);
+    QTest::mouseDClick(window.list->viewport(), Qt::LeftButton, {}, window.rowPoint(0));
+    QTest::keyClick(window.list, Qt::Key_Enter);
     FrameFixture::settle();
     QCOMPARE(doc.cursorOffset, 0x8FFF);
 }

@@ -98,6 +98,12 @@ void FrameFixture::activate(TMDIChild* editor) const
 
 void FrameFixture::press(QKeyCombination key) const
 {
+    // Shortcuts reach the frame once it is the active window again (the offscreen
+    // platform may leave a hidden dialog active).
+    frame->activateWindow();
+    if (!QTest::qWaitFor([this] { return QApplication::activeWindow() == frame.get(); })) {
+        qFatal("the frame did not become active");
+    }
     QTest::keyClick(frame.get(), key.key(), key.keyboardModifiers());
     settle();
 }
@@ -130,15 +136,21 @@ bool WhileShown(QDialog* dialog, const std::function<void()>& open, const std::f
 {
     bool ran = false;
     bool stillShown = false;
-    QTimer::singleShot(0, dialog, [&] {
+    // Polled, since `open` may run events of its own before the dialog shows.
+    QTimer poll;
+    poll.setInterval(0);
+    QObject::connect(&poll, &QTimer::timeout, dialog, [&] {
         if (!dialog->isVisible()) return;
+        poll.stop();
         work();
         ran = true;
         stillShown = dialog->isVisible();
         if (stillShown) dialog->close();
     });
+    poll.start();
     open();
     FrameFixture::settle();
+    poll.stop();
     if (!ran) qFatal("the dialog was not shown");
     return stillShown;
 }

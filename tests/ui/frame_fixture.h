@@ -47,7 +47,7 @@ struct FrameFixture {
     TMDIChild* openNewFocused(const QString& name, const QByteArray& bytes);
     // Makes an editor window the active one, as a click on its caption would.
     void activate(TMDIChild* editor) const;
-    // A key pressed on the frame: menu shortcuts.
+    // A key pressed on the frame, made the active window first: menu shortcuts.
     void press(QKeyCombination key) const;
     // The five value panels of the status bar.
     [[nodiscard]] QStringList statusTexts() const;

@@ -1,0 +1,585 @@
+// The Tools menu on an editor window: F5 makes a patch beside the document, F6
+// patches the document in memory, the checksum repair (Ctrl+P), the SNES address
+// converter (Ctrl+E) with Goto Offset, and the size dialog (Ctrl+N); with their
+// questions, choosers and messages, and what the dialogs keep between uses.
+
+#include "core/messages.h"
+#include "frame_fixture.h"
+#include "ui/tools/texpander.h"
+#include "ui/tools/tsnes2hex.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTest>
+
+#include <functional>
+
+using namespace zarvo;
+using namespace zarvo::window_test;
+
+namespace {
+
+QByteArray Patch(const QByteArray& records) { return QByteArray("PATCH") + records + QByteArray("EOF"); }
+
+const QString kPatchQuestion = QStringLiteral("ask( IPS Patcher..., question): Save ROM before patching?");
+const QString kPatchChooser = QStringLiteral("open(Open PATCH file..., IPS files (*.ips), .)");
+const QString kUnchangedChooser = QStringLiteral("open(Open UNCHANGED file..., All files (*.*), .)");
+const QString kChecksumQuestion = QStringLiteral("ask(CheckSum Repair..., none): Repair the CheckSum in this ROM?");
+
+void Click(const QObject* form, const char* name)
+{
+    QTest::mouseClick(Child<QAbstractButton>(form, name), Qt::LeftButton);
+}
+
+void Retype(QLineEdit* field, const QString& text)
+{
+    field->selectAll();
+    QTest::keyClick(field, Qt::Key_Backspace);
+    QTest::keyClicks(field, text);
+}
+
+// The converter's two fields and its convert button, whose caption names the mapping.
+struct Converter {
+    explicit Converter(const FrameFixture& fixture)
+        : form(fixture.frame->findChild<TSnes2Hex*>()),
+          left(Child<QLineEdit>(form, "lorom1")),
+          right(Child<QLineEdit>(form, "lorom2")),
+          convert(Child<QPushButton>(form, "TextLabel"))
+    {}
+    // Types into a field (which makes it the one converted from) and converts.
+    void convertFrom(QLineEdit* field, const QString& text) const
+    {
+        Retype(field, text);
+        QTest::mouseClick(convert, Qt::LeftButton);
+    }
+
+    TSnes2Hex* form;
+    QLineEdit* left;
+    QLineEdit* right;
+    QPushButton* convert;
+};
+
+// Opens the converter with Ctrl+E, runs work while it is shown, then closes it with
+// Escape in the left field (which must not make that field the source).
+void WithConverter(FrameFixture& fixture, const std::function<void(const Converter&)>& work)
+{
+    const Converter converter(fixture);
+    WhileShown(
+        converter.form, [&] { fixture.press(Qt::ControlModifier | Qt::Key_E); },
+        [&] {
+            QVERIFY(converter.form->isModal());
+            work(converter);
+            QTest::keyClick(converter.left, Qt::Key_Escape);
+        });
+    QVERIFY(!converter.form->isVisible());
+}
+
+// Opens the size dialog with Ctrl+N and runs work while it is shown; a dialog still
+// open afterwards is cancelled. True when it was still open.
+bool WithSizeDialog(FrameFixture& fixture, const std::function<void(TExpander*)>& work)
+{
+    auto* dialog = fixture.frame->findChild<TExpander*>();
+    return WhileShown(
+        dialog, [&] { fixture.press(Qt::ControlModifier | Qt::Key_N); }, [&] { work(dialog); });
+}
+
+// Picks a unit, types the size and, when given, checks "Add Header" and types it; then OK.
+void EnterSize(TExpander* dialog, const QString& unit, const QString& size, const QString& header = {})
+{
+    Click(dialog, unit.toLatin1().constData());
+    Retype(Child<QLineEdit>(dialog, "ExpOther"), size);
+    if (!header.isNull()) {
+        Click(dialog, "addHdrChkBox");
+        Retype(Child<QLineEdit>(dialog, "addHdr"), header);
+    }
+    Click(dialog, "BitBtn1");
+}
+
+}  // namespace
+
+class ToolsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void createWritesPatchBesideDocument_data();
+    void createWritesPatchBesideDocument();
+    void createStopsWithoutUnchangedFile();
+    void applyPatchesDocumentInMemory();
+    void applyAfterSavingFirst();
+    void applyRefusalLeavesDocument();
+    void savestateHeaderStaysInFrontAfterApply();
+    void checksumRepair_data();
+    void checksumRepair();
+    void converts_data();
+    void converts();
+    void mappingsSetCaptionsAndClearFields();
+    void converterKeepsItsStateBetweenUses();
+    void gotoOffsetMovesTheCursor();
+    void changesSize_data();
+    void changesSize();
+    void emptyHeaderFieldWarnsAndGoesOn();
+    void sizeRefusalsKeepDialogAndDocument_data();
+    void sizeRefusalsKeepDialogAndDocument();
+    void sizeEntriesTakeDigitsOnly();
+    void sizeEntriesAreKeptBetweenUses();
+};
+
+void ToolsTest::createWritesPatchBesideDocument_data()
+{
+    QTest::addColumn<QByteArray>("current");
+    QTest::addColumn<QByteArray>("patch");  // empty: no patch file is left
+    QTest::addColumn<QString>("box");
+    const QByteArray zeros(32, '\0');
+    QTest::newRow("one data record") << WithBytes(zeros, 4, Bytes({1, 2, 3})) << Patch(Bytes({0, 0, 4, 0, 3, 1, 2, 3}))
+                                     << "box(IPS Creator..., exclamation): Patch Creation completed!";
+    QTest::newRow("equal files make no patch")
+        << zeros << QByteArray() << "box(IPS Creator..., stop):  These files are the same.\n No patch created.";
+}
+
+void ToolsTest::createWritesPatchBesideDocument()
+{
+    QFETCH(QByteArray, current);
+    QFETCH(QByteArray, patch);
+    QFETCH(QString, box);
+    FrameFixture fixture;
+    fixture.openNew(QStringLiteral("rom.smc"), current);
+    fixture.prompter.clear();
+    fixture.prompter.files.push_back(fixture.writeFile(QStringLiteral("unchanged.bin"), QByteArray(32, '\0')));
+    fixture.press(Qt::Key_F5);
+
+    QCOMPARE(fixture.prompter.log(), (QStringList{kUnchangedChooser, box}));
+    QCOMPARE(QFile::exists(fixture.path(QStringLiteral("rom.ips"))), !patch.isEmpty());
+    if (!patch.isEmpty()) QCOMPARE(fixture.readFile(QStringLiteral("rom.ips")), patch);
+}
+
+void ToolsTest::createStopsWithoutUnchangedFile()
+{
+    FrameFixture fixture;
+    fixture.openNew(QStringLiteral("rom.smc"), PatternBytes(64));
+    fixture.prompter.clear();
+    fixture.prompter.files = {std::nullopt, fixture.path(QStringLiteral("missing.bin"))};
+    fixture.trigger("IPSMake1");
+    fixture.trigger("IPSMake1");
+    QCOMPARE(fixture.prompter.log(), (QStringList{kUnchangedChooser, kUnchangedChooser,
+                                                  QStringLiteral("File Not found or Valid... No patch created.")}));
+    QVERIFY(!QFile::exists(fixture.path(QStringLiteral("rom.ips"))));
+}
+
+void ToolsTest::applyPatchesDocumentInMemory()
+{
+    FrameFixture fixture;
+    const QByteArray original = PatternBytes(32, 0x40);
+    TMDIChild* editor = fixture.openNew(QStringLiteral("rom.smc"), original);
+    // Three bytes at 4, then a run of four 0xEE starting past the end at 0x22.
+    const QString patch = fixture.writeFile(
+        QStringLiteral("fix.ips"), Patch(Bytes({0, 0, 4, 0, 3, 0xAA, 0xBB, 0xCC, 0, 0, 0x22, 0, 0, 0, 4, 0xEE})));
+    fixture.prompter.clear();
+    fixture.prompter.answers.push_back(false);
+    fixture.prompter.files.push_back(patch);
+    fixture.press(Qt::Key_F6);
+
+    QCOMPARE(fixture.prompter.log(),
+             (QStringList{kPatchQuestion, kPatchChooser,
+                          QStringLiteral("Patching is complete! Remember to SAVE the changes!")}));
+    const DocRecord& doc = editor->document();
+    // The gap reads as zero bytes.
+    QCOMPARE(Content(doc), WithBytes(original, 4, Bytes({0xAA, 0xBB, 0xCC})) + Bytes({0, 0, 0xEE, 0xEE, 0xEE, 0xEE}));
+    QCOMPARE(doc.viewSize, 38);
+    QVERIFY(doc.modified);
+    QCOMPARE(fixture.readFile(QStringLiteral("rom.smc")), original);  // only memory changed
+}
+
+void ToolsTest::applyAfterSavingFirst()
+{
+    FrameFixture fixture;
+    TMDIChild* editor = fixture.openNew(QStringLiteral("rom.smc"), PatternBytes(32));
+    DocRecord& doc = editor->document();
+    doc.data()[0] = 0x99;
+    doc.modified = true;
+    fixture.prompter.clear();
+    fixture.prompter.answers.push_back(true);
+    fixture.prompter.files.push_back(std::nullopt);  // then the chooser is cancelled
+    fixture.trigger("Patch1");
+
+    QCOMPARE(fixture.prompter.log(),
+             (QStringList{kPatchQuestion, QString::fromUtf8(messages::kSavedSuccessfully), kPatchChooser}));
+    QCOMPARE(fixture.readFile(QStringLiteral("rom.smc")), WithBytes(PatternBytes(32), 0, Bytes({0x99})));
+    QVERIFY(!doc.modified);
+}
+
+void ToolsTest::applyRefusalLeavesDocument()
+{
+    FrameFixture fixture;
+    const QByteArray original = PatternBytes(300, 3);
+    TMDIChild* editor = fixture.openNew(QStringLiteral("rom.smc"), original);
+    fixture.prompter.clear();
+    fixture.prompter.answers.push_back(false);
+    fixture.prompter.files.push_back(fixture.writeFile(QStringLiteral("bad.ips"), QByteArray("PATCX\0\0\1\0\1\x55"
+                                                                                             "EOF",
+                                                                                             14)));
+    fixture.trigger("Patch1");
+
+    QCOMPARE(fixture.prompter.log().last(), QStringLiteral("Not a valid \"PATCH\" file!"));
+    const DocRecord& doc = editor->document();
+    QCOMPARE(Content(doc), original);
+    QCOMPARE(doc.viewSize, 65535);
+    QVERIFY(!doc.modified);
+}
+
+void ToolsTest::savestateHeaderStaysInFrontAfterApply()
+{
+    FrameFixture fixture;
+    const QByteArray header = PatternBytes(3091, 5, 7);
+    const QByteArray body = PatternBytes(100, 0x20);
+    fixture.prompter.answers.push_back(true);  // edit without the header
+    QCOMPARE(fixture.openNew(QStringLiteral("game.zst"), header + body)->document().headerSize, 3091);
+    // Patches the first body byte and lengthens the body by two bytes.
+    fixture.prompter.answers.push_back(false);
+    fixture.prompter.files.push_back(fixture.writeFile(
+        QStringLiteral("game.ips"), Patch(Bytes({0, 0, 0, 0, 1, 0xAB, 0, 0, 100, 0, 2, 0xC1, 0xC2}))));
+    fixture.trigger("Patch1");
+    fixture.trigger("SaveFile1");
+
+    QCOMPARE(fixture.readFile(QStringLiteral("game.zst")),
+             header + WithBytes(body, 0, Bytes({0xAB})) + Bytes({0xC1, 0xC2}));
+    QCOMPARE(fixture.prompter.unexpected, 0);
+}
+
+void ToolsTest::checksumRepair_data()
+{
+    // 0x20000 zero bytes with a Lo-ROM header at 0x7FC0 holding complement and checksum.
+    const auto image = [](int complement, int checksum) {
+        return WithBytes(QByteArray(0x20000, '\0'), 0x7FDC,
+                         Bytes({complement & 0xFF, complement >> 8, checksum & 0xFF, checksum >> 8}));
+    };
+    QTest::addColumn<QByteArray>("image");
+    QTest::addColumn<QList<bool>>("answers");
+    QTest::addColumn<QStringList>("log");
+    QTest::addColumn<QByteArray>("header");  // complement and checksum afterwards, little-endian
+    QTest::addColumn<bool>("modified");
+
+    // Only the stored pair is not zero, so the image sums to 34+12+CB+ED = 0x1FE.
+    const QByteArray wrong = image(0xEDCB, 0x1234);
+    const QByteArray stored = Bytes({0xCB, 0xED, 0x34, 0x12});
+    const QByteArray repaired = Bytes({0x01, 0xFE, 0xFE, 0x01});
+    const QString question = QStringLiteral(
+        "ask(Repair CheckSum, none):  ROM CheckSum  : 1234\n ROM Compliment: EDCB\n\n NEW CheckSum  : 01FE\n NEW "
+        "Compliment: FE01\n\n Repair CheckSum?");
+    QTest::newRow("repaired") << wrong << QList<bool>{true, true}
+                              << QStringList{kChecksumQuestion, question,
+                                             "Checksum has been repaired!\n Don't forget to Save the ROM."}
+                              << repaired << true;
+    QTest::newRow("second question declined")
+        << wrong << QList<bool>{true, false}
+        << QStringList{kChecksumQuestion, question, "No checksum repair performed."} << stored << false;
+    QTest::newRow("first question declined")
+        << wrong << QList<bool>{false} << QStringList{kChecksumQuestion} << stored << false;
+    // A complement pair always sums to 0x1FE, so this image holds its own checksum.
+    QTest::newRow("already right") << image(0xFE01, 0x01FE) << QList<bool>{true}
+                                   << QStringList{kChecksumQuestion, "No checksum repair needed."} << repaired << false;
+    QTest::newRow("no header") << image(0, 0) << QList<bool>{true}
+                               << QStringList{kChecksumQuestion, "Could not locate CHECKSUM!"} << QByteArray(4, '\0')
+                               << false;
+}
+
+void ToolsTest::checksumRepair()
+{
+    QFETCH(QByteArray, image);
+    QFETCH(QList<bool>, answers);
+    QFETCH(QStringList, log);
+    QFETCH(QByteArray, header);
+    QFETCH(bool, modified);
+    FrameFixture fixture;
+    TMDIChild* editor = fixture.openNew(QStringLiteral("game.smc"), image);
+    fixture.prompter.clear();
+    for (const bool answer : answers) fixture.prompter.answers.push_back(answer);
+    fixture.press(Qt::ControlModifier | Qt::Key_P);
+
+    QCOMPARE(fixture.prompter.log(), log);
+    QCOMPARE(fixture.prompter.unexpected, 0);
+    const DocRecord& doc = editor->document();
+    QCOMPARE(Content(doc).mid(0x7FDC, 4), header);
+    QCOMPARE(doc.modified, modified);
+    QCOMPARE(fixture.readFile(QStringLiteral("game.smc")), image);
+}
+
+void ToolsTest::converts_data()
+{
+    QTest::addColumn<QString>("mapping");
+    QTest::addColumn<bool>("header");
+    QTest::addColumn<bool>("bank80");
+    QTest::addColumn<bool>("fromRight");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("shown");  // in the other field, or the message of a refusal
+    QTest::newRow("lo-rom header start") << "LoChk" << true << false << false << "200"
+                                         << "008000";
+    QTest::newRow("lo-rom fast back") << "LoChk" << false << true << true << "808000"
+                                      << "000000";
+    QTest::newRow("hi-rom below $C0") << "HiChk" << false << false << true << "BFFFFF"
+                                      << "Address must be >= $Cxxxxxx";
+    QTest::newRow("memory, typed in lower case") << "MemChk" << false << false << false << "c13"
+                                                 << "7E0000";
+}
+
+void ToolsTest::converts()
+{
+    QFETCH(QString, mapping);
+    QFETCH(bool, header);
+    QFETCH(bool, bank80);
+    QFETCH(bool, fromRight);
+    QFETCH(QString, typed);
+    QFETCH(QString, shown);
+    FrameFixture fixture;
+    QString source;
+    QString target;
+    WithConverter(fixture, [&](const Converter& converter) {
+        Click(converter.form, mapping.toLatin1().constData());
+        if (header) Click(converter.form, "hdrbox");
+        if (bank80) Click(converter.form, "lorombox");
+        QLineEdit* from = fromRight ? converter.right : converter.left;
+        QLineEdit* into = fromRight ? converter.left : converter.right;
+        into->setText(QStringLiteral("ABCDEF"));  // a refusal leaves it as it is
+        converter.convertFrom(from, typed);
+        source = from->text();
+        target = into->text();
+    });
+
+    QCOMPARE(source, typed.toUpper());
+    const bool refused = shown.startsWith(QStringLiteral("Address"));
+    QCOMPARE(target, refused ? QStringLiteral("ABCDEF") : shown);
+    QCOMPARE(fixture.prompter.log(), refused ? QStringList{shown} : QStringList());
+}
+
+void ToolsTest::mappingsSetCaptionsAndClearFields()
+{
+    FrameFixture fixture;
+    WithConverter(fixture, [](const Converter& converter) {
+        QCOMPARE(converter.form->windowTitle(), QStringLiteral("Snes To Hex Convertor"));
+        QLabel* label = Child<QLabel>(converter.form, "ZstText");
+        QCOMPARE(converter.convert->text() + label->text(), QStringLiteral("Lo-ROM      "));
+        const std::pair<const char*, const char*> mappings[] = {{"VidChk", "Vram  [$C13]"},
+                                                                {"HiChk", "Hi-ROM[$000]"},
+                                                                {"MemChk", "Memory[$C13]"},
+                                                                {"LoChk", "Lo-ROM[$000]"}};
+        for (const auto& [button, captions] : mappings) {
+            converter.left->setText(QStringLiteral("123"));
+            converter.right->setText(QStringLiteral("456"));
+            // A click in the right field makes it the source; a new mapping makes it the left again.
+            QTest::mouseClick(converter.right, Qt::LeftButton);
+            Click(converter.form, button);
+            QCOMPARE(converter.convert->text() + label->text(), QString::fromLatin1(captions));
+            QVERIFY(converter.left->text().isEmpty() && converter.right->text().isEmpty());
+            QCOMPARE(converter.form->state().direction, ConvertDirection::ToSnes);
+        }
+        // The fields take six characters.
+        QTest::keyClicks(converter.left, QStringLiteral("1234567"));
+        QCOMPARE(converter.left->text(), QStringLiteral("123456"));
+    });
+}
+
+void ToolsTest::converterKeepsItsStateBetweenUses()
+{
+    FrameFixture fixture;
+    WithConverter(fixture, [](const Converter& converter) {
+        Click(converter.form, "HiChk");
+        Click(converter.form, "hdrbox");
+        converter.convertFrom(converter.right, QStringLiteral("C00000"));
+    });
+    WithConverter(fixture, [](const Converter& converter) {
+        QVERIFY(Child<QRadioButton>(converter.form, "HiChk")->isChecked());
+        QVERIFY(Child<QCheckBox>(converter.form, "hdrbox")->isChecked());
+        QVERIFY(!Child<QCheckBox>(converter.form, "lorombox")->isChecked());
+        QCOMPARE(converter.convert->text(), QStringLiteral("Hi-ROM"));
+        QCOMPARE(converter.left->text() + converter.right->text(), QStringLiteral("000200C00000"));
+        // Still converting from the right field.
+        converter.right->setText(QStringLiteral("C00010"));
+        QTest::mouseClick(converter.convert, Qt::LeftButton);
+        QCOMPARE(converter.left->text(), QStringLiteral("000210"));
+        // Unchecking takes the header off again.
+        Click(converter.form, "hdrbox");
+        QTest::mouseClick(converter.convert, Qt::LeftButton);
+        QCOMPARE(converter.left->text(), QStringLiteral("000010"));
+    });
+    QCOMPARE(fixture.prompter.log(), QStringList());
+}
+
+void ToolsTest::gotoOffsetMovesTheCursor()
+{
+    FrameFixture fixture;
+    // Without an editor window Goto Offset does nothing.
+    WithConverter(fixture, [](const Converter& converter) {
+        converter.left->setText(QStringLiteral("1234"));
+        Click(converter.form, "Button1");
+    });
+
+    TMDIChild* editor = fixture.openNew(QStringLiteral("rom.smc"), PatternBytes(0x20000));
+    const DocRecord& doc = editor->document();
+    const ViewState& view = fixture.session.view;
+    // Past the end: one page back from it.
+    for (const auto& [typed, cursor] : {std::pair{"1234", 0x1234}, {"FFFFFF", 0x20000 - view.pageBytes}}) {
+        WithConverter(fixture, [&](const Converter& converter) {
+            converter.left->setText(QString::fromLatin1(typed));
+            Click(converter.form, "Button1");
+            QVERIFY(converter.form->isVisible());
+        });
+        QCOMPARE(doc.cursorOffset, cursor);
+        QVERIFY(doc.topOffset <= cursor && cursor < doc.topOffset + view.pageBytes);
+        QCOMPARE(editor->scrollBar()->value(), doc.topOffset);
+    }
+    QCOMPARE(fixture.prompter.recordsOf(PromptRecord::Kind::Message).size(), std::size_t{0});
+}
+
+void ToolsTest::changesSize_data()
+{
+    QTest::addColumn<int>("oldSize");
+    QTest::addColumn<QString>("unit");
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QString>("header");  // null: "Add Header" stays unchecked
+    QTest::addColumn<QString>("sizeText");
+    QTest::addColumn<QString>("shown");  // the unit in the question and the message
+    QTest::addColumn<int>("newSize");
+    QTest::newRow("megabits") << 0x100000 << "rMBITS"
+                              << "16" << QString() << "Size of ROM: 8 Mega BITS"
+                              << "16 Mega-BIT(S)" << 2097152;
+    QTest::newRow("bytes with header") << 1000 << "rBYTES"
+                                       << "8"
+                                       << "512"
+                                       << "Size of ROM: 1000 BYTES"
+                                       << " 8 BYTE(S)" << 520;
+    QTest::newRow("megabytes, rounded down") << 0x180000 << "rMBYTE"
+                                             << "2" << QString() << "Size of ROM: 1 Mega BYTES"
+                                             << " 2 Mega-BYTE(S)" << 0x200000;
+}
+
+void ToolsTest::changesSize()
+{
+    QFETCH(int, oldSize);
+    QFETCH(QString, unit);
+    QFETCH(QString, entry);
+    QFETCH(QString, header);
+    QFETCH(QString, sizeText);
+    QFETCH(QString, shown);
+    QFETCH(int, newSize);
+    FrameFixture fixture;
+    const QByteArray original = PatternBytes(oldSize, 1);
+    TMDIChild* editor = fixture.openNew(QStringLiteral("rom.smc"), original);
+    fixture.prompter.clear();
+    fixture.prompter.answers.push_back(true);
+    QString shownSizeText;
+    QVERIFY(!WithSizeDialog(fixture, [&](TExpander* dialog) {
+        QCOMPARE(dialog->windowTitle(), QStringLiteral("Change ROM Size"));
+        Click(dialog, unit.toLatin1().constData());
+        shownSizeText = Child<QLabel>(dialog, "SizeTxt")->text();
+        EnterSize(dialog, unit, entry, header);
+    }));
+
+    QCOMPARE(shownSizeText, sizeText);
+    QCOMPARE(fixture.prompter.log(),
+             (QStringList{QStringLiteral("ask(ROM Size Change..., none): Expand the ROM to %1?").arg(shown),
+                          QStringLiteral("Rom expanded to %1!\nSave ROM to save all changes.").arg(shown.trimmed())}));
+    const DocRecord& doc = editor->document();
+    QCOMPARE(doc.viewSize, newSize);
+    QVERIFY(doc.modified);
+    const int kept = std::min(oldSize, newSize);
+    QCOMPARE(Content(doc), original.left(kept) + QByteArray(newSize - kept, '\xFF'));
+    QCOMPARE(fixture.readFile(QStringLiteral("rom.smc")), original);
+}
+
+void ToolsTest::emptyHeaderFieldWarnsAndGoesOn()
+{
+    FrameFixture fixture;
+    TMDIChild* editor = fixture.openNew(QStringLiteral("rom.smc"), PatternBytes(100));
+    fixture.prompter.clear();
+    fixture.prompter.answers.push_back(true);
+    (void)WithSizeDialog(fixture, [](TExpander* dialog) { EnterSize(dialog, "rBYTES", "64", ""); });
+
+    QCOMPARE(fixture.prompter.texts(),
+             (QStringList{QStringLiteral("Error: Header addition enabled, but no value supplied.\nError: Data size "
+                                         "was set to zero on default."),
+                          QStringLiteral("Expand the ROM to 64 BYTE(S)?"),
+                          QStringLiteral("Rom expanded to 64 BYTE(S)!\nSave ROM to save all changes.")}));
+    QCOMPARE(editor->document().fileSize, 64);
+}
+
+void ToolsTest::sizeRefusalsKeepDialogAndDocument_data()
+{
+    QTest::addColumn<QString>("unit");
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<bool>("answer");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("no size") << "rBYTES"
+                             << "" << true << "Error: No size entered...";
+    QTest::newRow("question answered No") << "rMBITS"
+                                          << "32" << false << "Expand the ROM to 32 Mega-BIT(S)?";
+}
+
+void ToolsTest::sizeRefusalsKeepDialogAndDocument()
+{
+    QFETCH(QString, unit);
+    QFETCH(QString, entry);
+    QFETCH(bool, answer);
+    QFETCH(QString, text);
+    FrameFixture fixture;
+    const QByteArray original = PatternBytes(5000, 9);
+    TMDIChild* editor = fixture.openNew(QStringLiteral("rom.smc"), original);
+    fixture.prompter.clear();
+    fixture.prompter.answers.push_back(answer);
+    QVERIFY(WithSizeDialog(fixture, [&](TExpander* dialog) { EnterSize(dialog, unit, entry); }));
+
+    QCOMPARE(fixture.prompter.texts(), QStringList{text});
+    const DocRecord& doc = editor->document();
+    QCOMPARE(Content(doc), original);
+    QCOMPARE(doc.viewSize, 65535);
+    QVERIFY(!doc.modified);
+}
+
+void ToolsTest::sizeEntriesTakeDigitsOnly()
+{
+    FrameFixture fixture;
+    fixture.openNew(QStringLiteral("rom.smc"), PatternBytes(100));
+    (void)WithSizeDialog(fixture, [](TExpander* dialog) {
+        QLineEdit* size = Child<QLineEdit>(dialog, "ExpOther");
+        QLineEdit* header = Child<QLineEdit>(dialog, "addHdr");
+        Retype(size, QStringLiteral("1a2-3 4"));
+        QCOMPARE(size->text(), QStringLiteral("1234"));
+        QTest::keyClick(size, Qt::Key_Backspace);
+        QCOMPARE(size->text(), QStringLiteral("123"));
+
+        QVERIFY(!header->isEnabled());
+        Click(dialog, "addHdrChkBox");
+        QVERIFY(header->isEnabled());
+        Retype(header, QStringLiteral("5x1.2"));
+        QCOMPARE(header->text(), QStringLiteral("512"));
+        Click(dialog, "addHdrChkBox");
+        QVERIFY(!header->isEnabled());
+    });
+    QCOMPARE(fixture.prompter.records.size(), std::size_t{1});  // only the file choice of Open
+}
+
+void ToolsTest::sizeEntriesAreKeptBetweenUses()
+{
+    FrameFixture fixture;
+    TMDIChild* editor = fixture.openNew(QStringLiteral("rom.smc"), PatternBytes(0x40000));
+    fixture.prompter.answers.push_back(true);
+    (void)WithSizeDialog(fixture, [](TExpander* dialog) { EnterSize(dialog, "rMBITS", "4", "512"); });
+    QCOMPARE(editor->document().fileSize, 0x80200);
+
+    (void)WithSizeDialog(fixture, [](TExpander* dialog) {
+        QVERIFY(Child<QRadioButton>(dialog, "rMBITS")->isChecked());
+        QVERIFY(Child<QCheckBox>(dialog, "addHdrChkBox")->isChecked());
+        QCOMPARE(Child<QLineEdit>(dialog, "ExpOther")->text() + Child<QLineEdit>(dialog, "addHdr")->text(),
+                 QStringLiteral("4512"));
+        // The size text is the document's new size, in the kept unit.
+        QCOMPARE(Child<QLabel>(dialog, "SizeTxt")->text(), QStringLiteral("Size of ROM: 4 Mega BITS"));
+        QTest::keyClick(Child<QLineEdit>(dialog, "ExpOther"), Qt::Key_Escape);
+        QVERIFY(!dialog->isVisible());
+    });
+    QCOMPARE(editor->document().fileSize, 0x80200);
+}
+
+QTEST_MAIN(ToolsTest)
+#include "tools_test.moc"
