@@ -9,6 +9,7 @@
 #include <QTest>
 
 using namespace zarvo;
+using namespace zarvo::window_test;
 
 namespace {
 
@@ -84,8 +85,7 @@ void OpenSaveTest::companionTableLoadsAsTableOne()
 {
     FrameFixture fixture;
     const QString table = fixture.writeFile(QStringLiteral("rom.tbl"), "41=Z\n4243=pair\n");
-    TMDIChild* editor = fixture.open(fixture.writeFile(QStringLiteral("rom.smc"), QByteArray("\x41\x42\x43\x44", 4)));
-    QVERIFY(editor != nullptr);
+    TMDIChild* editor = fixture.openNew(QStringLiteral("rom.smc"), QByteArray("\x41\x42\x43\x44", 4));
 
     const DocRecord& doc = editor->document();
     QCOMPARE(doc.table.activeTable, int8_t{0});
@@ -125,8 +125,7 @@ void OpenSaveTest::savestateQuestion()
     QFETCH(int, firstByte);
     FrameFixture fixture;
     if (asked) fixture.prompter.answers.push_back(answer);
-    TMDIChild* editor = fixture.open(fixture.writeFile(name, bytes));
-    QVERIFY(editor != nullptr);
+    TMDIChild* editor = fixture.openNew(name, bytes);
 
     const std::vector<PromptRecord> questions = fixture.prompter.recordsOf(PromptRecord::Kind::Question);
     QCOMPARE(questions.size(), std::size_t{asked ? 1u : 0u});
@@ -147,8 +146,7 @@ void OpenSaveTest::savestateHeaderIsWrittenBackUnchanged()
     FrameFixture fixture;
     const QByteArray original = SavestateBytes();
     fixture.prompter.answers.push_back(true);
-    TMDIChild* editor = fixture.open(fixture.writeFile(QStringLiteral("game.zst"), original));
-    QVERIFY(editor != nullptr);
+    TMDIChild* editor = fixture.openNew(QStringLiteral("game.zst"), original);
     DocRecord& doc = editor->document();
     doc.data()[0] = 0xEE;
     doc.modified = true;
@@ -197,8 +195,7 @@ void OpenSaveTest::cancelledOpenMakesNoWindow()
 void OpenSaveTest::saveWritesFileAndReports()
 {
     FrameFixture fixture;
-    TMDIChild* editor = fixture.open(fixture.writeFile(QStringLiteral("game.bin"), PatternBytes(100)));
-    QVERIFY(editor != nullptr);
+    TMDIChild* editor = fixture.openNew(QStringLiteral("game.bin"), PatternBytes(100));
     DocRecord& doc = editor->document();
     doc.data()[5] = 0xAB;
     doc.data()[200] = 0xCD;  // past the file's end: never written
@@ -216,8 +213,7 @@ void OpenSaveTest::saveFailureKeepsModified()
 {
     FrameFixture fixture;
     QVERIFY(QDir(fixture.folder.path()).mkdir(QStringLiteral("gone")));
-    TMDIChild* editor = fixture.open(fixture.writeFile(QStringLiteral("gone/game.bin"), PatternBytes(100)));
-    QVERIFY(editor != nullptr);
+    TMDIChild* editor = fixture.openNew(QStringLiteral("gone/game.bin"), PatternBytes(100));
     editor->document().modified = true;
     QVERIFY(QDir(fixture.path(QStringLiteral("gone"))).removeRecursively());
 
@@ -229,8 +225,7 @@ void OpenSaveTest::saveFailureKeepsModified()
 void OpenSaveTest::saveAsMovesToNewName()
 {
     FrameFixture fixture;
-    TMDIChild* editor = fixture.open(fixture.writeFile(QStringLiteral("old.bin"), PatternBytes(64)));
-    QVERIFY(editor != nullptr);
+    TMDIChild* editor = fixture.openNew(QStringLiteral("old.bin"), PatternBytes(64));
     editor->document().data()[0] = 0x99;
     editor->document().modified = true;
     const QString target = fixture.path(QStringLiteral("new.bin"));
@@ -320,8 +315,7 @@ void OpenSaveTest::failedSaveOnCloseKeepsWindowAndProgram()
 {
     FrameFixture fixture;
     QVERIFY(QDir(fixture.folder.path()).mkdir(QStringLiteral("gone")));
-    TMDIChild* editor = fixture.open(fixture.writeFile(QStringLiteral("gone/game.bin"), PatternBytes(32)));
-    QVERIFY(editor != nullptr);
+    TMDIChild* editor = fixture.openNew(QStringLiteral("gone/game.bin"), PatternBytes(32));
     editor->document().modified = true;
     QVERIFY(QDir(fixture.path(QStringLiteral("gone"))).removeRecursively());
 
@@ -349,9 +343,8 @@ void OpenSaveTest::closeAllClosesEveryWindow()
 {
     FrameFixture fixture;
     fixture.writeFile(QStringLiteral("a.tbl"), "41=x\n");
-    QVERIFY(fixture.open(fixture.writeFile(QStringLiteral("a.bin"), PatternBytes(16))) != nullptr);
-    TMDIChild* second = fixture.open(fixture.writeFile(QStringLiteral("b.bin"), PatternBytes(16)));
-    QVERIFY(second != nullptr);
+    fixture.openNew(QStringLiteral("a.bin"), PatternBytes(16));
+    TMDIChild* second = fixture.openNew(QStringLiteral("b.bin"), PatternBytes(16));
     second->document().modified = true;
     fixture.prompter.answers.push_back(false);
     QVERIFY(fixture.action("CloseAll1")->isEnabled());

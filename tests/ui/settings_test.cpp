@@ -17,6 +17,7 @@
 #include <QTimer>
 
 using namespace zarvo;
+using namespace zarvo::window_test;
 
 namespace {
 
@@ -84,8 +85,7 @@ void SettingsTest::defaultFontFitsRowsSizedToWindow()
     const QFontMetrics metrics(DefaultViewFont());
     QVERIFY(metrics.horizontalAdvance(QStringLiteral("0000")) <= 32);
     FrameFixture fixture;
-    TMDIChild* editor = fixture.open(fixture.writeFile(QStringLiteral("rom.bin"), PatternBytes(0x10000, 0x41)));
-    QVERIFY(editor != nullptr);
+    TMDIChild* editor = fixture.openNew(QStringLiteral("rom.bin"), PatternBytes(0x10000, 0x41));
     for (const int width : {300, 435, 640, 1000}) {
         QWidget* window = editor->parentWidget();
         window->resize(window->width() - editor->width() + width, 300);
@@ -99,8 +99,7 @@ void SettingsTest::defaultFontFitsRowsSizedToWindow()
 void SettingsTest::dialogBoxesChangeTheView()
 {
     FrameFixture fixture;
-    TMDIChild* editor = fixture.open(fixture.writeFile(QStringLiteral("rom.bin"), PatternBytes(4096)));
-    QVERIFY(editor != nullptr);
+    TMDIChild* editor = fixture.openNew(QStringLiteral("rom.bin"), PatternBytes(4096));
     const auto hexSpaces = [&] {
         int spaces = 0;
         for (const ViewCell& cell : editor->LayOutPageRow(0).cells)
@@ -245,7 +244,7 @@ void SettingsTest::updateConfigFileItem()
 void SettingsTest::unwritableSettingsFileStillCloses()
 {
     FrameFixture fixture;
-    QVERIFY(fixture.open(fixture.writeFile(QStringLiteral("rom.bin"), PatternBytes(64))) != nullptr);
+    fixture.openNew(QStringLiteral("rom.bin"), PatternBytes(64));
     fixture.session.settingsPath = fixture.path(QStringLiteral("missing/zv32ex.ini")).toStdString();
 
     fixture.trigger("UpdateConfigurationFile1");
@@ -280,8 +279,7 @@ void SettingsTest::setFontChangesRowsAndKanaFont()
     QVERIFY(fixture.session.view.rowHeight > rowHeight);
     QCOMPARE(context.kanaFont.pointSize(), kanaSize);
 
-    TMDIChild* editor = fixture.open(fixture.writeFile(QStringLiteral("rom.bin"), PatternBytes(4096)));
-    QVERIFY(editor != nullptr);
+    TMDIChild* editor = fixture.openNew(QStringLiteral("rom.bin"), PatternBytes(4096));
     fixture.prompter.fonts.push_back(QFont(QStringLiteral("DejaVu Sans Mono"), 16));
     fixture.trigger("SetFont1");
     QCOMPARE(context.kanaFont.pointSize(), 16);
