@@ -141,6 +141,18 @@ void FrameTest::statusBarShowsCursorByte()
                                                  "Decimal Offset: 300", "Hexdecimal Ofset: 0000012C"}));
     // The panels keep their places whatever the numbers are.
     QCOMPARE(panelWidths(), widths);
+
+    // A full paint keeps the page inside the document (of 65535 bytes at least) and
+    // takes the cursor's offset from the page.
+    DocRecord& doc = editor->document();
+    const int row = fixture.session.view.bytesPerRow;
+    for (const auto& [top, kept] : {std::pair{-5, 0}, {0x7FFFFF00, 65535 - fixture.session.view.pageBytes}}) {
+        doc.topOffset = top;
+        editor->FormPaint();
+        FrameFixture::settle();
+        QCOMPARE(doc.topOffset, kept);
+        QCOMPARE(doc.cursorOffset, kept + int(doc.cursorRow) * row + doc.cursorColumn);
+    }
 }
 
 void FrameTest::offsetModes_data()

@@ -121,10 +121,10 @@ void TablesTest::tableMenuChoosesSwapsAndReReads()
     const DocRecord& doc = editor->document();
     QVERIFY(Shows(editor, "ABCD"));
     // Without tables the swap items do nothing, nor does a cancelled choice.
+    fixture.prompter.clear();
     fixture.trigger("Asciitbl1");
     fixture.trigger("tblv1");
     fixture.trigger("tblv2");
-    fixture.prompter.clear();
     fixture.prompter.files = {std::nullopt, first, second};
     fixture.trigger("Tbl21");
     QCOMPARE(doc.table.activeTable, int8_t{2});
