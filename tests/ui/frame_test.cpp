@@ -70,24 +70,16 @@ struct Restart {
 
 bool Blinking(const TZarvoForm& frame) { return frame.findChild<QTimer*>(QStringLiteral("Timer1"))->isActive(); }
 
-// Runs the modal settings dialog, doing `work` on it while it is shown.
+// Runs the modal settings dialog (Ctrl+I), doing `work` on it while it is shown.
 void WithSettingsDialog(FrameFixture& fixture, const std::function<void(TColForm&)>& work)
 {
-    // The frame takes the keys again after a dialog (the offscreen platform leaves
-    // the hidden dialog active).
-    QApplication::setActiveWindow(fixture.frame.get());
     TColForm& dialog = *fixture.frame->colForm();
-    bool ran = false;
-    QTimer::singleShot(0, &dialog, [&] {
-        QVERIFY(dialog.isVisible());
-        QVERIFY(dialog.isModal());
-        work(dialog);
-        ran = true;
-    });
-    QTest::keyClick(fixture.frame.get(), Qt::Key_I, Qt::ControlModifier);
-    FrameFixture::settle();
-    QVERIFY(ran);
-    QVERIFY(!dialog.isVisible());
+    QVERIFY(!WhileShown(
+        &dialog, [&] { fixture.press(Qt::ControlModifier | Qt::Key_I); },
+        [&] {
+            QVERIFY(dialog.isModal());
+            work(dialog);
+        }));
 }
 
 }  // namespace

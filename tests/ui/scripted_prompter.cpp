@@ -18,20 +18,8 @@ T Next(std::deque<T>& queue, int& unexpected, T fallback)
     return answer;
 }
 
-QString IconName(MessageIcon icon)
-{
-    switch (icon) {
-    case MessageIcon::None:
-        return QStringLiteral("none");
-    case MessageIcon::Stop:
-        return QStringLiteral("stop");
-    case MessageIcon::Exclamation:
-        return QStringLiteral("exclamation");
-    case MessageIcon::Question:
-        return QStringLiteral("question");
-    }
-    return {};
-}
+// Indexed by MessageIcon.
+constexpr const char* kIconNames[] = {"none", "stop", "exclamation", "question"};
 
 QString Line(const PromptRecord& record)
 {
@@ -41,9 +29,11 @@ QString Line(const PromptRecord& record)
     case Kind::Message:
         return record.text;
     case Kind::MessageBox:
-        return QStringLiteral("box(%1, %2): %3").arg(record.caption, IconName(record.icon), record.text);
+        return QStringLiteral("box(%1, %2): %3")
+            .arg(record.caption, QString::fromLatin1(kIconNames[static_cast<int>(record.icon)]), record.text);
     case Kind::Question:
-        return QStringLiteral("ask(%1, %2): %3").arg(record.caption, IconName(record.icon), record.text);
+        return QStringLiteral("ask(%1, %2): %3")
+            .arg(record.caption, QString::fromLatin1(kIconNames[static_cast<int>(record.icon)]), record.text);
     case Kind::OpenFile:
         return QStringLiteral("open(%1, %2, %3)").arg(record.caption, record.filter, directory);
     case Kind::SaveFile:

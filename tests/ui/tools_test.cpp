@@ -164,9 +164,6 @@ private slots:
     void gotoOffsetMovesTheCursor();
     void changesSize_data();
     void changesSize();
-    void emptyHeaderFieldWarnsAndGoesOn();
-    void sizeRefusalsKeepDialogAndDocument_data();
-    void sizeRefusalsKeepDialogAndDocument();
     void sizeEntriesTakeDigitsOnly();
     void sizeEntriesAreKeptBetweenUses();
     void listsRunsOfDifferingBytes_data();
@@ -489,20 +486,39 @@ void ToolsTest::changesSize_data()
     QTest::addColumn<QString>("unit");
     QTest::addColumn<QString>("entry");
     QTest::addColumn<QString>("header");  // null: "Add Header" stays unchecked
+    QTest::addColumn<bool>("answer");
     QTest::addColumn<QString>("sizeText");
-    QTest::addColumn<QString>("shown");  // the unit in the question and the message
-    QTest::addColumn<int>("newSize");
+    QTest::addColumn<QStringList>("log");
+    QTest::addColumn<int>("newSize");  // 0: the document and the dialog stay as they were
+    const auto asked = [](const char* size) {
+        return QStringLiteral("ask(ROM Size Change..., none): Expand the ROM to %1?").arg(QString::fromLatin1(size));
+    };
+    const auto done = [](const char* size) {
+        return QStringLiteral("Rom expanded to %1!\nSave ROM to save all changes.").arg(QString::fromLatin1(size));
+    };
     QTest::newRow("megabits") << 0x100000 << "rMBITS"
-                              << "16" << QString() << "Size of ROM: 8 Mega BITS"
-                              << "16 Mega-BIT(S)" << 2097152;
+                              << "16" << QString() << true << "Size of ROM: 8 Mega BITS"
+                              << QStringList{asked("16 Mega-BIT(S)"), done("16 Mega-BIT(S)")} << 2097152;
     QTest::newRow("bytes with header") << 1000 << "rBYTES"
                                        << "8"
-                                       << "512"
-                                       << "Size of ROM: 1000 BYTES"
-                                       << " 8 BYTE(S)" << 520;
-    QTest::newRow("megabytes, rounded down") << 0x180000 << "rMBYTE"
-                                             << "2" << QString() << "Size of ROM: 1 Mega BYTES"
-                                             << " 2 Mega-BYTE(S)" << 0x200000;
+                                       << "512" << true << "Size of ROM: 1000 BYTES"
+                                       << QStringList{asked(" 8 BYTE(S)"), done("8 BYTE(S)")} << 520;
+    QTest::newRow("megabytes, rounded down")
+        << 0x180000 << "rMBYTE"
+        << "2" << QString() << true << "Size of ROM: 1 Mega BYTES"
+        << QStringList{asked(" 2 Mega-BYTE(S)"), done("2 Mega-BYTE(S)")} << 0x200000;
+    QTest::newRow("header checked but empty")
+        << 100 << "rBYTES" << "64" << "" << true << "Size of ROM: 100 BYTES"
+        << QStringList{"Error: Header addition enabled, but no value supplied.\nError: Data size was set to zero on "
+                       "default.",
+                       asked("64 BYTE(S)"), done("64 BYTE(S)")}
+        << 64;
+    QTest::newRow("no size") << 5000 << "rBYTES"
+                             << "" << QString() << true << "Size of ROM: 5000 BYTES"
+                             << QStringList{"Error: No size entered..."} << 0;
+    QTest::newRow("question answered No")
+        << 5000 << "rMBITS"
+        << "32" << QString() << false << "Size of ROM: 0 Mega BITS" << QStringList{asked("32 Mega-BIT(S)")} << 0;
 }
 
 void ToolsTest::changesSize()
@@ -511,80 +527,32 @@ void ToolsTest::changesSize()
     QFETCH(QString, unit);
     QFETCH(QString, entry);
     QFETCH(QString, header);
+    QFETCH(bool, answer);
     QFETCH(QString, sizeText);
-    QFETCH(QString, shown);
+    QFETCH(QStringList, log);
     QFETCH(int, newSize);
     FrameFixture fixture;
     const QByteArray original = PatternBytes(oldSize, 1);
     TMDIChild* editor = fixture.openNew(QStringLiteral("rom.smc"), original);
     fixture.prompter.clear();
-    fixture.prompter.answers.push_back(true);
+    fixture.prompter.answers.push_back(answer);
     QString shownSizeText;
-    QVERIFY(!WithSizeDialog(fixture, [&](TExpander* dialog) {
+    const bool stillOpen = WithSizeDialog(fixture, [&](TExpander* dialog) {
         QCOMPARE(dialog->windowTitle(), QStringLiteral("Change ROM Size"));
         Click(dialog, unit.toLatin1().constData());
         shownSizeText = Child<QLabel>(dialog, "SizeTxt")->text();
         EnterSize(dialog, unit, entry, header);
-    }));
+    });
 
+    QCOMPARE(stillOpen, newSize == 0);
     QCOMPARE(shownSizeText, sizeText);
-    QCOMPARE(fixture.prompter.log(),
-             (QStringList{QStringLiteral("ask(ROM Size Change..., none): Expand the ROM to %1?").arg(shown),
-                          QStringLiteral("Rom expanded to %1!\nSave ROM to save all changes.").arg(shown.trimmed())}));
+    QCOMPARE(fixture.prompter.log(), log);
     const DocRecord& doc = editor->document();
-    QCOMPARE(doc.viewSize, newSize);
-    QVERIFY(doc.modified);
-    const int kept = std::min(oldSize, newSize);
-    QCOMPARE(Content(doc), original.left(kept) + QByteArray(newSize - kept, '\xFF'));
+    QCOMPARE(doc.viewSize, newSize == 0 ? 65535 : newSize);
+    QCOMPARE(doc.modified, newSize != 0);
+    const int kept = newSize == 0 ? oldSize : std::min(oldSize, newSize);
+    QCOMPARE(Content(doc), original.left(kept) + QByteArray(std::max(newSize - kept, 0), '\xFF'));
     QCOMPARE(fixture.readFile(QStringLiteral("rom.smc")), original);
-}
-
-void ToolsTest::emptyHeaderFieldWarnsAndGoesOn()
-{
-    FrameFixture fixture;
-    TMDIChild* editor = fixture.openNew(QStringLiteral("rom.smc"), PatternBytes(100));
-    fixture.prompter.clear();
-    fixture.prompter.answers.push_back(true);
-    (void)WithSizeDialog(fixture, [](TExpander* dialog) { EnterSize(dialog, "rBYTES", "64", ""); });
-
-    QCOMPARE(fixture.prompter.texts(),
-             (QStringList{QStringLiteral("Error: Header addition enabled, but no value supplied.\nError: Data size "
-                                         "was set to zero on default."),
-                          QStringLiteral("Expand the ROM to 64 BYTE(S)?"),
-                          QStringLiteral("Rom expanded to 64 BYTE(S)!\nSave ROM to save all changes.")}));
-    QCOMPARE(editor->document().fileSize, 64);
-}
-
-void ToolsTest::sizeRefusalsKeepDialogAndDocument_data()
-{
-    QTest::addColumn<QString>("unit");
-    QTest::addColumn<QString>("entry");
-    QTest::addColumn<bool>("answer");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("no size") << "rBYTES"
-                             << "" << true << "Error: No size entered...";
-    QTest::newRow("question answered No") << "rMBITS"
-                                          << "32" << false << "Expand the ROM to 32 Mega-BIT(S)?";
-}
-
-void ToolsTest::sizeRefusalsKeepDialogAndDocument()
-{
-    QFETCH(QString, unit);
-    QFETCH(QString, entry);
-    QFETCH(bool, answer);
-    QFETCH(QString, text);
-    FrameFixture fixture;
-    const QByteArray original = PatternBytes(5000, 9);
-    TMDIChild* editor = fixture.openNew(QStringLiteral("rom.smc"), original);
-    fixture.prompter.clear();
-    fixture.prompter.answers.push_back(answer);
-    QVERIFY(WithSizeDialog(fixture, [&](TExpander* dialog) { EnterSize(dialog, unit, entry); }));
-
-    QCOMPARE(fixture.prompter.texts(), QStringList{text});
-    const DocRecord& doc = editor->document();
-    QCOMPARE(Content(doc), original);
-    QCOMPARE(doc.viewSize, 65535);
-    QVERIFY(!doc.modified);
 }
 
 void ToolsTest::sizeEntriesTakeDigitsOnly()
