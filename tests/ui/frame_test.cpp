@@ -70,6 +70,22 @@ struct Restart {
 
 bool Blinking(const TZarvoForm& frame) { return frame.findChild<QTimer*>(QStringLiteral("Timer1"))->isActive(); }
 
+// Blink, automatic rows and spaced hexadecimal as 0 or 1: as the dialog's boxes, the
+// settings and the blink timer show them.
+QString Switches(TZarvoForm& frame, const Session& session)
+{
+    const TColForm& dialog = *frame.colForm();
+    const DisplaySettings& settings = session.settings;
+    return QStringLiteral("boxes %1%2%3 settings %4%5%6 timer %7")
+        .arg(int(dialog.blinkBox()->isChecked()))
+        .arg(int(dialog.fixedRow()->isChecked()))
+        .arg(int(dialog.spacedHex()->isChecked()))
+        .arg(int(settings.blinkCursor))
+        .arg(int(settings.autoSizeRows))
+        .arg(int(settings.spacedHex))
+        .arg(int(Blinking(frame)));
+}
+
 // Runs the modal settings dialog (Ctrl+I), doing `work` on it while it is shown.
 void WithSettingsDialog(FrameFixture& fixture, const std::function<void(TColForm&)>& work)
 {
@@ -418,13 +434,9 @@ void FrameTest::helpErrorBox()
     });
 
     fixture.trigger("HelpTopics1");
-    const std::vector<PromptRecord> boxes = fixture.prompter.recordsOf(PromptRecord::Kind::MessageBox);
-    QCOMPARE(boxes.size(), std::size_t{errorShown ? 1u : 0u});
-    if (errorShown) {
-        QCOMPARE(boxes[0].text, QStringLiteral("Error loading HH.exe. It is required for HTML Help files..."));
-        QCOMPARE(boxes[0].caption, QStringLiteral("Zarvo32 EX Help error"));
-        QCOMPARE(boxes[0].icon, MessageIcon::Stop);
-    }
+    QCOMPARE(fixture.prompter.log(), errorShown ? QStringList{"box(Zarvo32 EX Help error, stop): Error loading HH.exe. "
+                                                              "It is required for HTML Help files..."}
+                                                : QStringList());
     if (fileExists) QCOMPARE(opened, std::vector<QUrl>{QUrl::fromLocalFile(help)});
 }
 
@@ -496,14 +508,7 @@ void FrameTest::settingsSurviveRestart()
              QByteArray("CursorType 0\nRowType    0\nSpacedHex  1\nFontSize   15\nFontName   DejaVu_Serif\n"));
 
     Restart again;
-    TColForm& read = *again.frame->colForm();
-    QVERIFY(!read.blinkBox()->isChecked());
-    QVERIFY(!read.fixedRow()->isChecked());
-    QVERIFY(read.spacedHex()->isChecked());
-    QVERIFY(!again.session.settings.blinkCursor);
-    QVERIFY(!again.session.settings.autoSizeRows);
-    QVERIFY(again.session.settings.spacedHex);
-    QVERIFY(!Blinking(*again.frame));
+    QCOMPARE(Switches(*again.frame, again.session), QStringLiteral("boxes 001 settings 001 timer 0"));
     const QFont& font = again.frame->viewContext().viewFont;
     QCOMPARE(font.family(), chosen.family());
     QCOMPARE(font.pointSize(), 15);
@@ -514,38 +519,27 @@ void FrameTest::settingsSurviveRestart()
 void FrameTest::settingsFileRead_data()
 {
     QTest::addColumn<QByteArray>("content");
-    QTest::addColumn<bool>("blink");
-    QTest::addColumn<bool>("rows");
-    QTest::addColumn<bool>("spaced");
+    QTest::addColumn<QString>("switches");
     QTest::addColumn<QString>("face");  // empty: the starting font stays
     QTest::addColumn<int>("pointSize");
-    QTest::newRow("two lines only") << QByteArray("CursorType 0\nRowType    0\n") << false << false << true << QString()
-                                    << 0;
+    QTest::newRow("two lines only") << QByteArray("CursorType 0\nRowType    0\n") << "boxes 001 settings 001 timer 0"
+                                    << QString() << 0;
     QTest::newRow("face with a blank")
-        << QByteArray("CursorType 1\nRowType    1\nSpacedHex  0\nFontSize   20\nFontName   Courier_New\n") << true
-        << true << false << QStringLiteral("Courier New") << 20;
+        << QByteArray("CursorType 1\nRowType    1\nSpacedHex  0\nFontSize   20\nFontName   Courier_New\n")
+        << "boxes 110 settings 110 timer 1" << QStringLiteral("Courier New") << 20;
 }
 
 void FrameTest::settingsFileRead()
 {
     QFETCH(QByteArray, content);
-    QFETCH(bool, blink);
-    QFETCH(bool, rows);
-    QFETCH(bool, spaced);
+    QFETCH(QString, switches);
     QFETCH(QString, face);
     QFETCH(int, pointSize);
     FrameFixture fixture;
     fixture.writeFile(QStringLiteral("zv32ex.ini"), content);
 
     Restart program;
-    const TColForm& dialog = *program.frame->colForm();
-    QCOMPARE(dialog.blinkBox()->isChecked(), blink);
-    QCOMPARE(dialog.fixedRow()->isChecked(), rows);
-    QCOMPARE(dialog.spacedHex()->isChecked(), spaced);
-    QCOMPARE(program.session.settings.blinkCursor, blink);
-    QCOMPARE(program.session.settings.autoSizeRows, rows);
-    QCOMPARE(program.session.settings.spacedHex, spaced);
-    QCOMPARE(Blinking(*program.frame), blink);
+    QCOMPARE(Switches(*program.frame, program.session), switches);
     const ViewContext& context = program.frame->viewContext();
     if (face.isEmpty()) {
         QCOMPARE(context.viewFont, DefaultViewFont());
