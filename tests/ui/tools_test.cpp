@@ -150,10 +150,8 @@ class ToolsTest : public QObject {
 private slots:
     void createWritesPatchBesideDocument_data();
     void createWritesPatchBesideDocument();
-    void createStopsWithoutUnchangedFile();
+    void applyPatchesDocumentInMemory_data();
     void applyPatchesDocumentInMemory();
-    void applyAfterSavingFirst();
-    void applyRefusalLeavesDocument();
     void savestateHeaderStaysInFrontAfterApply();
     void checksumRepair_data();
     void checksumRepair();
@@ -178,103 +176,98 @@ private slots:
 void ToolsTest::createWritesPatchBesideDocument_data()
 {
     QTest::addColumn<QByteArray>("current");
-    QTest::addColumn<QByteArray>("patch");  // empty: no patch file is left
-    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("unchanged");  // "cancel": the chooser is cancelled
+    QTest::addColumn<QString>("shown");      // the message after the chooser; empty: none
+    QTest::addColumn<QByteArray>("patch");   // empty: no patch file is left
     const QByteArray zeros(32, '\0');
-    QTest::newRow("one data record") << WithBytes(zeros, 4, Bytes({1, 2, 3})) << Patch(Bytes({0, 0, 4, 0, 3, 1, 2, 3}))
-                                     << "box(IPS Creator..., exclamation): Patch Creation completed!";
+    QTest::newRow("one data record") << WithBytes(zeros, 4, Bytes({1, 2, 3})) << "unchanged.bin"
+                                     << "box(IPS Creator..., exclamation): Patch Creation completed!"
+                                     << Patch(Bytes({0, 0, 4, 0, 3, 1, 2, 3}));
     QTest::newRow("equal files make no patch")
-        << zeros << QByteArray() << "box(IPS Creator..., stop):  These files are the same.\n No patch created.";
+        << zeros << "unchanged.bin"
+        << "box(IPS Creator..., stop):  These files are the same.\n No patch created." << QByteArray();
+    QTest::newRow("missing unchanged file") << zeros << "missing.bin"
+                                            << "File Not found or Valid... No patch created." << QByteArray();
+    QTest::newRow("chooser cancelled") << zeros << "cancel" << QString() << QByteArray();
 }
 
 void ToolsTest::createWritesPatchBesideDocument()
 {
     QFETCH(QByteArray, current);
+    QFETCH(QString, unchanged);
+    QFETCH(QString, shown);
     QFETCH(QByteArray, patch);
-    QFETCH(QString, box);
     FrameFixture fixture;
     fixture.openNew(QStringLiteral("rom.smc"), current);
+    fixture.writeFile(QStringLiteral("unchanged.bin"), QByteArray(32, '\0'));
     fixture.prompter.clear();
-    fixture.prompter.files.push_back(fixture.writeFile(QStringLiteral("unchanged.bin"), QByteArray(32, '\0')));
+    fixture.prompter.files.push_back(unchanged == QLatin1String("cancel") ? std::optional<QString>()
+                                                                          : fixture.path(unchanged));
     fixture.press(Qt::Key_F5);
 
-    QCOMPARE(fixture.prompter.log(), (QStringList{kUnchangedChooser, box}));
+    QStringList log{kUnchangedChooser};
+    if (!shown.isEmpty()) log << shown;
+    QCOMPARE(fixture.prompter.log(), log);
     QCOMPARE(QFile::exists(fixture.path(QStringLiteral("rom.ips"))), !patch.isEmpty());
-    if (!patch.isEmpty()) QCOMPARE(fixture.readFile(QStringLiteral("rom.ips")), patch);
+    QCOMPARE(fixture.readFile(QStringLiteral("rom.ips")), patch);
 }
 
-void ToolsTest::createStopsWithoutUnchangedFile()
+void ToolsTest::applyPatchesDocumentInMemory_data()
 {
-    FrameFixture fixture;
-    fixture.openNew(QStringLiteral("rom.smc"), PatternBytes(64));
-    fixture.prompter.clear();
-    fixture.prompter.files = {std::nullopt, fixture.path(QStringLiteral("missing.bin"))};
-    fixture.trigger("IPSMake1");
-    fixture.trigger("IPSMake1");
-    QCOMPARE(fixture.prompter.log(), (QStringList{kUnchangedChooser, kUnchangedChooser,
-                                                  QStringLiteral("File Not found or Valid... No patch created.")}));
-    QVERIFY(!QFile::exists(fixture.path(QStringLiteral("rom.ips"))));
+    const QByteArray original = PatternBytes(32, 0x40);
+    QTest::addColumn<bool>("edited");       // byte 0 typed over with 99 first
+    QTest::addColumn<bool>("saveFirst");    // the answer to the question
+    QTest::addColumn<QByteArray>("patch");  // empty: the chooser is cancelled
+    QTest::addColumn<QStringList>("log");
+    QTest::addColumn<QByteArray>("content");  // the document's bytes afterwards
+    QTest::addColumn<bool>("modified");
+    QTest::addColumn<QByteArray>("saved");  // the file's bytes afterwards
+    // Three bytes at 4, then a run of four 0xEE starting past the end at 0x22; the gap reads as zero bytes.
+    QTest::newRow("patched in memory") << false << false
+                                       << Patch(Bytes({0, 0, 4, 0, 3, 0xAA, 0xBB, 0xCC, 0, 0, 0x22, 0, 0, 0, 4, 0xEE}))
+                                       << QStringList{kPatchQuestion, kPatchChooser,
+                                                      "Patching is complete! Remember to SAVE the changes!"}
+                                       << WithBytes(original, 4, Bytes({0xAA, 0xBB, 0xCC})) +
+                                              Bytes({0, 0, 0xEE, 0xEE, 0xEE, 0xEE})
+                                       << true << original;
+    const QByteArray edited = WithBytes(original, 0, Bytes({0x99}));
+    QTest::newRow("saved first, then cancelled")
+        << true << true << QByteArray()
+        << QStringList{kPatchQuestion, QString::fromUtf8(messages::kSavedSuccessfully), kPatchChooser} << edited
+        << false << edited;
+    QTest::newRow("refused") << false << false
+                             << QByteArray(
+                                    "PATCX\0\0\1\0\1\x55"
+                                    "EOF",
+                                    14)
+                             << QStringList{kPatchQuestion, kPatchChooser, "Not a valid \"PATCH\" file!"} << original
+                             << false << original;
 }
 
 void ToolsTest::applyPatchesDocumentInMemory()
 {
+    QFETCH(bool, edited);
+    QFETCH(bool, saveFirst);
+    QFETCH(QByteArray, patch);
+    QFETCH(QStringList, log);
+    QFETCH(QByteArray, content);
+    QFETCH(bool, modified);
+    QFETCH(QByteArray, saved);
     FrameFixture fixture;
-    const QByteArray original = PatternBytes(32, 0x40);
-    TMDIChild* editor = fixture.openNew(QStringLiteral("rom.smc"), original);
-    // Three bytes at 4, then a run of four 0xEE starting past the end at 0x22.
-    const QString patch = fixture.writeFile(
-        QStringLiteral("fix.ips"), Patch(Bytes({0, 0, 4, 0, 3, 0xAA, 0xBB, 0xCC, 0, 0, 0x22, 0, 0, 0, 4, 0xEE})));
+    DocRecord& doc = fixture.openNew(QStringLiteral("rom.smc"), PatternBytes(32, 0x40))->document();
+    if (edited) doc.data()[0] = 0x99;
+    doc.modified = edited;
     fixture.prompter.clear();
-    fixture.prompter.answers.push_back(false);
-    fixture.prompter.files.push_back(patch);
+    fixture.prompter.answers.push_back(saveFirst);
+    fixture.prompter.files.push_back(patch.isEmpty() ? std::optional<QString>()
+                                                     : fixture.writeFile(QStringLiteral("fix.ips"), patch));
     fixture.press(Qt::Key_F6);
 
-    QCOMPARE(fixture.prompter.log(),
-             (QStringList{kPatchQuestion, kPatchChooser,
-                          QStringLiteral("Patching is complete! Remember to SAVE the changes!")}));
-    const DocRecord& doc = editor->document();
-    // The gap reads as zero bytes.
-    QCOMPARE(Content(doc), WithBytes(original, 4, Bytes({0xAA, 0xBB, 0xCC})) + Bytes({0, 0, 0xEE, 0xEE, 0xEE, 0xEE}));
-    QCOMPARE(doc.viewSize, 38);
-    QVERIFY(doc.modified);
-    QCOMPARE(fixture.readFile(QStringLiteral("rom.smc")), original);  // only memory changed
-}
-
-void ToolsTest::applyAfterSavingFirst()
-{
-    FrameFixture fixture;
-    TMDIChild* editor = fixture.openNew(QStringLiteral("rom.smc"), PatternBytes(32));
-    DocRecord& doc = editor->document();
-    doc.data()[0] = 0x99;
-    doc.modified = true;
-    fixture.prompter.clear();
-    fixture.prompter.answers.push_back(true);
-    fixture.prompter.files.push_back(std::nullopt);  // then the chooser is cancelled
-    fixture.trigger("Patch1");
-
-    QCOMPARE(fixture.prompter.log(),
-             (QStringList{kPatchQuestion, QString::fromUtf8(messages::kSavedSuccessfully), kPatchChooser}));
-    QCOMPARE(fixture.readFile(QStringLiteral("rom.smc")), WithBytes(PatternBytes(32), 0, Bytes({0x99})));
-    QVERIFY(!doc.modified);
-}
-
-void ToolsTest::applyRefusalLeavesDocument()
-{
-    FrameFixture fixture;
-    const QByteArray original = PatternBytes(300, 3);
-    TMDIChild* editor = fixture.openNew(QStringLiteral("rom.smc"), original);
-    fixture.prompter.clear();
-    fixture.prompter.answers.push_back(false);
-    fixture.prompter.files.push_back(fixture.writeFile(QStringLiteral("bad.ips"), QByteArray("PATCX\0\0\1\0\1\x55"
-                                                                                             "EOF",
-                                                                                             14)));
-    fixture.trigger("Patch1");
-
-    QCOMPARE(fixture.prompter.log().last(), QStringLiteral("Not a valid \"PATCH\" file!"));
-    const DocRecord& doc = editor->document();
-    QCOMPARE(Content(doc), original);
-    QCOMPARE(doc.viewSize, 65535);
-    QVERIFY(!doc.modified);
+    QCOMPARE(fixture.prompter.log(), log);
+    QCOMPARE(Content(doc), content);
+    QCOMPARE(doc.viewSize, content.size() > 32 ? content.size() : 65535);
+    QCOMPARE(doc.modified, modified);
+    QCOMPARE(fixture.readFile(QStringLiteral("rom.smc")), saved);
 }
 
 void ToolsTest::savestateHeaderStaysInFrontAfterApply()
