@@ -1,10 +1,18 @@
 #include "frame_fixture.h"
 
+#include "view/cursor_geometry.h"
+
 #include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QKeySequence>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QTest>
+#include <QTimer>
 
 namespace zarvo {
 
@@ -68,6 +76,52 @@ TMDIChild* FrameFixture::openFocused(const QString& filePath)
     return editor;
 }
 
+TMDIChild* FrameFixture::openNew(const QString& name, const QByteArray& bytes)
+{
+    TMDIChild* editor = open(writeFile(name, bytes));
+    if (editor == nullptr) qFatal("no window for %s", qPrintable(name));
+    return editor;
+}
+
+TMDIChild* FrameFixture::openNewFocused(const QString& name, const QByteArray& bytes)
+{
+    TMDIChild* editor = openFocused(writeFile(name, bytes));
+    if (editor == nullptr) qFatal("no window for %s", qPrintable(name));
+    return editor;
+}
+
+void FrameFixture::activate(TMDIChild* editor) const
+{
+    frame->mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(editor->parentWidget()));
+    settle();
+}
+
+void FrameFixture::press(QKeyCombination key) const
+{
+    // Shortcuts reach the frame once it is the active window again (the offscreen
+    // platform may leave a hidden dialog active).
+    frame->activateWindow();
+    if (!QTest::qWaitFor([this] { return QApplication::activeWindow() == frame.get(); })) {
+        qFatal("the frame did not become active");
+    }
+    QTest::keyClick(frame.get(), key.key(), key.keyboardModifiers());
+    settle();
+}
+
+QStringList FrameFixture::statusTexts() const
+{
+    QStringList texts;
+    for (int panel = 0; panel < 5; ++panel) texts << frame->statusPanels()->panelText(panel);
+    return texts;
+}
+
+void FrameFixture::placeCursor(TMDIChild& editor, int32_t offset) const
+{
+    editor.document().topOffset = CursorGeometry(session.view).PlaceCursor(editor.document(), offset);
+    editor.FormPaint();
+    settle();
+}
+
 void FrameFixture::settle()
 {
     for (int round = 0; round < 3; ++round) {
@@ -75,6 +129,102 @@ void FrameFixture::settle()
         QCoreApplication::processEvents();
     }
 }
+
+namespace window_test {
+
+bool WhileShown(QDialog* dialog, const std::function<void()>& open, const std::function<void()>& work)
+{
+    bool ran = false;
+    bool stillShown = false;
+    // Polled, since `open` may run events of its own before the dialog shows.
+    QTimer poll;
+    poll.setInterval(0);
+    QObject::connect(&poll, &QTimer::timeout, dialog, [&] {
+        if (!dialog->isVisible()) return;
+        poll.stop();
+        work();
+        ran = true;
+        stillShown = dialog->isVisible();
+        if (stillShown) dialog->close();
+    });
+    poll.start();
+    open();
+    FrameFixture::settle();
+    poll.stop();
+    if (!ran) qFatal("the dialog was not shown");
+    return stillShown;
+}
+
+void PlayKeys(QWidget* target, const QString& script)
+{
+    for (qsizetype at = 0; at < script.size(); ++at) {
+        if (script[at] != QLatin1Char('{')) {
+            QTest::keyClick(target, script[at].toLatin1());
+            continue;
+        }
+        const qsizetype end = script.indexOf(QLatin1Char('}'), at);
+        const QString name = script.mid(at + 1, end - at - 1);
+        at = end;
+        if (name == QLatin1String("Shift")) {
+            QTest::keyClick(target, Qt::Key_Shift, Qt::ShiftModifier);
+            continue;
+        }
+        const QKeyCombination key = QKeySequence(name)[0];
+        if (key.key() == Qt::Key_unknown) qFatal("no key %s", qPrintable(name));
+        QTest::keyClick(target, key.key(), key.keyboardModifiers());
+    }
+    FrameFixture::settle();
+}
+
+void ClickAt(QWidget* target, QPoint at, Qt::MouseButton button)
+{
+    QTest::mouseMove(target, at);
+    QTest::mouseClick(target, button, Qt::NoModifier, at);
+    FrameFixture::settle();
+}
+
+QRect CellRect(TMDIChild& editor, int row, int32_t offset, bool text)
+{
+    const QRect rowRect = editor.rowRect(row);
+    const CellKind wanted = text ? CellKind::Text : CellKind::Hex;
+    for (const ViewCell& cell : editor.LayOutPageRow(row).cells) {
+        if (cell.kind == wanted && cell.byteOffset == offset) {
+            return QRect(cell.x, rowRect.top(), cell.width, rowRect.height());
+        }
+    }
+    qFatal("no cell for offset %d on row %d", offset, row);
+    return {};
+}
+
+QPoint CellPoint(TMDIChild& editor, int row, int32_t offset, bool text)
+{
+    const QRect cell = CellRect(editor, row, offset, text);
+    return QPoint(cell.left() + cell.width() / 3, cell.center().y());
+}
+
+void ResizeClient(TMDIChild& editor, int width, int height)
+{
+    QWidget* frame = editor.parentWidget();
+    frame->resize(frame->width() - editor.width() + width, frame->height() - editor.height() + height);
+    FrameFixture::settle();
+}
+
+QByteArray Bytes(std::initializer_list<int> values)
+{
+    QByteArray bytes;
+    for (const int value : values) bytes.append(static_cast<char>(value));
+    return bytes;
+}
+
+QByteArray WithBytes(QByteArray bytes, int at, const QByteArray& changed)
+{
+    bytes.replace(at, changed.size(), changed);
+    return bytes;
+}
+
+QByteArray Content(const DocRecord& doc) { return QByteArray(reinterpret_cast<const char*>(doc.data()), doc.fileSize); }
+
+}  // namespace window_test
 
 QByteArray PatternBytes(int size, int start, int step)
 {

@@ -10,12 +10,19 @@
 #include "ui/frame/zarvo_form.h"
 
 #include <QByteArray>
+#include <QObject>
+#include <QPoint>
+#include <QRect>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 
+#include <functional>
+#include <initializer_list>
 #include <memory>
 
 class QAction;
+class QDialog;
 
 namespace zarvo {
 
@@ -34,6 +41,18 @@ struct FrameFixture {
     TMDIChild* open(const QString& filePath);
     // Opens a file and gives its window the keyboard, as a click on it would.
     TMDIChild* openFocused(const QString& filePath);
+    // Writes a file and opens it; a test whose own file does not open stops there.
+    TMDIChild* openNew(const QString& name, const QByteArray& bytes);
+    // The same, the window given the keyboard.
+    TMDIChild* openNewFocused(const QString& name, const QByteArray& bytes);
+    // Makes an editor window the active one, as a click on its caption would.
+    void activate(TMDIChild* editor) const;
+    // A key pressed on the frame, made the active window first: menu shortcuts.
+    void press(QKeyCombination key) const;
+    // The five value panels of the status bar.
+    [[nodiscard]] QStringList statusTexts() const;
+    // Puts the cursor on a byte as a jump does, and repaints.
+    void placeCursor(TMDIChild& editor, int32_t offset) const;
     // Runs the pending paints and other events.
     static void settle();
 
@@ -43,6 +62,42 @@ struct FrameFixture {
     QString startDirectory;  // the working directory before, given back at the end
     std::unique_ptr<TZarvoForm> frame;
 };
+
+// Helpers of the window tests, apart so that no test's own helper clashes with them.
+namespace window_test {
+
+// Runs `open`, which shows a modal dialog, and `work` while the dialog is shown; a
+// dialog still shown after `work` is closed. True when `work` left it shown.
+bool WhileShown(QDialog* dialog, const std::function<void()>& open, const std::function<void()>& work);
+
+// A named child control; a test whose window lacks it stops there.
+template <typename Control>
+[[nodiscard]] Control* Child(const QObject* parent, const char* name)
+{
+    auto* found = parent->findChild<Control*>(QString::fromLatin1(name));
+    if (found == nullptr) qFatal("no control %s", name);
+    return found;
+}
+
+// Plays a key script: plain characters are typed as they stand, "{...}" is a key with
+// modifiers as QKeySequence writes it ("{Ctrl+Right}", "{Shift+Backtab}"), "{Shift}"
+// the Shift key alone.
+void PlayKeys(QWidget* target, const QString& script);
+// A left click (or another button) without a move in between.
+void ClickAt(QWidget* target, QPoint at, Qt::MouseButton button = Qt::LeftButton);
+// Where a page row shows byte `offset`: its hexadecimal cell, or its text cell.
+[[nodiscard]] QRect CellRect(TMDIChild& editor, int row, int32_t offset, bool text = false);
+// A point in the first third of that cell.
+[[nodiscard]] QPoint CellPoint(TMDIChild& editor, int row, int32_t offset, bool text = false);
+// Resizes the editor's sub-window so that its client area has the given size.
+void ResizeClient(TMDIChild& editor, int width, int height);
+
+[[nodiscard]] QByteArray Bytes(std::initializer_list<int> values);
+// The bytes with `changed` written over them at `at`.
+[[nodiscard]] QByteArray WithBytes(QByteArray bytes, int at, const QByteArray& changed);
+// The document's fileSize bytes.
+[[nodiscard]] QByteArray Content(const DocRecord& doc);
+}  // namespace window_test
 
 // bytes[i] = (i * step + start) & 0xFF, a recognisable pattern.
 [[nodiscard]] QByteArray PatternBytes(int size, int start = 0, int step = 1);

@@ -1,5 +1,7 @@
 #include "scripted_prompter.h"
 
+#include <QDir>
+
 namespace zarvo {
 
 namespace {
@@ -14,6 +16,32 @@ T Next(std::deque<T>& queue, int& unexpected, T fallback)
     T answer = queue.front();
     queue.pop_front();
     return answer;
+}
+
+// Indexed by MessageIcon.
+constexpr const char* kIconNames[] = {"none", "stop", "exclamation", "question"};
+
+QString Line(const PromptRecord& record)
+{
+    using Kind = PromptRecord::Kind;
+    const QString directory = record.directory == QDir::currentPath() ? QStringLiteral(".") : record.directory;
+    switch (record.kind) {
+    case Kind::Message:
+        return record.text;
+    case Kind::MessageBox:
+        return QStringLiteral("box(%1, %2): %3")
+            .arg(record.caption, QString::fromLatin1(kIconNames[static_cast<int>(record.icon)]), record.text);
+    case Kind::Question:
+        return QStringLiteral("ask(%1, %2): %3")
+            .arg(record.caption, QString::fromLatin1(kIconNames[static_cast<int>(record.icon)]), record.text);
+    case Kind::OpenFile:
+        return QStringLiteral("open(%1, %2, %3)").arg(record.caption, record.filter, directory);
+    case Kind::SaveFile:
+        return QStringLiteral("save(%1, %2, %3)").arg(record.caption, record.filter, directory);
+    case Kind::Font:
+        return QStringLiteral("font(%1, %2)").arg(record.text, record.caption);
+    }
+    return {};
 }
 
 }  // namespace
@@ -78,6 +106,13 @@ std::vector<PromptRecord> ScriptedPrompter::recordsOf(PromptRecord::Kind kind) c
         if (record.kind == kind) found.push_back(record);
     }
     return found;
+}
+
+QStringList ScriptedPrompter::log() const
+{
+    QStringList lines;
+    for (const PromptRecord& record : records) lines << Line(record);
+    return lines;
 }
 
 }  // namespace zarvo

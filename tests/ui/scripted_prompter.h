@@ -38,6 +38,10 @@ public:
     // The texts of messages, boxes and questions in the order they were shown.
     [[nodiscard]] QStringList texts() const;
     [[nodiscard]] std::vector<PromptRecord> recordsOf(PromptRecord::Kind kind) const;
+    // Every record as one line, in order: a message as its text; "box(caption, icon): text",
+    // "ask(caption, icon): text", "open(caption, filter, directory)", "save(...)" and
+    // "font(family, style)", the working directory written ".".
+    [[nodiscard]] QStringList log() const;
     void clear() { records.clear(); }
 
     std::vector<PromptRecord> records;

@@ -35,16 +35,6 @@ TEST(PlaceCursor, PutsTheTargetOnItsOwnRowWithinThePageElseOnRowModulo16)
     }
 }
 
-TEST(PlaceCursor, TwentyRowPageOf16ByteRows)
-{
-    DocRecord doc;
-    EXPECT_EQ(CursorGeometry(16, 320).PlaceCursor(doc, 0x150), 0x100);
-    EXPECT_EQ(doc.cursorRow, 5);
-    EXPECT_EQ(doc.cursorColumn, 0);
-    EXPECT_EQ(CursorGeometry(16, 320).PlaceCursor(doc, 0x40), 0);
-    EXPECT_EQ(doc.cursorRow, 4);
-}
-
 TEST(PlaceCursor, RowModulo16IsCappedAtTheLastRowOfASmallPage)
 {
     DocRecord doc;

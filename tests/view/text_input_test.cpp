@@ -34,14 +34,11 @@ struct HexCase {
 TEST(HexInput, TwoDigitsMakeAByteAndOtherKeysCancelAFirstDigit)
 {
     const HexCase cases[] = {
-        {"4 1", "41 00", 0x21, false},
-        {"a f", "AF 00", 0x21, false},
-        {"4 1 4 2", "41 42", 0x22, false},
-        {"4", "00 00", 0x20, true},
-        {"4 Right 1", "00 00", 0x21, true},  // 1 is a new first digit
+        {"4 1", "41 00", 0x21, false},         {"a f", "AF 00", 0x21, false},
+        {"4 1 4 2", "41 42", 0x22, false},     {"4", "00 00", 0x20, true},
+        {"4 Right 1", "00 00", 0x21, true},   // 1 is a new first digit
         {"4 Shift 1", "41 00", 0x21, false},  // a modifier on its own keeps the digit
-        {"4 G 1", "00 00", 0x20, true},
-        {"4 Shift 1 Shift 2", "41 00", 0x21, true},
+        {"4 G 1", "00 00", 0x20, true},        {"4 Shift 1 Shift 2", "41 00", 0x21, true},
         {"4 Tab Tab 1", "41 00", 0x21, false},  // switching the input mode keeps the digit
     };
     for (const HexCase& c : cases) {

@@ -1,0 +1,351 @@
+// The editor window driven with real events: hexadecimal and text typing, the moving
+// keys, the input-mode keys Tab / Shift+Tab / Alt+Tab, mouse clicks, the scroll bar
+// VScrl, the wheel, and rows sized to the window.
+
+#include "frame_fixture.h"
+#include "ui/settings/tcol_form.h"
+#include "view/key_editing.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QFontMetrics>
+#include <QKeyEvent>
+#include <QScrollBar>
+#include <QTest>
+#include <QWheelEvent>
+
+using namespace zarvo;
+using namespace zarvo::window_test;
+
+namespace {
+
+// Opens bytes in a window that has the keyboard, rows not following its width.
+TMDIChild* OpenForKeys(FrameFixture& fixture, const QByteArray& bytes)
+{
+    fixture.frame->colForm()->fixedRow()->setChecked(false);
+    return fixture.openNewFocused(QStringLiteral("rom.bin"), bytes);
+}
+
+void Wheel(QWidget* target, int angle)
+{
+    const QPointF at(target->width() / 2.0, target->height() / 2.0);
+    QWheelEvent wheel(at, target->mapToGlobal(at), QPoint(), QPoint(0, angle), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(target, &wheel);
+    FrameFixture::settle();
+}
+
+}  // namespace
+
+class EditorWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void hexTyping_data();
+    void hexTyping();
+    void movesScrollTheViewAndTheBar();
+    void inputModeKeysAndTextTyping();
+    void clickPlacesCursorOnHexCell_data();
+    void clickPlacesCursorOnHexCell();
+    void onlyLeftClicksWithoutDragMoveTheCursor();
+    void scrollBarSitsLeftAndIgnoresKeys();
+    void scrollBarActions_data();
+    void scrollBarActions();
+    void draggingThumbMovesView();
+    void wheelTurnsIntoLineSteps();
+    void resizeSizesRowsToWidth_data();
+    void resizeSizesRowsToWidth();
+};
+
+void EditorWindowTest::hexTyping_data()
+{
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<QByteArray>("bytes");  // the first two bytes afterwards
+    QTest::addColumn<int>("cursor");
+    QTest::newRow("two digits") << "4f" << Bytes({0x4F, 0x01}) << 1;
+    QTest::newRow("Shift between digits") << "4{Shift}1" << Bytes({0x41, 0x01}) << 1;
+    QTest::newRow("upper case with Shift held") << "{Shift+F}{Shift+E}" << Bytes({0xFE, 0x01}) << 1;
+    QTest::newRow("Tab keeps the first digit") << "4{Tab}{Tab}1" << Bytes({0x41, 0x01}) << 1;
+    QTest::newRow("Ctrl+digit types nothing") << "{Ctrl+5}{Ctrl+6}" << Bytes({0x00, 0x01}) << 0;
+}
+
+void EditorWindowTest::hexTyping()
+{
+    QFETCH(QString, script);
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, cursor);
+    FrameFixture fixture;
+    TMDIChild* editor = OpenForKeys(fixture, PatternBytes(4096));
+
+    PlayKeys(editor, script);
+    const DocRecord& doc = editor->document();
+    QCOMPARE(Content(doc).left(2), bytes);
+    QCOMPARE(doc.cursorOffset, cursor);
+    QVERIFY(!doc.nibblePending);
+    QCOMPARE(doc.modified, cursor != 0);
+    QVERIFY(!doc.textMode);
+}
+
+void EditorWindowTest::movesScrollTheViewAndTheBar()
+{
+    FrameFixture fixture;
+    TMDIChild* editor = OpenForKeys(fixture, PatternBytes(0x20000));
+    const ViewState& view = fixture.session.view;
+    const DocRecord& doc = editor->document();
+    const QScrollBar* bar = editor->scrollBar();
+    const int rows = VisibleRows(view, editor->height());
+
+    PlayKeys(editor, QStringLiteral("{Shift+Down}{Right}"));
+    QCOMPARE(fixture.statusTexts()[3], QStringLiteral("Decimal Offset: %1").arg(view.bytesPerRow + 1));
+
+    // Right on the last cell of the page scrolls one row, and the bar follows.
+    PlayKeys(editor, QStringLiteral("{Ctrl+PgDown}{End}{Right}"));
+    QCOMPARE(doc.topOffset, view.bytesPerRow);
+    QCOMPARE(int(doc.cursorRow), rows - 1);
+    QCOMPARE(bar->value(), view.bytesPerRow);
+    PlayKeys(editor, QStringLiteral("{PgDown}"));
+    QCOMPARE(doc.topOffset, view.bytesPerRow + view.pageBytes);
+    QCOMPARE(bar->value(), doc.topOffset);
+    QCOMPARE((QList<int>{bar->maximum(), bar->singleStep(), bar->pageStep()}),
+             (QList<int>{0x20000, view.bytesPerRow, view.pageBytes}));
+
+    // Ctrl+Right widens the rows up to 32 bytes, the cursor keeping its byte.
+    const int32_t cursor = doc.cursorOffset;
+    for (int step = 0; step < 40; ++step) PlayKeys(editor, QStringLiteral("{Ctrl+Right}"));
+    QCOMPARE(view.bytesPerRow, 32);
+    QCOMPARE(doc.cursorOffset, cursor);
+    QCOMPARE(bar->singleStep(), 32);
+}
+
+void EditorWindowTest::inputModeKeysAndTextTyping()
+{
+    FrameFixture fixture;
+    // "ア" is 83 41 in Shift-JIS.
+    fixture.writeFile(QStringLiteral("rom.tbl"), "41=A\n42=B\n10=\x83\x41\n");
+    TMDIChild* editor = OpenForKeys(fixture, QByteArray(4096, '\0'));
+    QAction* mode = fixture.action("HexEditMode1");
+
+    PlayKeys(editor, QStringLiteral("{Tab}"));
+    QVERIFY(editor->document().textMode && mode->isChecked());
+    QCOMPARE(QApplication::focusWidget(), editor);
+    PlayKeys(editor, QStringLiteral("AB4"));
+    // A character typed through an input that gives its text only (a Japanese one).
+    QKeyEvent japanese(QEvent::KeyPress, 0, Qt::NoModifier, QStringLiteral("ア"));
+    QApplication::sendEvent(editor, &japanese);
+    PlayKeys(editor, QStringLiteral("{Tab}"));
+    QVERIFY(!editor->document().textMode && !mode->isChecked());
+    QCOMPARE(QApplication::focusWidget(), editor);
+    PlayKeys(editor, QStringLiteral("42"));
+    QCOMPARE(Content(editor->document()).left(5), QByteArray("AB\x10\x42\0", 5));
+
+    // Shift+Tab (as Backtab, or as Tab with Shift) and Alt+Tab toggle the switches.
+    QAction* mbe = fixture.action("D_MBE");
+    PlayKeys(editor, QStringLiteral("{Shift+Backtab}{Alt+Tab}"));
+    QVERIFY(mbe->isChecked() && fixture.session.input.D_MBE);
+    QVERIFY(fixture.action("D_DTE")->isChecked() && fixture.session.input.D_DTE);
+    PlayKeys(editor, QStringLiteral("{Shift+Tab}"));
+    QVERIFY(!mbe->isChecked() && !fixture.session.input.D_MBE);
+    QVERIFY(!editor->document().textMode);
+    QCOMPARE(QApplication::focusWidget(), editor);
+
+    // The items work from the menu too (a desktop may keep Alt+Tab for itself).
+    fixture.trigger("HexEditMode1");
+    QVERIFY(editor->document().textMode && mode->isChecked());
+    fixture.trigger("D_DTE");
+    QVERIFY(!fixture.session.input.D_DTE);
+}
+
+void EditorWindowTest::clickPlacesCursorOnHexCell_data()
+{
+    QTest::addColumn<bool>("spaced");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("column");  // -1: the last one
+    QTest::newRow("spaced") << true << 2 << 5;
+    QTest::newRow("spaced, last column") << true << 3 << -1;
+    QTest::newRow("not spaced") << false << 1 << 7;
+}
+
+void EditorWindowTest::clickPlacesCursorOnHexCell()
+{
+    QFETCH(bool, spaced);
+    QFETCH(int, row);
+    QFETCH(int, column);
+    FrameFixture fixture;
+    fixture.frame->colForm()->spacedHex()->setChecked(spaced);
+    TMDIChild* editor = fixture.openNewFocused(QStringLiteral("rom.bin"), PatternBytes(8192));
+    const ViewState& view = fixture.session.view;
+    DocRecord& doc = editor->document();
+    doc.topOffset = 4 * view.bytesPerRow;
+    editor->FormPaint();
+    FrameFixture::settle();
+    if (column < 0) column = view.bytesPerRow - 1;
+    const int32_t target = doc.topOffset + row * view.bytesPerRow + column;
+
+    ClickAt(editor, CellPoint(*editor, row, target));
+    QCOMPARE(doc.cursorOffset, target);
+    QCOMPARE(doc.topOffset, 4 * view.bytesPerRow);
+    // The cursor is drawn where the click was.
+    QCOMPARE(editor->blinkRect(), CellRect(*editor, row, target));
+}
+
+void EditorWindowTest::onlyLeftClicksWithoutDragMoveTheCursor()
+{
+    FrameFixture fixture;
+    TMDIChild* editor = fixture.openNewFocused(QStringLiteral("rom.bin"), QByteArray(8192, '\0'));
+    const int32_t row = fixture.session.view.bytesPerRow;
+    const DocRecord& doc = editor->document();
+    // A click does not cancel a half-typed byte.
+    QTest::keyClick(editor, '4');
+    ClickAt(editor, CellPoint(*editor, 1, row + 3));
+    PlayKeys(editor, QStringLiteral("1"));
+    QCOMPARE(Content(doc).mid(row + 3, 1), QByteArray("\x41"));
+    QCOMPARE(doc.cursorOffset, row + 4);
+
+    const QPoint cell = CellPoint(*editor, 0, 0);
+    ClickAt(editor, cell, Qt::RightButton);
+    QTest::mousePress(editor, Qt::LeftButton, Qt::NoModifier, cell);
+    QTest::mouseMove(editor, cell + QPoint(40, 0));
+    QTest::mouseRelease(editor, Qt::LeftButton, Qt::NoModifier, cell + QPoint(40, 0));
+    FrameFixture::settle();
+    QCOMPARE(doc.cursorOffset, row + 4);
+}
+
+void EditorWindowTest::scrollBarSitsLeftAndIgnoresKeys()
+{
+    FrameFixture fixture;
+    TMDIChild* editor = fixture.openNewFocused(QStringLiteral("rom.bin"), PatternBytes(0x20000));
+    QScrollBar* bar = editor->scrollBar();
+    QVERIFY(bar->isVisible());
+    QCOMPARE(bar->geometry(), QRect(0, 0, 12, editor->height()));
+    QCOMPARE(bar->focusPolicy(), Qt::NoFocus);
+
+    for (const Qt::Key key : {Qt::Key_Down, Qt::Key_PageDown, Qt::Key_End, Qt::Key_4}) QTest::keyClick(bar, key);
+    FrameFixture::settle();
+    QCOMPARE(bar->value(), 0);
+    QCOMPARE(editor->document().cursorOffset, 0);
+    QVERIFY(!editor->document().nibblePending);
+
+    // A window without data has no bar to show.
+    TMDIChild* empty = fixture.open(fixture.path(QStringLiteral("missing.bin")));
+    QVERIFY(empty != nullptr && !empty->scrollBar()->isVisible());
+}
+
+void EditorWindowTest::scrollBarActions_data()
+{
+    // What each action of the bar does: the key it stands for.
+    QTest::addColumn<int>("action");
+    QTest::addColumn<int>("topRows");  // rows above the page afterwards; -1 = one page
+    QTest::addColumn<int>("cursorRow");
+    QTest::addColumn<int>("cursorColumn");  // -1 = the last one
+    QTest::newRow("line down: Down") << int(QAbstractSlider::SliderSingleStepAdd) << 0 << 3 << 2;
+    QTest::newRow("page down: PageDown") << int(QAbstractSlider::SliderPageStepAdd) << -1 << 2 << 2;
+    QTest::newRow("bottom: End") << int(QAbstractSlider::SliderToMaximum) << 0 << 2 << -1;
+}
+
+void EditorWindowTest::scrollBarActions()
+{
+    QFETCH(int, action);
+    QFETCH(int, topRows);
+    QFETCH(int, cursorRow);
+    QFETCH(int, cursorColumn);
+    FrameFixture fixture;
+    TMDIChild* editor = fixture.openNewFocused(QStringLiteral("rom.bin"), PatternBytes(0x20000));
+    PlayKeys(editor, QStringLiteral("{Down}{Down}{Right}{Right}"));
+    const ViewState& view = fixture.session.view;
+    const DocRecord& doc = editor->document();
+
+    editor->scrollBar()->triggerAction(QAbstractSlider::SliderAction(action));
+    FrameFixture::settle();
+    QCOMPARE(doc.topOffset, topRows < 0 ? view.pageBytes : topRows * view.bytesPerRow);
+    QCOMPARE(int(doc.cursorRow), cursorRow);
+    QCOMPARE(int(doc.cursorColumn), cursorColumn < 0 ? view.bytesPerRow - 1 : cursorColumn);
+    QCOMPARE(editor->scrollBar()->value(), doc.topOffset);
+}
+
+void EditorWindowTest::draggingThumbMovesView()
+{
+    FrameFixture fixture;
+    TMDIChild* editor = fixture.openNewFocused(QStringLiteral("rom.bin"), PatternBytes(0x20000));
+    QScrollBar* bar = editor->scrollBar();
+    const ViewState& view = fixture.session.view;
+    const DocRecord& doc = editor->document();
+
+    // The thumb moved by hand (held down) and by setting its position.
+    for (const bool held : {true, false}) {
+        const int32_t target = held ? 0x1234 : 0x8765;
+        bar->setSliderDown(held);
+        bar->setSliderPosition(target);
+        bar->setSliderDown(false);
+        FrameFixture::settle();
+        QCOMPARE(doc.cursorOffset, target);
+        QVERIFY(doc.topOffset <= target && target < doc.topOffset + view.pageBytes);
+        QCOMPARE(int(doc.cursorColumn), target % view.bytesPerRow);
+        QCOMPARE(bar->value(), doc.topOffset);
+    }
+}
+
+void EditorWindowTest::wheelTurnsIntoLineSteps()
+{
+    FrameFixture fixture;
+    TMDIChild* editor = fixture.openNewFocused(QStringLiteral("rom.bin"), PatternBytes(0x20000));
+    const DocRecord& doc = editor->document();
+    QVERIFY(VisibleRows(fixture.session.view, editor->height()) > 7);
+
+    Wheel(editor, -120);  // one notch towards the user: three rows down
+    QCOMPARE(int(doc.cursorRow), 3);
+    Wheel(editor->scrollBar(), -120);  // over the bar the same
+    QCOMPARE(doc.cursorOffset, 6 * fixture.session.view.bytesPerRow);
+    Wheel(editor, 60);  // half a notch waits for the other half
+    QCOMPARE(int(doc.cursorRow), 6);
+    Wheel(editor, 60);
+    QCOMPARE(int(doc.cursorRow), 3);
+    Wheel(editor, 240);
+    QCOMPARE(int(doc.cursorRow), 0);
+    QCOMPARE(doc.topOffset, 0);
+}
+
+void EditorWindowTest::resizeSizesRowsToWidth_data()
+{
+    QTest::addColumn<int>("width");
+    QTest::addColumn<int>("points");  // view font size; 0: the default font
+    for (const int width : {300, 640, 1000}) QTest::addRow("%d pixels", width) << width << 0;
+    QTest::newRow("640 pixels, 12 points") << 640 << 12;
+    QTest::newRow("900 pixels, 16 points") << 900 << 16;
+}
+
+void EditorWindowTest::resizeSizesRowsToWidth()
+{
+    QFETCH(int, width);
+    QFETCH(int, points);
+    FrameFixture fixture;
+    if (points > 0) fixture.frame->viewContext().setViewFont(QFont(QStringLiteral("DejaVu Sans Mono"), points), true);
+    TMDIChild* editor = fixture.openNewFocused(QStringLiteral("rom.bin"), PatternBytes(0x20000));
+    const ViewState& view = fixture.session.view;
+    const DocRecord& doc = editor->document();
+    ClickAt(editor, CellPoint(*editor, 2, 2 * view.bytesPerRow + (view.bytesPerRow - 1) / 2));
+    const int32_t cursor = doc.cursorOffset;
+
+    ResizeClient(*editor, width, 300);
+    QCOMPARE(editor->width(), width);
+    // Rows of the view font's own height fill the page.
+    QVERIFY(view.rowHeight >= QFontMetrics(fixture.frame->viewContext().viewFont).height());
+    QCOMPARE(view.pageBytes, (editor->height() / view.rowHeight) * view.bytesPerRow);
+    // The offset, every byte and every text cell lie inside the window, and there is
+    // no room left for two more bytes.
+    std::vector<ViewCell> hex;
+    std::vector<ViewCell> text;
+    for (const ViewCell& cell : editor->LayOutPageRow(0).cells) {
+        if (cell.kind == CellKind::Hex) hex.push_back(cell);
+        if (cell.kind == CellKind::Text) text.push_back(cell);
+    }
+    QCOMPARE(static_cast<int>(hex.size()), view.bytesPerRow);
+    QCOMPARE(static_cast<int>(text.size()), view.bytesPerRow);
+    QVERIFY(text.back().x + text.back().width <= width);
+    const int byteWidth = (hex[1].x - hex[0].x) + (text[1].x - text[0].x);
+    QVERIFY(text.back().x + text.back().width + 2 * byteWidth > width);
+    QCOMPARE(doc.cursorOffset, cursor);
+    QCOMPARE(doc.topOffset + doc.cursorRow * view.bytesPerRow + doc.cursorColumn, cursor);
+}
+
+QTEST_MAIN(EditorWindowTest)
+#include "editor_window_test.moc"

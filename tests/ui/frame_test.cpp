@@ -1,0 +1,631 @@
+// What the frame and its editor windows show: status bar, offset forms, Unicode view,
+// the blink cell, menu states, the window menu, help and the about box; and the
+// settings: the dialog TColForm, the view font, and the settings file read at
+// start-up and written at every exit.
+
+#include "core/messages.h"
+#include "frame_fixture.h"
+#include "ui/editor/view_context.h"
+#include "ui/frame/about_box.h"
+#include "ui/settings/tcol_form.h"
+#include "view/cursor_geometry.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QFile>
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QPaintEvent>
+#include <QPushButton>
+#include <QSet>
+#include <QStatusTipEvent>
+#include <QTest>
+#include <QTimer>
+
+using namespace zarvo;
+using namespace zarvo::window_test;
+
+namespace {
+
+// Records the rectangles of the paint events an editor window receives.
+class PaintSpy final : public QObject {
+public:
+    explicit PaintSpy(QWidget* widget) { widget->installEventFilter(this); }
+    std::vector<QRegion> regions;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint) regions.push_back(static_cast<QPaintEvent*>(event)->region());
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+// The colours found inside a rectangle of an image.
+QSet<QRgb> ColoursIn(const QImage& image, const QRect& rect)
+{
+    QSet<QRgb> colours;
+    for (int y = rect.top(); y <= rect.bottom(); ++y) {
+        for (int x = rect.left(); x <= rect.right(); ++x) colours.insert(image.pixel(x, y) & 0xFFFFFF);
+    }
+    return colours;
+}
+
+const QString kUpdated = QString::fromUtf8(messages::kConfigFileUpdated);
+const QString kCannotSave = QString::fromUtf8(messages::kCannotSaveSettings);
+
+// The program started again in the working directory of now.
+struct Restart {
+    Restart() : frame(std::make_unique<TZarvoForm>(session, prompter)) {}
+
+    Session session;
+    ScriptedPrompter prompter;
+    std::unique_ptr<TZarvoForm> frame;
+};
+
+bool Blinking(const TZarvoForm& frame) { return frame.findChild<QTimer*>(QStringLiteral("Timer1"))->isActive(); }
+
+// Blink, automatic rows and spaced hexadecimal as 0 or 1: as the dialog's boxes, the
+// settings and the blink timer show them.
+QString Switches(TZarvoForm& frame, const Session& session)
+{
+    const TColForm& dialog = *frame.colForm();
+    const DisplaySettings& settings = session.settings;
+    return QStringLiteral("boxes %1%2%3 settings %4%5%6 timer %7")
+        .arg(int(dialog.blinkBox()->isChecked()))
+        .arg(int(dialog.fixedRow()->isChecked()))
+        .arg(int(dialog.spacedHex()->isChecked()))
+        .arg(int(settings.blinkCursor))
+        .arg(int(settings.autoSizeRows))
+        .arg(int(settings.spacedHex))
+        .arg(int(Blinking(frame)));
+}
+
+// Runs the modal settings dialog (Ctrl+I), doing `work` on it while it is shown.
+void WithSettingsDialog(FrameFixture& fixture, const std::function<void(TColForm&)>& work)
+{
+    TColForm& dialog = *fixture.frame->colForm();
+    QVERIFY(!WhileShown(
+        &dialog, [&] { fixture.press(Qt::ControlModifier | Qt::Key_I); },
+        [&] {
+            QVERIFY(dialog.isModal());
+            work(dialog);
+        }));
+}
+
+}  // namespace
+
+class FrameTest : public QObject {
+    Q_OBJECT
+private slots:
+    void statusBarShowsCursorByte();
+    void offsetModes_data();
+    void offsetModes();
+    void unicodeViewFollowsActiveDocument();
+    void cursorCellIsPaintedInCursorColours();
+    void blinkRepaintsOnlyCursorCell();
+    void blinkCellAlternatesColours_data();
+    void blinkCellAlternatesColours();
+    void showLineRepaintsTwoRows();
+    void menuItemsFollowWindowCount();
+    void menuHintGoesToSixthPanel();
+    void windowMenuMinimisesAndRestores();
+    void newWindowsOpenInsideTheWorkspace();
+    void helpErrorBox_data();
+    void helpErrorBox();
+    void aboutBoxClosesOnEscapeOnly();
+    void dialogBoxesChangeTheView();
+    void settingsSurviveRestart();
+    void settingsFileRead_data();
+    void settingsFileRead();
+    void updateConfigFileItem();
+    void unwritableSettingsFileStillCloses();
+    void setFontChangesRowsAndKanaFont();
+};
+
+void FrameTest::statusBarShowsCursorByte()
+{
+    FrameFixture fixture;
+    QCOMPARE(fixture.statusTexts(), (QStringList{"Decimal: 000", "Hexdecimal: 00", "Binary: 00000000",
+                                                 "Decimal Offset: 0000000000", "Hexdecimal Offset: 00000000"}));
+    QByteArray bytes = PatternBytes(1024);
+    bytes[300] = 0x41;
+    TMDIChild* editor = fixture.openNew(QStringLiteral("rom.bin"), bytes);
+
+    const auto panelWidths = [&fixture] {
+        QList<int> widths;
+        for (const QLabel* panel : fixture.frame->statusPanels()->findChildren<QLabel*>()) widths << panel->width();
+        return widths;
+    };
+    const QList<int> widths = panelWidths();
+    fixture.placeCursor(*editor, 300);
+    QCOMPARE(editor->document().cursorOffset, 300);
+    QCOMPARE(fixture.statusTexts(), (QStringList{"Decimal: 65", "Hexdecimal: 41", "Binary: 01000001",
+                                                 "Decimal Offset: 300", "Hexdecimal Ofset: 0000012C"}));
+    // The panels keep their places whatever the numbers are.
+    QCOMPARE(panelWidths(), widths);
+
+    // A full paint keeps the page inside the document (of 65535 bytes at least) and
+    // takes the cursor's offset from the page.
+    DocRecord& doc = editor->document();
+    const int row = fixture.session.view.bytesPerRow;
+    for (const auto& [top, kept] : {std::pair{-5, 0}, {0x7FFFFF00, 65535 - fixture.session.view.pageBytes}}) {
+        doc.topOffset = top;
+        editor->FormPaint();
+        FrameFixture::settle();
+        QCOMPARE(doc.topOffset, kept);
+        QCOMPARE(doc.cursorOffset, kept + int(doc.cursorRow) * row + doc.cursorColumn);
+    }
+}
+
+void FrameTest::offsetModes_data()
+{
+    QTest::addColumn<QByteArray>("item");
+    QTest::addColumn<int>("offset");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("standard") << QByteArray("Standard") << 0x8000 << "00008000";
+    QTest::newRow("LoROM slow") << QByteArray("LoROM1") << 0x8000 << "00018000";
+    QTest::newRow("LoROM fast") << QByteArray("LoROM2") << 0x8000 << "00818000";
+    QTest::newRow("HiROM") << QByteArray("HiROM1") << 0x123450 << "00D23450";
+    QTest::newRow("memory") << QByteArray("SnesMem1") << 0x1FFF0 << "007FFFF0";
+}
+
+void FrameTest::offsetModes()
+{
+    QFETCH(QByteArray, item);
+    QFETCH(int, offset);
+    QFETCH(QString, shown);
+    FrameFixture fixture;
+    TMDIChild* first = fixture.openNew(QStringLiteral("a.bin"), PatternBytes(0x130000));
+    TMDIChild* second = fixture.openNew(QStringLiteral("b.bin"), PatternBytes(0x130000));
+    fixture.session.view.bytesPerRow = 16;
+    for (TMDIChild* editor : {first, second}) editor->document().topOffset = offset;
+
+    fixture.trigger(item.constData());
+    // Every window shows the new form, and exactly one item is checked.
+    QCOMPARE(RowOffsetText(*first, 0), shown);
+    QCOMPARE(RowOffsetText(*second, 0), shown);
+    for (const char* name : {"Standard", "LoROM1", "LoROM2", "HiROM1", "SnesMem1"}) {
+        QCOMPARE(fixture.action(name)->isChecked(), item == name);
+    }
+}
+
+void FrameTest::unicodeViewFollowsActiveDocument()
+{
+    FrameFixture fixture;
+    // "ア" in Shift-JIS is 83 41; as one table entry it decodes to one character.
+    fixture.writeFile(QStringLiteral("jp.tbl"), "10=\x83\x41\n");
+    TMDIChild* japanese = fixture.openNew(QStringLiteral("jp.bin"), QByteArray(16, '\x10'));
+    TMDIChild* plain = fixture.openNew(QStringLiteral("plain.bin"), QByteArray(16, '\x10'));
+    fixture.activate(japanese);
+    QVERIFY(!fixture.action("ViewKana")->isChecked());
+
+    fixture.trigger("ViewKana");
+    QVERIFY(japanese->document().unicodeView);
+    QVERIFY(!plain->document().unicodeView);
+    bool sawUnicodeText = false;
+    for (const ViewCell& cell : japanese->LayOutPageRow(0).cells) {
+        if (cell.kind == CellKind::Text && cell.text == "\x83\x41") {
+            sawUnicodeText = cell.unicode;
+            QCOMPARE(fixture.frame->viewContext().measure.displayText(cell.text, true), QStringLiteral("ア"));
+        }
+    }
+    QVERIFY(sawUnicodeText);
+
+    fixture.activate(plain);
+    QVERIFY(!fixture.action("ViewKana")->isChecked());
+    fixture.activate(japanese);
+    QVERIFY(fixture.action("ViewKana")->isChecked());
+}
+
+void FrameTest::cursorCellIsPaintedInCursorColours()
+{
+    FrameFixture fixture;
+    TMDIChild* editor = fixture.openNew(QStringLiteral("rom.bin"), PatternBytes(4096));
+    fixture.placeCursor(*editor, 0x25);
+
+    const QImage image = editor->grab().toImage();
+    const QRect cursorCell = editor->blinkRect();
+    QVERIFY(cursorCell.width() > 0);
+    QCOMPARE(image.pixelColor(cursorCell.topLeft() + QPoint(1, 1)), QColor(0x80, 0x80, 0x80));
+    // The cell after it is an ordinary one on black.
+    QCOMPARE(image.pixelColor(cursorCell.topRight() + QPoint(2, 1)), QColor(Qt::black));
+    // The offset column of the cursor's row is on grey too, the rows above are not.
+    const int rowHeight = fixture.frame->viewContext().rowHeight();
+    QCOMPARE(image.pixelColor(kViewLeftMargin + 1, cursorCell.top() + 1), QColor(0x80, 0x80, 0x80));
+    QCOMPARE(image.pixelColor(kViewLeftMargin + 1, cursorCell.top() - rowHeight + 1), QColor(Qt::black));
+}
+
+void FrameTest::blinkRepaintsOnlyCursorCell()
+{
+    FrameFixture fixture;
+    TMDIChild* editor = fixture.openNew(QStringLiteral("rom.bin"), PatternBytes(4096));
+    fixture.placeCursor(*editor, 0x13);
+    const BlinkCell& blink = fixture.frame->viewContext().blink;
+    QVERIFY(blink.phase);
+    QCOMPARE(blink.text, std::string("13"));
+
+    PaintSpy spy(editor);
+    QMetaObject::invokeMethod(fixture.frame.get(), "Timer1Timer");
+    FrameFixture::settle();
+    QVERIFY(!blink.phase);
+    QCOMPARE(spy.regions.size(), std::size_t{1});
+    QCOMPARE(spy.regions[0], QRegion(editor->blinkRect()));
+
+    QMetaObject::invokeMethod(fixture.frame.get(), "Timer1Timer");
+    FrameFixture::settle();
+    QVERIFY(blink.phase);
+    QCOMPARE(spy.regions.size(), std::size_t{2});
+
+    // A full paint shows the cursor again whatever the phase was.
+    QMetaObject::invokeMethod(fixture.frame.get(), "Timer1Timer");
+    FrameFixture::settle();
+    QVERIFY(!blink.phase);
+    editor->FormPaint();
+    FrameFixture::settle();
+    QVERIFY(blink.phase);
+
+    // Switched off, the timer leaves the cursor shown and paints nothing.
+    fixture.session.settings.blinkCursor = false;
+    spy.regions.clear();
+    QMetaObject::invokeMethod(fixture.frame.get(), "Timer1Timer");
+    FrameFixture::settle();
+    QVERIFY(blink.phase);
+    QVERIFY(spy.regions.empty());
+}
+
+void FrameTest::blinkCellAlternatesColours_data()
+{
+    QTest::addColumn<bool>("textMode");
+    // The cursor sits on an odd column: its hex cell hides in teal text on black; in
+    // text input only the background blinks, the text keeps its cursor colour.
+    QTest::newRow("hex input") << false;
+    QTest::newRow("text input") << true;
+}
+
+void FrameTest::blinkCellAlternatesColours()
+{
+    QFETCH(bool, textMode);
+    FrameFixture fixture;
+    TMDIChild* editor = fixture.openNew(QStringLiteral("rom.bin"), QByteArray(4096, 'W'));
+    editor->document().textMode = textMode;
+    fixture.session.view.bytesPerRow = 8;
+    fixture.placeCursor(*editor, 0x13);
+    const QRect cell = editor->blinkRect();
+    QImage image(editor->size(), QImage::Format_RGB32);
+
+    const auto tickAndRender = [&] {
+        QMetaObject::invokeMethod(fixture.frame.get(), "Timer1Timer");
+        image.fill(Qt::red);
+        editor->render(&image, cell.topLeft(), QRegion(cell));
+        FrameFixture::settle();
+        return ColoursIn(image, QRect(cell.topLeft(), cell.size()));
+    };
+    const QSet<QRgb> hidden = tickAndRender();
+    QVERIFY(hidden.contains(0x000000) && hidden.contains(0x008080) && !hidden.contains(0x808080));
+    const QSet<QRgb> shown = tickAndRender();
+    QVERIFY(shown.contains(0x808080) && !shown.contains(0x000000));
+    QVERIFY(shown.contains(textMode ? QRgb(0x008080) : QRgb(0xFFFFFF)));
+}
+
+void FrameTest::showLineRepaintsTwoRows()
+{
+    FrameFixture fixture;
+    TMDIChild* editor = fixture.openNew(QStringLiteral("rom.bin"), PatternBytes(4096));
+    fixture.placeCursor(*editor, 0);
+    const QString before = fixture.frame->statusPanels()->panelText(0);
+    editor->document().data()[0] = 0xFF;  // the status bar is the caller's to refresh
+
+    PaintSpy spy(editor);
+    editor->ShowLine(1, 3);
+    FrameFixture::settle();
+    QRegion painted;
+    for (const QRegion& region : spy.regions) painted += region;
+    QCOMPARE(painted, QRegion(editor->rowRect(1)) + QRegion(editor->rowRect(3)));
+    QCOMPARE(fixture.frame->statusPanels()->panelText(0), before);
+}
+
+void FrameTest::menuItemsFollowWindowCount()
+{
+    // Cascade and the two tilings are hidden items: Qt reports hidden items as disabled.
+    const char* const editorItems[] = {
+        "SaveFile1",          "SaveFileAs", "OpenTableFile1", "Swap1",  "ViewKana",  "RestoreAll1", "WindowArrangeItem",
+        "WindowMinimizeItem", "CloseAll1",  "IPSMake1",       "Patch1", "Checksum1", "ExpandROM1"};
+    // The converter and the compare window need no document.
+    const char* const alwaysItems[] = {"Open1",       "Exit1", "Standard",   "ViewStatusBar1",
+                                       "HelpTopics1", "About", "SnesToHex1", "CompFiles"};
+    FrameFixture fixture;
+    for (const char* name : editorItems) QVERIFY2(!fixture.action(name)->isEnabled(), name);
+    for (const char* name : alwaysItems) QVERIFY2(fixture.action(name)->isEnabled(), name);
+
+    fixture.writeFile(QStringLiteral("rom.tbl"), "41=A\n");
+    TMDIChild* editor = fixture.openNew(QStringLiteral("rom.bin"), PatternBytes(64));
+    for (const char* name : editorItems) QVERIFY2(fixture.action(name)->isEnabled(), name);
+    QCOMPARE(fixture.action("tblv1")->text(), QStringLiteral("rom.tbl"));
+
+    editor->parentWidget()->close();
+    FrameFixture::settle();
+    for (const char* name : editorItems) QVERIFY2(!fixture.action(name)->isEnabled(), name);
+    QCOMPARE(fixture.action("tblv1")->text(), QStringLiteral("..."));
+    // No window is left for the value panels to describe.
+    QCOMPARE(fixture.statusTexts(), (QStringList{"", "", "", "", ""}));
+    for (const char* name : {"WindowCascadeItem", "TileVertical1", "TileHorizontal1"}) {
+        QVERIFY2(!fixture.action(name)->isVisible(), name);
+    }
+}
+
+void FrameTest::menuHintGoesToSixthPanel()
+{
+    FrameFixture fixture;
+    QAction* open = fixture.action("Open1");
+    QVERIFY(!open->statusTip().isEmpty());
+    open->showStatusText(fixture.frame->menuBar());
+    QCOMPARE(fixture.frame->statusPanels()->panelText(5), open->statusTip());
+    // The value panels stay in view while the hint shows.
+    const auto panels = fixture.frame->statusPanels()->findChildren<QLabel*>();
+    QCOMPARE(panels.size(), 6);
+    for (const QLabel* panel : panels) QVERIFY(panel->isVisible());
+}
+
+void FrameTest::windowMenuMinimisesAndRestores()
+{
+    FrameFixture fixture;
+    fixture.openNew(QStringLiteral("a.bin"), PatternBytes(64));
+    fixture.openNew(QStringLiteral("b.bin"), PatternBytes(64));
+    const QList<QMdiSubWindow*> windows = fixture.frame->mdiArea()->subWindowList();
+
+    fixture.trigger("WindowMinimizeItem");
+    for (const QMdiSubWindow* window : windows) QVERIFY(window->isMinimized());
+    fixture.trigger("WindowArrangeItem");
+    const int bottom = fixture.frame->mdiArea()->viewport()->height();
+    QCOMPARE(windows[0]->geometry().bottom() + 1, bottom);
+    QCOMPARE(windows[1]->geometry().bottom() + 1, bottom);
+    QVERIFY(!windows[0]->geometry().intersects(windows[1]->geometry()));
+
+    fixture.trigger("RestoreAll1");
+    for (const QMdiSubWindow* window : windows) QVERIFY(!window->isMinimized());
+    fixture.trigger("TileVertical1");
+    QCOMPARE(windows[0]->geometry().top(), 0);
+    QCOMPARE(windows[1]->geometry().top(), 0);
+    QVERIFY(!windows[0]->geometry().intersects(windows[1]->geometry()));
+}
+
+void FrameTest::newWindowsOpenInsideTheWorkspace()
+{
+    FrameFixture fixture;
+    const QString file = fixture.writeFile(QStringLiteral("a.bin"), PatternBytes(64));
+    const QRect workspace = fixture.frame->mdiArea()->viewport()->rect();
+    for (int count = 0; count < 12; ++count) {
+        QVERIFY(fixture.open(file) != nullptr);
+        const QMdiSubWindow* newest = fixture.frame->mdiArea()->subWindowList().last();
+        QVERIFY2(workspace.contains(newest->geometry()), qPrintable(QString::number(count)));
+    }
+}
+
+void FrameTest::helpErrorBox_data()
+{
+    QTest::addColumn<bool>("fileExists");
+    QTest::addColumn<bool>("viewerStarts");
+    QTest::addColumn<bool>("errorShown");
+    QTest::newRow("viewer fails") << true << false << true;
+    QTest::newRow("no help file") << false << true << true;
+    QTest::newRow("shown") << true << true << false;
+}
+
+void FrameTest::helpErrorBox()
+{
+    QFETCH(bool, fileExists);
+    QFETCH(bool, viewerStarts);
+    QFETCH(bool, errorShown);
+    FrameFixture fixture;
+    QCOMPARE(QString::fromStdString(fixture.session.helpPath), QDir::currentPath() + QStringLiteral("/zarvo.chm"));
+    const QString help =
+        fileExists ? fixture.writeFile(QStringLiteral("zarvo.chm"), "help") : fixture.path(QStringLiteral("zarvo.chm"));
+    fixture.session.helpPath = help.toStdString();
+    std::vector<QUrl> opened;
+    fixture.frame->setHelpOpener([&](const QUrl& url) {
+        opened.push_back(url);
+        return viewerStarts;
+    });
+
+    fixture.trigger("HelpTopics1");
+    QCOMPARE(fixture.prompter.log(), errorShown ? QStringList{"box(Zarvo32 EX Help error, stop): Error loading HH.exe. "
+                                                              "It is required for HTML Help files..."}
+                                                : QStringList());
+    if (fileExists) QCOMPARE(opened, std::vector<QUrl>{QUrl::fromLocalFile(help)});
+}
+
+void FrameTest::aboutBoxClosesOnEscapeOnly()
+{
+    TAboutBox box;
+    box.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&box));
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space, Qt::Key_A, Qt::Key_F4}) {
+        QTest::keyClick(&box, key);
+        QVERIFY(box.isVisible());
+    }
+    QTest::keyClick(&box, Qt::Key_Escape);
+    QVERIFY(!box.isVisible());
+}
+
+void FrameTest::dialogBoxesChangeTheView()
+{
+    FrameFixture fixture;
+    TMDIChild* editor = fixture.openNew(QStringLiteral("rom.bin"), PatternBytes(4096));
+    const auto hexSpaces = [&] {
+        int spaces = 0;
+        for (const ViewCell& cell : editor->LayOutPageRow(0).cells)
+            spaces += cell.kind == CellKind::Hex && cell.trailingBlank > 0;
+        return spaces;
+    };
+    QCOMPARE(hexSpaces(), fixture.session.view.bytesPerRow);
+    QVERIFY(Blinking(*fixture.frame));
+
+    WithSettingsDialog(fixture, [&](TColForm& dialog) {
+        QCOMPARE(
+            (QStringList{dialog.spacedHex()->text(), dialog.spacedHex()->toolTip(), dialog.fixedRow()->text(),
+                         dialog.fixedRow()->toolTip(), dialog.blinkBox()->text()}),
+            (QStringList{"Spaced HEX Dump", "Add a space between HEX bytes", "Auto Size Hex Data [ Bytes per row ]",
+                         "If checked, Window resize does not affect Hex dump", "Enable Blinking Cursor"}));
+        QTest::mouseClick(dialog.spacedHex(), Qt::LeftButton);
+        QTest::mouseClick(dialog.blinkBox(), Qt::LeftButton);
+        // The settings follow the boxes at once, the timer too.
+        QVERIFY(!fixture.session.settings.spacedHex);
+        QVERIFY(!fixture.session.settings.blinkCursor);
+        QVERIFY(!Blinking(*fixture.frame));
+        QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("Button1")), Qt::LeftButton);
+    });
+    QCOMPARE(hexSpaces(), 0);
+
+    // Escape closes the dialog too, keeping what was changed.
+    WithSettingsDialog(fixture, [&](TColForm& dialog) {
+        QTest::mouseClick(dialog.blinkBox(), Qt::LeftButton);
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+    });
+    QVERIFY(fixture.session.settings.blinkCursor);
+    QVERIFY(Blinking(*fixture.frame));
+    QVERIFY(!fixture.session.settings.spacedHex);
+}
+
+void FrameTest::settingsSurviveRestart()
+{
+    FrameFixture fixture;
+    TColForm& dialog = *fixture.frame->colForm();
+    dialog.blinkBox()->setChecked(false);
+    dialog.fixedRow()->setChecked(false);
+    const QFont chosen(QStringLiteral("DejaVu Serif"), 15);
+    fixture.prompter.fonts.push_back(chosen);
+    fixture.trigger("SetFont1");
+
+    QVERIFY(fixture.frame->close());
+    QCOMPARE(fixture.prompter.texts(), QStringList());  // nothing told at exit
+    QCOMPARE(fixture.readFile(QStringLiteral("zv32ex.ini")),
+             QByteArray("CursorType 0\nRowType    0\nSpacedHex  1\nFontSize   15\nFontName   DejaVu_Serif\n"));
+
+    Restart again;
+    QCOMPARE(Switches(*again.frame, again.session), QStringLiteral("boxes 001 settings 001 timer 0"));
+    const QFont& font = again.frame->viewContext().viewFont;
+    QCOMPARE(font.family(), chosen.family());
+    QCOMPARE(font.pointSize(), 15);
+    // The rows are as high as the font read, not the one the program started with.
+    QCOMPARE(again.session.view.rowHeight, fixture.session.view.rowHeight);
+}
+
+void FrameTest::settingsFileRead_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("switches");
+    QTest::addColumn<QString>("face");  // empty: the starting font stays
+    QTest::addColumn<int>("pointSize");
+    QTest::newRow("two lines only") << QByteArray("CursorType 0\nRowType    0\n") << "boxes 001 settings 001 timer 0"
+                                    << QString() << 0;
+    QTest::newRow("face with a blank")
+        << QByteArray("CursorType 1\nRowType    1\nSpacedHex  0\nFontSize   20\nFontName   Courier_New\n")
+        << "boxes 110 settings 110 timer 1" << QStringLiteral("Courier New") << 20;
+}
+
+void FrameTest::settingsFileRead()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QString, switches);
+    QFETCH(QString, face);
+    QFETCH(int, pointSize);
+    FrameFixture fixture;
+    fixture.writeFile(QStringLiteral("zv32ex.ini"), content);
+
+    Restart program;
+    QCOMPARE(Switches(*program.frame, program.session), switches);
+    const ViewContext& context = program.frame->viewContext();
+    if (face.isEmpty()) {
+        QCOMPARE(context.viewFont, DefaultViewFont());
+        QCOMPARE(program.session.view.rowHeight, fixture.session.view.rowHeight);
+    } else {
+        QCOMPARE(context.viewFont.family(), face);
+        QCOMPARE(context.viewFont.pointSize(), pointSize);
+        QVERIFY(program.session.view.rowHeight > fixture.session.view.rowHeight);
+    }
+    QVERIFY(program.session.view.rowHeight >= QFontMetrics(context.viewFont).height());
+}
+
+void FrameTest::updateConfigFileItem()
+{
+    FrameFixture fixture;
+    QAction* update = fixture.action("UpdateConfigurationFile1");
+    QVERIFY(!update->isVisible());
+    fixture.frame->colForm()->spacedHex()->setChecked(false);
+
+    fixture.trigger("UpdateConfigurationFile1");
+    QCOMPARE(fixture.prompter.log(), QStringList{kUpdated});
+    const QByteArray written = fixture.readFile(QStringLiteral("zv32ex.ini"));
+    QVERIFY(written.startsWith("CursorType 1\nRowType    1\nSpacedHex  0\nFontSize   "));
+
+    // At exit the file is written again without a word.
+    fixture.frame->colForm()->spacedHex()->setChecked(true);
+    QVERIFY(fixture.frame->close());
+    QCOMPARE(fixture.prompter.log(), QStringList{kUpdated});
+    QVERIFY(fixture.readFile(QStringLiteral("zv32ex.ini")).contains("SpacedHex  1\n"));
+}
+
+void FrameTest::unwritableSettingsFileStillCloses()
+{
+    FrameFixture fixture;
+    fixture.openNew(QStringLiteral("rom.bin"), PatternBytes(64));
+    fixture.session.settingsPath = fixture.path(QStringLiteral("missing/zv32ex.ini")).toStdString();
+
+    fixture.trigger("UpdateConfigurationFile1");
+    QCOMPARE(fixture.prompter.texts(), QStringList{kCannotSave});
+    QVERIFY(fixture.frame->close());
+    QVERIFY(!fixture.frame->isVisible());
+    QCOMPARE(fixture.prompter.texts(), (QStringList{kCannotSave, kCannotSave}));
+    QVERIFY(!QFile::exists(fixture.path(QStringLiteral("missing"))));
+}
+
+void FrameTest::setFontChangesRowsAndKanaFont()
+{
+    FrameFixture fixture;
+    ViewContext& context = fixture.frame->viewContext();
+    const int kanaSize = context.kanaFont.pointSize();
+    const int rowHeight = fixture.session.view.rowHeight;
+
+    // Cancelled: nothing changes.
+    fixture.trigger("SetFont1");
+    QCOMPARE(context.viewFont, DefaultViewFont());
+    // It starts at the face the view shows, in the style it is drawn with, so that
+    // choosing only a size keeps it upright.
+    const QFontInfo shown(DefaultViewFont());
+    QCOMPARE(fixture.prompter.log(),
+             QStringList{QStringLiteral("font(%1, %2)").arg(shown.family(), shown.styleName())});
+    QVERIFY(!shown.italic());
+
+    // Without an editor window the kana font stays.
+    fixture.prompter.fonts.push_back(QFont(QStringLiteral("DejaVu Sans Mono"), 20));
+    fixture.trigger("SetFont1");
+    QCOMPARE(context.viewFont.pointSize(), 20);
+    QVERIFY(fixture.session.view.rowHeight > rowHeight);
+    QCOMPARE(context.kanaFont.pointSize(), kanaSize);
+
+    TMDIChild* editor = fixture.openNew(QStringLiteral("rom.bin"), PatternBytes(4096));
+    fixture.prompter.fonts.push_back(QFont(QStringLiteral("DejaVu Sans Mono"), 16));
+    fixture.trigger("SetFont1");
+    QCOMPARE(context.kanaFont.pointSize(), 16);
+    QCOMPARE(context.measure.font(false).pointSize(), 16);
+
+    // Fonts far too large or small still give a page of whole rows to draw.
+    for (const int size : {1, 250}) {
+        fixture.prompter.fonts.push_back(QFont(QStringLiteral("DejaVu Sans Mono"), size));
+        fixture.trigger("SetFont1");
+        const QImage image = editor->grab().toImage();
+        QVERIFY(!image.isNull());
+        QVERIFY(fixture.session.view.rowHeight >= QFontMetrics(context.viewFont).height());
+        QCOMPARE(editor->blinkRect().height(), fixture.session.view.rowHeight);
+    }
+    QCOMPARE(fixture.prompter.unexpected, 1);  // the cancelled dialog
+}
+
+QTEST_MAIN(FrameTest)
+#include "frame_test.moc"

@@ -1,0 +1,759 @@
+// The Tools menu on an editor window: F5 makes a patch beside the document, F6
+// patches the document in memory, the checksum repair (Ctrl+P), the SNES address
+// converter (Ctrl+E) with Goto Offset, and the size dialog (Ctrl+N); with their
+// questions, choosers and messages, and what the dialogs keep between uses.
+// The compare window (Ctrl+C) too: files chosen with the "..." buttons, the list of
+// differing runs, the failures that keep the list, a second start while one runs, a
+// million runs, and the jump on double click or Enter.
+
+#include "core/messages.h"
+#include "frame_fixture.h"
+#include "ui/tools/tcomp_form.h"
+#include "ui/tools/texpander.h"
+#include "ui/tools/tsnes2hex.h"
+
+#include <QAbstractItemModel>
+#include <QCheckBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+
+using namespace zarvo;
+using namespace zarvo::window_test;
+
+namespace {
+
+QByteArray Patch(const QByteArray& records) { return QByteArray("PATCH") + records + QByteArray("EOF"); }
+
+const QString kPatchQuestion = QStringLiteral("ask( IPS Patcher..., question): Save ROM before patching?");
+const QString kPatchChooser = QStringLiteral("open(Open PATCH file..., IPS files (*.ips), .)");
+const QString kUnchangedChooser = QStringLiteral("open(Open UNCHANGED file..., All files (*.*), .)");
+const QString kChecksumQuestion = QStringLiteral("ask(CheckSum Repair..., none): Repair the CheckSum in this ROM?");
+
+void Click(const QObject* form, const char* name)
+{
+    QTest::mouseClick(Child<QAbstractButton>(form, name), Qt::LeftButton);
+}
+
+void Retype(QLineEdit* field, const QString& text)
+{
+    field->selectAll();
+    QTest::keyClick(field, Qt::Key_Backspace);
+    QTest::keyClicks(field, text);
+}
+
+// The converter's two fields and its convert button, whose caption names the mapping.
+struct Converter {
+    explicit Converter(const FrameFixture& fixture)
+        : form(fixture.frame->findChild<TSnes2Hex*>()),
+          left(Child<QLineEdit>(form, "lorom1")),
+          right(Child<QLineEdit>(form, "lorom2")),
+          convert(Child<QPushButton>(form, "TextLabel"))
+    {}
+    // Types into a field (which makes it the one converted from) and converts.
+    void convertFrom(QLineEdit* field, const QString& text) const
+    {
+        Retype(field, text);
+        QTest::mouseClick(convert, Qt::LeftButton);
+    }
+
+    TSnes2Hex* form;
+    QLineEdit* left;
+    QLineEdit* right;
+    QPushButton* convert;
+};
+
+// Opens the converter with Ctrl+E, runs work while it is shown, then closes it with
+// Escape in the left field (which must not make that field the source).
+void WithConverter(FrameFixture& fixture, const std::function<void(const Converter&)>& work)
+{
+    const Converter converter(fixture);
+    WhileShown(
+        converter.form, [&] { fixture.press(Qt::ControlModifier | Qt::Key_E); },
+        [&] {
+            QVERIFY(converter.form->isModal());
+            work(converter);
+            QTest::keyClick(converter.left, Qt::Key_Escape);
+        });
+    QVERIFY(!converter.form->isVisible());
+}
+
+// Opens the size dialog with Ctrl+N and runs work while it is shown; a dialog still
+// open afterwards is cancelled. True when it was still open.
+bool WithSizeDialog(FrameFixture& fixture, const std::function<void(TExpander*)>& work)
+{
+    auto* dialog = fixture.frame->findChild<TExpander*>();
+    return WhileShown(
+        dialog, [&] { fixture.press(Qt::ControlModifier | Qt::Key_N); }, [&] { work(dialog); });
+}
+
+// Picks a unit, types the size and, when given, checks "Add Header" and types it; then OK.
+void EnterSize(TExpander* dialog, const QString& unit, const QString& size, const QString& header = {})
+{
+    Click(dialog, unit.toLatin1().constData());
+    Retype(Child<QLineEdit>(dialog, "ExpOther"), size);
+    if (!header.isNull()) {
+        Click(dialog, "addHdrChkBox");
+        Retype(Child<QLineEdit>(dialog, "addHdr"), header);
+    }
+    Click(dialog, "BitBtn1");
+}
+
+const QString kCompleted = QStringLiteral("File comparison completed!");
+const QString kMatch = QStringLiteral("These files match to smallest file length.");
+
+struct CompareWindow {
+    explicit CompareWindow(FrameFixture& fixture)
+    {
+        fixture.press(Qt::ControlModifier | Qt::Key_C);
+        form = fixture.frame->findChild<TCompForm*>();
+        list = Child<QListView>(form, "CompList");
+    }
+
+    [[nodiscard]] QStringList lines() const
+    {
+        QStringList all;
+        const QAbstractItemModel* model = list->model();
+        for (int row = 0; row < model->rowCount(); ++row) all << model->index(row, 0).data().toString();
+        return all;
+    }
+    void click(const char* name) const
+    {
+        QTest::mouseClick(Child<QPushButton>(form, name), Qt::LeftButton);
+        FrameFixture::settle();
+    }
+    // Both paths typed in, then Compare.
+    void compare(const QString& first, const QString& second) const
+    {
+        Child<QLineEdit>(form, "Edit1")->setText(first);
+        Child<QLineEdit>(form, "Edit2")->setText(second);
+        click("Button3");
+    }
+    [[nodiscard]] QPoint rowPoint(int row) const { return list->visualRect(list->model()->index(row, 0)).center(); }
+
+    TCompForm* form = nullptr;
+    QListView* list = nullptr;
+};
+
+}  // namespace
+
+class ToolsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void createWritesPatchBesideDocument_data();
+    void createWritesPatchBesideDocument();
+    void applyPatchesDocumentInMemory_data();
+    void applyPatchesDocumentInMemory();
+    void savestateHeaderStaysInFrontAfterApply();
+    void checksumRepair_data();
+    void checksumRepair();
+    void converts_data();
+    void converts();
+    void mappingsSetCaptionsAndClearFields();
+    void converterKeepsItsStateBetweenUses();
+    void gotoOffsetMovesTheCursor();
+    void changesSize_data();
+    void changesSize();
+    void sizeEntriesTakeDigitsOnly();
+    void sizeEntriesAreKeptBetweenUses();
+    void listsRunsOfDifferingBytes_data();
+    void listsRunsOfDifferingBytes();
+    void choosersFillThePathFields();
+    void failuresKeepTheList();
+    void secondStartWhileRunningIsIgnored();
+    void listsAMillionRuns();
+    void jumpsOnDoubleClickAndEnter();
+};
+
+void ToolsTest::createWritesPatchBesideDocument_data()
+{
+    QTest::addColumn<QByteArray>("current");
+    QTest::addColumn<QString>("unchanged");  // "cancel": the chooser is cancelled
+    QTest::addColumn<QString>("shown");      // the message after the chooser; empty: none
+    QTest::addColumn<QByteArray>("patch");   // empty: no patch file is left
+    const QByteArray zeros(32, '\0');
+    QTest::newRow("one data record") << WithBytes(zeros, 4, Bytes({1, 2, 3})) << "unchanged.bin"
+                                     << "box(IPS Creator..., exclamation): Patch Creation completed!"
+                                     << Patch(Bytes({0, 0, 4, 0, 3, 1, 2, 3}));
+    QTest::newRow("equal files make no patch")
+        << zeros << "unchanged.bin"
+        << "box(IPS Creator..., stop):  These files are the same.\n No patch created." << QByteArray();
+    QTest::newRow("missing unchanged file") << zeros << "missing.bin"
+                                            << "File Not found or Valid... No patch created." << QByteArray();
+    QTest::newRow("chooser cancelled") << zeros << "cancel" << QString() << QByteArray();
+}
+
+void ToolsTest::createWritesPatchBesideDocument()
+{
+    QFETCH(QByteArray, current);
+    QFETCH(QString, unchanged);
+    QFETCH(QString, shown);
+    QFETCH(QByteArray, patch);
+    FrameFixture fixture;
+    fixture.openNew(QStringLiteral("rom.smc"), current);
+    fixture.writeFile(QStringLiteral("unchanged.bin"), QByteArray(32, '\0'));
+    fixture.prompter.clear();
+    fixture.prompter.files.push_back(unchanged == QLatin1String("cancel") ? std::optional<QString>()
+                                                                          : fixture.path(unchanged));
+    fixture.press(Qt::Key_F5);
+
+    QStringList log{kUnchangedChooser};
+    if (!shown.isEmpty()) log << shown;
+    QCOMPARE(fixture.prompter.log(), log);
+    QCOMPARE(QFile::exists(fixture.path(QStringLiteral("rom.ips"))), !patch.isEmpty());
+    QCOMPARE(fixture.readFile(QStringLiteral("rom.ips")), patch);
+}
+
+void ToolsTest::applyPatchesDocumentInMemory_data()
+{
+    const QByteArray original = PatternBytes(32, 0x40);
+    QTest::addColumn<bool>("edited");       // byte 0 typed over with 99 first
+    QTest::addColumn<bool>("saveFirst");    // the answer to the question
+    QTest::addColumn<QByteArray>("patch");  // empty: the chooser is cancelled
+    QTest::addColumn<QStringList>("log");
+    QTest::addColumn<QByteArray>("content");  // the document's bytes afterwards
+    QTest::addColumn<bool>("modified");
+    QTest::addColumn<QByteArray>("saved");  // the file's bytes afterwards
+    // Three bytes at 4, then a run of four 0xEE starting past the end at 0x22; the gap reads as zero bytes.
+    QTest::newRow("patched in memory") << false << false
+                                       << Patch(Bytes({0, 0, 4, 0, 3, 0xAA, 0xBB, 0xCC, 0, 0, 0x22, 0, 0, 0, 4, 0xEE}))
+                                       << QStringList{kPatchQuestion, kPatchChooser,
+                                                      "Patching is complete! Remember to SAVE the changes!"}
+                                       << WithBytes(original, 4, Bytes({0xAA, 0xBB, 0xCC})) +
+                                              Bytes({0, 0, 0xEE, 0xEE, 0xEE, 0xEE})
+                                       << true << original;
+    const QByteArray edited = WithBytes(original, 0, Bytes({0x99}));
+    QTest::newRow("saved first, then cancelled")
+        << true << true << QByteArray()
+        << QStringList{kPatchQuestion, QString::fromUtf8(messages::kSavedSuccessfully), kPatchChooser} << edited
+        << false << edited;
+    QTest::newRow("refused") << false << false
+                             << QByteArray(
+                                    "PATCX\0\0\1\0\1\x55"
+                                    "EOF",
+                                    14)
+                             << QStringList{kPatchQuestion, kPatchChooser, "Not a valid \"PATCH\" file!"} << original
+                             << false << original;
+}
+
+void ToolsTest::applyPatchesDocumentInMemory()
+{
+    QFETCH(bool, edited);
+    QFETCH(bool, saveFirst);
+    QFETCH(QByteArray, patch);
+    QFETCH(QStringList, log);
+    QFETCH(QByteArray, content);
+    QFETCH(bool, modified);
+    QFETCH(QByteArray, saved);
+    FrameFixture fixture;
+    DocRecord& doc = fixture.openNew(QStringLiteral("rom.smc"), PatternBytes(32, 0x40))->document();
+    if (edited) doc.data()[0] = 0x99;
+    doc.modified = edited;
+    fixture.prompter.clear();
+    fixture.prompter.answers.push_back(saveFirst);
+    fixture.prompter.files.push_back(patch.isEmpty() ? std::optional<QString>()
+                                                     : fixture.writeFile(QStringLiteral("fix.ips"), patch));
+    fixture.press(Qt::Key_F6);
+
+    QCOMPARE(fixture.prompter.log(), log);
+    QCOMPARE(Content(doc), content);
+    QCOMPARE(doc.viewSize, content.size() > 32 ? content.size() : 65535);
+    QCOMPARE(doc.modified, modified);
+    QCOMPARE(fixture.readFile(QStringLiteral("rom.smc")), saved);
+}
+
+void ToolsTest::savestateHeaderStaysInFrontAfterApply()
+{
+    FrameFixture fixture;
+    const QByteArray header = PatternBytes(3091, 5, 7);
+    const QByteArray body = PatternBytes(100, 0x20);
+    fixture.prompter.answers.push_back(true);  // edit without the header
+    QCOMPARE(fixture.openNew(QStringLiteral("game.zst"), header + body)->document().headerSize, 3091);
+    // Patches the first body byte and lengthens the body by two bytes.
+    fixture.prompter.answers.push_back(false);
+    fixture.prompter.files.push_back(fixture.writeFile(
+        QStringLiteral("game.ips"), Patch(Bytes({0, 0, 0, 0, 1, 0xAB, 0, 0, 100, 0, 2, 0xC1, 0xC2}))));
+    fixture.trigger("Patch1");
+    fixture.trigger("SaveFile1");
+
+    QCOMPARE(fixture.readFile(QStringLiteral("game.zst")),
+             header + WithBytes(body, 0, Bytes({0xAB})) + Bytes({0xC1, 0xC2}));
+    QCOMPARE(fixture.prompter.unexpected, 0);
+}
+
+void ToolsTest::checksumRepair_data()
+{
+    // 0x20000 zero bytes with a Lo-ROM header at 0x7FC0 holding complement and checksum.
+    const auto image = [](int complement, int checksum) {
+        return WithBytes(QByteArray(0x20000, '\0'), 0x7FDC,
+                         Bytes({complement & 0xFF, complement >> 8, checksum & 0xFF, checksum >> 8}));
+    };
+    QTest::addColumn<QByteArray>("image");
+    QTest::addColumn<QList<bool>>("answers");
+    QTest::addColumn<QStringList>("log");
+    QTest::addColumn<QByteArray>("header");  // complement and checksum afterwards, little-endian
+    QTest::addColumn<bool>("modified");
+
+    // Only the stored pair is not zero, so the image sums to 34+12+CB+ED = 0x1FE.
+    const QByteArray wrong = image(0xEDCB, 0x1234);
+    const QByteArray stored = Bytes({0xCB, 0xED, 0x34, 0x12});
+    const QByteArray repaired = Bytes({0x01, 0xFE, 0xFE, 0x01});
+    const QString question = QStringLiteral(
+        "ask(Repair CheckSum, none):  ROM CheckSum  : 1234\n ROM Compliment: EDCB\n\n NEW CheckSum  : 01FE\n NEW "
+        "Compliment: FE01\n\n Repair CheckSum?");
+    QTest::newRow("repaired") << wrong << QList<bool>{true, true}
+                              << QStringList{kChecksumQuestion, question,
+                                             "Checksum has been repaired!\n Don't forget to Save the ROM."}
+                              << repaired << true;
+    QTest::newRow("second question declined")
+        << wrong << QList<bool>{true, false}
+        << QStringList{kChecksumQuestion, question, "No checksum repair performed."} << stored << false;
+    QTest::newRow("first question declined")
+        << wrong << QList<bool>{false} << QStringList{kChecksumQuestion} << stored << false;
+    // A complement pair always sums to 0x1FE, so this image holds its own checksum.
+    QTest::newRow("already right") << image(0xFE01, 0x01FE) << QList<bool>{true}
+                                   << QStringList{kChecksumQuestion, "No checksum repair needed."} << repaired << false;
+    QTest::newRow("no header") << image(0, 0) << QList<bool>{true}
+                               << QStringList{kChecksumQuestion, "Could not locate CHECKSUM!"} << QByteArray(4, '\0')
+                               << false;
+}
+
+void ToolsTest::checksumRepair()
+{
+    QFETCH(QByteArray, image);
+    QFETCH(QList<bool>, answers);
+    QFETCH(QStringList, log);
+    QFETCH(QByteArray, header);
+    QFETCH(bool, modified);
+    FrameFixture fixture;
+    TMDIChild* editor = fixture.openNew(QStringLiteral("game.smc"), image);
+    fixture.prompter.clear();
+    for (const bool answer : answers) fixture.prompter.answers.push_back(answer);
+    fixture.press(Qt::ControlModifier | Qt::Key_P);
+
+    QCOMPARE(fixture.prompter.log(), log);
+    QCOMPARE(fixture.prompter.unexpected, 0);
+    const DocRecord& doc = editor->document();
+    QCOMPARE(Content(doc).mid(0x7FDC, 4), header);
+    QCOMPARE(doc.modified, modified);
+    QCOMPARE(fixture.readFile(QStringLiteral("game.smc")), image);
+}
+
+void ToolsTest::converts_data()
+{
+    QTest::addColumn<QString>("mapping");
+    QTest::addColumn<bool>("header");
+    QTest::addColumn<bool>("bank80");
+    QTest::addColumn<bool>("fromRight");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("shown");  // in the other field, or the message of a refusal
+    QTest::newRow("lo-rom header start") << "LoChk" << true << false << false << "200"
+                                         << "008000";
+    QTest::newRow("lo-rom fast back") << "LoChk" << false << true << true << "808000"
+                                      << "000000";
+    QTest::newRow("hi-rom below $C0") << "HiChk" << false << false << true << "BFFFFF"
+                                      << "Address must be >= $Cxxxxxx";
+    QTest::newRow("memory, typed in lower case") << "MemChk" << false << false << false << "c13"
+                                                 << "7E0000";
+}
+
+void ToolsTest::converts()
+{
+    QFETCH(QString, mapping);
+    QFETCH(bool, header);
+    QFETCH(bool, bank80);
+    QFETCH(bool, fromRight);
+    QFETCH(QString, typed);
+    QFETCH(QString, shown);
+    FrameFixture fixture;
+    QString source;
+    QString target;
+    WithConverter(fixture, [&](const Converter& converter) {
+        Click(converter.form, mapping.toLatin1().constData());
+        if (header) Click(converter.form, "hdrbox");
+        if (bank80) Click(converter.form, "lorombox");
+        QLineEdit* from = fromRight ? converter.right : converter.left;
+        QLineEdit* into = fromRight ? converter.left : converter.right;
+        into->setText(QStringLiteral("ABCDEF"));  // a refusal leaves it as it is
+        converter.convertFrom(from, typed);
+        source = from->text();
+        target = into->text();
+    });
+
+    QCOMPARE(source, typed.toUpper());
+    const bool refused = shown.startsWith(QStringLiteral("Address"));
+    QCOMPARE(target, refused ? QStringLiteral("ABCDEF") : shown);
+    QCOMPARE(fixture.prompter.log(), refused ? QStringList{shown} : QStringList());
+}
+
+void ToolsTest::mappingsSetCaptionsAndClearFields()
+{
+    FrameFixture fixture;
+    WithConverter(fixture, [](const Converter& converter) {
+        QCOMPARE(converter.form->windowTitle(), QStringLiteral("Snes To Hex Convertor"));
+        QLabel* label = Child<QLabel>(converter.form, "ZstText");
+        QCOMPARE(converter.convert->text() + label->text(), QStringLiteral("Lo-ROM      "));
+        const std::pair<const char*, const char*> mappings[] = {{"VidChk", "Vram  [$C13]"},
+                                                                {"HiChk", "Hi-ROM[$000]"},
+                                                                {"MemChk", "Memory[$C13]"},
+                                                                {"LoChk", "Lo-ROM[$000]"}};
+        for (const auto& [button, captions] : mappings) {
+            converter.left->setText(QStringLiteral("123"));
+            converter.right->setText(QStringLiteral("456"));
+            // A click in the right field makes it the source; a new mapping makes it the left again.
+            QTest::mouseClick(converter.right, Qt::LeftButton);
+            Click(converter.form, button);
+            QCOMPARE(converter.convert->text() + label->text(), QString::fromLatin1(captions));
+            QVERIFY(converter.left->text().isEmpty() && converter.right->text().isEmpty());
+            QCOMPARE(converter.form->state().direction, ConvertDirection::ToSnes);
+        }
+        // The fields take six characters.
+        QTest::keyClicks(converter.left, QStringLiteral("1234567"));
+        QCOMPARE(converter.left->text(), QStringLiteral("123456"));
+    });
+}
+
+void ToolsTest::converterKeepsItsStateBetweenUses()
+{
+    FrameFixture fixture;
+    WithConverter(fixture, [](const Converter& converter) {
+        Click(converter.form, "HiChk");
+        Click(converter.form, "hdrbox");
+        converter.convertFrom(converter.right, QStringLiteral("C00000"));
+    });
+    WithConverter(fixture, [](const Converter& converter) {
+        QVERIFY(Child<QRadioButton>(converter.form, "HiChk")->isChecked());
+        QVERIFY(Child<QCheckBox>(converter.form, "hdrbox")->isChecked());
+        QVERIFY(!Child<QCheckBox>(converter.form, "lorombox")->isChecked());
+        QCOMPARE(converter.convert->text(), QStringLiteral("Hi-ROM"));
+        QCOMPARE(converter.left->text() + converter.right->text(), QStringLiteral("000200C00000"));
+        // Still converting from the right field.
+        converter.right->setText(QStringLiteral("C00010"));
+        QTest::mouseClick(converter.convert, Qt::LeftButton);
+        QCOMPARE(converter.left->text(), QStringLiteral("000210"));
+        // Unchecking takes the header off again.
+        Click(converter.form, "hdrbox");
+        QTest::mouseClick(converter.convert, Qt::LeftButton);
+        QCOMPARE(converter.left->text(), QStringLiteral("000010"));
+    });
+    QCOMPARE(fixture.prompter.log(), QStringList());
+}
+
+void ToolsTest::gotoOffsetMovesTheCursor()
+{
+    FrameFixture fixture;
+    // Without an editor window Goto Offset does nothing.
+    WithConverter(fixture, [](const Converter& converter) {
+        converter.left->setText(QStringLiteral("1234"));
+        Click(converter.form, "Button1");
+    });
+
+    TMDIChild* editor = fixture.openNew(QStringLiteral("rom.smc"), PatternBytes(0x20000));
+    const DocRecord& doc = editor->document();
+    const ViewState& view = fixture.session.view;
+    // Past the end: one page back from it.
+    for (const auto& [typed, cursor] : {std::pair{"1234", 0x1234}, {"FFFFFF", 0x20000 - view.pageBytes}}) {
+        WithConverter(fixture, [&](const Converter& converter) {
+            converter.left->setText(QString::fromLatin1(typed));
+            Click(converter.form, "Button1");
+            QVERIFY(converter.form->isVisible());
+        });
+        QCOMPARE(doc.cursorOffset, cursor);
+        QVERIFY(doc.topOffset <= cursor && cursor < doc.topOffset + view.pageBytes);
+        QCOMPARE(editor->scrollBar()->value(), doc.topOffset);
+    }
+    QCOMPARE(fixture.prompter.recordsOf(PromptRecord::Kind::Message).size(), std::size_t{0});
+}
+
+void ToolsTest::changesSize_data()
+{
+    QTest::addColumn<int>("oldSize");
+    QTest::addColumn<QString>("unit");
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QString>("header");  // null: "Add Header" stays unchecked
+    QTest::addColumn<bool>("answer");
+    QTest::addColumn<QString>("sizeText");
+    QTest::addColumn<QStringList>("log");
+    QTest::addColumn<int>("newSize");  // 0: the document and the dialog stay as they were
+    const auto asked = [](const char* size) {
+        return QStringLiteral("ask(ROM Size Change..., none): Expand the ROM to %1?").arg(QString::fromLatin1(size));
+    };
+    const auto done = [](const char* size) {
+        return QStringLiteral("Rom expanded to %1!\nSave ROM to save all changes.").arg(QString::fromLatin1(size));
+    };
+    QTest::newRow("megabits") << 0x100000 << "rMBITS"
+                              << "16" << QString() << true << "Size of ROM: 8 Mega BITS"
+                              << QStringList{asked("16 Mega-BIT(S)"), done("16 Mega-BIT(S)")} << 2097152;
+    QTest::newRow("bytes with header") << 1000 << "rBYTES"
+                                       << "8"
+                                       << "512" << true << "Size of ROM: 1000 BYTES"
+                                       << QStringList{asked(" 8 BYTE(S)"), done("8 BYTE(S)")} << 520;
+    QTest::newRow("megabytes, rounded down")
+        << 0x180000 << "rMBYTE"
+        << "2" << QString() << true << "Size of ROM: 1 Mega BYTES"
+        << QStringList{asked(" 2 Mega-BYTE(S)"), done("2 Mega-BYTE(S)")} << 0x200000;
+    QTest::newRow("header checked but empty")
+        << 100 << "rBYTES" << "64" << "" << true << "Size of ROM: 100 BYTES"
+        << QStringList{"Error: Header addition enabled, but no value supplied.\nError: Data size was set to zero on "
+                       "default.",
+                       asked("64 BYTE(S)"), done("64 BYTE(S)")}
+        << 64;
+    QTest::newRow("no size") << 5000 << "rBYTES"
+                             << "" << QString() << true << "Size of ROM: 5000 BYTES"
+                             << QStringList{"Error: No size entered..."} << 0;
+    QTest::newRow("question answered No")
+        << 5000 << "rMBITS"
+        << "32" << QString() << false << "Size of ROM: 0 Mega BITS" << QStringList{asked("32 Mega-BIT(S)")} << 0;
+}
+
+void ToolsTest::changesSize()
+{
+    QFETCH(int, oldSize);
+    QFETCH(QString, unit);
+    QFETCH(QString, entry);
+    QFETCH(QString, header);
+    QFETCH(bool, answer);
+    QFETCH(QString, sizeText);
+    QFETCH(QStringList, log);
+    QFETCH(int, newSize);
+    FrameFixture fixture;
+    const QByteArray original = PatternBytes(oldSize, 1);
+    TMDIChild* editor = fixture.openNew(QStringLiteral("rom.smc"), original);
+    fixture.prompter.clear();
+    fixture.prompter.answers.push_back(answer);
+    QString shownSizeText;
+    const bool stillOpen = WithSizeDialog(fixture, [&](TExpander* dialog) {
+        QCOMPARE(dialog->windowTitle(), QStringLiteral("Change ROM Size"));
+        Click(dialog, unit.toLatin1().constData());
+        shownSizeText = Child<QLabel>(dialog, "SizeTxt")->text();
+        EnterSize(dialog, unit, entry, header);
+    });
+
+    QCOMPARE(stillOpen, newSize == 0);
+    QCOMPARE(shownSizeText, sizeText);
+    QCOMPARE(fixture.prompter.log(), log);
+    const DocRecord& doc = editor->document();
+    QCOMPARE(doc.viewSize, newSize == 0 ? 65535 : newSize);
+    QCOMPARE(doc.modified, newSize != 0);
+    const int kept = newSize == 0 ? oldSize : std::min(oldSize, newSize);
+    QCOMPARE(Content(doc), original.left(kept) + QByteArray(std::max(newSize - kept, 0), '\xFF'));
+    QCOMPARE(fixture.readFile(QStringLiteral("rom.smc")), original);
+}
+
+void ToolsTest::sizeEntriesTakeDigitsOnly()
+{
+    FrameFixture fixture;
+    fixture.openNew(QStringLiteral("rom.smc"), PatternBytes(100));
+    (void)WithSizeDialog(fixture, [](TExpander* dialog) {
+        QLineEdit* size = Child<QLineEdit>(dialog, "ExpOther");
+        QLineEdit* header = Child<QLineEdit>(dialog, "addHdr");
+        Retype(size, QStringLiteral("1a2-3 4"));
+        QCOMPARE(size->text(), QStringLiteral("1234"));
+        QTest::keyClick(size, Qt::Key_Backspace);
+        QCOMPARE(size->text(), QStringLiteral("123"));
+
+        QVERIFY(!header->isEnabled());
+        Click(dialog, "addHdrChkBox");
+        QVERIFY(header->isEnabled());
+        Retype(header, QStringLiteral("5x1.2"));
+        QCOMPARE(header->text(), QStringLiteral("512"));
+        Click(dialog, "addHdrChkBox");
+        QVERIFY(!header->isEnabled());
+    });
+    QCOMPARE(fixture.prompter.records.size(), std::size_t{1});  // only the file choice of Open
+}
+
+void ToolsTest::sizeEntriesAreKeptBetweenUses()
+{
+    FrameFixture fixture;
+    TMDIChild* editor = fixture.openNew(QStringLiteral("rom.smc"), PatternBytes(0x40000));
+    fixture.prompter.answers.push_back(true);
+    (void)WithSizeDialog(fixture, [](TExpander* dialog) { EnterSize(dialog, "rMBITS", "4", "512"); });
+    QCOMPARE(editor->document().fileSize, 0x80200);
+
+    (void)WithSizeDialog(fixture, [](TExpander* dialog) {
+        QVERIFY(Child<QRadioButton>(dialog, "rMBITS")->isChecked());
+        QVERIFY(Child<QCheckBox>(dialog, "addHdrChkBox")->isChecked());
+        QCOMPARE(Child<QLineEdit>(dialog, "ExpOther")->text() + Child<QLineEdit>(dialog, "addHdr")->text(),
+                 QStringLiteral("4512"));
+        // The size text is the document's new size, in the kept unit.
+        QCOMPARE(Child<QLabel>(dialog, "SizeTxt")->text(), QStringLiteral("Size of ROM: 4 Mega BITS"));
+        QTest::keyClick(Child<QLineEdit>(dialog, "ExpOther"), Qt::Key_Escape);
+        QVERIFY(!dialog->isVisible());
+    });
+    QCOMPARE(editor->document().fileSize, 0x80200);
+}
+
+void ToolsTest::listsRunsOfDifferingBytes_data()
+{
+    QTest::addColumn<QByteArray>("first");
+    QTest::addColumn<QByteArray>("second");
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<QString>("caption");
+
+    const QByteArray base = PatternBytes(0x200, 3, 5);
+    QTest::newRow("identical") << base << base << QStringList{kMatch}
+                               << "Compare Files...Results: 0 difference(s) found.";
+    // Runs of one and two bytes around one equal byte, and one at the last compared byte.
+    const QByteArray runs =
+        WithBytes(WithBytes(WithBytes(base, 0x40, "\xEE"), 0x42, "\xEE\xEE"), 0x1FF, QByteArray(1, '\xEE'));
+    QTest::newRow("separate runs") << base + "longer" << runs
+                                   << QStringList{"[00000040] ;      1 byte  different at location.",
+                                                  "[00000042] ;      2 bytes different at location.",
+                                                  "[000001FF] ;      1 byte  different at location."}
+                                   << "Compare Files...Results: 3 difference(s) found.";
+}
+
+void ToolsTest::listsRunsOfDifferingBytes()
+{
+    QFETCH(QByteArray, first);
+    QFETCH(QByteArray, second);
+    QFETCH(QStringList, lines);
+    QFETCH(QString, caption);
+    FrameFixture fixture;
+    const CompareWindow window(fixture);
+    QVERIFY(window.form->isVisible() && !window.form->isModal());
+    QCOMPARE(window.form->windowTitle(), QStringLiteral("Compare Files..."));
+
+    window.compare(fixture.writeFile(QStringLiteral("a.bin"), first),
+                   fixture.writeFile(QStringLiteral("b.bin"), second));
+    QCOMPARE(window.lines(), lines);
+    QCOMPARE(window.form->windowTitle(), caption);
+    QCOMPARE(fixture.prompter.log(), QStringList{kCompleted});
+}
+
+void ToolsTest::choosersFillThePathFields()
+{
+    FrameFixture fixture;
+    const CompareWindow window(fixture);
+    const QString first = fixture.writeFile(QStringLiteral("a.bin"), PatternBytes(64));
+    const QString second = fixture.writeFile(QStringLiteral("b.bin"), WithBytes(PatternBytes(64), 2, "xy"));
+    fixture.prompter.files = {first, second, std::nullopt};
+    window.click("Button1");
+    window.click("Button2");
+    window.click("Button1");  // cancelled: the field keeps its path
+    QCOMPARE(Child<QLineEdit>(window.form, "Edit1")->text(), first);
+    QCOMPARE(Child<QLineEdit>(window.form, "Edit2")->text(), second);
+    QCOMPARE(fixture.prompter.log(), QStringList(3, QStringLiteral("open(Open, All files (*.*), .)")));
+
+    window.click("Button3");
+    QCOMPARE(window.lines(), QStringList{QStringLiteral("[00000002] ;      2 bytes different at location.")});
+}
+
+void ToolsTest::failuresKeepTheList()
+{
+    FrameFixture fixture;
+    CompareWindow window(fixture);
+    const QString first = fixture.writeFile(QStringLiteral("a.bin"), PatternBytes(64));
+    const QString second = fixture.writeFile(QStringLiteral("b.bin"), WithBytes(PatternBytes(64), 9, "z"));
+    window.compare(first, second);
+    const QStringList listed = window.lines();
+    QCOMPARE(listed.size(), 1);
+    fixture.prompter.clear();
+
+    window.compare(first, QString());
+    QCOMPARE(fixture.prompter.log(), QStringList{QStringLiteral("Error: Missing file name(s).")});
+    QCOMPARE(window.lines(), listed);
+    QCOMPARE(window.form->windowTitle(), QStringLiteral("Compare Files..."));
+    QVERIFY(window.form->isVisible());
+
+    fixture.prompter.clear();
+    window.compare(first, fixture.path(QStringLiteral("missing.bin")));
+    QCOMPARE(fixture.prompter.log(), QStringList{QStringLiteral("Fatal Error: Could not open A file...")});
+    QCOMPARE(window.lines(), listed);
+    QVERIFY(!window.form->isVisible());  // the window hides after this one
+
+    // Shown again, it still holds the paths and the list.
+    window = CompareWindow(fixture);
+    QVERIFY(window.form->isVisible());
+    QCOMPARE(Child<QLineEdit>(window.form, "Edit1")->text(), first);
+    QCOMPARE(window.lines(), listed);
+}
+
+void ToolsTest::secondStartWhileRunningIsIgnored()
+{
+    FrameFixture fixture;
+    const CompareWindow window(fixture);
+    // Large enough to report progress several times on the way.
+    const QByteArray bytes = PatternBytes(2 * 1024 * 1024, 1, 3);
+    const QString first = fixture.writeFile(QStringLiteral("a.bin"), bytes);
+    const QString second = fixture.writeFile(QStringLiteral("b.bin"), WithBytes(bytes, 0x1FFFF0, "difference"));
+    QStringList captionsWhileRunning;
+    QTimer::singleShot(0, window.form, [&] {
+        captionsWhileRunning << window.form->windowTitle();
+        QVERIFY(window.form->comparing());
+        window.click("Button3");  // runs the window's events, so the compare goes on meanwhile
+    });
+    window.compare(first, second);
+
+    QCOMPARE(captionsWhileRunning.size(), 1);
+    QVERIFY2(captionsWhileRunning[0].startsWith(QStringLiteral("Compare Files...Please Wait.")),
+             qPrintable(captionsWhileRunning[0]));
+    QCOMPARE(fixture.prompter.log(), QStringList{kCompleted});
+    QCOMPARE(window.lines(), QStringList{QStringLiteral("[001FFFF0] ;     10 bytes different at location.")});
+    QVERIFY(!window.form->comparing());
+}
+
+void ToolsTest::listsAMillionRuns()
+{
+    FrameFixture fixture;
+    const CompareWindow window(fixture);
+    // Every even byte differs: a run of one byte each.
+    QByteArray changed(2000000, '\0');
+    for (int at = 0; at < changed.size(); at += 2) changed[at] = 1;
+    window.compare(fixture.writeFile(QStringLiteral("a.bin"), QByteArray(2000000, '\0')),
+                   fixture.writeFile(QStringLiteral("b.bin"), changed));
+
+    const QAbstractItemModel* model = window.list->model();
+    QCOMPARE(model->rowCount(), 1000000);
+    QCOMPARE(model->index(999999, 0).data().toString(),
+             QStringLiteral("[001E847E] ;      1 byte  different at location."));
+    QCOMPARE(window.form->windowTitle(), QStringLiteral("Compare Files...Results: 1000000 difference(s) found."));
+    // The end of the list can be scrolled to and shown.
+    window.list->scrollToBottom();
+    FrameFixture::settle();
+    QVERIFY(window.list->viewport()->rect().intersects(window.list->visualRect(model->index(999999, 0))));
+}
+
+void ToolsTest::jumpsOnDoubleClickAndEnter()
+{
+    FrameFixture fixture;
+    TMDIChild* editor = fixture.openNew(QStringLiteral("rom.smc"), PatternBytes(0x9000));
+    const CompareWindow window(fixture);
+    // The second run lies past the end of the document.
+    const QByteArray changed = WithBytes(WithBytes(PatternBytes(0xA000), 0x234, "ab"), 0x9F00, "c");
+    window.compare(fixture.writeFile(QStringLiteral("a.bin"), PatternBytes(0xA000)),
+                   fixture.writeFile(QStringLiteral("b.bin"), changed));
+    QCOMPARE(window.lines().size(), 2);
+    const DocRecord& doc = editor->document();
+
+    QTest::mouseDClick(window.list->viewport(), Qt::LeftButton, {}, window.rowPoint(0));
+    FrameFixture::settle();
+    QCOMPARE(doc.cursorOffset, 0x234);
+    QVERIFY(doc.topOffset <= 0x234 && 0x234 < doc.topOffset + fixture.session.view.pageBytes);
+    QCOMPARE(editor->scrollBar()->value(), doc.topOffset);
+
+    window.list->setCurrentIndex(window.list->model()->index(1, 0));
+    QTest::keyClick(window.list, Qt::Key_Return);
+    FrameFixture::settle();
+    QCOMPARE(doc.cursorOffset, 0x8FFF);  // the document's last byte
+
+    // The line saying the files match jumps nowhere.
+    window.compare(fixture.path(QStringLiteral("a.bin")), fixture.path(QStringLiteral("a.bin")));
+    QCOMPARE(window.lines(), QStringList{kMatch});
+    QTest::mouseDClick(window.list->viewport(), Qt::LeftButton, {}, window.rowPoint(0));
+    QTest::keyClick(window.list, Qt::Key_Enter);
+    FrameFixture::settle();
+    QCOMPARE(doc.cursorOffset, 0x8FFF);
+}
+
+QTEST_MAIN(ToolsTest)
+#include "tools_test.moc"
