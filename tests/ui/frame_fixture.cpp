@@ -1,10 +1,12 @@
 #include "frame_fixture.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QTest>
+#include <QTimer>
 
 namespace zarvo {
 
@@ -49,6 +51,16 @@ void FrameFixture::trigger(const char* name) const
 {
     action(name)->trigger();
     settle();
+}
+
+void FrameFixture::triggerModal(const char* name, const std::function<void()>& work) const
+{
+    QTimer::singleShot(0, frame.get(), [&work] {
+        QWidget* modal = QApplication::activeModalWidget();
+        work();
+        if (modal != nullptr && modal->isVisible()) modal->close();
+    });
+    trigger(name);
 }
 
 TMDIChild* FrameFixture::open(const QString& filePath)

@@ -272,7 +272,8 @@ void TOptsForm::CloseByEscape()
 void TOptsForm::Button1Click()
 {
     // The document is not held here: a window closed while the search lets events run
-    // takes its document along, and the search stops at its next step.
+    // takes its document along. The search stops at its next step once the document is
+    // gone or no longer the current one (its window closed and waits to be deleted).
     const std::weak_ptr<DocRecord> searched = documents_.document();
     DocRecord* const doc = searched.lock().get();
     QElapsedTimer clock;
@@ -280,7 +281,8 @@ void TOptsForm::Button1Click()
     const SearchProgress progress = [this, &searched, &clock](int32_t percent) {
         if (clock.elapsed() >= kQuietMilliseconds) ShowProgress(percent);
         QCoreApplication::processEvents();
-        return !searched.expired();
+        const std::shared_ptr<DocRecord> still = searched.lock();
+        return still != nullptr && still == documents_.document();
     };
     const FindButtonOutcome outcome = PressFindButton(session_, doc, BoxBytes(), progress);
     if (outcome.ignored) return;
