@@ -59,6 +59,16 @@ void FrameFixture::trigger(const char* name) const
     settle();
 }
 
+void FrameFixture::triggerModal(const char* name, const std::function<void()>& work) const
+{
+    QTimer::singleShot(0, frame.get(), [&work] {
+        QWidget* modal = QApplication::activeModalWidget();
+        work();
+        if (modal != nullptr && modal->isVisible()) modal->close();
+    });
+    trigger(name);
+}
+
 TMDIChild* FrameFixture::open(const QString& filePath)
 {
     prompter.files.push_back(filePath);

@@ -37,6 +37,9 @@ struct FrameFixture {
 
     [[nodiscard]] QAction* action(const char* name) const;
     void trigger(const char* name) const;
+    // Triggers a command that shows a window modally; work runs inside it, and the
+    // window still shown afterwards is closed. Checks belong after the call.
+    void triggerModal(const char* name, const std::function<void()>& work) const;
     // Opens a file through the Open command; the new window, or none.
     TMDIChild* open(const QString& filePath);
     // Opens a file and gives its window the keyboard, as a click on it would.

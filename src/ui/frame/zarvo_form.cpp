@@ -11,6 +11,7 @@
 #include "ui/frame/document_windows.h"
 #include "ui/frame/file_commands.h"
 #include "ui/frame/window_commands.h"
+#include "ui/search/search_commands.h"
 #include "ui/settings/settings_commands.h"
 #include "ui/tables/table_commands.h"
 #include "ui/tiles/tile_commands.h"
@@ -105,6 +106,9 @@ TZarvoForm::TZarvoForm(Session& session, Prompter& prompter, QWidget* parent)
     viewCommands_ = new ViewCommands(session_, *documents_, *MDIBar, this);
     tableCommands_ = new TableCommands(
         session_, prompter_, *documents_, [this] { HelpTopics1Click(); }, this);
+    searchCommands_ = new SearchCommands(
+        session_, prompter_, *documents_,
+        [this](const std::vector<std::string>& lines) { tableCommands_->EditPreparedLines(lines); }, this);
     toolCommands_ = new ToolCommands(
         session_, prompter_, *documents_, [this] { fileCommands_->SaveFile1Click(); }, this);
     // Reads the settings file, so the paths above exist first; it stops the timer
@@ -148,6 +152,7 @@ void TZarvoForm::CreateMenus()
 
     inputModes_->AddMenuItems(*AddTopMenu(bar, "Edit1", tr("&Edit")), editorItems_);
     viewCommands_->AddMenuItems(*AddTopMenu(bar, "View1", tr("&View")), editorItems_);
+    searchCommands_->AddMenuItems(*AddTopMenu(bar, "Search1", tr("&Search")), editorItems_);
 
     QMenu* Tools1 = AddTopMenu(bar, "Tools1", tr("&Tools"));
     tableCommands_->AddToolsMenuItems(*Tools1);

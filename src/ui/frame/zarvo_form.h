@@ -26,6 +26,7 @@ class DocumentWindows;
 class FileCommands;
 class InputModeCommands;
 class MdiStatusBar;
+class SearchCommands;
 class SettingsCommands;
 class TAboutBox;
 class TColForm;
@@ -89,6 +90,7 @@ private:
     InputModeCommands* inputModes_ = nullptr;
     ViewCommands* viewCommands_ = nullptr;
     TableCommands* tableCommands_ = nullptr;
+    SearchCommands* searchCommands_ = nullptr;
     ToolCommands* toolCommands_ = nullptr;
     SettingsCommands* settingsCommands_ = nullptr;
     WindowCommands* windowCommands_ = nullptr;

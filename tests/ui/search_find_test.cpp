@@ -1,0 +1,205 @@
+// The Find dialog: text and hexadecimal search through the typed keys and the
+// options, the messages, incremental search, Search Again, collecting with the
+// 128-line limit, the option buttons and the kana grid.
+
+#include "search_windows.h"
+
+#include <QComboBox>
+#include <QPushButton>
+#include <QToolButton>
+
+using namespace zarvo;
+
+namespace {
+
+constexpr int kRomSize = 0x20000;
+
+// "HeLLo" and "HELLO" for the case rules, "ABC" on the first byte.
+QByteArray Rom() { return PlantedRom(kRomSize, {{0, "ABC"}, {0x100, "xHeLLo"}, {0x2000, "HELLO"}}); }
+
+const QString kNotFound = QStringLiteral("Sorry... The string was not found.");
+const QString kNoText = QStringLiteral("Error: No text entered to search for...");
+
+}  // namespace
+
+class SearchFindTest : public QObject {
+    Q_OBJECT
+private slots:
+    void searchMovesTheCursorOrSays_data();
+    void searchMovesTheCursorOrSays();
+    void incrementalSearchAndOptionButtons();
+    void searchAgainAndTheLimitOf128();
+    void kanaSearchTypesFromTheGrid();
+};
+
+void SearchFindTest::searchMovesTheCursorOrSays_data()
+{
+    QTest::addColumn<QByteArray>("command");
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("cursor");
+    QTest::addColumn<QStringList>("texts");
+    QTest::addColumn<QStringList>("lines");
+
+    const QByteArray text = "AsciiSearch1";
+    const QByteArray hex = "HexSearch1";
+    const QStringList none;
+    QTest::newRow("ignoring case") << text << QStringList{"IgCase"} << "hello" << 0x101 << none << none;
+    QTest::newRow("from the beginning finds offset 0")
+        << text << QStringList{"FindFromStart"} << "ABC" << 0 << none << none;
+    QTest::newRow("after the cursor only") << text << none << "ABC" << 0 << QStringList{kNotFound} << none;
+    QTest::newRow("collected") << text << QStringList{"IgCase", "SaveFnd"} << "hello" << 0 << none
+                               << QStringList{"[$00000101]", "[$00002000]"};
+    QTest::newRow("empty box") << text << none << "" << 0 << QStringList{kNoText} << none;
+    QTest::newRow("wildcard first") << text << QStringList{"WildCrd"} << "*" << 0
+                                    << QStringList{"Wild Card Character can't be used first!", kNoText} << none;
+    // Typed in lower case, one '*' typing the pair "**": 48 ** 4C, "HeL" at 0x101.
+    QTest::newRow("hex with a wildcard") << hex << QStringList{"WildCrd"} << "48*4c" << 0x101 << none << none;
+    QTest::newRow("hex odd length") << hex << none << "484" << 0 << QStringList{"Hex string is missing one digit."}
+                                    << none;
+    QTest::newRow("hex letters only") << hex << none << "4g8-45" << 0x2000 << none << none;
+}
+
+void SearchFindTest::searchMovesTheCursorOrSays()
+{
+    QFETCH(QByteArray, command);
+    QFETCH(QStringList, options);
+    QFETCH(QString, typed);
+    QFETCH(int, cursor);
+    QFETCH(QStringList, texts);
+    QFETCH(QStringList, lines);
+    FrameFixture fixture;
+    TMDIChild* editor = fixture.open(fixture.writeFile(QStringLiteral("rom.bin"), Rom()));
+    const SearchWindows windows(fixture);
+    QString caption;
+    fixture.triggerModal(command.constData(), [&] {
+        caption = windows.find->windowTitle();
+        for (const QString& option : options) windows.click({option.toLatin1().constData()});
+        windows.type(typed);
+        windows.press(Qt::Key_Return);
+    });
+
+    QCOMPARE(caption,
+             command == "HexSearch1" ? QStringLiteral("Find: HEX Search...") : QStringLiteral("Find: ASCII Text..."));
+    QVERIFY(!windows.find->isVisible());
+    QCOMPARE(editor->document().cursorOffset, cursor);
+    QCOMPARE(fixture.prompter.texts(), texts);
+    QCOMPARE(windows.lines(), lines);
+    QCOMPARE(windows.list->isVisible(), !lines.isEmpty());
+    if (!lines.isEmpty()) QCOMPARE(windows.list->windowTitle(), QStringLiteral("Data List: 2 Match(es) Found!"));
+}
+
+void SearchFindTest::incrementalSearchAndOptionButtons()
+{
+    FrameFixture fixture;
+    TMDIChild* editor = fixture.open(fixture.writeFile(QStringLiteral("rom.bin"), Rom()));
+    const SearchWindows windows(fixture);
+    std::vector<int> cursors;
+    QStringList afterSelectAll;
+    QStringList afterRemoveAll;
+    bool openWhileTyping = true;
+    fixture.triggerModal("AsciiSearch1", [&] {
+        QTest::mouseClick(windows.control<QToolButton>("SpeedButton2"), Qt::LeftButton);
+        afterSelectAll = windows.checked();
+        QTest::mouseClick(windows.control<QToolButton>("SpeedButton1"), Qt::LeftButton);
+        afterRemoveAll = windows.checked();
+        windows.click({"SaveFnd", "IncFind"});
+        // Each key searches from the cursor itself: "H" stays on "HeLLo", "HE" moves on.
+        for (const QChar key : QStringLiteral("HEL")) {
+            windows.type(key);
+            cursors.push_back(editor->document().cursorOffset);
+            openWhileTyping = openWhileTyping && windows.find->isVisible();
+        }
+        windows.press(Qt::Key_Escape);
+    });
+    QCOMPARE(afterSelectAll, (QStringList{"IgCase", "WildCrd", "FindFromStart", "IncFind", "FindLimit"}));
+    QCOMPARE(afterRemoveAll, QStringList{});
+    QCOMPARE(cursors, (std::vector<int>{0x101, 0x2000, 0x2000}));
+    QVERIFY(openWhileTyping);
+    QVERIFY(!windows.find->isVisible());
+    QCOMPARE(fixture.prompter.texts(), QStringList{});
+
+    // Esc dropped the pattern: Search Again has nothing to repeat.
+    QTest::keyClick(fixture.frame.get(), Qt::Key_F3);
+    QCOMPARE(fixture.prompter.texts(), QStringList{kNoText});
+    QCOMPARE(editor->document().cursorOffset, 0x2000);
+}
+
+void SearchFindTest::searchAgainAndTheLimitOf128()
+{
+    FrameFixture fixture;
+    QByteArray rom = Rom();
+    rom.replace(0x300, 200, QByteArray(200, 'Z'));
+    TMDIChild* editor = fixture.open(fixture.writeFile(QStringLiteral("rom.bin"), rom));
+    const SearchWindows windows(fixture);
+    fixture.triggerModal("AsciiSearch1", [&] {
+        windows.type(QStringLiteral("HELLO"));
+        windows.press(Qt::Key_Return);
+    });
+    QCOMPARE(editor->document().cursorOffset, 0x2000);
+    // F3 walks on from the match, which is the last one.
+    QTest::keyClick(fixture.frame.get(), Qt::Key_F3);
+    QCOMPARE(fixture.prompter.texts(), QStringList{kNotFound});
+    QCOMPARE(editor->document().cursorOffset, 0x2000);
+
+    fixture.triggerModal("AsciiSearch1", [&] {
+        windows.click({"SaveFnd", "FindLimit", "FindFromStart"});
+        windows.type(QStringLiteral("Z"));
+        windows.press(Qt::Key_Return);
+    });
+    const QStringList lines = windows.lines();
+    QCOMPARE(lines.size(), 128);
+    QCOMPARE(lines.front(), QStringLiteral("[$00000300]"));
+    QCOMPARE(lines.back(), QStringLiteral("[$0000037F]"));
+    QCOMPARE(windows.list->windowTitle(), QStringLiteral("Data List: 128 Match(es) Found!"));
+    // With lines listed, Search Again only brings the list back.
+    windows.list->close();
+    fixture.frame->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(fixture.frame.get()));
+    QTest::keyClick(fixture.frame.get(), Qt::Key_F3);
+    FrameFixture::settle();
+    QVERIFY(windows.list->isVisible());
+    QCOMPARE(windows.lines(), lines);
+    QCOMPARE(editor->document().cursorOffset, 0x2000);
+}
+
+void SearchFindTest::kanaSearchTypesFromTheGrid()
+{
+    FrameFixture fixture;
+    // Table entries for あ (82A0) and い (82A2), not for ぃ (82A1) between them.
+    fixture.writeFile(QStringLiteral("rom.tbl"), "80=\x82\xA0\n81=\x82\xA2\n");
+    TMDIChild* editor =
+        fixture.open(fixture.writeFile(QStringLiteral("rom.bin"), PlantedRom(0x10000, {{0x500, "\x80\x81"}})));
+    const SearchWindows windows(fixture);
+    QWidget* grid = windows.control<QWidget>("fGrid");
+    const auto cellPoint = [](int column, int row) { return QPoint(column * 24 + 12, row * 24 + 12); };
+    QStringList boxTexts;
+    QPoint highlight;
+    fixture.triggerModal("KanaSearch1", [&] {
+        QCOMPARE(windows.find->windowTitle(), QStringLiteral("Find: KANA Search..."));
+        QCOMPARE(windows.find->height(), 287);
+        QVERIFY(grid->isVisible());
+        auto* kbox = windows.control<QComboBox>("kbox");
+        for (int down = 0; down < 3; ++down) QTest::keyClick(kbox, Qt::Key_Down);  // to "Hiragana"
+        for (const int column : {1, 2, 3}) QTest::mouseClick(grid, Qt::LeftButton, {}, cellPoint(column, 0));
+        highlight = windows.control<QWidget>("ClickMe2")->pos();
+        windows.type(QStringLiteral("x"));  // kana come from the grid only
+        boxTexts << windows.box()->text();
+        windows.press(Qt::Key_Backspace);
+        boxTexts << windows.box()->text();
+        QTest::mouseClick(grid, Qt::LeftButton, {}, cellPoint(3, 0));
+        windows.press(Qt::Key_Return);  // swallowed: kana search starts with the button only
+        QVERIFY(windows.find->isVisible());
+        QTest::mouseClick(windows.control<QPushButton>("Button1"), Qt::LeftButton);
+    });
+    QCOMPARE(boxTexts, (QStringList{QStringLiteral("あい"), QStringLiteral("あ")}));
+    QCOMPARE(highlight, QPoint(3 * 24 + 2, 144));
+    QCOMPARE(editor->document().cursorOffset, 0x500);
+    QCOMPARE(fixture.prompter.texts(), QStringList{});
+
+    fixture.triggerModal("AsciiSearch1", [&] { QCOMPARE(windows.find->height(), 119); });
+    QVERIFY(!grid->isVisible());
+}
+
+QTEST_MAIN(SearchFindTest)
+#include "search_find_test.moc"
