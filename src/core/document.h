@@ -2,7 +2,9 @@
 // The document record: one per editor window, holding the whole file, the view
 // position, the cursor, the edit state and the table.
 
+#include "core/change_marks.h"
 #include "core/document_bytes.h"
+#include "core/edit_journal.h"
 #include "core/table.h"
 
 #include <array>
@@ -56,6 +58,9 @@ struct DocRecord {
 
     // The whole allocation: a removed header lies in front of data().
     DocumentBytes storage;
+    // What the commands changed, for undo and redo, and the bytes changed since Save.
+    EditJournal journal;
+    ChangeMarks changes;
 
     [[nodiscard]] bool hasData() const { return !storage.empty(); }
     [[nodiscard]] uint8_t* data() { return storage.empty() ? nullptr : storage.data() + headerSize; }

@@ -22,6 +22,8 @@ int32_t OverwriteBytes(DocRecord& doc, int32_t offset, std::span<const uint8_t> 
 {
     const auto [first, length] = InsideView(doc, offset, static_cast<int64_t>(bytes.size()));
     if (length == 0) return 0;
+    const EditStep step(doc);
+    doc.journal.recordWrite(doc, static_cast<int32_t>(first), static_cast<int32_t>(length));
     std::memmove(doc.data() + first, bytes.data() + (first - offset), static_cast<std::size_t>(length));
     doc.modified = true;
     return static_cast<int32_t>(length);
@@ -31,9 +33,22 @@ int32_t FillBytes(DocRecord& doc, int32_t offset, int32_t count, uint8_t value)
 {
     const auto [first, length] = InsideView(doc, offset, count);
     if (length == 0) return 0;
+    const EditStep step(doc);
+    doc.journal.recordWrite(doc, static_cast<int32_t>(first), static_cast<int32_t>(length), value);
     std::memset(doc.data() + first, value, static_cast<std::size_t>(length));
     doc.modified = true;
     return static_cast<int32_t>(length);
+}
+
+bool UndoEdit(DocRecord& doc) { return doc.journal.undo(doc); }
+
+bool RedoEdit(DocRecord& doc) { return doc.journal.redo(doc); }
+
+void MarkDocumentSaved(DocRecord& doc)
+{
+    doc.journal.markSaved();
+    doc.changes.clear();
+    doc.modified = false;
 }
 
 }  // namespace zarvo

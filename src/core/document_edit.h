@@ -1,6 +1,7 @@
 #pragma once
 // Changes to the bytes of a document. Every command that overwrites bytes in place
-// goes through these, so that each change marks the document modified in one place.
+// goes through these, so that each change is journaled for undo, marked as changed
+// since the last save, and marks the document modified, in one place.
 
 #include "core/document.h"
 
@@ -15,5 +16,26 @@ int32_t OverwriteBytes(DocRecord& doc, int32_t offset, std::span<const uint8_t> 
 
 // Sets count bytes from offset on to value, within 0 .. viewSize - 1 as above.
 int32_t FillBytes(DocRecord& doc, int32_t offset, int32_t count, uint8_t value);
+
+// Gathers every change made while it lives into one undo step: a command that writes
+// several ranges, resizes or moves the cursor after writing is taken back whole.
+class EditStep {
+public:
+    explicit EditStep(DocRecord& doc) : doc_(doc) { doc_.journal.begin(doc_); }
+    ~EditStep() { doc_.journal.end(doc_); }
+    EditStep(const EditStep&) = delete;
+    EditStep& operator=(const EditStep&) = delete;
+
+private:
+    DocRecord& doc_;
+};
+
+// Undo and Redo of the last (next) step; false when there is none.
+bool UndoEdit(DocRecord& doc);
+bool RedoEdit(DocRecord& doc);
+
+// The document was just written to its file: nothing is modified or marked changed,
+// and undoing or redoing back to here clears modified again.
+void MarkDocumentSaved(DocRecord& doc);
 
 }  // namespace zarvo

@@ -93,6 +93,8 @@ DumpNotice InsertFileBytes(DocRecord& doc, const InsertionFile& file, const Inse
     // In pieces, so that a large file never needs a second buffer of its size.
     constexpr int32_t kPiece = 1 << 20;
     std::vector<uint8_t> piece(static_cast<std::size_t>(std::clamp(plan.count, 0, kPiece)));
+    // The whole insertion is one undo step, however many pieces it takes.
+    const EditStep step(doc);
     for (int32_t done = 0; done < plan.count;) {
         const int32_t count = std::min(kPiece, plan.count - done);
         if (!file.read(done, piece.data(), static_cast<std::size_t>(count))) return unreadable;

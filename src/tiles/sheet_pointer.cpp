@@ -1,5 +1,6 @@
 #include "tiles/sheet_pointer.h"
 
+#include "core/document_edit.h"
 #include "tiles/edit_region.h"
 #include "tiles/sheet_image.h"
 #include "tiles/sheet_layout.h"
@@ -66,6 +67,8 @@ int32_t PutDown(TileSession& tiles, DocRecord& doc, const SheetPoint& point)
             tiles.sheet[(region.y + y) * kSheetSide + region.x + x] = tiles.editBuffer[y * kEditBufferSide + x];
         }
     }
+    // Every strip under the region goes back as one undo step.
+    const EditStep step(doc);
     return WriteSheetRegion(doc, SheetLayoutOf(doc), tiles.sheet.data(), region);
 }
 

@@ -1,5 +1,6 @@
 #include "tools/checksum_repair.h"
 
+#include "core/document_edit.h"
 #include "tools/document_length.h"
 
 namespace zarvo {
@@ -11,6 +12,9 @@ void RepairDocumentChecksum(DocRecord& doc, const ChecksumReport& report)
     if (report.refusal != ChecksumRefusal::None) return;
     const auto end = static_cast<int64_t>(report.header.base) + kSnesChecksumAt + 2;
     if (!doc.hasData() || end > doc.fileSize) return;
+    const EditStep step(doc);
+    // The complement and the checksum, four bytes side by side.
+    doc.journal.recordWrite(doc, report.header.base + kSnesComplementAt, 4);
     WriteSnesChecksum({doc.data(), static_cast<std::size_t>(doc.fileSize)}, report.header.base, report.newChecksum);
     doc.modified = true;
 }

@@ -1,5 +1,6 @@
 #include "tools/rom_resize.h"
 
+#include "core/document_edit.h"
 #include "tools/document_length.h"
 #include "tools/tool_messages.h"
 
@@ -129,8 +130,11 @@ std::string ResizeDoneText(int64_t count, SizeUnit unit)
 bool ResizeDocument(DocRecord& doc, int32_t length, const ViewState& view)
 {
     if (length < 0 || !MakeRoomFor(doc, length)) return false;
+    // Undone as one step: the old size, and the old bytes under a grown part.
+    const EditStep step(doc);
     if (length > doc.fileSize) {
         const int32_t from = doc.fileSize < 0 ? 0 : doc.fileSize;
+        doc.journal.recordWrite(doc, from, length - from, 0xFF);
         std::memset(doc.data() + from, 0xFF, static_cast<std::size_t>(length - from));
     }
     SetDocumentLength(doc, length, view);

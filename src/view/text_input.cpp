@@ -1,9 +1,12 @@
 #include "view/text_input.h"
 
+#include "core/document_edit.h"
 #include "core/table.h"
 #include "view/cursor_geometry.h"
 
 #include <algorithm>
+#include <array>
+#include <span>
 
 namespace zarvo {
 
@@ -31,6 +34,12 @@ namespace {
     return text != nullptr && !text->empty() ? static_cast<uint8_t>(text->front()) : 0;
 }
 
+// Every typed byte goes through the document's edits, so it can be undone.
+void Put(DocRecord& doc, int64_t p, uint8_t value)
+{
+    (void)OverwriteBytes(doc, static_cast<int32_t>(p), std::span<const uint8_t>(&value, 1));
+}
+
 // After byte b was typed at p: the character before p and the typed one, else the
 // typed one and the one after p, become one DTE byte when the table has one for them.
 void InsertDte(DocRecord& doc, int64_t p)
@@ -49,12 +58,12 @@ void InsertDte(DocRecord& doc, int64_t p)
     // Only a byte that exists before p can take the pair: at offset 0 there is none.
     if (hasBefore && t0 != 0) {
         if (const int dte = FindDtePair(table, t0, t1); dte >= 0) {
-            data[p - 1] = static_cast<uint8_t>(dte);
+            Put(doc, p - 1, static_cast<uint8_t>(dte));
             return;
         }
     }
     if (t1 != 0 && t2 != 0) {
-        if (const int dte = FindDtePair(table, t1, t2); dte >= 0) data[p] = static_cast<uint8_t>(dte);
+        if (const int dte = FindDtePair(table, t1, t2); dte >= 0) Put(doc, p, static_cast<uint8_t>(dte));
     }
 }
 
@@ -83,8 +92,7 @@ void InsertDte(DocRecord& doc, int64_t p)
     doc.hexDigits[2] = '\0';
     // hexDigits[0] was checked when it was typed; a record filled otherwise counts as 0.
     const int high = std::max(HexValue(doc.hexDigits[0]), 0);
-    doc.data()[p] = static_cast<uint8_t>(high * 16 + HexValue(c));
-    doc.modified = true;
+    Put(doc, p, static_cast<uint8_t>(high * 16 + HexValue(c)));
     result = MoveRightAfterWrite(doc, session, clientHeight, 1);
     doc.nibblePending = false;
     return result;
@@ -94,20 +102,17 @@ void InsertDte(DocRecord& doc, int64_t p)
                                   std::string_view character)
 {
     EditResult result;
-    uint8_t* data = doc.data();
     const int single = FindSingle(doc.table, character, FindMode::Exact);
     if (single < 0) {
         if (session.input.D_MBE) return result;
         const int pair = FindPair(doc.table, character, FindMode::Exact);
         if (pair < 0 || p + 1 >= doc.viewSize) return result;
-        data[p] = static_cast<uint8_t>(pair >> 8);
-        data[p + 1] = static_cast<uint8_t>(pair & 0xFF);
-        doc.modified = true;
+        const std::array<uint8_t, 2> bytes = {static_cast<uint8_t>(pair >> 8), static_cast<uint8_t>(pair & 0xFF)};
+        (void)OverwriteBytes(doc, static_cast<int32_t>(p), bytes);
         return MoveRightAfterWrite(doc, session, clientHeight, 2);
     }
-    data[p] = static_cast<uint8_t>(single);
+    Put(doc, p, static_cast<uint8_t>(single));
     if (session.input.D_DTE) InsertDte(doc, p);
-    doc.modified = true;
     return MoveRightAfterWrite(doc, session, clientHeight, 1);
 }
 
@@ -119,6 +124,9 @@ EditResult KeyPress(DocRecord& doc, Session& session, int32_t clientHeight, std:
     if (!doc.hasData() || character.empty()) return nothing;
     const int64_t p = CursorByte(doc, session.view);
     if (p < 0) return nothing;
+    // One typed character (a byte, a pair, a joined DTE byte) is one undo step, the
+    // cursor's move after it included.
+    const EditStep step(doc);
     if (!doc.textMode) {
         if (character.size() != 1) return nothing;
         return TypeHex(doc, session, clientHeight, p, character.front());
