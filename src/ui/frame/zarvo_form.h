@@ -23,6 +23,7 @@ class QTimer;
 namespace zarvo {
 
 class DocumentWindows;
+class DumpCommands;
 class FileCommands;
 class InputModeCommands;
 class MdiStatusBar;
@@ -89,6 +90,7 @@ private:
     ViewCommands* viewCommands_ = nullptr;
     TableCommands* tableCommands_ = nullptr;
     ToolCommands* toolCommands_ = nullptr;
+    DumpCommands* dumpCommands_ = nullptr;
     SettingsCommands* settingsCommands_ = nullptr;
     WindowCommands* windowCommands_ = nullptr;
 
