@@ -3,6 +3,7 @@
 #include "core/document.h"
 #include "core/messages.h"
 #include "ui/common/qt_text.h"
+#include "ui/dump/dump_commands.h"
 #include "ui/editor/input_mode_commands.h"
 #include "ui/editor/mdi_child.h"
 #include "ui/editor/mdi_status_bar.h"
@@ -111,6 +112,8 @@ TZarvoForm::TZarvoForm(Session& session, Prompter& prompter, QWidget* parent)
         [this](const std::vector<std::string>& lines) { tableCommands_->EditPreparedLines(lines); }, this);
     toolCommands_ = new ToolCommands(
         session_, prompter_, *documents_, [this] { fileCommands_->SaveFile1Click(); }, this);
+    dumpCommands_ = new DumpCommands(
+        session_, prompter_, *documents_, [this](DocRecord& doc) { tableCommands_->AfterTableLoad(doc); }, this);
     // Reads the settings file, so the paths above exist first; it stops the timer
     // when blinking is off.
     settingsCommands_ = new SettingsCommands(context_, prompter_, *documents_, *Timer1, this);
@@ -150,7 +153,10 @@ void TZarvoForm::CreateMenus()
     QAction* Exit1 = AddMenuAction(File1, "Exit1", tr("E&xit"), QKeySequence(tr("Alt+X")), tr("Close the program"));
     connect(Exit1, &QAction::triggered, this, &QWidget::close);
 
-    inputModes_->AddMenuItems(*AddTopMenu(bar, "Edit1", tr("&Edit")), editorItems_);
+    QMenu* Edit1 = AddTopMenu(bar, "Edit1", tr("&Edit"));
+    inputModes_->AddMenuItems(*Edit1, editorItems_);
+    Edit1->addSeparator();
+    dumpCommands_->AddMenuItems(*Edit1, editorItems_);
     viewCommands_->AddMenuItems(*AddTopMenu(bar, "View1", tr("&View")), editorItems_);
     searchCommands_->AddMenuItems(*AddTopMenu(bar, "Search1", tr("&Search")), editorItems_);
 
@@ -245,6 +251,7 @@ void TZarvoForm::UpdateMenuItems()
     const bool windowsOpen = !documents_->subWindows().empty();
     for (QAction* item : editorItems_) item->setEnabled(windowsOpen);
     if (!windowsOpen) tableCommands_->NoDocumentLeft();
+    dumpCommands_->UpdateMenuItems();
     // The values described the last window; with none left they describe nothing.
     if (std::exchange(windowsWereOpen_, windowsOpen) && !windowsOpen) MDIBar->clearValueTexts();
     if (const TMDIChild* editor = activeEditor(); editor != nullptr && viewCommands_->kanaItemEnabled()) {

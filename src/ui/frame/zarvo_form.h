@@ -23,6 +23,7 @@ class QTimer;
 namespace zarvo {
 
 class DocumentWindows;
+class DumpCommands;
 class FileCommands;
 class InputModeCommands;
 class MdiStatusBar;
@@ -92,6 +93,7 @@ private:
     TableCommands* tableCommands_ = nullptr;
     SearchCommands* searchCommands_ = nullptr;
     ToolCommands* toolCommands_ = nullptr;
+    DumpCommands* dumpCommands_ = nullptr;
     SettingsCommands* settingsCommands_ = nullptr;
     WindowCommands* windowCommands_ = nullptr;
     TileCommands* tileCommands_ = nullptr;

@@ -42,6 +42,10 @@ public:
     // Opens the table editor in its third mode on lines made elsewhere.
     void EditPreparedLines(const std::vector<std::string>& lines);
 
+    // A table was read into doc elsewhere (after a bookmark was appended): the swap
+    // captions, the window and the menus follow it.
+    void AfterTableLoad(DocRecord& doc);
+
     [[nodiscard]] TTMForm* tableEditor() const { return TMForm; }
 
 public slots:
@@ -64,7 +68,6 @@ private:
     // Reads the document's active table file (the ASCII table when it cannot be read).
     void ReadActiveTable(DocRecord& doc);
     void SwitchTable(int slot);
-    void AfterTableLoad(DocRecord& doc);
     void SetSwapCaptions(const DocRecord& doc);
 
     Session& session_;

@@ -1,0 +1,473 @@
+// The dump dialog and the Goto dialog under real keys: text and binary dumps taken
+// with two presses (the last one also from inside the dialog) or Done, the refusals
+// between the two-press commands, Esc and the close box, a dump label taken with F2
+// twice, a byte fill around a range, Dump From List's batch; Goto Offset (Ctrl+G),
+// Jump Offset List (Ctrl+J), Save Bookmark (Ctrl+B); and Insert Binary Data.
+
+#include "frame_fixture.h"
+#include "ui/dump/dump_commands.h"
+#include "ui/dump/tdump_form.h"
+#include "ui/dump/tjump_form.h"
+#include "ui/frame/document_windows.h"
+#include "ui/settings/tcol_form.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+
+using namespace zarvo;
+
+namespace {
+
+template <typename Control>
+Control* ControlOf(const QObject* window, const char* name)
+{
+    auto* found = window->findChild<Control*>(QString::fromLatin1(name));
+    if (found == nullptr) qFatal("no control %s", name);
+    return found;
+}
+
+// Every text shown in order; a box's or question's as "caption/icon: text", the icon
+// as a number (1 stop, 2 exclamation, 3 question).
+QStringList Shown(const ScriptedPrompter& prompter)
+{
+    QStringList shown;
+    for (const PromptRecord& record : prompter.records) {
+        if (record.text.isEmpty() || record.kind == PromptRecord::Kind::Font) continue;
+        const QString box = QStringLiteral("%1/%2: ").arg(record.caption).arg(static_cast<int>(record.icon));
+        shown << (record.caption.isEmpty() ? record.text : box + record.text);
+    }
+    return shown;
+}
+
+void Press(QWidget* target, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QTest::keyClick(target, static_cast<Qt::Key>(key), modifiers);
+    FrameFixture::settle();
+}
+
+// A shown frame with rom.bin (and rom.tbl unless the table is null) open at 16 bytes
+// a row, the keyboard on its editor window, and the two dialogs.
+struct DumpWindows {
+    explicit DumpWindows(const QByteArray& rom, const QByteArray& table = {})
+    {
+        if (!table.isNull()) fixture.writeFile(QStringLiteral("rom.tbl"), table);
+        fixture.frame->colForm()->fixedRow()->setChecked(false);
+        editor = fixture.openFocused(fixture.writeFile(QStringLiteral("rom.bin"), rom));
+    }
+    void moveCursor(int32_t offset) { fixture.frame->documents().jumpTo(editor->document(), offset); }
+    [[nodiscard]] QLineEdit* box(const char* name) const { return ControlOf<QLineEdit>(dump, name); }
+    [[nodiscard]] QStringList shown() const { return Shown(fixture.prompter); }
+    [[nodiscard]] QPushButton* done() const { return ControlOf<QPushButton>(dump, "Button1"); }
+    // The dump dialog takes the keyboard, as a click on it would.
+    void activateDump() const
+    {
+        dump->activateWindow();
+        QTRY_VERIFY(dump->isActiveWindow());
+    }
+    // Runs work while the modal dialog that key (or the item, for 0) shows is up;
+    // work closes it.
+    void whileModal(QDialog* dialog, int key, const std::function<void()>& work, const char* item = nullptr)
+    {
+        fixture.frame->activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), fixture.frame.get());
+        bool ran = false;
+        QTimer::singleShot(0, dialog, [&] {
+            ran = dialog->isVisible() && dialog->isModal();
+            if (ran) work();
+            if (dialog->isVisible()) dialog->reject();  // a failed check must not hang the test
+        });
+        if (item != nullptr) fixture.trigger(item);
+        if (item == nullptr) Press(editor, key, Qt::ControlModifier);
+        QVERIFY(ran);
+    }
+
+    FrameFixture fixture;
+    TMDIChild* editor = nullptr;
+    DumpCommands* commands = fixture.frame->findChild<DumpCommands*>();
+    TDumpForm* dump = commands->dumpDialog();
+    TJumpForm* jump = commands->gotoDialog();
+};
+
+// 0x10: 41 42 41 FE F0 05, read by kTable as AB, A, a line end, [WAIT] and ($05).
+QByteArray Rom() { return PatternBytes(0x80000, 0x60).replace(0x10, 6, QByteArray::fromHex("414241FEF005")); }
+
+const QByteArray kTable = "41=A\n4142=AB\n/FE\n.code=$F0 \"[WAIT]\"\n.startdump \"Range %startofs-%endofs\\n\"\n";
+
+}  // namespace
+
+class DumpWindowsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void textDumpTakenWithTwoPresses();
+    void binaryDumpThroughDone();
+    void pendingCommands_data();
+    void pendingCommands();
+    void dumpLabelTakenWithF2();
+    void byteFillAroundRange();
+    void dumpFromList();
+    void gotoOffset_data();
+    void gotoOffset();
+    void jumpList();
+    void saveBookmark_data();
+    void saveBookmark();
+    void insertion_data();
+    void insertion();
+    void insertionRefusals();
+};
+
+void DumpWindowsTest::textDumpTakenWithTwoPresses()
+{
+    DumpWindows windows(Rom(), kTable);
+    windows.moveCursor(0x10);
+    Press(windows.editor, Qt::Key_F10);
+    QVERIFY(windows.dump->isVisible());
+    QTRY_COMPARE(QApplication::activeWindow(), windows.fixture.frame.get());  // the editor keeps the keyboard
+    QCOMPARE(windows.dump->windowTitle(), QStringLiteral("Dump Text Data [Press F10 to Dump]"));
+    QCOMPARE(windows.box("BegOfs")->text(), QStringLiteral("00000010"));
+
+    for (int step = 0; step < 5; ++step) Press(windows.editor, Qt::Key_Right);
+    Press(windows.editor, Qt::Key_F10);
+    QCOMPARE(windows.shown(), QStringList("File Error.../1: No file name specified..."));
+    QCOMPARE(windows.box("EndOfs")->text(), QStringLiteral("00000015"));
+    QTRY_COMPARE(QApplication::focusWidget(), windows.box("DFile"));
+
+    windows.fixture.prompter.clear();
+    QTest::keyClicks(windows.box("DFile"), QStringLiteral("out.txt"));
+    Press(windows.box("DFile"), Qt::Key_F10);
+    QCOMPARE(windows.fixture.readFile(QStringLiteral("out.txt")),
+             QByteArray("Range 00000010-00000015\nABA\n[WAIT]($05)"));
+    QCOMPARE(windows.shown(), QStringList("Text Dumping.../2: Data was dumped to the text file..."));
+    QVERIFY(!windows.dump->isVisible());
+    QCOMPARE(windows.fixture.session.dump.mode, DumpMode::Idle);
+}
+
+void DumpWindowsTest::binaryDumpThroughDone()
+{
+    DumpWindows windows(Rom());
+    Press(windows.editor, Qt::Key_F11);
+    windows.activateDump();
+    QLineEdit* start = windows.box("BegOfs");
+    start->selectAll();
+    QTest::keyClicks(start, QStringLiteral("7fffg0"));
+    QCOMPARE(start->text(), QStringLiteral("7FFF0"));
+    QTest::keyClicks(windows.box("EndOfs"), QStringLiteral("90000"));
+    QVERIFY(!windows.done()->isEnabled());  // Done waits for all three boxes
+    QTest::keyClicks(windows.box("DFile"), QStringLiteral("part.dat"));
+    // The end lies past the file: the dump is cut at fileSize, 16 bytes.
+    QTest::mouseClick(windows.done(), Qt::LeftButton);
+    FrameFixture::settle();
+    QCOMPARE(windows.fixture.readFile(QStringLiteral("part.dat")), Rom().mid(0x7FFF0));
+    QCOMPARE(windows.shown(), QStringList("Binary Dumping.../2: Data was dumped to the binary file..."));
+    QVERIFY(!windows.dump->isVisible());
+}
+
+void DumpWindowsTest::pendingCommands_data()
+{
+    QTest::addColumn<int>("first");
+    QTest::addColumn<int>("second");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<int>("mode");
+    QTest::newRow("text after binary") << int{Qt::Key_F11} << int{Qt::Key_F10}
+                                       << "Can't dump TEXT when you started with BINARY dump." << 1;
+    QTest::newRow("fill after label") << int{Qt::Key_F2} << int{Qt::Key_F4}
+                                      << "Error: You tried to dump Data after initiating BYTE fill." << 3;
+    QTest::newRow("label during fill") << int{Qt::Key_F4} << int{Qt::Key_F2} << "" << 4;
+    // A dump is not refused during a fill: it runs on the boxes and misses the name.
+    QTest::newRow("text during fill") << int{Qt::Key_F4} << int{Qt::Key_F10}
+                                      << "File Error.../1: No file name specified..." << 2;
+}
+
+void DumpWindowsTest::pendingCommands()
+{
+    QFETCH(int, first);
+    QFETCH(int, second);
+    QFETCH(QString, message);
+    QFETCH(int, mode);
+    DumpWindows windows(Rom(), kTable);
+    Press(windows.editor, first);
+    Press(windows.editor, second);
+    QCOMPARE(windows.shown(), message.isEmpty() ? QStringList() : QStringList(message));
+    QCOMPARE(static_cast<int>(windows.fixture.session.dump.mode), mode);
+    QVERIFY(windows.dump->isVisible());
+    // The close box abandons whatever is pending.
+    windows.dump->close();
+    QCOMPARE(windows.fixture.session.dump.mode, DumpMode::Idle);
+    QCOMPARE(windows.done()->text(), QStringLiteral("Dump Data"));
+}
+
+void DumpWindowsTest::dumpLabelTakenWithF2()
+{
+    DumpWindows windows(Rom(), "41=A");  // no line end: the label must not join the line
+    QVERIFY(!windows.fixture.action("DumpFromList1")->isEnabled());
+    windows.moveCursor(0x2000);
+    Press(windows.editor, Qt::Key_F2);
+    QCOMPARE(windows.dump->windowTitle(), QStringLiteral("Dump Bookmark [F2 - Save Bookmark]"));
+    QCOMPARE(windows.done()->text(), QStringLiteral("Save Data"));
+    windows.moveCursor(0x20FF);
+    Press(windows.editor, Qt::Key_F2);
+    QTRY_COMPARE(QApplication::focusWidget(), windows.box("DFile"));
+    QTest::keyClicks(windows.box("DFile"), QStringLiteral("Intro"));
+    Press(windows.box("DFile"), Qt::Key_F2);
+    QCOMPARE(windows.fixture.readFile(QStringLiteral("rom.tbl")), QByteArray("41=A\n[00002000-000020FF]Intro\n"));
+    QCOMPARE(windows.shown(), (QStringList{"No bookmark name entered...",
+                                           "Dump Bookmark.../2: Bookmark was saved to the table file..."}));
+    QCOMPARE(windows.fixture.session.tables.dumpLabels, std::vector<std::string>{"[00002000-000020FF]Intro"});
+    QVERIFY(windows.fixture.action("DumpFromList1")->isEnabled());
+    QCOMPARE(windows.done()->text(), QStringLiteral("Dump Data"));
+}
+
+void DumpWindowsTest::byteFillAroundRange()
+{
+    const QByteArray rom = PatternBytes(0x100);
+    DumpWindows windows(rom);
+    windows.moveCursor(0x20);
+    Press(windows.editor, Qt::Key_F4);
+    QCOMPARE(windows.dump->windowTitle(), QStringLiteral("BYTE Fill..."));
+    QCOMPARE(ControlOf<QLabel>(windows.dump, "StaticText1")->text(), QStringLiteral("Fill Byte Value"));
+    windows.moveCursor(0x10);  // the end may lie before the start
+    Press(windows.editor, Qt::Key_F4);
+    QCOMPARE(windows.fixture.session.dump.mode, DumpMode::FillStarted);
+    windows.activateDump();
+    QTest::keyClicks(windows.box("DFile"), QStringLiteral("1ff"));  // the low byte: FF
+    Press(windows.box("DFile"), Qt::Key_F4);
+    QCOMPARE(windows.shown(), (QStringList{"Error: Must enter a value to use as a FILLER!", "BYTE Fill completed!"}));
+    QVERIFY(!windows.dump->isVisible() && windows.editor->document().modified);
+    windows.fixture.trigger("SaveFile1");
+    QCOMPARE(windows.fixture.readFile(QStringLiteral("rom.bin")),
+             QByteArray(rom).replace(0x10, 17, QByteArray(17, '\xFF')));
+}
+
+void DumpWindowsTest::dumpFromList()
+{
+    DumpWindows windows(Rom().replace(0x10, 3, "ABC"),
+                        "41=A\n42=B\n[00000010-00000012]One\n[00000012-00000010]Back\n[00000011-00000011]Two\n");
+    QSignalSpy requests(windows.commands, &DumpCommands::dumpListRequested);
+    windows.fixture.trigger("BinaryDump1");
+    windows.fixture.trigger("TextDump1");
+    QCOMPARE(requests.value(0), (QVariantList{1, QStringLiteral("BINARY Dump List: 3 dump label(s)")}));
+    QCOMPARE(requests.value(1), (QVariantList{2, QStringLiteral("TEXT Dump List: 3 dump label(s)")}));
+
+    // A reversed label fails and the batch goes on; a line that is no label is skipped.
+    std::vector<std::string> lines = windows.fixture.session.tables.dumpLabels;
+    lines.insert(lines.begin() + 1, "[00000010 no label");
+    windows.commands->DumpFromList(lines, DumpKind::Text);
+    QCOMPARE(windows.fixture.readFile(QStringLiteral("One.txt")), QByteArray("AB($43)"));
+    QCOMPARE(windows.fixture.readFile(QStringLiteral("Two.txt")), QByteArray("B"));
+    QCOMPARE(windows.shown(), (QStringList{"Ending Address is Less Than Starting Address...",
+                                           "Text Dumping.../2: Data was dumped to the text file..."}));
+    windows.commands->DumpFromList({lines.front()}, DumpKind::Binary);
+    QCOMPARE(windows.fixture.readFile(QStringLiteral("One.dat")), QByteArray("ABC"));
+
+    windows.fixture.trigger("Asciitbl1");
+    QVERIFY(!windows.fixture.action("DumpFromList1")->isEnabled());
+    QVERIFY(!windows.fixture.action("InsertText1")->isEnabled());
+    windows.fixture.prompter.clear();
+    windows.fixture.trigger("TextDump1");
+    QCOMPARE(windows.shown(), QStringList("You have no available dump labels..."));
+}
+
+void DumpWindowsTest::gotoOffset_data()
+{
+    QTest::addColumn<QString>("radio");
+    QTest::addColumn<QString>("typed");  // after a '|': pasted with Ctrl+V
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("offset");
+    const int enter = Qt::Key_Return;
+    QTest::newRow("hex drops g") << "Hexdecimal"
+                                 << "1g"
+                                 << "1" << enter << 0x1;
+    QTest::newRow("hex in upper case") << "Hexdecimal"
+                                       << "ff"
+                                       << "FF" << enter << 0xFF;
+    QTest::newRow("decimal drops letters") << "Decimal"
+                                           << "f3f0"
+                                           << "30" << enter << 30;
+    QTest::newRow("past viewSize") << "Hexdecimal"
+                                   << "20000"
+                                   << "20000" << enter << 65279;
+    QTest::newRow("paste is not filtered") << "Hexdecimal"
+                                           << "|12zz"
+                                           << "12zz" << enter << 0x12;
+    QTest::newRow("escape") << "Hexdecimal"
+                            << "40"
+                            << "40" << int{Qt::Key_Escape} << 5;
+    QTest::newRow("nothing typed") << "Hexdecimal"
+                                   << ""
+                                   << "" << enter << 5;
+}
+
+void DumpWindowsTest::gotoOffset()
+{
+    QFETCH(QString, radio);
+    QFETCH(QString, typed);
+    QFETCH(QString, shown);
+    QFETCH(int, key);
+    QFETCH(int, offset);
+    DumpWindows windows(PatternBytes(100));
+    windows.moveCursor(5);
+    auto* box = ControlOf<QLineEdit>(windows.jump, "jmptxt");
+    windows.whileModal(windows.jump, Qt::Key_G, [&] {
+        QCOMPARE(windows.jump->windowTitle(), QStringLiteral("Goto Offset"));
+        QTest::mouseClick(ControlOf<QRadioButton>(windows.jump, radio.toLatin1().constData()), Qt::LeftButton);
+        QTest::keyClicks(box, typed.section(QLatin1Char('|'), 0, 0));
+        QApplication::clipboard()->setText(typed.section(QLatin1Char('|'), 1));
+        if (typed.contains(QLatin1Char('|'))) QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(box->text(), shown);
+        QTest::keyClick(box, static_cast<Qt::Key>(key));
+    });
+    QCOMPARE(windows.editor->document().cursorOffset, offset);
+}
+
+void DumpWindowsTest::jumpList()
+{
+    DumpWindows windows(PatternBytes(0x20000), "(1A2Bh)Title\n(FFFFFh)Far\n");
+    auto* list = ControlOf<QComboBox>(windows.jump, "jmpbox");
+    // Downs in the list, the closing key, where the cursor lands: past viewSize on
+    // the last page.
+    const struct {
+        int downs;
+        Qt::Key key;
+        int offset;
+    } picks[] = {{0, Qt::Key_Return, 5},
+                 {1, Qt::Key_Escape, 5},
+                 {1, Qt::Key_Return, 0x1A2B},
+                 {2, Qt::Key_Return, 0x20000 - windows.fixture.session.view.pageBytes}};
+    for (const auto& pick : picks) {
+        windows.moveCursor(5);
+        windows.whileModal(windows.jump, Qt::Key_J, [&] {
+            QCOMPARE(windows.jump->windowTitle(), QStringLiteral("Jump List Offset"));
+            QCOMPARE(list->itemText(0), QStringLiteral("Title->[1A2B]"));
+            QTest::mouseClick(ControlOf<QRadioButton>(windows.jump, "Decimal"), Qt::LeftButton);
+            QVERIFY(ControlOf<QRadioButton>(windows.jump, "Hexdecimal")->isChecked());
+            QTest::keyClick(list, Qt::Key_F);  // typed characters pick nothing
+            for (int step = 0; step < pick.downs; ++step) QTest::keyClick(list, Qt::Key_Down);
+            QTest::keyClick(list, pick.key);
+        });
+        QCOMPARE(windows.editor->document().cursorOffset, pick.offset);
+    }
+}
+
+void DumpWindowsTest::saveBookmark_data()
+{
+    QTest::addColumn<QByteArray>("table");  // null: none, the ASCII table is active
+    QTest::addColumn<int>("cursor");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QByteArray>("saved");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("after a last line without its end")
+        << QByteArray("41=A") << 0x1A2B << "Title" << QByteArray("41=A\n(1A2Bh)Title\n") << "";
+    QTest::newRow("offset 0, name cut at 20")
+        << QByteArray("") << 0 << "ABCDEFGHIJKLMNOPQRSTUVWXYZ" << QByteArray("(0h)ABCDEFGHIJKLMNOPQRST\n") << "";
+    QTest::newRow("no table file") << QByteArray() << 0x10 << "Lost" << QByteArray()
+                                   << "No Table file to Save Bookmark to...";
+}
+
+void DumpWindowsTest::saveBookmark()
+{
+    QFETCH(QByteArray, table);
+    QFETCH(int, cursor);
+    QFETCH(QString, typed);
+    QFETCH(QByteArray, saved);
+    QFETCH(QString, shown);
+    DumpWindows windows(PatternBytes(0x20000), table);
+    windows.moveCursor(cursor);
+    auto* box = ControlOf<QLineEdit>(windows.jump, "jmptxt");
+    windows.whileModal(windows.jump, Qt::Key_B, [&] {
+        QCOMPARE(windows.jump->windowTitle(), QStringLiteral("Bookmark"));
+        QTest::keyClicks(box, typed);
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+    QCOMPARE(windows.fixture.readFile(QStringLiteral("rom.tbl")), saved);
+    QCOMPARE(windows.shown(), shown.isEmpty() ? QStringList() : QStringList(shown));
+    // The table was read again: the jump list holds the new bookmark at once.
+    QCOMPARE(windows.fixture.session.tables.jumpList.size(), std::size_t{saved.contains('(') ? 1u : 0u});
+    QVERIFY(box->maxLength() > 20);  // the limit is lifted again
+}
+
+void DumpWindowsTest::insertion_data()
+{
+    QTest::addColumn<QString>("start");  // typed over the cursor's offset; "Esc" leaves
+    QTest::addColumn<QList<bool>>("answers");
+    QTest::addColumn<int>("at");
+    QTest::addColumn<int>("count");  // bytes written
+    QTest::addColumn<QStringList>("shown");
+    const QString sure =
+        QStringLiteral("Insert Data to the file.../3: Are you sure you want to insert at this position?");
+    const QString four =
+        QStringLiteral("Insert Data to the file.../3: Only 4 byte(s) out of 16 byte(s) can be inserted. Is this ok?");
+    const QString done = QStringLiteral("Binary Data successfully inserted...");
+    QTest::newRow("at the cursor") << "" << QList<bool>{true} << 0x10 << 16 << QStringList{sure, done};
+    QTest::newRow("cut at viewSize") << "ffffc" << QList<bool>{true, true} << 0xFFFFC << 4
+                                     << QStringList{sure, four, done};
+    QTest::newRow("shorter count refused") << "FFFFC" << QList<bool>{true, false} << 0 << 0 << QStringList{sure, four};
+    QTest::newRow("not sure") << "" << QList<bool>{false} << 0 << 0 << QStringList{sure};
+    QTest::newRow("escape") << "Esc" << QList<bool>{} << 0 << 0 << QStringList{};
+    QTest::newRow("past the end") << "100000" << QList<bool>{} << 0 << 0
+                                  << QStringList{"Error: The insert position is past the end of the file!"};
+}
+
+void DumpWindowsTest::insertion()
+{
+    QFETCH(QString, start);
+    QFETCH(QList<bool>, answers);
+    QFETCH(int, at);
+    QFETCH(int, count);
+    QFETCH(QStringList, shown);
+    const QByteArray rom = PatternBytes(0x100000);
+    const QByteArray block = PatternBytes(16, 0xA0, 3);
+    DumpWindows windows(rom);
+    windows.moveCursor(0x10);
+    windows.fixture.prompter.files.push_back(windows.fixture.writeFile(QStringLiteral("block.bin"), block));
+    windows.fixture.prompter.answers.assign(answers.begin(), answers.end());
+    const QString caption = QStringLiteral("Binary Data[ Press Enter to Insert ]");
+    QLineEdit* begin = windows.box("BegOfs");
+    const bool escape = start == QLatin1String("Esc");
+    windows.whileModal(
+        windows.dump, 0,
+        [&] {
+            QCOMPARE(windows.dump->windowTitle(), caption);
+            QCOMPARE(begin->text(), QStringLiteral("10"));
+            QVERIFY(!windows.box("EndOfs")->isEnabled() && !windows.box("DFile")->isEnabled());
+            if (!start.isEmpty()) begin->selectAll();
+            QTest::keyClicks(begin, escape ? QString() : start);
+            QTest::keyClick(begin, escape ? Qt::Key_Escape : Qt::Key_Return);
+        },
+        "InsertBINARYData1");
+    QCOMPARE(windows.shown(), shown);
+    const DocRecord& doc = windows.editor->document();
+    QCOMPARE(QByteArray(reinterpret_cast<const char*>(doc.data()), doc.fileSize),
+             QByteArray(rom).replace(at, count, block.left(count)));
+    QCOMPARE(doc.modified, count > 0);
+    QVERIFY(windows.box("EndOfs")->isEnabled() && windows.dump->windowTitle() != caption);
+}
+
+void DumpWindowsTest::insertionRefusals()
+{
+    DumpWindows windows(PatternBytes(0x100));
+    windows.fixture.prompter.clear();
+    windows.fixture.prompter.files.push_back(windows.fixture.folder.path());  // a folder cannot be inserted
+    windows.fixture.trigger("InsertBINARYData1");
+    // Nor can anything while a dump owns the dialog; no file is asked for then.
+    Press(windows.editor, Qt::Key_F10);
+    windows.fixture.trigger("InsertBINARYData1");
+    QCOMPARE(windows.shown(),
+             (QStringList{"Fatal Error: Could not open requested file.\n" + windows.fixture.folder.path(),
+                          "Error: You tried to insert Data while a dump or BYTE fill is pending."}));
+    QCOMPARE(windows.fixture.prompter.recordsOf(PromptRecord::Kind::OpenFile).size(), std::size_t{1});
+}
+
+QTEST_MAIN(DumpWindowsTest)
+#include "dump_windows_test.moc"
