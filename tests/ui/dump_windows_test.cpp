@@ -9,6 +9,7 @@
 #include "ui/dump/tdump_form.h"
 #include "ui/dump/tjump_form.h"
 #include "ui/frame/document_windows.h"
+#include "ui/search/tlist_form.h"
 #include "ui/settings/tcol_form.h"
 
 #include <QAction>
@@ -16,8 +17,10 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
@@ -253,11 +256,22 @@ void DumpWindowsTest::dumpFromList()
 {
     DumpWindows windows(Rom().replace(0x10, 3, "ABC"),
                         "41=A\n42=B\n[00000010-00000012]One\n[00000012-00000010]Back\n[00000011-00000011]Two\n");
-    QSignalSpy requests(windows.commands, &DumpCommands::dumpListRequested);
-    windows.fixture.trigger("BinaryDump1");
-    windows.fixture.trigger("TextDump1");
-    QCOMPARE(requests.value(0), (QVariantList{1, QStringLiteral("BINARY Dump List: 3 dump label(s)")}));
-    QCOMPARE(requests.value(1), (QVariantList{2, QStringLiteral("TEXT Dump List: 3 dump label(s)")}));
+    // Through the list window: its caption, and the labels chosen there dumped at once.
+    const auto chooseAll = [&windows](QString& caption) {
+        auto* list = windows.fixture.frame->findChild<TListForm*>();
+        caption = list->windowTitle();
+        list->listBox()->selectAll();
+        QTest::keyClick(list->listBox(), Qt::Key_Return);
+    };
+    QString caption;
+    windows.fixture.triggerModal("BinaryDump1", [&] { chooseAll(caption); });
+    QCOMPARE(caption, QStringLiteral("BINARY Dump List: 3 dump label(s)"));
+    QCOMPARE(windows.fixture.readFile(QStringLiteral("Two.dat")), QByteArray("B"));
+    windows.fixture.triggerModal("TextDump1", [&] { chooseAll(caption); });
+    QCOMPARE(caption, QStringLiteral("TEXT Dump List: 3 dump label(s)"));
+    QCOMPARE(windows.fixture.readFile(QStringLiteral("Two.txt")), QByteArray("B"));
+    QFile::remove(windows.fixture.path(QStringLiteral("Two.txt")));
+    windows.fixture.prompter.clear();
 
     // A reversed label fails and the batch goes on; a line that is no label is skipped.
     std::vector<std::string> lines = windows.fixture.session.tables.dumpLabels;

@@ -13,6 +13,7 @@
 #include "ui/frame/file_commands.h"
 #include "ui/frame/window_commands.h"
 #include "ui/search/search_commands.h"
+#include "ui/search/tlist_form.h"
 #include "ui/settings/settings_commands.h"
 #include "ui/tables/table_commands.h"
 #include "ui/tiles/tile_commands.h"
@@ -122,6 +123,13 @@ TZarvoForm::TZarvoForm(Session& session, Prompter& prompter, QWidget* parent)
         session_, prompter_, *documents_, context_, *MDIBar, [this] { HelpTopics1Click(); }, this);
     column->addWidget(tileCommands_->statusBar());
     CreateMenus();
+    // Dump From List shows the result list in its label modes; what is chosen there is dumped.
+    TListForm* list = searchCommands_->resultList();
+    list->setDumpHooks({[this](int32_t mode, const std::vector<std::string>& labels) {
+                            dumpCommands_->DumpFromList(labels, mode == 1 ? DumpKind::Binary : DumpKind::Text);
+                        },
+                        [this] { dumpCommands_->EmptyDumpOffsets(); }});
+    connect(dumpCommands_, &DumpCommands::dumpListRequested, list, &TListForm::ShowDumpLabels);
 
     connect(mdiArea_, &QMdiArea::subWindowActivated, this, &TZarvoForm::FormActivate);
     connect(documents_, &DocumentWindows::windowsChanged, this, &TZarvoForm::UpdateMenuItems);
