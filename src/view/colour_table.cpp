@@ -18,6 +18,7 @@ ColorTable LoadColors()
     table[kSlotTextTwoCharCursor] = {kRed, kGrey};
     table[kSlotTextOtherCursor] = {kYellow, kGrey};
     table[kSlotTextPairCursor] = {kWhite, kGrey};
+    table[kSlotHexChanged] = {kOrange, kBlack};  // only its text colour is drawn
     return table;
 }
 

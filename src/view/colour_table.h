@@ -14,6 +14,7 @@ inline constexpr ColourRef kTeal = 0x808000;
 inline constexpr ColourRef kGrey = 0x808080;
 inline constexpr ColourRef kRed = 0x0000FF;
 inline constexpr ColourRef kYellow = 0x00FFFF;
+inline constexpr ColourRef kOrange = 0x0080FF;
 
 struct ColourPair {
     ColourRef text = 0;
@@ -34,6 +35,7 @@ enum ColourSlot : int {
     kSlotTextTwoCharCursor = 10,
     kSlotTextOtherCursor = 11,
     kSlotTextPairCursor = 12,
+    kSlotHexChanged = 13,  // a byte changed since the document was last saved
 };
 
 inline constexpr int kColourSlots = 20;

@@ -181,7 +181,11 @@ private:
         const bool present = exists(offset);
         const std::string_view text = present ? HexText(request_.data[offset]) : kTwoBlanks;
         const ColourPair& even = colours_[kSlotHexEven];
-        const ColourRef plainText = column % 2 == 0 ? even.text : colours_[kSlotHexOdd].text;
+        const bool changed =
+            present && request_.changes != nullptr && request_.changes->contains(static_cast<int32_t>(offset));
+        const ColourRef plainText = changed           ? colours_[kSlotHexChanged].text
+                                    : column % 2 == 0 ? even.text
+                                                      : colours_[kSlotHexOdd].text;
         const bool cursor = underCursor(column);
         const ColourPair colours = cursor ? colours_[kSlotHexCursor] : ColourPair{plainText, even.back};
         const int textWidth = width(text);
@@ -303,6 +307,7 @@ RowRequest PageRowRequest(const DocRecord& doc, const Session& session, int row,
     request.cursorRow = doc.cursorRow;
     request.cursorColumn = doc.cursorColumn;
     request.clientWidth = clientWidth;
+    request.changes = &doc.changes;
     return request;
 }
 

@@ -79,6 +79,7 @@ struct RowRequest {
     int cursorRow = -1;
     int cursorColumn = -1;
     int clientWidth = 0;
+    const ChangeMarks* changes = nullptr;  // bytes drawn in the changed colour, or none
 };
 
 struct RowLayout {

@@ -16,7 +16,12 @@ const QString kCannotOpen = QString::fromUtf8(messages::kCannotOpenFile);
 const QString kSaved = QString::fromUtf8(messages::kSavedSuccessfully);
 const QString kWriteProblem = QString::fromUtf8(messages::kProblemWriting);
 
-QString WindowCaption(TMDIChild* editor) { return editor->parentWidget()->windowTitle(); }
+// The caption as the frame draws it: "name", or "name*" while the document is modified.
+QString WindowCaption(TMDIChild* editor)
+{
+    const QWidget* window = editor->parentWidget();
+    return window->windowTitle().replace(QStringLiteral("[*]"), window->isWindowModified() ? "*" : "");
+}
 
 const QString kAllFiles = QStringLiteral("open(Open File for Editing, All files (*.*), .)");
 

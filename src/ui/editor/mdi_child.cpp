@@ -106,6 +106,7 @@ TMDIChild::~TMDIChild()
 
 void TMDIChild::FormPaint()
 {
+    emit documentShown();
     if (showsSheet()) {
         // The tile editor has the window: no scroll bar, the sheet drawn afresh.
         VScrl->hide();
@@ -124,6 +125,7 @@ void TMDIChild::FormPaint()
 
 void TMDIChild::ShowEdit(const EditResult& result)
 {
+    emit documentShown();
     if (showsSheet()) {
         if (result.repaint != Repaint::Nothing) FormPaint();
         return;

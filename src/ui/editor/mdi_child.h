@@ -56,6 +56,11 @@ public:
     [[nodiscard]] QRect rowRect(int row) const;
     [[nodiscard]] QRect blinkRect() const;
 
+signals:
+    // The window showed its document anew after an edit or a repaint: menus, the
+    // caption's modified mark and the like follow it.
+    void documentShown();
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;

@@ -40,16 +40,22 @@ TMDIChild* DocumentWindows::addWindow(std::shared_ptr<DocRecord> doc, const QStr
     auto* editor = new TMDIChild(context_, *doc);
     DocRecord* record = doc.get();
     editor->setCloseQuery([this, record] { return !closeQuery_ || closeQuery_(*record); });
-    editor->setWindowTitle(caption);
+    editor->setWindowTitle(caption + QStringLiteral("[*]"));
     QMdiSubWindow* subWindow = area_.addSubWindow(editor, Qt::SubWindow | Qt::CustomizeWindowHint |
                                                               Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                                                               Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     subWindow->setAttribute(Qt::WA_DeleteOnClose);
-    subWindow->setWindowTitle(caption);
+    subWindow->setWindowTitle(caption + QStringLiteral("[*]"));
     subWindow->resize(kEditorWindowWidth, kEditorWindowHeight);
     subWindow->move(placementFor(*subWindow));
     entries_.push_back({std::move(doc), subWindow, subWindow, editor, record->hasData()});
     connect(subWindow, &QObject::destroyed, this, &DocumentWindows::forget);
+    // The caption carries the modified mark ("game.smc*") while the document differs
+    // from its file.
+    connect(editor, &TMDIChild::documentShown, this, [this, subWindow, record] {
+        subWindow->setWindowModified(record->modified);
+        emit documentShown();
+    });
     subWindow->show();
     emit windowsChanged();
     return editor;
@@ -84,8 +90,9 @@ void DocumentWindows::setCaption(const DocRecord& doc, const QString& caption)
 {
     const Entry* entry = entryOf(doc);
     if (entry == nullptr || !entry->subWindow) return;
-    entry->editor->setWindowTitle(caption);
-    entry->subWindow->setWindowTitle(caption);
+    entry->editor->setWindowTitle(caption + QStringLiteral("[*]"));
+    entry->subWindow->setWindowTitle(caption + QStringLiteral("[*]"));
+    entry->subWindow->setWindowModified(entry->doc->modified);
 }
 
 std::vector<QMdiSubWindow*> DocumentWindows::subWindows() const

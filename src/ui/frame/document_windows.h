@@ -60,6 +60,8 @@ public:
 signals:
     // A window was added or went away for good.
     void windowsChanged();
+    // A window showed its document anew (after an edit, a command, a repaint).
+    void documentShown();
 
 private:
     struct Entry {

@@ -1,5 +1,6 @@
 #include "ui/frame/file_commands.h"
 
+#include "core/document_edit.h"
 #include "core/document_file.h"
 #include "core/messages.h"
 #include "core/open_sequence.h"
@@ -82,7 +83,8 @@ bool FileCommands::SaveDocument(DocRecord& doc)
         return false;
     }
     prompter_.showMessage(Text(messages::kSavedSuccessfully));
-    doc.modified = false;
+    MarkDocumentSaved(doc);
+    windows_.repaint(doc);
     return true;
 }
 
@@ -102,7 +104,7 @@ void FileCommands::SaveFileAsClick()
         return;
     }
     prompter_.showMessage(Text(messages::kSavedSuccessfully));
-    doc->modified = false;
+    MarkDocumentSaved(*doc);
     windows_.setCaption(*doc, CaptionFor(doc->fileName));
     windows_.repaint(*doc);
     emit documentsChanged();

@@ -7,6 +7,7 @@
 #include "ui/editor/input_mode_commands.h"
 #include "ui/editor/mdi_child.h"
 #include "ui/editor/mdi_status_bar.h"
+#include "ui/editor/undo_commands.h"
 #include "ui/editor/view_commands.h"
 #include "ui/frame/about_box.h"
 #include "ui/frame/document_windows.h"
@@ -105,6 +106,7 @@ TZarvoForm::TZarvoForm(Session& session, Prompter& prompter, QWidget* parent)
     fileCommands_ = new FileCommands(session_, prompter_, *documents_, this);
     documents_->setCloseQuery([this](DocRecord& doc) { return fileCommands_->EditorCloseQuery(doc); });
     inputModes_ = new InputModeCommands(session_, *documents_, this);
+    undoCommands_ = new UndoCommands(*documents_, this);
     viewCommands_ = new ViewCommands(session_, *documents_, *MDIBar, this);
     tableCommands_ = new TableCommands(
         session_, prompter_, *documents_, [this] { HelpTopics1Click(); }, this);
@@ -133,6 +135,7 @@ TZarvoForm::TZarvoForm(Session& session, Prompter& prompter, QWidget* parent)
 
     connect(mdiArea_, &QMdiArea::subWindowActivated, this, &TZarvoForm::FormActivate);
     connect(documents_, &DocumentWindows::windowsChanged, this, &TZarvoForm::UpdateMenuItems);
+    connect(documents_, &DocumentWindows::documentShown, undoCommands_, &UndoCommands::UpdateItems);
     connect(fileCommands_, &FileCommands::documentsChanged, this, &TZarvoForm::UpdateMenuItems);
     connect(tableCommands_, &TableCommands::tableLoaded, this, &TZarvoForm::UpdateMenuItems);
     connect(inputModes_, &InputModeCommands::inputModeChanged, this, &TZarvoForm::UpdateMenuItems);
@@ -162,6 +165,8 @@ void TZarvoForm::CreateMenus()
     connect(Exit1, &QAction::triggered, this, &QWidget::close);
 
     QMenu* Edit1 = AddTopMenu(bar, "Edit1", tr("&Edit"));
+    undoCommands_->AddMenuItems(*Edit1);
+    Edit1->addSeparator();
     inputModes_->AddMenuItems(*Edit1, editorItems_);
     Edit1->addSeparator();
     dumpCommands_->AddMenuItems(*Edit1, editorItems_);
@@ -265,6 +270,7 @@ void TZarvoForm::UpdateMenuItems()
     if (const TMDIChild* editor = activeEditor(); editor != nullptr && viewCommands_->kanaItemEnabled()) {
         viewCommands_->ShowViewOf(editor->document().unicodeView);
     }
+    undoCommands_->UpdateItems();
 }
 
 void TZarvoForm::Timer1Timer()

@@ -33,6 +33,7 @@ class TAboutBox;
 class TColForm;
 class TMDIChild;
 class TableCommands;
+class UndoCommands;
 class TileCommands;
 class ToolCommands;
 class ViewCommands;
@@ -89,6 +90,7 @@ private:
     DocumentWindows* documents_ = nullptr;
     FileCommands* fileCommands_ = nullptr;
     InputModeCommands* inputModes_ = nullptr;
+    UndoCommands* undoCommands_ = nullptr;
     ViewCommands* viewCommands_ = nullptr;
     TableCommands* tableCommands_ = nullptr;
     SearchCommands* searchCommands_ = nullptr;
