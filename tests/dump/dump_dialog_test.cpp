@@ -1,7 +1,7 @@
 #include "dump/dump_dialog.h"
 
+#include "support/document_builder.h"
 #include "support/temp_folder.h"
-#include "tools/document_support.h"
 
 #include <gtest/gtest.h>
 #include <string>

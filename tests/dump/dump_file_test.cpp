@@ -2,8 +2,8 @@
 
 #include "dump/dump_label.h"
 #include "dump_test_support.h"
+#include "support/document_builder.h"
 #include "support/temp_folder.h"
-#include "tools/document_support.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "dump/dump_range.h"
 
-#include "tools/document_support.h"
+#include "support/document_builder.h"
 
 #include <gtest/gtest.h>
 #include <vector>

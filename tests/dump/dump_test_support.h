@@ -5,6 +5,7 @@
 
 #include "core/document_file.h"
 #include "core/table_loader.h"
+#include "support/document_builder.h"
 #include "support/temp_folder.h"
 
 #include <cstdio>
@@ -14,14 +15,6 @@
 #include <vector>
 
 namespace zarvo::testing {
-
-inline TableData TableFrom(std::string_view lines)
-{
-    TableData table;
-    TableSession session;
-    ParseTableText(table, session, lines);
-    return table;
-}
 
 // Keeps everything written; refuses writes once limit bytes are in.
 struct CollectingSink {

@@ -2,9 +2,7 @@
 
 #include "support/temp_folder.h"
 
-#include <filesystem>
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 #include <vector>
 
 namespace zarvo {
@@ -77,10 +75,8 @@ TEST(FileCompare, RefusesWhatIsNotARegularFileNamingIt)
 {
     TempFolder folder;
     const auto good = folder.write("a.bin", PatternBytes(100));
-    const auto fifo = folder.file("fifo");
-    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
-    const auto huge = folder.write("huge.bin", "");
-    std::filesystem::resize_file(huge, int64_t{1} << 31);
+    const auto fifo = folder.fifo("fifo");
+    const auto huge = folder.sparse("huge.bin", int64_t{1} << 31);
     const std::pair<std::string, CompareError> cases[] = {
         {folder.file("missing.bin"), CompareError::CannotOpen},
         {fifo, CompareError::CannotOpen},
