@@ -12,7 +12,7 @@
 namespace zarvo {
 namespace {
 
-using testing::BytesOfDocument;
+using testing::ContentOf;
 using testing::ModelSheet;
 using testing::RandomBytes;
 
@@ -47,7 +47,7 @@ TEST(SheetPointer, ClickOnCellTwoOfRowOnePicksAndPutsOneStrip)
     for (int y = 0; y < 8; ++y) window.tiles.editBuffer[y * 64] ^= 1;  // pixel 0 of every row
     window.click(52, 20, false);
     EXPECT_TRUE(window.doc.modified);
-    const auto after = BytesOfDocument(window.doc);
+    const auto after = ContentOf(window.doc);
     for (int i = 0; i < 65535; ++i) {
         const bool inStrip = i >= 0x400 + 144 && i < 0x400 + 152;
         ASSERT_EQ(after[i], inStrip ? bytes[i] ^ 0x80 : bytes[i]) << i;
@@ -121,7 +121,7 @@ TEST(SheetPointer, PutDownWritesOnlyTheStripsUnderTheRegion)
 
         // The region's pixels are inverted in the document, every other pixel is as it was.
         const auto before = ModelSheet(bytes, 0x2000, c.format, c.height, c.width);
-        const auto after = ModelSheet(BytesOfDocument(window.doc), 0x2000, c.format, c.height, c.width);
+        const auto after = ModelSheet(ContentOf(window.doc), 0x2000, c.format, c.height, c.width);
         for (int i = 0; i < 128 * 128; ++i) {
             const int x = i % 128;
             const int y = i / 128;
@@ -131,7 +131,7 @@ TEST(SheetPointer, PutDownWritesOnlyTheStripsUnderTheRegion)
             ASSERT_EQ(after[static_cast<std::size_t>(i)], inside ? (~old & testing::kModelHighestIndex[c.format]) : old)
                 << "format " << c.format << " at " << x << "," << y;
         }
-        EXPECT_TRUE(std::equal(bytes.begin(), bytes.begin() + 0x2000, BytesOfDocument(window.doc).begin()));
+        EXPECT_TRUE(std::equal(bytes.begin(), bytes.begin() + 0x2000, ContentOf(window.doc).begin()));
     }
 }
 
@@ -146,13 +146,13 @@ TEST(SheetWrite, WholeSheetWrittenBackKeepsEveryByteAndWritesNothingPastTheEnd)
         const auto offset = static_cast<int32_t>(random() % 66000);
         DocRecord doc = testing::TileDocument(bytes, format, height, width);
         WriteSheet(doc, {offset, format, height, width}, ModelSheet(bytes, offset, format, height, width).data());
-        ASSERT_TRUE(BytesOfDocument(doc) == bytes) << "format " << format << " h " << height << " o " << offset;
+        ASSERT_TRUE(ContentOf(doc) == bytes) << "format " << format << " h " << height << " o " << offset;
     }
     const auto bytes = RandomBytes(600, 8);
     DocRecord doc = testing::TileDocument(bytes, 0, 8, 16, 500);
     const std::vector<uint8_t> ones(128 * 128, 1);
     EXPECT_EQ(WriteSheet(doc, SheetLayoutOf(doc), ones.data()), 13);  // the strip at 596 is cut by the end
-    const auto after = BytesOfDocument(doc);
+    const auto after = ContentOf(doc);
     for (int i = 0; i < 600; ++i) EXPECT_EQ(after[i], i >= 500 ? 0xFF : bytes[i]) << i;
 }
 
