@@ -11,7 +11,7 @@ namespace {
 using testing::PatternBytes;
 using testing::TempFolder;
 
-TEST(FileCompare, ListLinesForRunsOfDifferingBytes)
+TEST(FileCompare, ListLinesForRunsOfDifferingBytesAndWhereTheyJump)
 {
     const auto base = PatternBytes(0x400);
     const auto changed = [&base](std::vector<std::size_t> positions, std::size_t size = 0x400) {
@@ -37,6 +37,11 @@ TEST(FileCompare, ListLinesForRunsOfDifferingBytes)
     }
     EXPECT_EQ(CompareLine({0x7FFFFFFF, 1234567}), "[7FFFFFFF] ; 1234567 bytes different at location.");
     EXPECT_EQ(CompareResultCaption(0), "Compare Files...Results: 0 difference(s) found.");
+    // A line's jump target; past the end of the document, its last byte.
+    EXPECT_EQ(CompareJumpTarget("[00ABCDEF] ;      1 byte  different at location.", 0x1000000), 0xABCDEF);
+    EXPECT_EQ(CompareJumpTarget("[00002000] ;      1 byte  different at location.", 0x1000), 0xFFF);
+    EXPECT_EQ(CompareJumpTarget("[FFFFFFFF] ;      1 byte  different at location.", 0x1000), 0xFFF);
+    EXPECT_FALSE(CompareJumpTarget("These files match to smallest file length.", 0x1000).has_value());
 }
 
 // Files read from disk in pieces: runs across the pieces stay whole, the longer file's
@@ -89,15 +94,6 @@ TEST(FileCompare, RefusesWhatIsNotARegularFileNamingIt)
             EXPECT_EQ(outcome.failedPath, path);
         }
     }
-}
-
-TEST(FileCompare, JumpTargetOfAListLine)
-{
-    EXPECT_EQ(CompareJumpTarget("[00ABCDEF] ;      1 byte  different at location.", 0x1000000), 0xABCDEF);
-    // Past the end of the document: its last byte.
-    EXPECT_EQ(CompareJumpTarget("[00002000] ;      1 byte  different at location.", 0x1000), 0xFFF);
-    EXPECT_EQ(CompareJumpTarget("[FFFFFFFF] ;      1 byte  different at location.", 0x1000), 0xFFF);
-    EXPECT_FALSE(CompareJumpTarget("These files match to smallest file length.", 0x1000).has_value());
 }
 
 }  // namespace
