@@ -7,6 +7,7 @@
 #include <csignal>
 #include <fcntl.h>
 #include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <string>
 #include <sys/wait.h>
@@ -49,7 +50,8 @@ TEST(ToolOutput, FullOrClosedStandardOutputFailsEveryCommand)
     std::vector<uint8_t> image(0x100000, 0);  // a SNES image whose checksum needs repair
     image[0x7FDC] = image[0x7FDD] = 0xFF;
     const std::string snes = folder.write("game.sfc", image);
-    const std::string rom = folder.write("rom.bin", PatternBytes(5000));
+    const auto bytes = PatternBytes(5000);
+    const std::string rom = folder.write("rom.bin", bytes);
     const std::string table = folder.write("rom.tbl", "41=A\n");
     const std::string fixed = folder.file("fixed.sfc");
     const std::string commands[] = {
@@ -76,29 +78,39 @@ TEST(ToolOutput, FullOrClosedStandardOutputFailsEveryCommand)
     }
 }
 
+// Both ways a command writes its output: a whole document (ips apply) and a stream of
+// pieces (dump bin).
 TEST(ToolOutput, DashIsStandardOutputAndAFifoIsWrittenDirectly)
 {
     TempFolder folder;
     const auto changed = PatternBytes(6000, 3);
-    const std::string files = folder.write("rom.bin", PatternBytes(5000)) + " " + folder.write("changed.bin", changed);
+    const auto bytes = PatternBytes(5000);
+    const std::string rom = folder.write("rom.bin", bytes);
     const auto patch = folder.file("p.ips");
-    ASSERT_EQ(RunTool(folder, "ips create " + files + " -o " + patch).status, 0);
-    const std::string apply = "ips apply " + folder.file("rom.bin") + " " + patch + " -o ";
+    ASSERT_EQ(RunTool(folder, "ips create " + rom + " " + folder.write("changed.bin", changed) + " -o " + patch).status,
+              0);
+    const std::pair<std::string, std::vector<uint8_t>> commands[] = {
+        {"ips apply " + rom + " " + patch + " -o ", changed},
+        {"dump bin " + rom + " --start 10 --end 1F -o ", {bytes.begin() + 0x10, bytes.begin() + 0x20}},
+    };
+    for (const auto& [command, written] : commands) {
+        SCOPED_TRACE(command);
+        const testing::ToolOutcome dash = RunTool(folder, command + "-");
+        EXPECT_EQ(dash.status, 0);
+        EXPECT_TRUE(std::vector<uint8_t>(dash.out.begin(), dash.out.end()) == written);
 
-    const testing::ToolOutcome dash = RunTool(folder, apply + "-");
-    EXPECT_EQ(dash.status, 0);
-    EXPECT_TRUE(std::vector<uint8_t>(dash.out.begin(), dash.out.end()) == changed);
-
-    const auto fifo = folder.fifo("fifo");
-    std::vector<uint8_t> received;
-    std::thread reader([&] { received = ReadBytes(fifo); });
-    const testing::ToolOutcome run = RunTool(folder, apply + fifo);
-    reader.join();
-    EXPECT_EQ(run.status, 0) << run.err;
-    EXPECT_TRUE(received == changed);
-    EXPECT_TRUE(fs::is_fifo(fifo));
-
-    const testing::ToolOutcome full = RunTool(folder, apply + "/dev/full");
+        const auto fifo = folder.fifo("fifo");
+        std::vector<uint8_t> received;
+        std::thread reader([&] { received = ReadBytes(fifo); });
+        const testing::ToolOutcome run = RunTool(folder, command + fifo);
+        if (run.status != 0) std::ofstream{fifo};  // a tool that never opened the FIFO: the reader goes on
+        reader.join();
+        EXPECT_EQ(run.status, 0) << run.err;
+        EXPECT_TRUE(received == written);
+        EXPECT_TRUE(fs::is_fifo(fifo));
+        fs::remove(fifo);
+    }
+    const testing::ToolOutcome full = RunTool(folder, "ips apply " + rom + " " + patch + " -o /dev/full");
     EXPECT_EQ(full.status, 1);
     EXPECT_EQ(full.err, "zarvo-tool: cannot write /dev/full: No space left on device\n");
 }
