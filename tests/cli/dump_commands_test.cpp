@@ -1,13 +1,11 @@
 #include "cli/dump_command.h"
 #include "cli/fill_command.h"
 #include "cli/insert_command.h"
-#include "dump/dump_test_support.h"
 #include "support/temp_folder.h"
+#include "support/tool_run.h"
 
-#include <cstdlib>
 #include <filesystem>
 #include <gtest/gtest.h>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -17,20 +15,8 @@ namespace {
 using testing::PatternBytes;
 using testing::ReadBytes;
 using testing::ReadText;
-
-struct Outcome {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-Outcome RunCommand(const cli::Command& command, const std::vector<std::string>& arguments)
-{
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = command.run(arguments, out, err);
-    return {status, out.str(), err.str()};
-}
+using testing::RunCommand;
+using testing::Words;
 
 // A ROM of 0x20000 bytes holding a short script at 0x12000, and its table.
 class DumpCommandsTest : public ::testing::Test {
@@ -47,11 +33,11 @@ protected:
                                                      "\"%startofs-%endofs %dumpsize\\n\"\n.enddump \"\\n[%offset]\""));
         header = rom + " " + table + "\n";
     }
-    Outcome Dump(const std::string& mode, const std::string& start, const std::string& end, const std::string& out)
+    Words Dump(const std::string& mode, const std::string& start, const std::string& end, const std::string& out)
     {
-        std::vector<std::string> arguments = {mode, rom, "--start", start, "--end", end, "-o", out};
+        Words arguments = {mode, rom, "--start", start, "--end", end, "-o", out};
         if (mode == "text") arguments.insert(arguments.end(), {"--table", table});
-        return RunCommand(cli::DumpCommand(), arguments);
+        return arguments;
     }
 
     testing::TempFolder folder;
@@ -62,41 +48,28 @@ protected:
 TEST_F(DumpCommandsTest, TextAndBinaryDumps)
 {
     const auto out = folder.file("intro.txt");
-    const Outcome done = Dump("text", "12000", "1200B", out);
+    const auto done = RunCommand(cli::DumpCommand(), Dump("text", "12000", "1200B", out));
     ASSERT_EQ(done.status, 0) << done.err;
     EXPECT_EQ(done.out + done.err, "");
     EXPECT_EQ(ReadText(out), header + "00012000-0001200B 12\nyouAth\n[WAIT][NAME][SE$102A]<END>\n\n[0001200C]");
-    EXPECT_EQ(Dump("text", "1200C", "1200b", "-").out, header + "0001200C-0001200B 0\n\n[0001200C]");
-
-    ASSERT_EQ(Dump("bin", "1FFF0", "FFFFFFFF", out).status, 0);  // cut at the end of the file
+    EXPECT_EQ(RunCommand(cli::DumpCommand(), Dump("text", "1200C", "1200b", "-")).out,
+              header + "0001200C-0001200B 0\n\n[0001200C]");
+    EXPECT_EQ(RunCommand(cli::DumpCommand(), Dump("bin", "12000", "12001", "-")).out, "\x81\x40");
+    ASSERT_EQ(RunCommand(cli::DumpCommand(), Dump("bin", "1FFF0", "FFFFFFFF", out)).status, 0);  // cut at the end
     EXPECT_TRUE(ReadBytes(out) == std::vector<uint8_t>(bytes.end() - 16, bytes.end()));
-}
-
-TEST_F(DumpCommandsTest, RefusalsGoToStandardErrorAndWriteNoFile)
-{
-    const auto out = folder.file("none.txt");
-    const Outcome reversed = Dump("text", "20", "1E", out);
-    EXPECT_EQ(reversed.status, 1);
-    EXPECT_EQ(reversed.err, "Ending Address is Less Than Starting Address...\n");
-    const std::string missing = folder.file("gone/x.dat");
-    EXPECT_EQ(Dump("bin", "0", "1", missing).err, "Fatal Error: Could not create\n " + missing + "\n");
-    EXPECT_FALSE(std::filesystem::exists(out));
 }
 
 TEST_F(DumpCommandsTest, EveryLabelToItsOwnFile)
 {
     const auto dir = folder.file("labels");
     std::filesystem::create_directory(dir);
-    const Outcome text = RunCommand(cli::DumpCommand(), {"labels", rom, "--table", table, "-d", dir});
+    const auto text = RunCommand(cli::DumpCommand(), {"labels", rom, "--table", table, "-d", dir});
     ASSERT_EQ(text.status, 0) << text.err;
     EXPECT_EQ(text.out, dir + "/Intro.txt\n" + dir + "/Empty.txt\n");
     EXPECT_EQ(ReadText(dir + "/Empty.txt"), header + "0001200C-0001200B 0\n\n[0001200C]");
-    const Outcome binary = RunCommand(cli::DumpCommand(), {"labels", rom, "--table", table, "--bin", "-d", dir});
+    const auto binary = RunCommand(cli::DumpCommand(), {"labels", rom, "--table", table, "--bin", "-d", dir});
     EXPECT_EQ(binary.out, dir + "/Intro.dat\n" + dir + "/Empty.dat\n");
     EXPECT_EQ(ReadBytes(dir + "/Intro.dat").size(), 12U);
-    const auto plain = folder.write("plain.tbl", std::string("41=A\n"));
-    EXPECT_EQ(RunCommand(cli::DumpCommand(), {"labels", rom, "--table", plain}).err,
-              "You have no available dump labels...\n");
 }
 
 TEST_F(DumpCommandsTest, FillAndInsertWriteTheWholeRom)
@@ -113,27 +86,27 @@ TEST_F(DumpCommandsTest, FillAndInsertWriteTheWholeRom)
     expected = bytes;
     std::copy_n(PatternBytes(16, 3, 9).begin(), 16, expected.end() - 16);  // the rest does not fit
     EXPECT_TRUE(ReadBytes(out) == expected);
-
-    std::filesystem::remove(out);
-    const Outcome past = RunCommand(cli::InsertCommand(), {rom, block, "--at", "20000", "-o", out});
-    EXPECT_EQ(past.status, 1);
-    EXPECT_EQ(past.err, "Error: The insert position is past the end of the file!\n");
-    EXPECT_FALSE(std::filesystem::exists(out));
 }
 
-TEST_F(DumpCommandsTest, WrongUsageAndStandardOutput)
+TEST_F(DumpCommandsTest, RefusalsGoToStandardErrorAndWriteNoFile)
 {
-    const std::vector<std::pair<cli::Command, std::vector<std::string>>> cases = {
-        {cli::DumpCommand(), {"text", rom, "--start", "0", "--end", "1", "-o", "x"}},  // no table
-        {cli::FillCommand(), {rom, "--start", "0", "--end", "1", "-o", "x"}},
-        {cli::InsertCommand(), {rom, "--at", "0", "-o", "x"}},
+    const auto none = folder.file("none");
+    const std::string missing = folder.file("gone/x.dat");
+    const testing::CommandRun runs[] = {
+        {cli::DumpCommand(), Dump("text", "20", "1E", none), 1, "",
+         "Ending Address is Less Than Starting Address...\n"},
+        {cli::DumpCommand(), Dump("bin", "0", "1", missing), 1, "",
+         "Fatal Error: Could not create\n " + missing + "\n"},
+        {cli::DumpCommand(), Words{"labels", rom, "--table", folder.write("plain.tbl", "41=A\n")}, 1, "",
+         "You have no available dump labels...\n"},
+        {cli::InsertCommand(), Words{rom, rom, "--at", "20000", "-o", none}, 1, "",
+         "Error: The insert position is past the end of the file!\n"},
+        {cli::DumpCommand(), Words{"text", rom, "--start", "0", "--end", "1", "-o", none}, 2},  // no table
+        {cli::FillCommand(), Words{rom, "--start", "0", "--end", "1", "-o", none}, 2},
+        {cli::InsertCommand(), Words{rom, "--at", "0", "-o", none}, 2},
     };
-    for (const auto& [command, arguments] : cases) EXPECT_EQ(RunCommand(command, arguments).status, 2);
-    const auto out = folder.file("piped.dat");
-    const std::string command =
-        std::string(ZARVO_TOOL_PATH) + " dump bin " + rom + " --start 12000 --end 12001 -o - > " + out;
-    ASSERT_EQ(std::system(command.c_str()), 0);
-    EXPECT_EQ(ReadBytes(out), (std::vector<uint8_t>{0x81, 0x40}));
+    for (const testing::CommandRun& run : runs) testing::ExpectRun(run);
+    EXPECT_FALSE(std::filesystem::exists(none));
 }
 
 }  // namespace

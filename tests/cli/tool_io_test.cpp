@@ -1,15 +1,15 @@
-// zarvo-tool run as a user runs it: standard output full or closed, outputs that are
-// FIFOs or standard output, interruptions, a terminal.
+// zarvo-tool run as a user runs it: its exit statuses and help, standard output full or
+// closed, outputs that are FIFOs or standard output, interruptions, a terminal.
 
 #include "support/temp_folder.h"
+#include "support/tool_run.h"
 
-#include <cerrno>
 #include <csignal>
 #include <fcntl.h>
 #include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <string>
-#include <sys/stat.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -21,53 +21,47 @@ namespace {
 namespace fs = std::filesystem;
 using testing::PatternBytes;
 using testing::ReadBytes;
+using testing::RunTool;
 using testing::TempFolder;
 
-struct ShellRun {
-    int status;       // the exit status, -1 when the tool did not exit
-    std::string err;  // what it wrote to standard error
-};
-
-// Runs zarvo-tool with arguments and the shell redirection of its standard output.
-ShellRun RunTool(const TempFolder& folder, const std::string& arguments, const std::string& output)
+TEST(ToolProgram, ExitStatusesAndHelpOfEveryCommand)
 {
-    const std::string errPath = folder.file("stderr.txt");
-    const int waited =
-        std::system((std::string(ZARVO_TOOL_PATH) + " " + arguments + " " + output + " 2>" + errPath).c_str());
-    const auto err = ReadBytes(errPath);
-    fs::remove(errPath);
-    return {WIFEXITED(waited) ? WEXITSTATUS(waited) : -1, std::string(err.begin(), err.end())};
-}
-
-// A SNES image whose checksum needs repair, a ROM and a table.
-struct Inputs {
-    explicit Inputs(const TempFolder& folder)
-    {
-        std::vector<uint8_t> image(0x100000, 0);
-        image[0x7FDC] = 0xFF;
-        image[0x7FDD] = 0xFF;
-        snes = folder.write("game.sfc", image);
-        rom = folder.write("rom.bin", PatternBytes(5000));
-        table = folder.write("rom.tbl", "41=A\n01=\x1b[31mRED\n");
+    TempFolder folder;
+    const std::pair<std::string, int> runs[] = {
+        {"", 2},
+        {"frobnicate", 2},
+        {"--help", 0},
+        {"view /nonexistent/rom.bin", 1},
+    };
+    for (const auto& [arguments, status] : runs) EXPECT_EQ(RunTool(folder, arguments).status, status) << arguments;
+    for (const char* command : {"view", "ips", "snes", "compare", "resize", "search", "rsearch", "rtable", "dump",
+                                "fill", "insert", "tiles", "tiles-import"}) {
+        const testing::ToolOutcome help = RunTool(folder, std::string(command) + " --help");
+        EXPECT_EQ(help.status, 0) << command;
+        EXPECT_NE(help.out.find(command), std::string::npos) << command;
     }
-    std::string snes, rom, table;
-};
+}
 
 // Every command that prints fails with status 1 and the system's reason when its
 // output cannot be written, and writes no file then.
 TEST(ToolOutput, FullOrClosedStandardOutputFailsEveryCommand)
 {
     TempFolder folder;
-    const Inputs in(folder);
+    std::vector<uint8_t> image(0x100000, 0);  // a SNES image whose checksum needs repair
+    image[0x7FDC] = image[0x7FDD] = 0xFF;
+    const std::string snes = folder.write("game.sfc", image);
+    const auto bytes = PatternBytes(5000);
+    const std::string rom = folder.write("rom.bin", bytes);
+    const std::string table = folder.write("rom.tbl", "41=A\n");
     const std::string fixed = folder.file("fixed.sfc");
     const std::string commands[] = {
         "--help",
         "view --help",
-        "view " + in.rom + " --table " + in.table,
+        "view " + rom + " --table " + table,
         "snes addr --lorom --to-snes 200",
-        "snes checksum " + in.snes,
-        "snes checksum " + in.snes + " --fix -o " + fixed,
-        "compare " + in.rom + " " + in.snes,
+        "snes checksum " + snes,
+        "snes checksum " + snes + " --fix -o " + fixed,
+        "compare " + rom + " " + snes,
     };
     const std::pair<const char*, const char*> outputs[] = {
         {">/dev/full", "No space left on device"},
@@ -76,7 +70,7 @@ TEST(ToolOutput, FullOrClosedStandardOutputFailsEveryCommand)
     for (const std::string& command : commands) {
         for (const auto& [output, reason] : outputs) {
             SCOPED_TRACE(command + " " + output);
-            const ShellRun run = RunTool(folder, command, output);
+            const testing::ToolOutcome run = RunTool(folder, command, output);
             EXPECT_EQ(run.status, 1);
             EXPECT_EQ(run.err, std::string("zarvo-tool: cannot write to standard output: ") + reason + "\n");
             EXPECT_FALSE(fs::exists(fixed));
@@ -84,29 +78,39 @@ TEST(ToolOutput, FullOrClosedStandardOutputFailsEveryCommand)
     }
 }
 
+// Both ways a command writes its output: a whole document (ips apply) and a stream of
+// pieces (dump bin).
 TEST(ToolOutput, DashIsStandardOutputAndAFifoIsWrittenDirectly)
 {
     TempFolder folder;
-    const Inputs in(folder);
     const auto changed = PatternBytes(6000, 3);
-    const auto changedPath = folder.write("changed.bin", changed);
+    const auto bytes = PatternBytes(5000);
+    const std::string rom = folder.write("rom.bin", bytes);
     const auto patch = folder.file("p.ips");
-    ASSERT_EQ(RunTool(folder, "ips create " + in.rom + " " + changedPath + " -o " + patch, "").status, 0);
+    ASSERT_EQ(RunTool(folder, "ips create " + rom + " " + folder.write("changed.bin", changed) + " -o " + patch).status,
+              0);
+    const std::pair<std::string, std::vector<uint8_t>> commands[] = {
+        {"ips apply " + rom + " " + patch + " -o ", changed},
+        {"dump bin " + rom + " --start 10 --end 1F -o ", {bytes.begin() + 0x10, bytes.begin() + 0x20}},
+    };
+    for (const auto& [command, written] : commands) {
+        SCOPED_TRACE(command);
+        const testing::ToolOutcome dash = RunTool(folder, command + "-");
+        EXPECT_EQ(dash.status, 0);
+        EXPECT_TRUE(std::vector<uint8_t>(dash.out.begin(), dash.out.end()) == written);
 
-    ASSERT_EQ(RunTool(folder, "ips apply " + in.rom + " " + patch + " -o -", ">" + folder.file("out.bin")).status, 0);
-    EXPECT_TRUE(ReadBytes(folder.file("out.bin")) == changed);
-
-    const auto fifo = folder.file("fifo");
-    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
-    std::vector<uint8_t> received;
-    std::thread reader([&] { received = ReadBytes(fifo); });
-    const ShellRun run = RunTool(folder, "ips apply " + in.rom + " " + patch + " -o " + fifo, "");
-    reader.join();
-    EXPECT_EQ(run.status, 0) << run.err;
-    EXPECT_TRUE(received == changed);
-    EXPECT_TRUE(fs::is_fifo(fifo));
-
-    const ShellRun full = RunTool(folder, "ips apply " + in.rom + " " + patch + " -o /dev/full", "");
+        const auto fifo = folder.fifo("fifo");
+        std::vector<uint8_t> received;
+        std::thread reader([&] { received = ReadBytes(fifo); });
+        const testing::ToolOutcome run = RunTool(folder, command + fifo);
+        if (run.status != 0) std::ofstream{fifo};  // a tool that never opened the FIFO: the reader goes on
+        reader.join();
+        EXPECT_EQ(run.status, 0) << run.err;
+        EXPECT_TRUE(received == written);
+        EXPECT_TRUE(fs::is_fifo(fifo));
+        fs::remove(fifo);
+    }
+    const testing::ToolOutcome full = RunTool(folder, "ips apply " + rom + " " + patch + " -o /dev/full");
     EXPECT_EQ(full.status, 1);
     EXPECT_EQ(full.err, "zarvo-tool: cannot write /dev/full: No space left on device\n");
 }
@@ -131,9 +135,7 @@ TEST(ToolOutput, InterruptedWriteLeavesNoTemporaryFile)
         // Sent once the temporary file exists, while the 256 MiB are being written.
         bool writing = false;
         for (int wait = 0; wait < 20000 && !writing; ++wait) {
-            for (const auto& entry : fs::directory_iterator(folder.path())) {
-                writing = writing || entry.path().filename().string().rfind(".zarvo-", 0) == 0;
-            }
+            for (const std::string& name : folder.entries()) writing = writing || name.rfind(".zarvo-", 0) == 0;
             if (!writing) usleep(500);
         }
         ASSERT_TRUE(writing);
@@ -142,9 +144,7 @@ TEST(ToolOutput, InterruptedWriteLeavesNoTemporaryFile)
         ASSERT_EQ(waitpid(child, &status, 0), child);
         ASSERT_TRUE(WIFSIGNALED(status)) << "the write ended before the signal came";
         EXPECT_EQ(WTERMSIG(status), signal);
-        std::vector<std::string> left;
-        for (const auto& entry : fs::directory_iterator(folder.path())) left.push_back(entry.path().filename());
-        EXPECT_EQ(left, std::vector<std::string>{"rom.bin"});
+        EXPECT_EQ(folder.entries(), std::vector<std::string>{"rom.bin"});
     }
 }
 
@@ -153,12 +153,10 @@ TEST(ToolOutput, InterruptedWriteLeavesNoTemporaryFile)
 TEST(ToolOutput, ControlBytesOfATableAreHiddenFromATerminalOnly)
 {
     TempFolder folder;
-    const Inputs in(folder);
+    const std::string table = folder.write("rom.tbl", "41=A\n01=\x1b[31mRED\n");
     const std::string rom = folder.write("esc.bin", std::string("\x01\x41\x01", 3));
-    const std::string arguments = "view " + rom + " --table " + in.table;
-    ASSERT_EQ(RunTool(folder, arguments, ">" + folder.file("listing")).status, 0);
-    const auto piped = ReadBytes(folder.file("listing"));
-    EXPECT_EQ(std::string(piped.begin(), piped.end()), "00000000  01 41 01  \x1b[31mREDA\x1b[31mRED\n");
+    EXPECT_EQ(RunTool(folder, "view " + rom + " --table " + table).out,
+              "00000000  01 41 01  \x1b[31mREDA\x1b[31mRED\n");
 
     const int master = posix_openpt(O_RDWR | O_NOCTTY);
     ASSERT_GE(master, 0);
@@ -169,7 +167,7 @@ TEST(ToolOutput, ControlBytesOfATableAreHiddenFromATerminalOnly)
     if (child == 0) {
         const int terminal = open(ptsname(master), O_RDWR | O_NOCTTY);
         if (terminal < 0 || dup2(terminal, STDOUT_FILENO) < 0) _exit(127);
-        execl(ZARVO_TOOL_PATH, ZARVO_TOOL_PATH, "view", rom.c_str(), "--table", in.table.c_str(),
+        execl(ZARVO_TOOL_PATH, ZARVO_TOOL_PATH, "view", rom.c_str(), "--table", table.c_str(),
               static_cast<char*>(nullptr));
         _exit(127);
     }

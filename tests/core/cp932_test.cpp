@@ -5,31 +5,32 @@
 namespace zarvo {
 namespace {
 
-TEST(Cp932Codec, DecodesAsciiKanaAndKanji)
+// Characters decode as code page 932 has them and encode back to the same bytes;
+// bytes that are no character become the default character.
+TEST(Cp932Codec, DecodesAndEncodesBack)
 {
     const Cp932Codec codec;
-    EXPECT_EQ(codec.decode("ABC"), u"ABC");
-    EXPECT_EQ(codec.decode("\x82\xA0"), u"\u3042");  // hiragana a
-    EXPECT_EQ(codec.decode("\x83\x41"), u"\u30A2");  // katakana a
-    EXPECT_EQ(codec.decode("\xB1"), u"\uFF71");      // half-width katakana a
-    EXPECT_EQ(codec.decode("\x93\xFA\x96\x7B"), u"\u65E5\u672C");
-    EXPECT_EQ(codec.decode("\x81\x40"), u"\u3000");  // full-width space
-    EXPECT_EQ(codec.decode(""), u"");
-}
-
-TEST(Cp932Codec, UndecodableBytesBecomeTheDefaultCharacter)
-{
-    const Cp932Codec codec;
-    EXPECT_EQ(codec.decode("\x82"), u"\u30FB");  // a lead byte alone
-    EXPECT_EQ(codec.decode("A\x82"), u"A\u30FB");
-    EXPECT_EQ(codec.decode("\xA0Z"), u"\u30FBZ");  // not a character in this code page
-}
-
-TEST(Cp932Codec, EncodesBackTheSameBytes)
-{
-    const Cp932Codec codec;
-    for (const char* text : {"ABC", "\x82\xA0\x82\xA2", "\x83\x41", "\x81\x40", "\x93\xFA\x96\x7B"}) {
-        EXPECT_EQ(codec.encode(codec.decode(text)), text);
+    const struct {
+        const char* bytes;
+        std::u16string text;
+        bool encodesBack;
+    } cases[] = {
+        {"ABC", u"ABC", true},
+        {"\x82\xA0\x82\xA2", u"\u3042\u3044", true},  // hiragana a i
+        {"\x83\x41", u"\u30A2", true},                // katakana a
+        {"\xB1", u"\uFF71", true},                    // half-width katakana a
+        {"\x93\xFA\x96\x7B", u"\u65E5\u672C", true},
+        {"\x81\x40", u"\u3000", true},  // full-width space
+        {"", u"", true},
+        {"\x82", u"\u30FB", false},  // a lead byte alone
+        {"A\x82", u"A\u30FB", false},
+        {"\xA0Z", u"\u30FBZ", false},  // not a character in this code page
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(codec.decode(c.bytes), c.text) << c.bytes;
+        if (c.encodesBack) {
+            EXPECT_EQ(codec.encode(c.text), c.bytes);
+        }
     }
 }
 

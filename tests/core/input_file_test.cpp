@@ -2,9 +2,7 @@
 
 #include "support/temp_folder.h"
 
-#include <filesystem>
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 namespace zarvo {
 namespace {
@@ -15,12 +13,9 @@ using testing::TempFolder;
 TEST(ReadInputFile, RefusesWithTheReasonAndNeverWaits)
 {
     TempFolder folder;
-    const auto fifo = folder.file("fifo");
-    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
-    const auto huge = folder.write("huge.bin", "");
-    std::filesystem::resize_file(huge, int64_t{1} << 31);  // sparse: costs no disk
-    const auto large = folder.write("large.bin", "");
-    std::filesystem::resize_file(large, (int64_t{64} << 20) + 1);
+    const auto fifo = folder.fifo("fifo");
+    const auto huge = folder.sparse("huge.bin", int64_t{1} << 31);
+    const auto large = folder.sparse("large.bin", (int64_t{64} << 20) + 1);
     const struct {
         std::string path;
         int64_t limit;

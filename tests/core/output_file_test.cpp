@@ -7,7 +7,6 @@
 #include <filesystem>
 #include <functional>
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -46,7 +45,7 @@ struct TargetCase {
 TEST(WriteOutput, WritesReplacesOrRefusesByWhatTheTargetIs)
 {
     const auto regular = [](const TempFolder& f) { f.write("out", kOld); };
-    const auto fifo = [](const TempFolder& f) { ASSERT_EQ(mkfifo(f.file("out").c_str(), 0600), 0); };
+    const auto fifo = [](const TempFolder& f) { f.fifo("out"); };
     const auto folder = [](const TempFolder& f) { fs::create_directory(f.file("out")); };
     const auto link = [](const TempFolder& f) { fs::create_symlink(f.write("real", kOld), f.file("out")); };
     const auto dangling = [](const TempFolder& f) { fs::create_symlink("real", f.file("out")); };

@@ -67,7 +67,7 @@ TEST(SettingsFile, GarbageNeverGivesAnUnusableFont)
     }
 }
 
-TEST(SettingsFile, IsWrittenAsFiveFixedLinesAndReadBack)
+TEST(SettingsFile, IsWrittenAsFiveFixedLinesAndReadBackOrDefaulted)
 {
     TempFolder folder;
     const std::string path = folder.file(kSettingsFileName);
@@ -81,11 +81,7 @@ TEST(SettingsFile, IsWrittenAsFiveFixedLinesAndReadBack)
     const StoredSettings others{{false, true, false}, {72, "Odd\tFace\nName"}};
     ASSERT_EQ(WriteSettingsFile(path, others), SaveError::None);
     EXPECT_EQ(Describe(ReadSettingsFile(path, kDefaults)), "010 72 Odd Face Name");
-}
-
-TEST(SettingsFile, AMissingOrUnreadableFileGivesTheDefaults)
-{
-    TempFolder folder;
+    // A missing or unreadable file gives the defaults.
     EXPECT_EQ(Describe(ReadSettingsFile(folder.file("absent.ini"), kDefaults)), "111 12 Courier New");
     EXPECT_EQ(Describe(ReadSettingsFile(folder.path().string(), kDefaults)), "111 12 Courier New");
 }

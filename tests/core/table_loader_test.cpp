@@ -1,13 +1,12 @@
 #include "core/table_loader.h"
 
+#include "support/temp_folder.h"
+
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
 #include <string>
 #include <string_view>
-#include <sys/stat.h>
-#include <unistd.h>
 #include <vector>
 
 namespace zarvo {
@@ -15,33 +14,16 @@ namespace {
 
 using namespace std::string_literals;
 
-// Every test writes its table files into a folder of its own.
 class TableLoaderTest : public ::testing::Test {
 protected:
-    TableLoaderTest()
+    TableLoadResult Load(std::string_view content)
     {
-        const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-        folder_ =
-            std::filesystem::temp_directory_path() / ("zarvo-tables-" + std::to_string(getpid()) + "-" + test->name());
-        std::filesystem::create_directories(folder_);
+        return TableLoader(doc, session, folder.write("game.tbl", content));
     }
-    ~TableLoaderTest() override
-    {
-        std::error_code ignored;
-        std::filesystem::remove_all(folder_, ignored);
-    }
-
-    std::string Write(const std::string& name, std::string_view content)
-    {
-        const auto path = folder_ / name;
-        std::ofstream(path, std::ios::binary).write(content.data(), static_cast<std::streamsize>(content.size()));
-        return path.string();
-    }
-    TableLoadResult Load(std::string_view content) { return TableLoader(doc, session, Write("game.tbl", content)); }
     [[nodiscard]] std::string Single(int byte) const { return doc.table.singleText[byte].value_or("<none>"); }
     [[nodiscard]] std::string Pair(int key) const { return doc.table.pairText[key].value_or("<none>"); }
 
-    std::filesystem::path folder_;
+    testing::TempFolder folder;
     DocRecord doc;
     TableSession session;
 };
@@ -180,22 +162,18 @@ TEST_F(TableLoaderTest, ReloadingReplacesEntriesButKeepsDumpTemplates)
 // would wait for a writer for ever and /dev/zero never ends.
 TEST_F(TableLoaderTest, UnreadableTableFallsBackToAsciiAndKeepsJumpList)
 {
-    const std::string fifo = (folder_ / "fifo.tbl").string();
-    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
-    const std::string huge = Write("huge.tbl", "41=A\n");
-    std::filesystem::resize_file(huge, (64 << 20) + 1);
-    const std::string largest = Write("largest.tbl", "41=A\n");
+    const std::string largest = folder.write("largest.tbl", "41=A\n");
     std::filesystem::resize_file(largest, 64 << 20);
     ASSERT_EQ(TableLoader(doc, session, largest), TableLoadResult::Loaded);
     EXPECT_EQ(Single(0x41), "A");
 
     const std::pair<std::string, InputError> cases[] = {
-        {(folder_ / "missing.tbl").string(), InputError::CannotOpen},
+        {folder.file("missing.tbl"), InputError::CannotOpen},
         {std::string(), InputError::CannotOpen},
-        {folder_.string(), InputError::NotRegularFile},
-        {fifo, InputError::NotRegularFile},
+        {folder.path().string(), InputError::NotRegularFile},
+        {folder.fifo("fifo.tbl"), InputError::NotRegularFile},
         {"/dev/zero", InputError::NotRegularFile},
-        {huge, InputError::TooLarge},
+        {folder.sparse("huge.tbl", (64 << 20) + 1), InputError::TooLarge},
     };
     for (const auto& [path, error] : cases) {
         SCOPED_TRACE(path);

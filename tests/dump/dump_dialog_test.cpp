@@ -1,7 +1,7 @@
 #include "dump/dump_dialog.h"
 
+#include "support/document_builder.h"
 #include "support/temp_folder.h"
-#include "tools/document_support.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -88,7 +88,10 @@ TEST_F(DumpDialogTest, DumpWithoutANameStaysStartedUntilOneIsTyped)
 
 TEST_F(DumpDialogTest, OnlyOneCommandIsPendingAtATime)
 {
-    Run({{Key::F10, 0x1A2B, nullptr, TextStarted, "", ShowModeless}});
+    doc.topOffset = 0x1A00;
+    doc.cursorRow = 1;
+    doc.cursorColumn = 11;  // the cursor on 0x1A2B with 32 bytes a row
+    Run({{Key::F10, DialogCursorOffset(doc, 32), nullptr, TextStarted, "", ShowModeless}});
     EXPECT_STREQ(last.caption, "Dump Text Data [Press F10 to Dump]");
     EXPECT_STREQ(last.fieldLabel, "Enter file name");
     EXPECT_EQ(fields.start, "00001A2B");
@@ -130,15 +133,6 @@ TEST_F(DumpDialogTest, ByteFillAndTheDumpsItLetsThrough)
     fields.end = "99999";
     Run({{Key::Done, 0, "1", Idle, "Error: One of the offsets are Greater than file size!", Close},
          {Key::Done, 0, "", Idle, "No file name specified...", Keep}});
-}
-
-TEST(DumpDialogFields, CursorOfThePresses)
-{
-    DocRecord doc;
-    doc.topOffset = 0x100;
-    doc.cursorRow = 2;
-    doc.cursorColumn = 5;
-    EXPECT_EQ(DialogOffsetText(DialogCursorOffset(doc, 32)), "00000145");
 }
 
 }  // namespace

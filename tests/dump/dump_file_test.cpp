@@ -2,8 +2,8 @@
 
 #include "dump/dump_label.h"
 #include "dump_test_support.h"
+#include "support/document_builder.h"
 #include "support/temp_folder.h"
-#include "tools/document_support.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -78,7 +78,7 @@ TEST_F(DumpFileTest, RefusalsAndFailuresWriteNothingAndSaySo)
     EXPECT_FALSE(failed.written);
     EXPECT_EQ(failed.notice.text, "Fatal Error: Could not write\n " + path);
     EXPECT_EQ(ReadText(path), "old dump");
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1);
+    EXPECT_EQ(folder.entries(), std::vector<std::string>{"out.txt"});
 }
 
 TEST_F(DumpFileTest, BatchAnnouncesOnlyItsLastDumpAndGoesOnPastBadLabels)

@@ -5,30 +5,16 @@
 
 #include "core/document_file.h"
 #include "core/table_loader.h"
+#include "support/document_builder.h"
+#include "support/temp_folder.h"
 
 #include <cstdio>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <strings.h>
 #include <vector>
 
 namespace zarvo::testing {
-
-inline TableData TableFrom(std::string_view lines)
-{
-    TableData table;
-    TableSession session;
-    ParseTableText(table, session, lines);
-    return table;
-}
-
-inline std::string ReadText(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 // Keeps everything written; refuses writes once limit bytes are in.
 struct CollectingSink {

@@ -1,7 +1,7 @@
 #include "dump/binary_insertion.h"
 #include "dump/byte_fill.h"
+#include "support/document_builder.h"
 #include "support/temp_folder.h"
-#include "tools/document_support.h"
 
 #include <gtest/gtest.h>
 #include <string>

@@ -2,8 +2,8 @@
 
 #include "core/table_loader.h"
 #include "dump_test_support.h"
+#include "support/document_builder.h"
 #include "support/temp_folder.h"
-#include "tools/document_support.h"
 
 #include <gtest/gtest.h>
 #include <string>

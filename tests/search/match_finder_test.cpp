@@ -60,14 +60,5 @@ TEST(MatchFinder, EveryPositionWherethePatternFitsIsExamined)
     EXPECT_EQ(finder.next(-5, 100), 0);  // clipped to the buffer
 }
 
-TEST(MatchFinder, AFirstWildcardOnlyMatchesAnAsterisk)
-{
-    const std::vector<uint8_t> data = testing::Bytes("xab*bab");
-    EXPECT_EQ(FinderMatches(data, 0, testing::Bytes("*b"), {false, true}), (std::vector<int32_t>{3}));
-    EXPECT_EQ(FinderMatches(data, 0, testing::Bytes("a*"), {false, true}), (std::vector<int32_t>{1, 5}));
-    EXPECT_EQ(FinderMatches(data, 0, testing::Bytes("A*"), {true, true}), (std::vector<int32_t>{1, 5}));
-    EXPECT_EQ(FinderMatches(data, 0, testing::Bytes("a*"), {}), (std::vector<int32_t>{}));
-}
-
 }  // namespace
 }  // namespace zarvo

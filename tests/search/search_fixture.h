@@ -1,17 +1,13 @@
 #pragma once
-// Documents, tables and plain models of the searches for the search tests. The
+// Random bytes and plain models of the searches for the search tests. The
 // models walk every position and every base value the slow, obvious way; the
 // engine's results are compared with them.
 
-#include "core/document.h"
 #include "core/session.h"
-#include "core/table.h"
-#include "core/table_loader.h"
-#include "core/table_session.h"
+#include "support/document_builder.h"
 
 #include <algorithm>
 #include <cstdint>
-#include <cstring>
 #include <ostream>
 #include <random>
 #include <string>
@@ -20,22 +16,6 @@
 
 namespace zarvo::testing {
 
-// A document as the editor holds it: at least 65,535 bytes addressable, the bytes
-// after the content zero.
-inline DocRecord MakeDocument(const std::vector<uint8_t>& content, int32_t viewSize = kMinimumViewSize)
-{
-    DocRecord doc;
-    const auto size = std::max(static_cast<int32_t>(content.size()), viewSize);
-    doc.storage = DocumentBytes::Owned(static_cast<std::size_t>(size));
-    std::memset(doc.storage.data(), 0, static_cast<std::size_t>(size));
-    if (!content.empty()) std::memcpy(doc.data(), content.data(), content.size());
-    doc.fileSize = static_cast<int32_t>(content.size());
-    doc.viewSize = size;
-    return doc;
-}
-
-inline std::vector<uint8_t> Bytes(std::string_view text) { return {text.begin(), text.end()}; }
-
 // Bytes drawn from a small alphabet, so that patterns and words recur.
 inline std::vector<uint8_t> RandomBytes(std::mt19937& random, std::size_t size, int alphabet = 256, int lowest = 0)
 {
@@ -43,14 +23,6 @@ inline std::vector<uint8_t> RandomBytes(std::mt19937& random, std::size_t size, 
     std::vector<uint8_t> bytes(size);
     for (auto& byte : bytes) byte = static_cast<uint8_t>(pick(random));
     return bytes;
-}
-
-inline TableData TableFrom(std::string_view text)
-{
-    TableData table;
-    TableSession session;
-    ParseTableText(table, session, text);
-    return table;
 }
 
 inline uint8_t Upper(uint8_t byte) { return byte >= 'a' && byte <= 'z' ? byte - 32 : byte; }

@@ -1,13 +1,18 @@
 #pragma once
-// A fresh folder per test, removed afterwards, with helpers to make and read files.
+// A fresh folder per test, removed afterwards, with helpers to make and read files:
+// plain files, FIFOs (which a reader that waits would wait on for ever) and sparse
+// files of any size (which cost no disk).
 
+#include <algorithm>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <iterator>
 #include <random>
 #include <string>
 #include <string_view>
+#include <sys/stat.h>
 #include <vector>
 
 namespace zarvo::testing {
@@ -44,15 +49,41 @@ public:
     {
         return write(name, std::string_view(reinterpret_cast<const char*>(content.data()), content.size()));
     }
+    std::string fifo(std::string_view name) const
+    {
+        const std::string where = file(name);
+        EXPECT_EQ(mkfifo(where.c_str(), 0600), 0) << where;
+        return where;
+    }
+    std::string sparse(std::string_view name, int64_t size) const
+    {
+        const std::string where = write(name, "");
+        std::filesystem::resize_file(where, static_cast<std::uintmax_t>(size));
+        return where;
+    }
+    // The names of what the folder holds, sorted.
+    [[nodiscard]] std::vector<std::string> entries() const
+    {
+        std::vector<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(path_)) names.push_back(entry.path().filename());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
 
 private:
     std::filesystem::path path_;
 };
 
-inline std::vector<uint8_t> ReadBytes(const std::string& path)
+inline std::string ReadText(const std::string& path)
 {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+inline std::vector<uint8_t> ReadBytes(const std::string& path)
+{
+    const std::string text = ReadText(path);
+    return {text.begin(), text.end()};
 }
 
 // Bytes i * multiplier + offset (mod 256): every position distinct from its neighbours.

@@ -2,9 +2,7 @@
 
 #include "support/temp_folder.h"
 
-#include <filesystem>
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 #include <vector>
 
 namespace zarvo {
@@ -13,7 +11,7 @@ namespace {
 using testing::PatternBytes;
 using testing::TempFolder;
 
-TEST(FileCompare, ListLinesForRunsOfDifferingBytes)
+TEST(FileCompare, ListLinesForRunsOfDifferingBytesAndWhereTheyJump)
 {
     const auto base = PatternBytes(0x400);
     const auto changed = [&base](std::vector<std::size_t> positions, std::size_t size = 0x400) {
@@ -39,6 +37,11 @@ TEST(FileCompare, ListLinesForRunsOfDifferingBytes)
     }
     EXPECT_EQ(CompareLine({0x7FFFFFFF, 1234567}), "[7FFFFFFF] ; 1234567 bytes different at location.");
     EXPECT_EQ(CompareResultCaption(0), "Compare Files...Results: 0 difference(s) found.");
+    // A line's jump target; past the end of the document, its last byte.
+    EXPECT_EQ(CompareJumpTarget("[00ABCDEF] ;      1 byte  different at location.", 0x1000000), 0xABCDEF);
+    EXPECT_EQ(CompareJumpTarget("[00002000] ;      1 byte  different at location.", 0x1000), 0xFFF);
+    EXPECT_EQ(CompareJumpTarget("[FFFFFFFF] ;      1 byte  different at location.", 0x1000), 0xFFF);
+    EXPECT_FALSE(CompareJumpTarget("These files match to smallest file length.", 0x1000).has_value());
 }
 
 // Files read from disk in pieces: runs across the pieces stay whole, the longer file's
@@ -77,10 +80,8 @@ TEST(FileCompare, RefusesWhatIsNotARegularFileNamingIt)
 {
     TempFolder folder;
     const auto good = folder.write("a.bin", PatternBytes(100));
-    const auto fifo = folder.file("fifo");
-    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
-    const auto huge = folder.write("huge.bin", "");
-    std::filesystem::resize_file(huge, int64_t{1} << 31);
+    const auto fifo = folder.fifo("fifo");
+    const auto huge = folder.sparse("huge.bin", int64_t{1} << 31);
     const std::pair<std::string, CompareError> cases[] = {
         {folder.file("missing.bin"), CompareError::CannotOpen},
         {fifo, CompareError::CannotOpen},
@@ -93,15 +94,6 @@ TEST(FileCompare, RefusesWhatIsNotARegularFileNamingIt)
             EXPECT_EQ(outcome.failedPath, path);
         }
     }
-}
-
-TEST(FileCompare, JumpTargetOfAListLine)
-{
-    EXPECT_EQ(CompareJumpTarget("[00ABCDEF] ;      1 byte  different at location.", 0x1000000), 0xABCDEF);
-    // Past the end of the document: its last byte.
-    EXPECT_EQ(CompareJumpTarget("[00002000] ;      1 byte  different at location.", 0x1000), 0xFFF);
-    EXPECT_EQ(CompareJumpTarget("[FFFFFFFF] ;      1 byte  different at location.", 0x1000), 0xFFF);
-    EXPECT_FALSE(CompareJumpTarget("These files match to smallest file length.", 0x1000).has_value());
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
+#include "support/document_builder.h"
 #include "support/temp_folder.h"
-#include "tools/document_support.h"
 #include "tools/ips.h"
 #include "tools/ips_contract_cases.h"
 #include "tools/ips_document.h"
@@ -38,7 +38,7 @@ Applied InMemory(const std::vector<uint8_t>& patch, const std::vector<uint8_t>& 
 // stays in front, and a refused patch changes nothing at all.
 Applied ToDocument(const std::vector<uint8_t>& patch, const std::vector<uint8_t>& original, int32_t headerSize)
 {
-    DocRecord doc = MakeDocument(original, headerSize);
+    DocRecord doc = MakeDocument(original, kMinimumViewSize, headerSize);
     std::memset(doc.data() + doc.fileSize, 0x5C, static_cast<std::size_t>(doc.viewSize - doc.fileSize));
     doc.cursorOffset = 3;
     const uint8_t* storage = doc.storage.data();
@@ -54,7 +54,7 @@ Applied ToDocument(const std::vector<uint8_t>& patch, const std::vector<uint8_t>
     }
     EXPECT_TRUE(doc.modified);
     EXPECT_EQ(doc.viewSize, doc.fileSize);
-    return {error, {doc.data(), doc.data() + doc.fileSize}};
+    return {error, testing::ContentOf(doc)};
 }
 
 // The editor's command: the patch read from a file on disk.
@@ -67,7 +67,7 @@ Applied FromPatchFile(const std::vector<uint8_t>& patch, const std::vector<uint8
         if (told == IpsApplyNotice(error).text) return {error, {}};
     }
     EXPECT_EQ(told, IpsApplyNotice(IpsError::None).text);
-    return {IpsError::None, {doc.data(), doc.data() + doc.fileSize}};
+    return {IpsError::None, testing::ContentOf(doc)};
 }
 
 const std::pair<const char*, EntryPoint> kEntryPoints[] = {

@@ -1,22 +1,19 @@
 #include "tools/ips_document.h"
 
+#include "support/document_builder.h"
 #include "support/temp_folder.h"
-#include "tools/document_support.h"
 #include "tools/ips_test_support.h"
 
-#include <filesystem>
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 namespace zarvo {
 namespace {
 
+using testing::ContentOf;
 using testing::MakeDocument;
 using testing::PatchBytes;
 using testing::ReadBytes;
 using testing::TempFolder;
-
-std::vector<uint8_t> Content(const DocRecord& doc) { return {doc.data(), doc.data() + doc.fileSize}; }
 
 TEST(PatchPath, ReplacesTheExtensionOfTheFileName)
 {
@@ -41,7 +38,7 @@ TEST(IpsDocument, CommandsOnFiles)
     DocRecord other = MakeDocument({1, 2, 3, 4});
     EXPECT_EQ(PatchDocumentFromFile(other, folder.file("edited.ips"), ViewState{}).text,
               "Patching is complete! Remember to SAVE the changes!");
-    EXPECT_EQ(Content(other), (std::vector<uint8_t>{1, 2, 3, 5}));
+    EXPECT_EQ(ContentOf(other), (std::vector<uint8_t>{1, 2, 3, 5}));
 
     // Refusals leave no file behind, not even a temporary one.
     DocRecord same = MakeDocument({1, 2, 3, 4});
@@ -51,16 +48,14 @@ TEST(IpsDocument, CommandsOnFiles)
     EXPECT_EQ(equal.text, " These files are the same.\n No patch created.");
     EXPECT_EQ(CreatePatchForDocument(doc, folder.file("none.gb")).text, "File Not found or Valid... No patch created.");
     EXPECT_EQ(WritePatchFile({}, std::vector<uint8_t>{1}, folder.file("no/such.ips")), IpsError::CannotWriteFile);
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 2);
+    EXPECT_EQ(folder.entries(), (std::vector<std::string>{"edited.ips", "game.gb"}));
     EXPECT_EQ(PatchDocumentFromFile(other, folder.file("none.ips"), ViewState{}).text,
               "File Not found or Valid... No patching performed.");
 
     // Inputs that are not regular files are refused at once; a file past the size
     // limit is reported as such, not as a lack of memory.
-    const auto fifo = folder.file("fifo");
-    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
-    const auto huge = folder.write("huge.bin", "");
-    std::filesystem::resize_file(huge, int64_t{1} << 31);
+    const auto fifo = folder.fifo("fifo");
+    const auto huge = folder.sparse("huge.bin", int64_t{1} << 31);
     EXPECT_EQ(CreatePatchForDocument(doc, fifo).text, "File Not found or Valid... No patch created.");
     EXPECT_EQ(CreatePatchForDocument(doc, "/dev/zero").text, "File Not found or Valid... No patch created.");
     EXPECT_EQ(CreatePatchForDocument(doc, huge).text,

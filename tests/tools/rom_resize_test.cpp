@@ -1,6 +1,6 @@
 #include "tools/rom_resize.h"
 
-#include "tools/document_support.h"
+#include "support/document_builder.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -54,50 +54,48 @@ TEST(RomResize, SizesThatDoNotFitIn31BitsAreRefused)
     EXPECT_NE(PlanResize("16383", SizeUnit::MegaBits, true, "131072").refusal, nullptr);
 }
 
-TEST(RomResize, ExtendingFillsWithFFAndCuttingDrops)
-{
-    DocRecord doc = MakeDocument(std::vector<uint8_t>(0x100000, 0x11));
-    ASSERT_TRUE(ResizeDocument(doc, 2097152, ViewState{}));
-    EXPECT_EQ(doc.viewSize, 2097152);
-    EXPECT_TRUE(doc.modified);
-    EXPECT_EQ(doc.data()[0xFFFFF], 0x11);
-    EXPECT_EQ(doc.data()[0x100000], 0xFF);
-    EXPECT_EQ(doc.data()[2097151], 0xFF);
-    ASSERT_TRUE(ResizeDocument(doc, 524288, ViewState{}));
-    EXPECT_EQ(doc.fileSize, 524288);
-    // Growing again brings FF, not the bytes that were cut.
-    ASSERT_TRUE(ResizeDocument(doc, 524290, ViewState{}));
-    EXPECT_EQ(doc.data()[524287], 0x11);
-    EXPECT_EQ(doc.data()[524288], 0xFF);
-
-    DocRecord small = MakeDocument(std::vector<uint8_t>(1000, 0x22));
-    small.data()[1500] = 0x99;  // typed past the end, inside the view
-    ASSERT_TRUE(ResizeDocument(small, 2000, ViewState{}));
-    EXPECT_EQ(small.data()[999], 0x22);
-    EXPECT_EQ(small.data()[1000], 0xFF);
-    EXPECT_EQ(small.data()[1500], 0xFF);
-}
-
-TEST(RomResize, CursorAndTopOffsetFollowAShrinkingDocument)
+// A document of 1,000 bytes, with a byte typed past its end, taken through sizes: what a
+// size adds reads FF (never the bytes cut before it, nor the typed byte), and a cursor
+// or top row left past the end move back onto the last byte.
+TEST(RomResize, NewBytesReadFFAndTheCursorStaysOnTheDocument)
 {
     ViewState view;
     view.pageBytes = 16 * 32;
-    DocRecord doc = MakeDocument(std::vector<uint8_t>(0x40000, 0));
-    doc.topOffset = 0x30000;
-    doc.cursorOffset = 0x30010;
-    ASSERT_TRUE(ResizeDocument(doc, 0x1000, view));
-    EXPECT_EQ(doc.cursorOffset, 0xFFF);
-    EXPECT_EQ(doc.topOffset + doc.cursorRow * 16 + doc.cursorColumn, 0xFFF);
-
-    doc.cursorOffset = 0x10;  // still inside: stays
-    doc.topOffset = 0;
-    ASSERT_TRUE(ResizeDocument(doc, 0x800, view));
-    EXPECT_EQ(doc.cursorOffset, 0x10);
-    EXPECT_EQ(doc.topOffset, 0);
-
-    ASSERT_TRUE(ResizeDocument(doc, 0, view));  // cut to nothing: storage stays
-    EXPECT_TRUE(doc.hasData());
-    EXPECT_EQ(doc.cursorOffset, 0);
+    DocRecord doc = MakeDocument(std::vector<uint8_t>(1000, 0x22));
+    doc.data()[1500] = 0x99;
+    std::vector<uint8_t> model(1000, 0x22);
+    const struct {
+        int32_t size;
+        int32_t top;  // before
+        int32_t cursor;
+        int32_t cursorAfter;
+    } steps[] = {
+        {2000, 0, 5, 5},
+        {600, 0, 0x10, 0x10},
+        {700, 0, 0, 0},
+        {0x200000, 0x1FF000, 0x1FFFF0, 0x1FFFF0},
+        {0x1000, 0x30000, 0x30010, 0xFFF},
+        {0x800, 0, 0x10, 0x10},
+        {0, 0x100, 0x100, 0},  // cut to nothing: the storage stays
+    };
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.size);
+        doc.topOffset = step.top;
+        doc.cursorOffset = step.cursor;
+        doc.cursorRow = doc.cursorColumn = 0;
+        doc.modified = false;
+        ASSERT_TRUE(ResizeDocument(doc, step.size, view));
+        model.resize(static_cast<std::size_t>(step.size), 0xFF);
+        EXPECT_TRUE(testing::ContentOf(doc) == model);
+        EXPECT_EQ(doc.viewSize, step.size);
+        EXPECT_TRUE(doc.modified && doc.hasData());
+        EXPECT_EQ(doc.cursorOffset, step.cursorAfter);
+        if (step.cursor == step.cursorAfter) {
+            EXPECT_EQ(doc.topOffset, step.top);
+        } else {
+            EXPECT_EQ(doc.topOffset + doc.cursorRow * 16 + doc.cursorColumn, step.cursorAfter);
+        }
+    }
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 #include "tools/snes_checksum.h"
 
-#include "core/document.h"
+#include "support/document_builder.h"
 #include "tools/checksum_repair.h"
 
 #include <gtest/gtest.h>
@@ -76,10 +76,7 @@ TEST(SnesChecksum, RefusesNesRomsSmallImagesAndImagesWithoutHeader)
 TEST(SnesChecksum, RepairStoresChecksumAndComplementLittleEndian)
 {
     const auto image = Image(0x100000, 0x7FC0, 0xFFFF, 0, {{0, 1}, {0xFFFFF, 0x10}});
-    DocRecord doc;
-    doc.storage = DocumentBytes::Owned(image.size());
-    std::copy(image.begin(), image.end(), doc.storage.data());
-    doc.fileSize = doc.viewSize = static_cast<int32_t>(image.size());
+    DocRecord doc = testing::MakeDocument(image, 0);
 
     const ChecksumReport report = InspectDocumentChecksum(doc);
     EXPECT_EQ(ChecksumQuestionText(report),

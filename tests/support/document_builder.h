@@ -1,0 +1,44 @@
+#pragma once
+// Documents and tables as the editor holds them, built from bytes and table-file text.
+
+#include "core/document.h"
+#include "core/table_loader.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+#include <string_view>
+#include <vector>
+
+namespace zarvo::testing {
+
+// The content as the file's bytes, zero after it up to viewSize (at least the content's
+// size: 0 makes a document exactly as long as its content), behind an optional removed
+// savestate header of 0xC3 bytes.
+inline DocRecord MakeDocument(const std::vector<uint8_t>& content, int32_t viewSize = kMinimumViewSize,
+                              int32_t headerSize = 0)
+{
+    DocRecord doc;
+    doc.fileSize = static_cast<int32_t>(content.size());
+    doc.viewSize = std::max(doc.fileSize, viewSize);
+    doc.headerSize = headerSize;
+    doc.storage = DocumentBytes::Owned(static_cast<std::size_t>(std::max(headerSize + doc.viewSize, 1)));
+    std::memset(doc.storage.data(), 0xC3, static_cast<std::size_t>(headerSize));
+    std::copy(content.begin(), content.end(), doc.data());
+    return doc;
+}
+
+// The bytes Save would write.
+inline std::vector<uint8_t> ContentOf(const DocRecord& doc) { return {doc.data(), doc.data() + doc.fileSize}; }
+
+inline std::vector<uint8_t> Bytes(std::string_view text) { return {text.begin(), text.end()}; }
+
+inline TableData TableFrom(std::string_view lines)
+{
+    TableData table;
+    TableSession session;
+    ParseTableText(table, session, lines);
+    return table;
+}
+
+}  // namespace zarvo::testing
