@@ -5,6 +5,7 @@
 #include "core/change_marks.h"
 #include "core/document_bytes.h"
 #include "core/edit_journal.h"
+#include "core/file_stamp.h"
 #include "core/table.h"
 
 #include <array>
@@ -51,6 +52,7 @@ struct DocRecord {
     bool modified = false;
     bool unicodeView = false;  // text column drawn as Shift-JIS
     std::string fileName;
+    FileStamp diskStamp;  // the file as it was when read or last saved
     std::array<char, 3> hexDigits{};
     int8_t asciiShift = 0;                                      // added to every code of the built-in ASCII table
     std::optional<std::array<uint16_t, 256>> savestatePalette;  // RGB565

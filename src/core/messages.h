@@ -13,6 +13,9 @@ inline constexpr const char* kSavestateQuestion =
 inline constexpr const char* kSavestateCaption = "Confirmation...";
 inline constexpr const char* kModifiedQuestion = "\"%s\"\nhas been modified. Do you wish to save the data?";
 inline constexpr const char* kModifiedCaption = "ROM Data Modified...";
+inline constexpr const char* kFileChangedQuestion =
+    "\"%s\"\nhas been changed on disk by another program. Do you wish to read it again?";
+inline constexpr const char* kFileChangedCaption = "File Changed...";
 inline constexpr const char* kHelpError = "Error loading HH.exe. It is required for HTML Help files...";
 inline constexpr const char* kHelpErrorCaption = "Zarvo32 EX Help error";
 inline constexpr const char* kTableAllocation = "Error Allocating Memory for the Table File...";

@@ -35,4 +35,13 @@ struct OpenOutcome {
 [[nodiscard]] OpenOutcome OpenDocumentSequence(DocRecord& doc, TableSession& tables, const std::string& path,
                                                const OpenChoices& choices);
 
+// True when the document's file is no longer the one it was read from or saved to.
+[[nodiscard]] bool ChangedOnDisk(const DocRecord& doc);
+
+// Reads the document's file again: the bytes, sizes and palette anew (a savestate
+// header removed again when it was before), the table, the view and the cursor kept
+// where they fit; the undo history starts afresh and nothing is modified. On an error
+// the document is as it was.
+[[nodiscard]] OpenOutcome ReloadDocument(DocRecord& doc);
+
 }  // namespace zarvo

@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace zarvo {
 
@@ -74,6 +75,8 @@ struct Session {
     bool applicationReady = false;
     std::string currentDirectory;  // the open dialogs start here
     std::string settingsPath;
+    std::string recentFilesPath;           // the list of the files opened last
+    std::vector<std::string> recentFiles;  // newest first
     std::string helpPath;
 };
 

@@ -4,6 +4,7 @@
 #include "core/document_file.h"
 #include "core/messages.h"
 #include "core/open_sequence.h"
+#include "core/recent_files.h"
 #include "core/session.h"
 #include "ui/common/qt_text.h"
 #include "ui/frame/document_windows.h"
@@ -29,7 +30,10 @@ FileCommands::FileCommands(Session& session, Prompter& prompter, DocumentWindows
       session_(session),
       prompter_(prompter),
       windows_(windows)
-{}
+{
+    session_.recentFilesPath = RecentFilesPathBeside(session_.settingsPath);
+    session_.recentFiles = ReadRecentFiles(session_.recentFilesPath);
+}
 
 void FileCommands::AddMenuItems(QMenu& file, EditorItems& editorItems)
 {
@@ -39,6 +43,8 @@ void FileCommands::AddMenuItems(QMenu& file, EditorItems& editorItems)
                               tr("Write the file back to disk"));
     SaveFileAs = AddMenuAction(&file, "SaveFileAs", tr("Save File &As"), QKeySequence(tr("Ctrl+A")),
                                tr("Write the file under a new name"));
+    RecentFiles1 = AddSubMenu(&file, "RecentFiles1", tr("Recent &Files"), tr("Open one of the files opened last"));
+    FillRecentFilesMenu();
     connect(Open1, &QAction::triggered, this, &FileCommands::Open1Click);
     connect(SaveFile1, &QAction::triggered, this, &FileCommands::SaveFile1Click);
     connect(SaveFileAs, &QAction::triggered, this, &FileCommands::SaveFileAsClick);
@@ -66,6 +72,7 @@ void FileCommands::OpenDocument(const QString& path)
     // A file that cannot be read still gets its window, empty: it paints nothing and
     // closes normally.
     windows_.addWindow(doc, CaptionFor(file));
+    RememberRecentFile(file, opened.error == OpenError::None);
     if (opened.error != OpenError::None) {
         prompter_.showMessage(Text(messages::kCannotOpenFile));
     } else {
@@ -84,6 +91,7 @@ bool FileCommands::SaveDocument(DocRecord& doc)
     }
     prompter_.showMessage(Text(messages::kSavedSuccessfully));
     MarkDocumentSaved(doc);
+    doc.diskStamp = StampOf(doc.fileName).value_or(FileStamp{});
     windows_.repaint(doc);
     return true;
 }
@@ -105,6 +113,7 @@ void FileCommands::SaveFileAsClick()
     }
     prompter_.showMessage(Text(messages::kSavedSuccessfully));
     MarkDocumentSaved(*doc);
+    doc->diskStamp = StampOf(doc->fileName).value_or(FileStamp{});
     windows_.setCaption(*doc, CaptionFor(doc->fileName));
     windows_.repaint(*doc);
     emit documentsChanged();
@@ -125,6 +134,45 @@ bool FileCommands::EditorCloseQuery(DocRecord& doc)
     }
     // When the save fails the window stays open, so the changes are not lost.
     return SaveDocument(doc);
+}
+
+void FileCommands::RememberRecentFile(const std::string& path, bool opened)
+{
+    // A file that cannot be opened any more leaves the list.
+    session_.recentFiles =
+        opened ? WithRecentFile(session_.recentFiles, path) : WithoutRecentFile(session_.recentFiles, path);
+    // The list is a convenience: a folder that cannot be written keeps it for this run.
+    (void)WriteRecentFiles(session_.recentFilesPath, session_.recentFiles);
+    FillRecentFilesMenu();
+}
+
+void FileCommands::FillRecentFilesMenu()
+{
+    if (RecentFiles1 == nullptr) return;
+    RecentFiles1->clear();
+    for (std::size_t index = 0; index < session_.recentFiles.size(); ++index) {
+        const QString path = FromPath(session_.recentFiles[index]);
+        QAction* item = RecentFiles1->addAction(
+            QStringLiteral("&%1 %2").arg(index + 1).arg(QString(path).replace(QLatin1Char('&'), QStringLiteral("&&"))));
+        item->setObjectName(QStringLiteral("RecentFile%1").arg(index + 1));
+        connect(item, &QAction::triggered, this, [this, path] { OpenDocument(path); });
+    }
+    RecentFiles1->menuAction()->setEnabled(!session_.recentFiles.empty());
+}
+
+void FileCommands::CheckFileOnDisk(DocRecord& doc)
+{
+    if (!ChangedOnDisk(doc)) return;
+    // Asked once for this change: the answer, whatever it is, takes the file as it is now.
+    doc.diskStamp = StampOf(doc.fileName).value_or(FileStamp{});
+    const QString question = QString::asprintf(messages::kFileChangedQuestion, doc.fileName.c_str());
+    if (!prompter_.askYesNo(question, Text(messages::kFileChangedCaption), MessageIcon::Question)) return;
+    if (ReloadDocument(doc).error != OpenError::None) {
+        prompter_.showMessage(Text(messages::kCannotOpenFile));
+        return;
+    }
+    windows_.repaint(doc);
+    emit documentsChanged();
 }
 
 }  // namespace zarvo

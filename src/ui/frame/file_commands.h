@@ -7,6 +7,8 @@
 
 #include <QObject>
 
+#include <string>
+
 class QAction;
 class QMenu;
 
@@ -21,13 +23,18 @@ class FileCommands final : public QObject {
 public:
     FileCommands(Session& session, Prompter& prompter, DocumentWindows& windows, QObject* parent = nullptr);
 
-    // Open1, SaveFile1 and SaveFileAs.
+    // Open1, SaveFile1, SaveFileAs and the Recent Files submenu.
     void AddMenuItems(QMenu& file, EditorItems& editorItems);
 
     // Writes the document back to its file; false when that failed (the message was shown).
     [[nodiscard]] bool SaveDocument(DocRecord& doc);
     // Asked before a window closes: false keeps it open.
     [[nodiscard]] bool EditorCloseQuery(DocRecord& doc);
+    // The document's window became active: when its file changed on disk since it was
+    // read or saved, asks whether to read it again (once for each change).
+    void CheckFileOnDisk(DocRecord& doc);
+    // Opens a file as Open does, without the chooser.
+    void OpenDocument(const QString& path);
 
 public slots:
     void Open1Click();
@@ -39,7 +46,8 @@ signals:
     void documentsChanged();
 
 private:
-    void OpenDocument(const QString& path);
+    void RememberRecentFile(const std::string& path, bool opened);
+    void FillRecentFilesMenu();
 
     Session& session_;
     Prompter& prompter_;
@@ -47,6 +55,7 @@ private:
     QAction* Open1 = nullptr;
     QAction* SaveFile1 = nullptr;
     QAction* SaveFileAs = nullptr;
+    QMenu* RecentFiles1 = nullptr;
 };
 
 }  // namespace zarvo

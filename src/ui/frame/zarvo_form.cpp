@@ -206,6 +206,15 @@ bool TZarvoForm::event(QEvent* event)
         if (tileCommands_ == nullptr || !tileCommands_->ShowHint(hint)) MDIBar->setHint(hint);
         return true;
     }
+    // Coming back to the program from another one: the active file may have changed.
+    if (event->type() == QEvent::WindowActivate && session_.applicationReady) {
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                if (const std::shared_ptr<DocRecord> doc = documents_->document()) fileCommands_->CheckFileOnDisk(*doc);
+            },
+            Qt::QueuedConnection);
+    }
     return QMainWindow::event(event);
 }
 
@@ -246,6 +255,7 @@ void TZarvoForm::FormActivate(QMdiSubWindow* subWindow)
     TMDIChild* editor = DocumentWindows::editorIn(subWindow);
     if (editor != nullptr && editor->hasData()) {
         DocRecord& doc = editor->document();
+        fileCommands_->CheckFileOnDisk(doc);
         const bool sheetShown = session_.tiles.editorOn;
         if (!sheetShown) editor->FitViewToWindow();
         tableCommands_->DocumentActivated(doc, documents_->takeFreshlyOpened(doc));

@@ -1,0 +1,161 @@
+// Knowing what changed and taking it back: Undo and Redo through their keys over a
+// session of typing and patching, the caption's modified mark, the colour of bytes
+// changed since the last save, Recent Files, and a file changed on disk.
+
+#include "core/document.h"
+#include "frame_fixture.h"
+#include "view/colour_table.h"
+
+#include <QAction>
+#include <QFile>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QTest>
+
+namespace zarvo {
+
+using window_test::Bytes;
+using window_test::Content;
+using window_test::PlayKeys;
+
+namespace {
+
+// The caption as the frame draws it: "name", or "name*" while the document is modified.
+QString Caption(TMDIChild& editor)
+{
+    const QWidget* window = editor.parentWidget();
+    return window->windowTitle().replace(QStringLiteral("[*]"), window->isWindowModified() ? "*" : "");
+}
+
+ColourRef HexColour(TMDIChild& editor, int32_t offset)
+{
+    for (const ViewCell& cell : editor.LayOutPageRow(0).cells) {
+        if (cell.kind == CellKind::Hex && cell.byteOffset == offset) return cell.colours.text;
+    }
+    qFatal("no cell for %d", offset);
+    return 0;
+}
+
+}  // namespace
+
+class HistoryTest : public QObject {
+    Q_OBJECT
+private slots:
+    void undoAndRedoWalkTheSessionBothWays();
+    void changedBytesShowUntilSaved();
+    void recentFilesListTheLastOpened();
+    void fileChangedOnDiskIsReadAgainOnlyWhenWanted();
+};
+
+void HistoryTest::undoAndRedoWalkTheSessionBothWays()
+{
+    FrameFixture fixture;
+    const QByteArray original = PatternBytes(256);
+    TMDIChild* editor = fixture.openNewFocused(QStringLiteral("rom.bin"), original);
+    QVERIFY(editor != nullptr);
+    QVERIFY(!fixture.action("Undo1")->isEnabled() && !fixture.action("Redo1")->isEnabled());
+    QCOMPARE(Caption(*editor), QStringLiteral("rom.bin"));
+
+    // Two typed bytes, then a patch that also grows the file: three steps.
+    PlayKeys(editor, QStringLiteral("4142"));
+    fixture.prompter.answers.push_back(false);  // not saved first
+    fixture.prompter.files.push_back(fixture.writeFile(
+        QStringLiteral("grow.ips"), QByteArray("PATCH") + Bytes({0, 1, 0, 0, 3, 0xA1, 0xA2, 0xA3}) + "EOF"));
+    fixture.press(Qt::Key_F6);
+    const DocRecord& doc = editor->document();
+    const QByteArray final = Content(doc);
+    QCOMPARE(final.size(), 259);
+    QCOMPARE(Caption(*editor), QStringLiteral("rom.bin*"));
+    QVERIFY(fixture.action("Undo1")->isEnabled());
+
+    const QByteArray afterTyping = window_test::WithBytes(original, 0, "AB");
+    const QByteArray steps[] = {afterTyping, window_test::WithBytes(original, 0, "A"), original};
+    for (const QByteArray& expected : steps) {
+        fixture.press(QKeyCombination(Qt::ControlModifier, Qt::Key_Z));
+        QCOMPARE(Content(doc), expected);
+    }
+    QVERIFY(!doc.modified);
+    QCOMPARE(Caption(*editor), QStringLiteral("rom.bin"));
+    QVERIFY(!fixture.action("Undo1")->isEnabled() && fixture.action("Redo1")->isEnabled());
+
+    fixture.press(QKeyCombination(Qt::ControlModifier, Qt::Key_Y));
+    fixture.press(QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_Z));
+    fixture.press(QKeyCombination(Qt::ControlModifier, Qt::Key_Y));
+    QCOMPARE(Content(doc), final);
+    QCOMPARE(Caption(*editor), QStringLiteral("rom.bin*"));
+    QVERIFY(!fixture.action("Redo1")->isEnabled());
+    QCOMPARE(fixture.prompter.unexpected, 0);
+}
+
+void HistoryTest::changedBytesShowUntilSaved()
+{
+    FrameFixture fixture;
+    TMDIChild* editor = fixture.openNewFocused(QStringLiteral("rom.bin"), PatternBytes(64));
+    QVERIFY(editor != nullptr);
+    const ColourRef changed = fixture.frame->viewContext().colours[kSlotHexChanged].text;
+    QVERIFY(HexColour(*editor, 2) != changed);
+    PlayKeys(editor, QStringLiteral("{Right}{Right}ff"));
+    QCOMPARE(HexColour(*editor, 2), changed);
+    QVERIFY(HexColour(*editor, 3) != changed);
+    fixture.press(QKeyCombination(Qt::ControlModifier, Qt::Key_S));
+    QVERIFY(HexColour(*editor, 2) != changed);
+    QCOMPARE(Caption(*editor), QStringLiteral("rom.bin"));
+}
+
+void HistoryTest::recentFilesListTheLastOpened()
+{
+    FrameFixture fixture;
+    const QString first = fixture.writeFile(QStringLiteral("a.bin"), PatternBytes(16));
+    const QString second = fixture.writeFile(QStringLiteral("b&c.bin"), PatternBytes(16));
+    QVERIFY(fixture.open(first) != nullptr && fixture.open(second) != nullptr && fixture.open(first) != nullptr);
+    QCOMPARE(fixture.readFile(QStringLiteral("zv32ex.mru")), (first + "\n" + second + "\n").toUtf8());
+
+    // A new start finds the list; its items open their files, newest first.
+    fixture.frame.reset();
+    fixture.frame = std::make_unique<TZarvoForm>(fixture.session, fixture.prompter);
+    fixture.frame->show();
+    QCOMPARE(fixture.action("RecentFile1")->text(), QStringLiteral("&1 ") + first);
+    QCOMPARE(fixture.action("RecentFile2")->text(), QStringLiteral("&2 ") + QString(second).replace("&", "&&"));
+    fixture.trigger("RecentFile2");
+    QCOMPARE(fixture.frame->activeEditor()->document().fileName, second.toStdString());
+
+    // A file that is gone leaves the list when it fails to open.
+    QFile::remove(first);
+    fixture.prompter.clear();
+    fixture.trigger("RecentFile2");
+    QCOMPARE(fixture.prompter.texts(), QStringList{"Fata Error: Unable to open file."});
+    QCOMPARE(fixture.readFile(QStringLiteral("zv32ex.mru")), (second + "\n").toUtf8());
+}
+
+void HistoryTest::fileChangedOnDiskIsReadAgainOnlyWhenWanted()
+{
+    FrameFixture fixture;
+    TMDIChild* first = fixture.openNew(QStringLiteral("rom.bin"), PatternBytes(100));
+    TMDIChild* second = fixture.openNew(QStringLiteral("other.bin"), PatternBytes(100));
+    QVERIFY(first != nullptr && second != nullptr);
+    const QString path = fixture.writeFile(QStringLiteral("rom.bin"), PatternBytes(200, 7));
+    const QString question =
+        QStringLiteral("\"%1\"\nhas been changed on disk by another program. Do you wish to read it again?").arg(path);
+
+    // No keeps the document as it is, and the same change is not asked about again.
+    fixture.prompter.answers.push_back(false);
+    fixture.activate(first);
+    fixture.activate(second);
+    fixture.activate(first);
+    QCOMPARE(fixture.prompter.texts(), QStringList{question});
+    QCOMPARE(Content(first->document()), PatternBytes(100));
+
+    // Changed once more, Yes reads it: nothing modified, no history.
+    fixture.writeFile(QStringLiteral("rom.bin"), PatternBytes(300, 9));
+    fixture.prompter.answers.push_back(true);
+    fixture.activate(second);
+    fixture.activate(first);
+    QCOMPARE(Content(first->document()), PatternBytes(300, 9));
+    QVERIFY(!first->document().modified && !fixture.action("Undo1")->isEnabled());
+    QCOMPARE(fixture.prompter.unexpected, 0);
+}
+
+}  // namespace zarvo
+
+QTEST_MAIN(zarvo::HistoryTest)
+#include "history_test.moc"
