@@ -35,6 +35,11 @@ public:
     [[nodiscard]] bool atSavedPoint() const { return savedPosition_ == static_cast<int64_t>(position_); }
     // Bytes held for the history (before and after bytes).
     [[nodiscard]] std::size_t bytesHeld() const { return pool_.size(); }
+    // All the memory the history takes, its records included.
+    [[nodiscard]] std::size_t memoryHeld() const
+    {
+        return pool_.capacity() + ranges_.capacity() * sizeof(Range) + steps_.capacity() * sizeof(Step);
+    }
     [[nodiscard]] std::size_t stepCount() const { return steps_.size(); }
 
 private:
