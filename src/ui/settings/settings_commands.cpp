@@ -3,6 +3,7 @@
 #include "core/settings_file.h"
 #include "ui/common/menu_actions.h"
 #include "ui/common/qt_text.h"
+#include "ui/editor/mdi_child.h"
 #include "ui/editor/view_context.h"
 #include "ui/frame/document_windows.h"
 #include "ui/settings/tcol_form.h"
@@ -55,7 +56,11 @@ void SettingsCommands::SetFont1Click()
     const std::optional<QFont> font = prompter_.chooseFont(initial);
     if (!font) return;
     // The kana font is made anew only for an active window, at its font's size.
-    context_.setViewFont(*font, windows_.activeEditor() != nullptr);
+    TMDIChild* active = windows_.activeEditor();
+    context_.setViewFont(*font, active != nullptr);
+    // Rows of the new height make the page: the last rows of the file stay reachable
+    // and no row is shown past the page.
+    if (active != nullptr && active->hasData() && !context_.session.tiles.editorOn) active->FitViewToWindow();
     windows_.repaintAll();
 }
 
