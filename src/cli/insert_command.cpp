@@ -34,7 +34,7 @@ int Run(const std::vector<std::string>& arguments, std::ostream& out, std::ostre
         return kFailed;
     }
     const InsertionPlan plan = PlanInsertion(parsed->values.at("--at"), file.size(), doc);
-    const DumpNotice notice = InsertFileBytes(doc, file, plan);
+    const Notice notice = InsertFileBytes(doc, file, plan);
     if (notice.text != messages::kInserted) {
         PrintLine(err, notice.text);
         return kFailed;

@@ -46,7 +46,7 @@ bool InsertionFile::open(const std::string& path)
     return true;
 }
 
-DumpNotice InsertionFile::openFailure() const
+Notice InsertionFile::openFailure() const
 {
     return PlainNotice(std::string(messages::kCannotOpenInsertFile) + path_);
 }
@@ -85,10 +85,10 @@ InsertionPlan PlanInsertion(std::string_view startText, int32_t fileSize, const 
     return plan;
 }
 
-DumpNotice InsertFileBytes(DocRecord& doc, const InsertionFile& file, const InsertionPlan& plan)
+Notice InsertFileBytes(DocRecord& doc, const InsertionFile& file, const InsertionPlan& plan)
 {
     if (plan.refusal != nullptr) return PlainNotice(plan.refusal);
-    const DumpNotice unreadable = PlainNotice(std::string(messages::kCannotReadInsertFile) + file.path());
+    const Notice unreadable = PlainNotice(std::string(messages::kCannotReadInsertFile) + file.path());
     if (!file.holds(plan.count)) return unreadable;
     // In pieces, so that a large file never needs a second buffer of its size.
     constexpr int32_t kPiece = 1 << 20;

@@ -28,7 +28,7 @@ public:
     [[nodiscard]] const std::string& path() const { return path_; }
     [[nodiscard]] int32_t size() const { return size_; }
     // "Fatal Error: Could not open requested file.\n" and the path.
-    [[nodiscard]] DumpNotice openFailure() const;
+    [[nodiscard]] Notice openFailure() const;
     // True when the file still holds at least count bytes.
     [[nodiscard]] bool holds(int32_t count) const;
     // Reads count bytes from offset on; false when the file no longer holds them.
@@ -57,6 +57,6 @@ struct InsertionPlan {
 // tells the result ("Binary Data successfully inserted...", also for an empty file).
 // A file that has shrunk since it was chosen leaves the document as it was; one that
 // fails while being read leaves the bytes read so far (the message says so).
-[[nodiscard]] DumpNotice InsertFileBytes(DocRecord& doc, const InsertionFile& file, const InsertionPlan& plan);
+[[nodiscard]] Notice InsertFileBytes(DocRecord& doc, const InsertionFile& file, const InsertionPlan& plan);
 
 }  // namespace zarvo

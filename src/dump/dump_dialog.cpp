@@ -162,7 +162,7 @@ DialogOutcome PressDone(DumpState& state, DumpFields& fields, int32_t cursor, Do
 {
     DialogOutcome outcome;
     if (fields.fileName.empty() && state.mode != DumpMode::FillStarted) {
-        outcome.notice = {DumpNoticeKind::Stop, messages::kFileErrorCaption, messages::kNoFileName};
+        outcome.notice = {NoticeKind::Stop, messages::kFileErrorCaption, messages::kNoFileName};
         outcome.focusFileName = true;
         return outcome;
     }

@@ -11,9 +11,9 @@ namespace zarvo {
 
 namespace {
 
-[[nodiscard]] DumpNotice FileError(std::string text)
+[[nodiscard]] Notice FileError(std::string text)
 {
-    return {DumpNoticeKind::Stop, messages::kFileErrorCaption, text};
+    return {NoticeKind::Stop, messages::kFileErrorCaption, text};
 }
 
 [[nodiscard]] DumpResult Refused(RangeError error)
@@ -21,11 +21,11 @@ namespace {
     return {DumpMode::Idle, false, PlainNotice(RangeErrorText(error))};
 }
 
-[[nodiscard]] DumpNotice Success(DumpKind kind)
+[[nodiscard]] Notice Success(DumpKind kind)
 {
     if (kind == DumpKind::Binary)
-        return {DumpNoticeKind::Exclamation, messages::kBinaryDumpCaption, messages::kBinaryDumped};
-    return {DumpNoticeKind::Exclamation, messages::kTextDumpCaption, messages::kTextDumped};
+        return {NoticeKind::Exclamation, messages::kBinaryDumpCaption, messages::kBinaryDumped};
+    return {NoticeKind::Exclamation, messages::kTextDumpCaption, messages::kTextDumped};
 }
 
 }  // namespace
@@ -63,7 +63,7 @@ DumpResult RunDump(DumpKind kind, const DocRecord& doc, const DumpFields& fields
     if (outOfMemory) return {DumpMode::Idle, false, PlainNotice(messages::kCannotAllocateDump)};
     switch (error) {
     case SaveError::None:
-        return {DumpMode::Idle, true, batchRemaining == 0 ? Success(kind) : DumpNotice{}};
+        return {DumpMode::Idle, true, batchRemaining == 0 ? Success(kind) : Notice{}};
     case SaveError::CannotCreate:
     case SaveError::CannotReplace:
     case SaveError::NotRegularFile:

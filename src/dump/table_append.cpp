@@ -97,7 +97,7 @@ TableAppendResult SaveDumpLabel(DocRecord& doc, TableSession& tables, std::strin
     const auto first = static_cast<uint32_t>(ReadDialogOffset(startText));
     TableAppendResult result = AppendAndReload(doc, tables, DumpLabelLine(first, last, name));
     if (result.notice.empty()) {
-        result.notice = {DumpNoticeKind::Exclamation, messages::kDumpBookmarkCaption, messages::kBookmarkSaved};
+        result.notice = {NoticeKind::Exclamation, messages::kDumpBookmarkCaption, messages::kBookmarkSaved};
     }
     return result;
 }

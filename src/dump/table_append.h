@@ -29,7 +29,7 @@ enum class AppendError {
 
 struct TableAppendResult {
     bool reloaded = false;  // the line was appended and the table loaded again
-    DumpNotice notice;
+    Notice notice;
 };
 
 // Save Bookmark: appends the bookmark of offset to the active table file and loads

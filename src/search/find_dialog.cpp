@@ -95,7 +95,7 @@ AfterDialogOutcome AfterFindDialog(SearchSession& search)
     outcome.showList = CaptionListWithMatches(search);
     if (!outcome.showList && relative && search.state.relativeSearchRan) {
         outcome.notice =
-            SearchNotice{SearchNoticeKind::Exclamation, messages::kNoStringFoundCaption, messages::kStringNotFound};
+            Notice{NoticeKind::Exclamation, messages::kNoStringFoundCaption, messages::kStringNotFound};
     }
     return outcome;
 }

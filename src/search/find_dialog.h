@@ -7,7 +7,7 @@
 #include "core/document.h"
 #include "core/search_state.h"
 #include "core/session.h"
-#include "search/search_notice.h"
+#include "core/notice.h"
 #include "search/search_progress.h"
 
 #include <cstdint>
@@ -42,7 +42,7 @@ void CloseFindDialog(SearchSession& search, bool byEscape);
 
 struct AfterDialogOutcome {
     bool showList = false;               // list.caption was set: show the result list (not modally)
-    std::optional<SearchNotice> notice;  // the relative search found nothing
+    std::optional<Notice> notice;  // the relative search found nothing
 };
 
 // When the modal dialog has closed: the relative search gives SaveFnd and IncFind
@@ -57,7 +57,7 @@ struct FindButtonOutcome {
     bool showList = false;     // incremental search: list.caption was set, show the list
     bool repaint = false;      // repaint the frame: a moved cursor is shown
     bool cursorMoved = false;
-    std::optional<SearchNotice> notice;  // to show before closing
+    std::optional<Notice> notice;  // to show before closing
 };
 
 // The Find button (also Enter, and every change of the text with incremental search)

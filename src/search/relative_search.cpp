@@ -130,7 +130,7 @@ RelativeSearchOutcome RunRelativeSearch(Session& session, DocRecord* doc, std::s
     }
     if (word.size() > static_cast<std::size_t>(kRelativeWordLength)) {
         outcome.status = RelativeSearchStatus::WordTooLong;
-        outcome.notice = SearchNotice{SearchNoticeKind::Plain, nullptr, messages::kRelativeWordTooLong};
+        outcome.notice = Notice{NoticeKind::Plain, {}, messages::kRelativeWordTooLong};
         return outcome;
     }
     SearchState& state = session.search.state;

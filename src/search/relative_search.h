@@ -7,7 +7,7 @@
 #include "core/document.h"
 #include "core/session.h"
 #include "search/pattern_match.h"
-#include "search/search_notice.h"
+#include "core/notice.h"
 #include "search/search_progress.h"
 
 #include <cstdint>
@@ -52,7 +52,7 @@ enum class RelativeSearchStatus {
 
 struct RelativeSearchOutcome {
     RelativeSearchStatus status = RelativeSearchStatus::Done;
-    std::optional<SearchNotice> notice;  // for EmptyWord and WordTooLong
+    std::optional<Notice> notice;  // for EmptyWord and WordTooLong
 };
 
 // The relative search of the Find button: empties the result list, matchCount = 0,

@@ -115,19 +115,19 @@ SearchPattern BuildRelativePattern(std::string_view word, uint8_t base)
     return writer.finish();
 }
 
-SearchNotice PatternErrorNotice(PatternError error)
+Notice PatternErrorNotice(PatternError error)
 {
     switch (error) {
     case PatternError::None:
         break;
     case PatternError::NothingToSearch:
-        return {SearchNoticeKind::Plain, nullptr, messages::kNoTextEntered};
+        return {NoticeKind::Plain, {}, messages::kNoTextEntered};
     case PatternError::HexMissingDigit:
-        return {SearchNoticeKind::Captioned, messages::kErrorInStringCaption, messages::kHexMissingDigit};
+        return {NoticeKind::Captioned, messages::kErrorInStringCaption, messages::kHexMissingDigit};
     case PatternError::WildCardNotEnabled:
-        return {SearchNoticeKind::Captioned, messages::kErrorInStringCaption, messages::kWildCardNotEnabled};
+        return {NoticeKind::Captioned, messages::kErrorInStringCaption, messages::kWildCardNotEnabled};
     case PatternError::TooLong:
-        return {SearchNoticeKind::Captioned, messages::kErrorInStringCaption, messages::kPatternTooLong};
+        return {NoticeKind::Captioned, messages::kErrorInStringCaption, messages::kPatternTooLong};
     }
     return {};
 }

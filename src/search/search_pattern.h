@@ -5,7 +5,7 @@
 
 #include "core/search_state.h"
 #include "core/table.h"
-#include "search/search_notice.h"
+#include "core/notice.h"
 
 #include <array>
 #include <cstdint>
@@ -52,6 +52,6 @@ struct SearchPattern {
 [[nodiscard]] SearchPattern BuildRelativePattern(std::string_view word, uint8_t base);
 
 // The message box of a refused pattern (no text for None).
-[[nodiscard]] SearchNotice PatternErrorNotice(PatternError error);
+[[nodiscard]] Notice PatternErrorNotice(PatternError error);
 
 }  // namespace zarvo

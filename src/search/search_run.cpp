@@ -95,7 +95,7 @@ SearchRunOutcome RunSearch(SearchSession& search, const ViewState& view, DocReco
     outcome.scan = ScanDocument(state, options, *doc, view, sink);
     if (!outcome.scan.found && state.SearchKind != FindKind::Relative && state.matchCount == 0 && !options.IncFind) {
         outcome.notice =
-            SearchNotice{SearchNoticeKind::Exclamation, messages::kNoStringFoundCaption, messages::kStringNotFound};
+            Notice{NoticeKind::Exclamation, messages::kNoStringFoundCaption, messages::kStringNotFound};
     }
     return outcome;
 }

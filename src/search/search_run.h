@@ -7,7 +7,7 @@
 #include "core/document.h"
 #include "core/search_state.h"
 #include "core/session.h"
-#include "search/search_notice.h"
+#include "core/notice.h"
 #include "search/search_pattern.h"
 
 #include <cstdint>
@@ -50,7 +50,7 @@ enum class SearchRunStatus {
 struct SearchRunOutcome {
     SearchRunStatus status = SearchRunStatus::Searched;
     ScanResult scan;
-    std::optional<SearchNotice> notice;  // the refusal, or "Sorry... The string was not found."
+    std::optional<Notice> notice;  // the refusal, or "Sorry... The string was not found."
 };
 
 // RunSearch with boxText as FindBox's bytes: text and hexadecimal search build the

@@ -7,7 +7,7 @@
 #include "core/output_file.h"
 #include "core/session.h"
 #include "tools/ips.h"
-#include "tools/tool_notice.h"
+#include "core/notice.h"
 
 #include <cstdint>
 #include <span>

@@ -37,7 +37,7 @@ TEST_F(DumpFileTest, FilesHoldTheRangeCutAtTheFileEndWithLineFeeds)
     EXPECT_TRUE(binary.written);
     EXPECT_EQ(binary.notice.text, "Data was dumped to the binary file...");
     EXPECT_EQ(binary.notice.caption, "Binary Dumping...");
-    EXPECT_EQ(binary.notice.kind, DumpNoticeKind::Exclamation);
+    EXPECT_EQ(binary.notice.kind, NoticeKind::Exclamation);
     const auto pattern = PatternBytes(0x80000);
     EXPECT_TRUE(ReadBytes(path) == std::vector<uint8_t>(pattern.end() - 16, pattern.end()));
     ASSERT_TRUE(DumpBinData(doc, {path, "100", "FF"}, 0).written);
@@ -59,7 +59,7 @@ TEST_F(DumpFileTest, RefusalsAndFailuresWriteNothingAndSaySo)
     EXPECT_EQ(noName.mode, DumpMode::NoFileName);
     EXPECT_EQ(noName.notice.text, "No file name specified...");
     EXPECT_EQ(noName.notice.caption, "File Error...");
-    EXPECT_EQ(noName.notice.kind, DumpNoticeKind::Stop);
+    EXPECT_EQ(noName.notice.kind, NoticeKind::Stop);
     EXPECT_EQ(DumpTxtData(doc, {path, "10", "0"}, 0).notice.text, "Ending Address is Less Than Starting Address...");
     const auto missing = folder.file("gone/out.txt");
     const DumpResult cannotCreate = DumpTxtData(doc, {missing, "0", "10"}, 0);

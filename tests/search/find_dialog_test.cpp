@@ -61,7 +61,7 @@ TEST_F(FindDialogTest, TheRelativeSearchBorrowsTheDialogAndGivesItBack)
         EXPECT_FALSE(nothing.showList);
         EXPECT_EQ(nothing.notice.has_value(), searched);
         if (searched) {
-            EXPECT_STREQ(nothing.notice->text, "Sorry... The string was not found.");
+            EXPECT_EQ(nothing.notice->text, "Sorry... The string was not found.");
         }
     }
 }
@@ -85,7 +85,7 @@ TEST_F(FindDialogTest, FindButtonSearchAgainAndEscape)
     ShowFindDialog(session.search);
     const FindButtonOutcome empty = PressFindButton(session, &doc, "");
     ASSERT_TRUE(empty.notice);
-    EXPECT_STREQ(empty.notice->text, "Error: No text entered to search for...");
+    EXPECT_EQ(empty.notice->text, "Error: No text entered to search for...");
     EXPECT_TRUE(empty.closeDialog);
 
     const FindButtonOutcome first = PressFindButton(session, &doc, "cat");
@@ -106,7 +106,7 @@ TEST_F(FindDialogTest, FindButtonSearchAgainAndEscape)
     CloseFindDialog(session.search, true);
     const FindButtonOutcome refused = SearchAgain(session, &doc);
     ASSERT_TRUE(refused.notice);
-    EXPECT_STREQ(refused.notice->text, "Error: No text entered to search for...");
+    EXPECT_EQ(refused.notice->text, "Error: No text entered to search for...");
 }
 
 TEST_F(FindDialogTest, IncrementalSearchKeepsTheDialogAndCollectedListsBringTheListBack)

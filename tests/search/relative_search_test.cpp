@@ -132,7 +132,7 @@ TEST_F(RelativeSearchTest, WordsOutsideOneToFifteenLettersAreRefused)
     const RelativeSearchOutcome tooLong = RunRelativeSearch(session, &doc, "abcdefghijklmnop");
     EXPECT_EQ(tooLong.status, RelativeSearchStatus::WordTooLong);
     ASSERT_TRUE(tooLong.notice);
-    EXPECT_STREQ(tooLong.notice->text, "A relative search word has at most 15 letters.");
+    EXPECT_EQ(tooLong.notice->text, "A relative search word has at most 15 letters.");
     EXPECT_EQ(RunRelativeSearch(session, nullptr, "abc").status, RelativeSearchStatus::NoDocument);
 }
 

@@ -54,7 +54,7 @@ TEST(TextPattern, ATextLongerThanThePatternIsRefusedNotCut)
     EXPECT_EQ(BuildTextPattern(table, std::string(19, 'x') + "A", false, false).length, 39);
     EXPECT_EQ(BuildTextPattern(table, std::string(20, 'x'), false, false).error, PatternError::TooLong);
     EXPECT_EQ(BuildTextPattern(table, std::string(40, 'A'), false, false).error, PatternError::TooLong);
-    EXPECT_STREQ(PatternErrorNotice(PatternError::TooLong).caption, "Error in String.");
+    EXPECT_EQ(PatternErrorNotice(PatternError::TooLong).caption, "Error in String.");
 }
 
 TEST(HexPattern, PairsReadWithTheStopRuleAndTheirErrors)

@@ -80,8 +80,8 @@ TEST_F(SearchRunTest, WithoutSaveFindsTheCursorWalksFromMatchToMatch)
         EXPECT_EQ(doc.topOffset + doc.cursorRow * 16 + doc.cursorColumn, doc.cursorOffset);
         EXPECT_EQ(outcome.notice.has_value(), step.found < 0 && !step.options.IncFind);
         if (outcome.notice) {
-            EXPECT_STREQ(outcome.notice->text, "Sorry... The string was not found.");
-            EXPECT_STREQ(outcome.notice->caption, "No string found...");
+            EXPECT_EQ(outcome.notice->text, "Sorry... The string was not found.");
+            EXPECT_EQ(outcome.notice->caption, "No string found...");
         }
     }
 }
@@ -134,7 +134,7 @@ TEST_F(SearchRunTest, RefusedTextsSearchNothingAndKeepTheLastPattern)
         const SearchRunOutcome outcome = Run(refusal.kind, refusal.text);
         EXPECT_EQ(outcome.status, SearchRunStatus::Refused);
         ASSERT_TRUE(outcome.notice);
-        EXPECT_STREQ(outcome.notice->text, refusal.message);
+        EXPECT_EQ(outcome.notice->text, refusal.message);
         EXPECT_EQ(session.search.state.patternLength, 2);
         EXPECT_EQ(session.search.state.matchCount, 1);
     }

@@ -1,7 +1,7 @@
 #pragma once
-// A tool's closing notice shown as the box its kind names.
+// A command's closing notice shown as the box its kind names; an empty one shows nothing.
 
-#include "tools/tool_notice.h"
+#include "core/notice.h"
 #include "ui/common/prompter.h"
 #include "ui/common/qt_text.h"
 
@@ -9,9 +9,13 @@ namespace zarvo {
 
 inline void ShowNotice(Prompter& prompter, const Notice& notice)
 {
+    if (notice.empty()) return;
     switch (notice.kind) {
     case NoticeKind::Plain:
         prompter.showMessage(Text(notice.text));
+        return;
+    case NoticeKind::Captioned:
+        prompter.showMessageBox(Text(notice.text), Text(notice.caption), MessageIcon::None);
         return;
     case NoticeKind::Stop:
         prompter.showMessageBox(Text(notice.text), Text(notice.caption), MessageIcon::Stop);

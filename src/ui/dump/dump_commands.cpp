@@ -11,7 +11,7 @@
 #include "ui/common/chooser_filter.h"
 #include "ui/common/current_document.h"
 #include "ui/common/qt_text.h"
-#include "ui/dump/dump_notice_box.h"
+#include "ui/common/notice_box.h"
 #include "ui/dump/tdump_form.h"
 #include "ui/dump/tjump_form.h"
 
@@ -153,7 +153,7 @@ void DumpCommands::Bookmark1Click()
     } else {
         documents_.repaint(*doc);
     }
-    ShowDumpNotice(prompter_, saved.notice);
+    ShowNotice(prompter_, saved.notice);
 }
 
 void DumpCommands::SaveDumpBookmarkData1Click()
@@ -207,7 +207,7 @@ void DumpCommands::DumpFromList(const std::vector<std::string>& lines, DumpKind 
     const std::shared_ptr<DocRecord> doc = documents_.document();
     if (doc == nullptr) return;
     for (const LabelDump& dump : DumpLabelBatch(*doc, lines, kind, session_.dump)) {
-        ShowDumpNotice(prompter_, dump.result.notice);
+        ShowNotice(prompter_, dump.result.notice);
     }
 }
 
@@ -229,7 +229,7 @@ void DumpCommands::InsertBINARYData1Click()
     if (!path || path->isEmpty() || doc == nullptr) return;
     InsertionFile file;
     if (!file.open(ToPath(*path))) {
-        ShowDumpNotice(prompter_, file.openFailure());
+        ShowNotice(prompter_, file.openFailure());
         return;
     }
     const std::string start = DumpForm->AskInsertionStart(InsertionStartText(CursorOf(*doc)));
@@ -247,9 +247,9 @@ void DumpCommands::InsertBINARYData1Click()
     }
     doc = StillCurrent(chosen, documents_);
     if (doc == nullptr) return;
-    const DumpNotice notice = InsertFileBytes(*doc, file, plan);
+    const Notice notice = InsertFileBytes(*doc, file, plan);
     documents_.repaint(*doc);
-    ShowDumpNotice(prompter_, notice);
+    ShowNotice(prompter_, notice);
 }
 
 }  // namespace zarvo

@@ -5,7 +5,7 @@
 #include "dump/dump_messages.h"
 #include "dump/goto_offset.h"
 #include "ui/common/qt_text.h"
-#include "ui/dump/dump_notice_box.h"
+#include "ui/common/notice_box.h"
 #include "ui/dump/typed_key_filter.h"
 
 #include <QFrame>
@@ -145,7 +145,7 @@ void TDumpForm::ShowOutcome(const DialogOutcome& outcome, const DumpFields& fiel
     } else if (doc != nullptr && outcome.modified) {
         documents_.repaint(*doc);
     }
-    ShowDumpNotice(prompter_, outcome.notice);
+    ShowNotice(prompter_, outcome.notice);
     if (outcome.focusFileName && isVisible()) {
         raise();
         activateWindow();

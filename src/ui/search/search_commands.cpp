@@ -6,7 +6,7 @@
 #include "search/search_messages.h"
 #include "ui/common/current_document.h"
 #include "ui/common/qt_text.h"
-#include "ui/search/search_notice_box.h"
+#include "ui/common/notice_box.h"
 #include "ui/search/tlist_form.h"
 #include "ui/search/topts_form.h"
 
@@ -77,7 +77,7 @@ void SearchCommands::RunFindDialog(FindKind kind)
     const AfterDialogOutcome after = AfterFindDialog(session_.search);
     OptsForm->ShowOptions();
     if (after.showList) ListForm->ShowResults();
-    if (after.notice) ShowSearchNotice(prompter_, *after.notice);
+    if (after.notice) ShowNotice(prompter_, *after.notice);
     if (const std::shared_ptr<DocRecord> doc = documents_.document()) documents_.repaint(*doc);
 }
 
@@ -88,7 +88,7 @@ void SearchCommands::SearchAgain1Click()
     const FindButtonOutcome outcome = SearchAgain(session_, doc.get());
     if (outcome.ignored) return;
     ListForm->LinesChanged();
-    if (outcome.notice) ShowSearchNotice(prompter_, *outcome.notice);
+    if (outcome.notice) ShowNotice(prompter_, *outcome.notice);
     if (outcome.showList) ListForm->ShowResults();
     if (outcome.repaint && doc != nullptr) documents_.repaint(*doc);
 }

@@ -7,7 +7,7 @@
 #include "search/search_progress.h"
 #include "ui/common/qt_text.h"
 #include "ui/search/kana_grid_view.h"
-#include "ui/search/search_notice_box.h"
+#include "ui/common/notice_box.h"
 #include "ui/search/tlist_form.h"
 #include "ui/search/window_placement.h"
 #include "ui/tables/shift_jis_grid_view.h"
@@ -287,7 +287,7 @@ void TOptsForm::Button1Click()
     const FindButtonOutcome outcome = PressFindButton(session_, doc, BoxBytes(), progress);
     if (outcome.ignored) return;
     list_.LinesChanged();
-    if (outcome.notice) ShowSearchNotice(prompter_, *outcome.notice);
+    if (outcome.notice) ShowNotice(prompter_, *outcome.notice);
     if (outcome.closeDialog) {
         done(Rejected);
     } else if (outcome.showList) {
