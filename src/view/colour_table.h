@@ -14,6 +14,7 @@ inline constexpr ColourRef kTeal = 0x808000;
 inline constexpr ColourRef kGrey = 0x808080;
 inline constexpr ColourRef kRed = 0x0000FF;
 inline constexpr ColourRef kYellow = 0x00FFFF;
+inline constexpr ColourRef kNavy = 0x800000;
 
 struct ColourPair {
     ColourRef text = 0;
@@ -34,6 +35,8 @@ enum ColourSlot : int {
     kSlotTextTwoCharCursor = 10,
     kSlotTextOtherCursor = 11,
     kSlotTextPairCursor = 12,
+    // Hexadecimal and text cells of selected bytes (the cursor cell keeps its own).
+    kSlotSelection = 13,
 };
 
 inline constexpr int kColourSlots = 20;
@@ -42,7 +45,7 @@ inline constexpr ColourRef kEndMarkColour = kYellow;
 
 using ColorTable = std::array<ColourPair, kColourSlots>;
 
-// Every slot (0, 0), then the thirteen slots of the view filled.
+// Every slot (0, 0), then the thirteen slots of the view and the selection's filled.
 [[nodiscard]] ColorTable LoadColors();
 
 }  // namespace zarvo
