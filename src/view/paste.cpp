@@ -7,10 +7,15 @@
 
 #include <algorithm>
 #include <span>
+#include <string_view>
+#include <unordered_map>
 
 namespace zarvo {
 
 namespace {
+
+// Two-byte keys are told apart from single bytes by this offset.
+constexpr int kPairCode = 0x100;
 
 [[nodiscard]] bool IsSeparator(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
@@ -63,16 +68,29 @@ PasteReading ReadTablePaste(const TableData& table, const InputSwitches& input,
 {
     PasteReading reading;
     PasteData& data = reading.data;
+    // A text repeats few characters; each is looked up in the table once. The code is
+    // the byte or the two-byte key, -1 for none.
+    std::unordered_map<std::string_view, int> codes;
+    const auto codeOf = [&](const std::string& character) {
+        auto found = codes.find(character);
+        if (found != codes.end()) return found->second;
+        int code = FindSingle(table, character, FindMode::Exact);
+        if (code < 0 && !input.D_MBE) {
+            const int pair = FindPair(table, character, FindMode::Exact);
+            code = pair >= 0 ? pair + kPairCode : -1;
+        }
+        return codes.emplace(character, code).first->second;
+    };
     for (std::size_t at = 0; at < characters.size(); ++at) {
         const std::string& character = characters[at];
         if (IsLineEnd(character)) continue;
-        if (character.empty()) return Refused(PasteRefusal::NoTableCode, at);
-        if (const int single = FindSingle(table, character, FindMode::Exact); single >= 0) {
-            data.bytes.push_back(static_cast<uint8_t>(single));
+        const int code = character.empty() ? -1 : codeOf(character);
+        if (code < 0) return Refused(PasteRefusal::NoTableCode, at);
+        if (code < kPairCode) {
+            data.bytes.push_back(static_cast<uint8_t>(code));
             continue;
         }
-        const int pair = input.D_MBE ? -1 : FindPair(table, character, FindMode::Exact);
-        if (pair < 0) return Refused(PasteRefusal::NoTableCode, at);
+        const int pair = code - kPairCode;
         data.pairStarts.push_back(static_cast<int32_t>(data.bytes.size()));
         data.bytes.push_back(static_cast<uint8_t>(pair >> 8));
         data.bytes.push_back(static_cast<uint8_t>(pair & 0xFF));

@@ -16,7 +16,10 @@ namespace {
 // each is decoded once.
 class CellTextWriter {
 public:
-    CellTextWriter(bool unicode, const Cp932Codec& codec) : unicode_(unicode), codec_(codec) {}
+    CellTextWriter(bool unicode, const Cp932Codec& codec, std::size_t expected) : unicode_(unicode), codec_(codec)
+    {
+        out_.reserve(expected);
+    }
 
     void append(std::string_view text)
     {
@@ -63,8 +66,8 @@ std::string HexCopyText(const DocRecord& doc, ByteRange range)
 
 std::u16string TableCopyText(const DocRecord& doc, const ViewState& view, ByteRange range, const Cp932Codec& codec)
 {
-    CellTextWriter writer(doc.unicodeView, codec);
-    if (!doc.hasData() || range.first > range.last) return writer.take();
+    if (!doc.hasData() || range.first > range.last) return {};
+    CellTextWriter writer(doc.unicodeView, codec, static_cast<std::size_t>(range.size()));
     const int64_t bytesPerRow = std::max(view.bytesPerRow, 1);
     // Rows start where the page's rows start: topOffset plus whole rows, either way.
     const int64_t intoRow =
