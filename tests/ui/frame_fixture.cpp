@@ -8,7 +8,6 @@
 #include <QDialog>
 #include <QDir>
 #include <QFile>
-#include <QImage>
 #include <QKeySequence>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -211,16 +210,6 @@ QPoint CellPoint(TMDIChild& editor, int row, int32_t offset, bool text)
 {
     const QRect cell = CellRect(editor, row, offset, text);
     return QPoint(cell.left() + cell.width() / 3, cell.center().y());
-}
-
-QSet<QRgb> PaintedColours(QWidget* window, const QRect& rect)
-{
-    const QImage image = window->grab().toImage();
-    QSet<QRgb> colours;
-    for (int y = rect.top(); y <= rect.bottom(); ++y) {
-        for (int x = rect.left(); x <= rect.right(); ++x) colours.insert(image.pixel(x, y) & 0xFFFFFF);
-    }
-    return colours;
 }
 
 void ResizeClient(TMDIChild& editor, int width, int height)

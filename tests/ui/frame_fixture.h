@@ -13,8 +13,6 @@
 #include <QObject>
 #include <QPoint>
 #include <QRect>
-#include <QRgb>
-#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -94,8 +92,6 @@ void ClickAt(QWidget* target, QPoint at, Qt::MouseButton button = Qt::LeftButton
 [[nodiscard]] QRect CellRect(TMDIChild& editor, int row, int32_t offset, bool text = false);
 // A point in the first third of that cell.
 [[nodiscard]] QPoint CellPoint(TMDIChild& editor, int row, int32_t offset, bool text = false);
-// The colours the window paints inside a rectangle, as 0xRRGGBB values.
-[[nodiscard]] QSet<QRgb> PaintedColours(QWidget* window, const QRect& rect);
 // Resizes the editor's sub-window so that its client area has the given size.
 void ResizeClient(TMDIChild& editor, int width, int height);
 

@@ -240,9 +240,6 @@ TEST_F(RowLayoutTest, SelectedBytesTakeTheSelectionColoursInBothColumnsAndTheCur
                      "Text:OneChar 'A' x294 w8 808000/000000 @5"}));
     // The cursor cell blinks to the selection's colours.
     EXPECT_EQ(DescribeBlink(layout), "'FE' row2 x166 FFFFFF/808080 low FFFFFF/800000 shown");
-    PutCursor(4, true);
-    EXPECT_EQ(DescribeBlink(LayOut({0x41, 0x81, 0x40, 0xFE, 0x00, 0x41})),
-              "'.' row2 x286 808000/808080 low FFFFFF/800000 shown");
 }
 
 TEST_F(RowLayoutTest, CellsPastTheBufferAreBlank)

@@ -2,10 +2,9 @@
 
 #include "view/edit_harness.h"
 #include "view/mouse_placement.h"
-#include "view/selection_keys.h"
 
 #include <gtest/gtest.h>
-#include <optional>
+#include <tuple>
 
 namespace zarvo {
 namespace {
@@ -16,76 +15,51 @@ constexpr ByteRange kNone{-1, -1};
 
 ByteRange Selected(const DocRecord& doc) { return SelectedRange(doc).value_or(kNone); }
 
-// 8 pixels a character: the hexadecimal cells start at 94 and are 24 pixels wide with
-// their blank, so column c is under x = 98 + 24c; rows are 16 pixels high.
+// 8 pixels a character: the hexadecimal cells start at x 94 and are 24 pixels wide
+// with their blank (column c lies under x 98 + 24c); rows are 16 pixels high.
 class FixedPitch : public TextMeasure {
 public:
     [[nodiscard]] int width(std::string_view text, bool) const override { return static_cast<int>(text.size()) * 8; }
 };
 
-struct KeyCase {
-    const char* name;
-    int top, row, column;
-    const char* strokes;
-    ByteRange selected;
-    int32_t cursor;
-};
-
-// 256 bytes, 16 a row, a window and a page of 4 rows.
+// 256 bytes, 16 a row, 4 rows; the cursor starts on byte `from` of the first page.
 TEST(SelectingKeys, ShiftWithAMovingKeyStretchesTheSelectionFromItsAnchor)
 {
-    const KeyCase cases[] = {
-        {"shift+right twice", 0, 0, 0, "+Right +Right", {0, 2}, 2},
-        {"back over the anchor", 0, 0, 5, "+Right +Left +Left", {4, 5}, 4},
-        {"shift+down", 0, 1, 5, "+Down", {21, 37}, 37},
-        {"shift+end, then shift+home", 0, 1, 5, "+End +Home", {16, 21}, 16},
-        {"shift+page down", 0, 1, 0, "+PgDn", {16, 80}, 80},
-        {"ctrl+shift+end", 0, 1, 2, "^+End", {18, 210}, 210},
-        {"shift+up at offset 0 selects the cursor byte", 0, 0, 0, "+Up", {0, 0}, 0},
-        {"shift alone keeps it", 0, 0, 0, "+Right Shift", {0, 1}, 1},
-        {"a repaint keeps it", 0, 0, 0, "+Right Repaint", {0, 1}, 1},
-        {"ctrl+right widens the rows and keeps it", 0, 0, 0, "+Right ^Right", {0, 1}, 1},
-        {"a move without shift ends it", 0, 0, 0, "+Right Right", kNone, 2},
-        {"backspace ends it", 0, 0, 0, "+Right Bksp", kNone, 0},
-        {"another key ends it", 0, 0, 0, "+Right F12", kNone, 1},
-        {"typing ends it", 0, 0, 0, "+Right 4", kNone, 1},
-        {"a new one begins where the cursor is", 0, 0, 0, "+Right Right +Right", {2, 3}, 3},
+    const std::tuple<int, const char*, ByteRange, int32_t> cases[] = {
+        {0, "+Right +Right", {0, 2}, 2},
+        {5, "+Right +Left +Left", {4, 5}, 4},  // back over the anchor
+        {21, "+Down +Home", {21, 32}, 32},
+        {16, "+PgDn", {16, 80}, 80},
+        {18, "^+End", {18, 210}, 210},
+        {0, "+Right Shift Repaint ^Right", {0, 1}, 1},  // a modifier, a repaint, a row width
+        {0, "+Right Right", kNone, 2},
+        {0, "+Right Bksp", kNone, 0},           // as every other key
+        {0, "+Right 4", kNone, 1},              // typing
+        {0, "+Right Right +Right", {2, 3}, 3},  // a new one begins at the cursor
     };
-    for (const KeyCase& c : cases) {
-        SCOPED_TRACE(c.name);
+    for (const auto& [from, strokes, selected, cursor] : cases) {
+        SCOPED_TRACE(strokes);
         Editor editor;
         editor.selecting = true;
-        editor.at(c.top, c.row, c.column);
-        editor.run(c.strokes);
-        EXPECT_EQ(Selected(editor.doc), c.selected);
-        EXPECT_EQ(editor.doc.cursorOffset, c.cursor);
+        editor.at(0, from / 16, from % 16);
+        editor.run(strokes);
+        EXPECT_EQ(Selected(editor.doc), selected);
+        EXPECT_EQ(editor.doc.cursorOffset, cursor);
     }
 }
 
-TEST(SelectingKeys, AChangedSelectionRepaintsTheWholeWindow)
+TEST(Selection, RepaintsWhenItChangesEndsOnClicksAndTypingAndStaysInsideTheData)
 {
     Editor editor;
     editor.selecting = true;
     EXPECT_EQ(editor.run("+Right").repaint, Repaint::Full);
     EXPECT_EQ(editor.run("Right").repaint, Repaint::Full) << "the selection ended";
     EXPECT_EQ(editor.run("Right").repaint, Repaint::Rows);
-}
-
-TEST(Selection, ClicksAndTypingEndItAndItStaysInsideTheData)
-{
-    Editor editor;
-    Select(editor.doc, 250, 300);
-    EXPECT_EQ(Selected(editor.doc), (ByteRange{250, 255}));
-    Select(editor.doc, 300, 400);
-    EXPECT_EQ(Selected(editor.doc), kNone);
-
     // A drag leaves the cursor outside its selection: Shift+Right begins a new one there.
-    Select(editor.doc, 3, 9);
-    editor.selecting = true;
+    Select(editor.doc, 7, 9);
     editor.run("+Right");
-    EXPECT_EQ(Selected(editor.doc), (ByteRange{0, 1}));
+    EXPECT_EQ(Selected(editor.doc), (ByteRange{3, 4}));
 
-    Select(editor.doc, 3, 9);
     (void)Click(editor.doc, editor.session, editor.clientHeight, FixedPitch());
     EXPECT_EQ(Selected(editor.doc), kNone);
     Select(editor.doc, 3, 9);
@@ -93,64 +67,42 @@ TEST(Selection, ClicksAndTypingEndItAndItStaysInsideTheData)
     // A character without a table entry writes nothing, yet ends the selection.
     EXPECT_EQ(KeyPress(editor.doc, editor.session, editor.clientHeight, "Q").repaint, Repaint::Full);
     EXPECT_EQ(Selected(editor.doc), kNone);
-}
 
-TEST(Selection, StatusTextNamesSizeAndRange)
-{
+    Select(editor.doc, 250, 300);
+    EXPECT_EQ(Selected(editor.doc), (ByteRange{250, 255}));
     EXPECT_EQ(SelectionStatusText({5, 5}), "Selected: 1 byte [00000005-00000005]");
     EXPECT_EQ(SelectionStatusText({0x1230, 0x123F}), "Selected: 16 bytes [00001230-0000123F]");
 }
 
-struct DragCase {
-    const char* name;
-    int pressX, pressY;
-    int toX, toY;
-    ByteRange selected;
-};
-
-// 250 bytes; the window shows 5 rows over a page of 4.
+// 250 bytes from offset 186 on: the window shows 5 rows (the last one past the data)
+// over a page of 4; row r, column c is byte 186 + 16r + c.
 TEST(MouseDrag, SelectsFromThePressedByteToTheByteUnderThePointer)
 {
-    const DragCase cases[] = {
-        {"within the pressed byte", 98, 20, 110, 20, kNone},
-        {"to a later row", 146, 20, 218, 36, {18, 37}},
-        {"backwards", 218, 36, 122, 4, {1, 37}},
-        {"right of the cells: the last column", 146, 20, 600, 20, {18, 31}},
-        {"left of the cells: the first column", 146, 20, 20, 36, {18, 32}},
-        {"below the window: the last row", 146, 20, 146, 200, {18, 66}},
-        {"above the window: the first row", 146, 20, 146, -5, {2, 18}},
-        {"pressed on the offset column", 30, 20, 218, 36, kNone},
-        {"pressed on the text column", 600, 20, 218, 36, kNone},
+    // pressed at x, y; moved to x, y
+    const std::tuple<int, int, int, int, ByteRange> cases[] = {
+        {98, 20, 110, 20, kNone},         // within the pressed byte
+        {146, 20, 218, 36, {204, 223}},   // to a later row
+        {218, 36, 122, 4, {187, 223}},    // backwards
+        {146, 20, 600, 20, {204, 217}},   // right of the cells: the last column
+        {146, 20, 146, 200, {204, 249}},  // below the window: the last row, never past the data
+        {146, 20, 146, -5, {188, 204}},   // above it: the first row
+        {30, 20, 218, 36, kNone},         // pressed on the offset column
+        {146, 68, 218, 36, kNone},        // on a cell past the data
     };
-    for (const DragCase& c : cases) {
-        SCOPED_TRACE(c.name);
+    for (const auto& [pressX, pressY, toX, toY, selected] : cases) {
+        SCOPED_TRACE(::testing::Message() << pressX << "," << pressY << " to " << toX << "," << toY);
         Editor editor(250, 5, 4);
-        editor.at(0, 0, 7);
+        editor.at(186, 0, 7);
         editor.doc.nibblePending = true;
-        MouseRecord& mouse = editor.session.mouse;
-        RecordMouseMove(mouse, c.pressX, c.pressY, 16);
+        RecordMouseMove(editor.session.mouse, pressX, pressY, 16);
         MouseDrag drag = PressForDrag(editor.doc, editor.session, editor.clientHeight, FixedPitch());
-        RecordMouseMove(mouse, c.toX, c.toY, 16);
+        RecordMouseMove(editor.session.mouse, toX, toY, 16);
         const EditResult result = DragTo(editor.doc, editor.session, editor.clientHeight, FixedPitch(), drag);
-        EXPECT_EQ(Selected(editor.doc), c.selected);
-        EXPECT_EQ(result.repaint, c.selected == kNone ? Repaint::Nothing : Repaint::Full);
-        EXPECT_EQ(editor.doc.cursorOffset, 7) << "a drag leaves the cursor";
+        EXPECT_EQ(Selected(editor.doc), selected);
+        EXPECT_EQ(result.repaint, selected == kNone ? Repaint::Nothing : Repaint::Full);
+        EXPECT_EQ(editor.doc.cursorOffset, 193) << "a drag leaves the cursor";
         EXPECT_TRUE(editor.doc.nibblePending);
     }
-}
-
-TEST(MouseDrag, NeverSelectsPastTheData)
-{
-    Editor editor(250, 5, 4);
-    editor.at(186, 0, 0);  // row 4 starts at 250, past the data
-    MouseRecord& mouse = editor.session.mouse;
-    RecordMouseMove(mouse, 146, 68, 16);
-    EXPECT_FALSE(PressForDrag(editor.doc, editor.session, editor.clientHeight, FixedPitch()).pressed);
-    RecordMouseMove(mouse, 146, 52, 16);  // row 3, column 2: byte 236
-    MouseDrag drag = PressForDrag(editor.doc, editor.session, editor.clientHeight, FixedPitch());
-    RecordMouseMove(mouse, 218, 68, 16);
-    (void)DragTo(editor.doc, editor.session, editor.clientHeight, FixedPitch(), drag);
-    EXPECT_EQ(Selected(editor.doc), (ByteRange{236, 249}));
 }
 
 }  // namespace
