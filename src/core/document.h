@@ -38,6 +38,14 @@ struct TileViewState {
     int32_t cursorShown = 0;  // the region's frame is drawn on the sheet
 };
 
+// Selected bytes: from where the selection began (the anchor) to its moving end (the
+// cursor's byte when keys made it, the pointer's byte when a drag did), both included.
+struct ByteSelection {
+    bool active = false;
+    int32_t anchor = 0;
+    int32_t end = 0;
+};
+
 struct DocRecord {
     int32_t topOffset = 0;     // buffer offset of the first byte of the first row
     int32_t cursorOffset = 0;  // buffer offset of the cursor byte
@@ -54,6 +62,7 @@ struct DocRecord {
     std::string fileName;
     FileStamp diskStamp;  // the file as it was when read or last saved
     std::array<char, 3> hexDigits{};
+    ByteSelection selection;
     int8_t asciiShift = 0;                                      // added to every code of the built-in ASCII table
     std::optional<std::array<uint16_t, 256>> savestatePalette;  // RGB565
     TableData table;

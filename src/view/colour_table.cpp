@@ -4,7 +4,7 @@ namespace zarvo {
 
 ColorTable LoadColors()
 {
-    ColorTable table{};  // every slot (0, 0); slots 13 .. 19 stay so
+    ColorTable table{};  // every slot (0, 0); slots 14 .. 19 stay so
     table[kSlotOffset] = {kWhite, kBlack};
     table[kSlotHexEven] = {kWhite, kBlack};
     table[kSlotHexOdd] = {kTeal, kBlack};  // only its text colour is drawn
@@ -19,6 +19,8 @@ ColorTable LoadColors()
     table[kSlotTextOtherCursor] = {kYellow, kGrey};
     table[kSlotTextPairCursor] = {kWhite, kGrey};
     table[kSlotHexChanged] = {kOrange, kBlack};  // only its text colour is drawn
+    // White on navy: apart from the cursor's grey, and every digit stays readable.
+    table[kSlotSelection] = {kWhite, kNavy};
     return table;
 }
 

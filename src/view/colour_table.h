@@ -15,6 +15,7 @@ inline constexpr ColourRef kGrey = 0x808080;
 inline constexpr ColourRef kRed = 0x0000FF;
 inline constexpr ColourRef kYellow = 0x00FFFF;
 inline constexpr ColourRef kOrange = 0x0080FF;
+inline constexpr ColourRef kNavy = 0x800000;
 
 struct ColourPair {
     ColourRef text = 0;
@@ -36,6 +37,8 @@ enum ColourSlot : int {
     kSlotTextOtherCursor = 11,
     kSlotTextPairCursor = 12,
     kSlotHexChanged = 13,  // a byte changed since the document was last saved
+    // Hexadecimal and text cells of selected bytes (the cursor cell keeps its own).
+    kSlotSelection = 14,
 };
 
 inline constexpr int kColourSlots = 20;
@@ -44,7 +47,7 @@ inline constexpr ColourRef kEndMarkColour = kYellow;
 
 using ColorTable = std::array<ColourPair, kColourSlots>;
 
-// Every slot (0, 0), then the thirteen slots of the view filled.
+// Every slot (0, 0), then the thirteen slots of the view and the selection's filled.
 [[nodiscard]] ColorTable LoadColors();
 
 }  // namespace zarvo

@@ -34,6 +34,13 @@ void CopyText(std::string& target, std::string_view text)
     target.append(text);
 }
 
+// Every byte value as a one-character text, for the marks.
+constexpr std::array<char, 256> kByteCharacters = [] {
+    std::array<char, 256> characters{};
+    for (std::size_t value = 0; value < 256; ++value) characters[value] = static_cast<char>(value);
+    return characters;
+}();
+
 [[nodiscard]] std::string_view HexText(uint8_t value)
 {
     return {kHexTexts.data() + static_cast<std::size_t>(value) * 2, 2};
@@ -45,16 +52,19 @@ struct TextColours {
     ColourPair hidden;
 };
 
-[[nodiscard]] TextColours ColoursForText(TextKind kind, bool underCursor, const ColorTable& colours)
+// A selected cell shows the selection's colours, also in the blink's hidden phase;
+// the cursor's colours cover both.
+[[nodiscard]] TextColours ColoursForText(TextKind kind, bool underCursor, bool selected, const ColorTable& colours)
 {
+    const ColourPair& selection = colours[kSlotSelection];
     const auto slots = [&](int plain, int cursor) {
-        return TextColours{colours[static_cast<std::size_t>(underCursor ? cursor : plain)],
-                           colours[static_cast<std::size_t>(plain)]};
+        const ColourPair& unmarked = selected ? selection : colours[static_cast<std::size_t>(plain)];
+        return TextColours{underCursor ? colours[static_cast<std::size_t>(cursor)] : unmarked, unmarked};
     };
     const auto mark = [&](ColourRef text) {
-        const ColourRef plainBack = colours[kSlotTextSingle].back;
-        const ColourRef back = underCursor ? colours[kSlotTextSingleCursor].back : plainBack;
-        return TextColours{{text, back}, {text, plainBack}};
+        const ColourPair unmarked = selected ? selection : ColourPair{text, colours[kSlotTextSingle].back};
+        if (!underCursor) return TextColours{unmarked, unmarked};
+        return TextColours{{text, colours[kSlotTextSingleCursor].back}, unmarked};
     };
     switch (kind) {
     case TextKind::TwoChar:
@@ -109,6 +119,7 @@ public:
         cell.unicode = false;
         cell.byteOffset = -1;
         cell.trailingBlank = 0;
+        cell.trailingBack = 0;
         return cell;
     }
 
@@ -163,6 +174,11 @@ private:
 
     [[nodiscard]] bool underCursor(int32_t column) const { return onCursorRow_ && request_.cursorColumn == column; }
 
+    [[nodiscard]] bool selected(int64_t offset) const
+    {
+        return request_.selection && request_.selection->contains(offset) && exists(offset);
+    }
+
     void addOffset()
     {
         const ColourPair colours = colours_[onCursorRow_ ? kSlotOffsetCursorRow : kSlotOffset];
@@ -186,17 +202,22 @@ private:
         const ColourRef plainText = changed           ? colours_[kSlotHexChanged].text
                                     : column % 2 == 0 ? even.text
                                                       : colours_[kSlotHexOdd].text;
+        const bool chosen = present && selected(offset);
+        const ColourPair plain = chosen ? colours_[kSlotSelection] : ColourPair{plainText, even.back};
         const bool cursor = underCursor(column);
-        const ColourPair colours = cursor ? colours_[kSlotHexCursor] : ColourPair{plainText, even.back};
+        const ColourPair colours = cursor ? colours_[kSlotHexCursor] : plain;
         const int textWidth = width(text);
         ViewCell& cell = cells_.add(CellKind::Hex, text, x_, textWidth, colours);
         cell.byteOffset = present ? static_cast<int32_t>(offset) : -1;
         if (cursor && !request_.textMode) {
-            recordBlink(colours, {plainText, even.back}, text, false);
+            recordBlink(colours, plain, text, false);
         }
         x_ += textWidth;
         if (request_.spacedHex) {
             cell.trailingBlank = oneBlankWidth_;
+            // The blank joins two selected bytes of the row into one band.
+            const bool joined = chosen && column < request_.bytesPerRow - 1 && selected(offset + 1);
+            cell.trailingBack = joined ? colours_[kSlotSelection].back : even.back;
             x_ += oneBlankWidth_;
         }
     }
@@ -214,43 +235,31 @@ private:
     int32_t addText(int32_t column)
     {
         const int64_t offset = offsetOf(column);
-        if (!exists(offset)) {
-            addTextCell(TextKind::Blank, kOneBlank, -1, underCursor(column));
+        const TextCellContent content =
+            TextCellAt(table_, request_.data, request_.limit, offset, column < request_.bytesPerRow - 1);
+        if (content.kind == TextKind::Blank) {
+            addTextCell(content, -1, underCursor(column), false);
             return 1;
         }
-        const uint8_t first = request_.data[offset];
-        // A pair never reaches into the next row nor past the end of the buffer.
-        if (column < request_.bytesPerRow - 1 && exists(offset + 1)) {
-            if (const std::string* pair = PairTextAt(table_, first, request_.data[offset + 1])) {
-                const bool cursor = underCursor(column) || underCursor(column + 1);
-                addTextCell(TextKind::Pair, *pair, offset, cursor);
-                return 2;
-            }
-        }
-        const bool cursor = underCursor(column);
-        if (const std::string* single = SingleTextAt(table_, first)) {
-            addTextCell(KindForLength(single->size()), *single, offset, cursor);
-        } else if (const uint16_t mark = MarkFor(table_, first); mark != 0) {
-            const bool lineMark = table_.lineMark != 0 && first == table_.lineCode;
-            const char markText = static_cast<char>(mark);
-            addTextCell(lineMark ? TextKind::LineMark : TextKind::EndMark, {&markText, 1}, offset, cursor);
-        } else {
-            addTextCell(TextKind::Unmapped, kUnmapped, offset, cursor);
-        }
-        return 1;
+        const bool pair = content.bytes == 2;
+        const bool cursor = underCursor(column) || (pair && underCursor(column + 1));
+        // A pair is drawn selected when either of its bytes is.
+        const bool chosen = selected(offset) || (pair && selected(offset + 1));
+        addTextCell(content, offset, cursor, chosen);
+        return content.bytes;
     }
 
-    void addTextCell(TextKind kind, std::string_view text, int64_t offset, bool cursor)
+    void addTextCell(const TextCellContent& content, int64_t offset, bool cursor, bool chosen)
     {
-        const TextColours colours = ColoursForText(kind, cursor, colours_);
+        const TextColours colours = ColoursForText(content.kind, cursor, chosen, colours_);
         const bool unicode = request_.unicodeView;
-        const int textWidth = width(text, unicode);
-        ViewCell& cell = cells_.add(CellKind::Text, text, x_, textWidth, colours.shown);
-        cell.textKind = kind;
+        const int textWidth = width(content.text, unicode);
+        ViewCell& cell = cells_.add(CellKind::Text, content.text, x_, textWidth, colours.shown);
+        cell.textKind = content.kind;
         cell.unicode = unicode;
         cell.byteOffset = static_cast<int32_t>(offset);
         if (cursor && request_.textMode) {
-            recordBlink(colours.shown, colours.hidden, text, unicode);
+            recordBlink(colours.shown, colours.hidden, content.text, unicode);
         }
         x_ += textWidth;
     }
@@ -284,6 +293,23 @@ private:
 
 }  // namespace
 
+TextCellContent TextCellAt(const TableData& table, const uint8_t* data, int32_t limit, int64_t offset, bool pairAllowed)
+{
+    const auto exists = [&](int64_t at) { return data != nullptr && at >= 0 && at < limit; };
+    if (!exists(offset)) return {TextKind::Blank, kOneBlank, 1};
+    const uint8_t first = data[offset];
+    // A pair never reaches into the next row nor past the end of the buffer.
+    if (pairAllowed && exists(offset + 1)) {
+        if (const std::string* pair = PairTextAt(table, first, data[offset + 1])) return {TextKind::Pair, *pair, 2};
+    }
+    if (const std::string* single = SingleTextAt(table, first)) return {KindForLength(single->size()), *single, 1};
+    if (const uint16_t mark = MarkFor(table, first); mark != 0) {
+        const bool lineMark = table.lineMark != 0 && first == table.lineCode;
+        return {lineMark ? TextKind::LineMark : TextKind::EndMark, {&kByteCharacters[mark & 0xFF], 1}, 1};
+    }
+    return {TextKind::Unmapped, kUnmapped, 1};
+}
+
 void LayOutRow(const RowRequest& request, const TableData& table, const ColorTable& colours, const TextMeasure& measure,
                RowLayout& out)
 {
@@ -306,6 +332,7 @@ RowRequest PageRowRequest(const DocRecord& doc, const Session& session, int row,
     request.textMode = doc.textMode;
     request.cursorRow = doc.cursorRow;
     request.cursorColumn = doc.cursorColumn;
+    request.selection = SelectedRange(doc);
     request.clientWidth = clientWidth;
     request.changes = &doc.changes;
     return request;

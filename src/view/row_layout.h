@@ -7,6 +7,7 @@
 #include "core/session.h"
 #include "core/table.h"
 #include "view/colour_table.h"
+#include "view/selection.h"
 
 #include <cstdint>
 #include <optional>
@@ -48,6 +49,7 @@ struct ViewCell {
     // background (the cursor's colours never cover it). Kept in the cell rather than
     // as a cell of its own: a page has thousands of them.
     int trailingBlank = 0;
+    ColourRef trailingBack = 0;  // the even column's background, or the selection's between two selected bytes
     ColourPair colours;
     bool unicode = false;     // draw through the kana font
     int32_t byteOffset = -1;  // first byte the cell shows, -1 for none
@@ -78,6 +80,7 @@ struct RowRequest {
     bool textMode = false;
     int cursorRow = -1;
     int cursorColumn = -1;
+    std::optional<ByteRange> selection;  // bytes drawn in the selection's colours
     int clientWidth = 0;
     const ChangeMarks* changes = nullptr;  // bytes drawn in the changed colour, or none
 };
@@ -89,6 +92,18 @@ struct RowLayout {
 
 inline constexpr int kViewLeftMargin = 14;  // room for the 12-pixel scroll bar
 
+// What the text column shows for the byte at offset, of a buffer whose bytes
+// [0, limit) exist: a pair entry (when pairAllowed, the byte not being the last of its
+// row, and both bytes exist), else the single entry, a mark, or "."; a byte past the
+// buffer is a blank cell. text points into the table or into constant storage.
+struct TextCellContent {
+    TextKind kind = TextKind::Blank;
+    std::string_view text;
+    int32_t bytes = 1;  // the bytes the cell shows: 2 for a pair
+};
+[[nodiscard]] TextCellContent TextCellAt(const TableData& table, const uint8_t* data, int32_t limit, int64_t offset,
+                                         bool pairAllowed);
+
 // Lays out one row into out (its storage is reused between rows). Only bytes in
 // [0, limit) are read: a hex cell past it shows "  " (byteOffset -1), a text cell " "
 // (TextKind::Blank), and a pair needs both of its bytes inside. out.blink is set only
@@ -97,7 +112,7 @@ void LayOutRow(const RowRequest& request, const TableData& table, const ColorTab
                RowLayout& out);
 
 // The request for row `row` of the page the document's window shows: its bytes, the
-// program's view settings, the document's input mode and cursor.
+// program's view settings, the document's input mode, cursor and selection.
 [[nodiscard]] RowRequest PageRowRequest(const DocRecord& doc, const Session& session, int row, int clientWidth);
 
 // The text column of a row as one byte string: table texts, marks and "." joined,

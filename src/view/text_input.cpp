@@ -3,6 +3,7 @@
 #include "core/document_edit.h"
 #include "core/table.h"
 #include "view/cursor_geometry.h"
+#include "view/selection.h"
 
 #include <algorithm>
 #include <array>
@@ -116,12 +117,9 @@ void InsertDte(DocRecord& doc, int64_t p)
     return MoveRightAfterWrite(doc, session, clientHeight, 1);
 }
 
-}  // namespace
-
-EditResult KeyPress(DocRecord& doc, Session& session, int32_t clientHeight, std::string_view character)
+[[nodiscard]] EditResult Type(DocRecord& doc, Session& session, int32_t clientHeight, std::string_view character)
 {
     EditResult nothing;
-    if (!doc.hasData() || character.empty()) return nothing;
     const int64_t p = CursorByte(doc, session.view);
     if (p < 0) return nothing;
     // One typed character (a byte, a pair, a joined DTE byte) is one undo step, the
@@ -132,6 +130,21 @@ EditResult KeyPress(DocRecord& doc, Session& session, int32_t clientHeight, std:
         return TypeHex(doc, session, clientHeight, p, character.front());
     }
     return TypeText(doc, session, clientHeight, p, character);
+}
+
+}  // namespace
+
+EditResult KeyPress(DocRecord& doc, Session& session, int32_t clientHeight, std::string_view character)
+{
+    if (!doc.hasData() || character.empty()) return {};
+    // Typing ends the selection, whether the character writes anything or not.
+    const bool selectionEnded = EndSelection(doc);
+    EditResult result = Type(doc, session, clientHeight, character);
+    if (selectionEnded && result.repaint != Repaint::Full) {
+        CursorGeometry(session.view).SettleFullPaint(doc);
+        result.repaint = Repaint::Full;
+    }
+    return result;
 }
 
 EditResult ToggleInputMode(DocRecord& doc, const ViewState& view)

@@ -17,8 +17,9 @@ namespace zarvo {
 // byte and moves right. Text input: the lowest byte whose entry is the character,
 // else (unless D_MBE) the lowest two-byte entry, written as two bytes; with D_DTE
 // a typed character is joined with a neighbour into a DTE byte. Every write sets
-// modified and repaints the window. Nothing happens at or past viewSize, and a
-// two-byte entry that would end there is not written.
+// modified and repaints the window. Nothing is written at or past viewSize, and a
+// two-byte entry that would end there is not written. Every typed character ends the
+// selection.
 [[nodiscard]] EditResult KeyPress(DocRecord& doc, Session& session, int32_t clientHeight, std::string_view character);
 
 // Tab: switches between hexadecimal and text input; the cursor row is repainted.

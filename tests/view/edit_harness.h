@@ -1,12 +1,14 @@
 #pragma once
 // A small document in an editor window, driven with key strokes written as words:
-// "4 1" types two characters, "Right", "^Right" (Ctrl) and "+Right" (Shift) press
-// keys, "Tab" switches the input mode.
+// "4 1" types two characters, "Right", "^Right" (Ctrl), "+Right" (Shift) and
+// "^+End" (both) press keys, "Tab" switches the input mode. With `selecting` the keys
+// go through the window's selecting key handling.
 
 #include "core/document.h"
 #include "core/session.h"
 #include "view/cursor_geometry.h"
 #include "view/key_editing.h"
+#include "view/selection_keys.h"
 #include "view/text_input.h"
 
 #include <cctype>
@@ -43,7 +45,7 @@ struct Editor {
     EditResult type(char c)
     {
         const int code = std::toupper(static_cast<unsigned char>(c));
-        (void)KeyDown(doc, session, clientHeight, KeyStroke{EditKey::Other, code, {}});
+        (void)press(KeyStroke{EditKey::Other, code, {}});
         return KeyPress(doc, session, clientHeight, std::string(1, c));
     }
 
@@ -65,16 +67,25 @@ struct Editor {
             } else if (word == "Tab") {
                 last = ToggleInputMode(doc, session.view);
             } else {
-                KeyModifiers modifiers{word[0] == '+', word[0] == '^', false};
-                if (modifiers.ctrl || modifiers.shift) word.erase(0, 1);
-                last = KeyDown(doc, session, clientHeight, KeyStroke{keys.at(word), 0, modifiers});
+                KeyModifiers modifiers;
+                for (; word[0] == '+' || word[0] == '^'; word.erase(0, 1)) {
+                    (word[0] == '+' ? modifiers.shift : modifiers.ctrl) = true;
+                }
+                last = press(KeyStroke{keys.at(word), 0, modifiers});
             }
         }
         return last;
     }
 
+    EditResult press(const KeyStroke& stroke)
+    {
+        return selecting ? SelectingKeyDown(doc, session, clientHeight, stroke)
+                         : KeyDown(doc, session, clientHeight, stroke);
+    }
+
     [[nodiscard]] uint8_t& byte(int32_t offset) { return doc.data()[offset]; }
 
+    bool selecting = false;
     Session session;
     DocRecord doc;
     int32_t clientHeight;

@@ -218,6 +218,30 @@ TEST_F(RowLayoutTest, CursorOnATextCellBlinksInTextInput)
     }
 }
 
+// Selected bytes 2 .. 4, the cursor on byte 3: a pair with one selected byte is selected.
+TEST_F(RowLayoutTest, SelectedBytesTakeTheSelectionColoursInBothColumnsAndTheCursorKeepsItsOwn)
+{
+    request.bytesPerRow = 6;
+    request.selection = ByteRange{2, 4};
+    PutCursor(3, false);
+    const RowLayout layout = LayOut({0x41, 0x81, 0x40, 0xFE, 0x00, 0x41});
+    EXPECT_EQ(Describe(layout, CellKind::Hex),
+              (Lines{"Hex '41' x94 w16 FFFFFF/000000 @0 +8", "Hex '81' x118 w16 808000/000000 @1 +8",
+                     "Hex '40' x142 w16 FFFFFF/800000 @2 +8", "Hex 'FE' x166 w16 FFFFFF/808080 @3 +8",
+                     "Hex '00' x190 w16 FFFFFF/800000 @4 +8", "Hex '41' x214 w16 808000/000000 @5 +8"}));
+    std::vector<ColourRef> blanks;
+    for (const ViewCell& cell : layout.cells) {
+        if (cell.kind == CellKind::Hex) blanks.push_back(cell.trailingBack);
+    }
+    EXPECT_EQ(blanks, (std::vector<ColourRef>{kBlack, kBlack, kNavy, kNavy, kBlack, kBlack}));
+    EXPECT_EQ(Describe(layout, CellKind::Text),
+              (Lines{"Text:OneChar 'A' x246 w8 808000/000000 @0", "Text:Pair 'you' x254 w24 FFFFFF/800000 @1",
+                     "Text:LineMark '/' x278 w8 FFFFFF/808080 @3", "Text:Unmapped '.' x286 w8 FFFFFF/800000 @4",
+                     "Text:OneChar 'A' x294 w8 808000/000000 @5"}));
+    // The cursor cell blinks to the selection's colours.
+    EXPECT_EQ(DescribeBlink(layout), "'FE' row2 x166 FFFFFF/808080 low FFFFFF/800000 shown");
+}
+
 TEST_F(RowLayoutTest, CellsPastTheBufferAreBlank)
 {
     request.rowOffset = 4;

@@ -42,6 +42,14 @@ namespace {
 
 [[nodiscard]] bool IsControlCharacter(char32_t c) { return c < 0x20 || (c >= 0x7F && c < 0xA0); }
 
+// A character as the table's encoding writes it: Latin-1 up to U+00FF, else Shift-JIS
+// (empty when it has no code there).
+[[nodiscard]] std::string EncodedCharacter(char32_t c, const Cp932Codec& codec)
+{
+    if (c <= 0xFF) return std::string(1, static_cast<char>(c));
+    return codec.encode(QString::fromUcs4(&c, 1).toStdU16String());
+}
+
 }  // namespace
 
 bool IsInputModeKey(const QKeyEvent& event) { return event.key() == Qt::Key_Tab || event.key() == Qt::Key_Backtab; }
@@ -73,14 +81,37 @@ std::vector<std::string> TypedCharacters(const QString& text, const Cp932Codec& 
     std::vector<std::string> characters;
     for (const char32_t c : text.toUcs4()) {
         if (IsControlCharacter(c)) continue;
-        if (c <= 0xFF) {
-            characters.emplace_back(1, static_cast<char>(c));
-            continue;
-        }
-        const std::u16string utf16 = QString::fromUcs4(&c, 1).toStdU16String();
-        std::string bytes = codec.encode(utf16);
+        std::string bytes = EncodedCharacter(c, codec);
         if (!bytes.empty()) characters.push_back(std::move(bytes));
     }
+    return characters;
+}
+
+std::optional<ClipboardKey> ClipboardKeyFor(const QKeyEvent& event)
+{
+    if (event.key() != Qt::Key_Insert) return std::nullopt;
+    const Qt::KeyboardModifiers held =
+        event.modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+    if (held == Qt::ControlModifier) return ClipboardKey::CopyHex;
+    if (held == (Qt::ControlModifier | Qt::ShiftModifier)) return ClipboardKey::CopyTableText;
+    if (held == Qt::ShiftModifier) return ClipboardKey::Paste;
+    return std::nullopt;
+}
+
+std::string PastedHexText(const QString& text)
+{
+    constexpr char kNoDigit = '\x01';
+    std::string bytes;
+    const auto characters = text.toUcs4();
+    bytes.reserve(static_cast<std::size_t>(characters.size()));
+    for (const char32_t c : characters) bytes += c <= 0xFF ? static_cast<char>(c) : kNoDigit;
+    return bytes;
+}
+
+std::vector<std::string> PastedCharacters(const QString& text, const Cp932Codec& codec)
+{
+    std::vector<std::string> characters;
+    for (const char32_t c : text.toUcs4()) characters.push_back(EncodedCharacter(c, codec));
     return characters;
 }
 

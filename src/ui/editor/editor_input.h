@@ -30,6 +30,18 @@ namespace zarvo {
 [[nodiscard]] std::vector<std::string> TypedCharacters(const QKeyEvent& event, const Cp932Codec& codec);
 [[nodiscard]] std::vector<std::string> TypedCharacters(const QString& text, const Cp932Codec& codec);
 
+// The clipboard's keys: Ctrl+Insert copies hexadecimal text, Ctrl+Shift+Insert table
+// text, Shift+Insert pastes (the keypad's Insert too). Ctrl+C stays Compare Files.
+enum class ClipboardKey { CopyHex, CopyTableText, Paste };
+[[nodiscard]] std::optional<ClipboardKey> ClipboardKeyFor(const QKeyEvent& event);
+
+// Clipboard text for a hexadecimal paste: one byte a character, a character above
+// U+00FF standing as a byte that is no digit, blank or line end.
+[[nodiscard]] std::string PastedHexText(const QString& text);
+// Clipboard text for a table paste: one string a character, as TypedCharacters makes
+// them but keeping control characters, and empty for a character without a code.
+[[nodiscard]] std::vector<std::string> PastedCharacters(const QString& text, const Cp932Codec& codec);
+
 // QAbstractSlider::SliderAction to the scroll bar's action; none for SliderNoAction.
 [[nodiscard]] std::optional<ScrollAction> ScrollActionFor(int sliderAction);
 

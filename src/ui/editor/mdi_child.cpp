@@ -1,11 +1,14 @@
 #include "ui/editor/mdi_child.h"
 
-#include "ui/editor/editor_input.h"
+#include "ui/common/prompter.h"
+#include "ui/common/qt_text.h"
+#include "ui/editor/clipboard_transfer.h"
 #include "ui/editor/mdi_status_bar.h"
 #include "ui/tiles/sheet_input_router.h"
 #include "view/cursor_geometry.h"
-#include "view/mouse_placement.h"
 #include "view/scroll_mapping.h"
+#include "view/selection.h"
+#include "view/selection_keys.h"
 #include "view/status_text.h"
 #include "view/text_input.h"
 #include "view/view_resize.h"
@@ -272,9 +275,8 @@ void TMDIChild::PaintRow(QPainter& painter, int row) const
         cells.paint(rect, cell.colours.text, cell.colours.back, IsBlank(cell.text) ? std::string_view{} : cell.text,
                     cell.unicode);
         if (cell.trailingBlank > 0) {
-            const ColourPair& blank = context_.colours[kSlotHexEven];
-            cells.paint(QRect(cell.x + cell.width, y, cell.trailingBlank, context_.rowHeight()), blank.text, blank.back,
-                        {}, false);
+            cells.paint(QRect(cell.x + cell.width, y, cell.trailingBlank, context_.rowHeight()), cell.colours.text,
+                        cell.trailingBack, {}, false);
         }
     }
 }
@@ -296,7 +298,14 @@ void TMDIChild::PaintBlinkCell(QPainter& painter)
 void TMDIChild::ShowStatus()
 {
     const DocRecord& doc = doc_;
-    if (context_.statusBar == nullptr || doc.cursorOffset < 0 || doc.cursorOffset >= doc.viewSize) return;
+    if (context_.statusBar == nullptr) return;
+    // The sixth panel describes the active window's selection, not that of one
+    // repainted behind it.
+    if (isCurrentEditor()) {
+        const std::optional<ByteRange> selected = SelectedRange(doc);
+        context_.statusBar->setSelectionText(selected ? Text(SelectionStatusText(*selected)) : QString());
+    }
+    if (doc.cursorOffset < 0 || doc.cursorOffset >= doc.viewSize) return;
     context_.statusBar->setValueTexts(StatusTexts(doc.data()[doc.cursorOffset], doc.cursorOffset));
 }
 
@@ -332,10 +341,30 @@ void TMDIChild::keyPressEvent(QKeyEvent* event)
     }
     // The frame's menu items take Tab and Shift+Tab; whatever gets here is dropped.
     if (IsInputModeKey(*event) || !canPaint()) return;
+    if (const std::optional<ClipboardKey> clipboardKey = ClipboardKeyFor(*event)) {
+        ClipboardKeyPressed(*clipboardKey);
+        return;
+    }
     Session& session = context_.session;
-    ShowEdit(KeyDown(doc_, session, height(), StrokeFor(*event)));
+    ShowEdit(SelectingKeyDown(doc_, session, height(), StrokeFor(*event)));
     for (const std::string& character : TypedCharacters(*event, context_.codec)) {
         ShowEdit(KeyPress(doc_, session, height(), character));
+    }
+}
+
+void TMDIChild::ClipboardKeyPressed(ClipboardKey key)
+{
+    switch (key) {
+    case ClipboardKey::CopyHex:
+    case ClipboardKey::CopyTableText:
+        CopyToClipboard(doc_, context_, key == ClipboardKey::CopyTableText);
+        return;
+    case ClipboardKey::Paste: {
+        const ClipboardPaste paste = PasteFromClipboard(doc_, context_);
+        ShowEdit(paste.result);
+        if (!paste.notice.isEmpty() && context_.prompter != nullptr) context_.prompter->showMessage(paste.notice);
+        return;
+    }
     }
 }
 
@@ -365,6 +394,9 @@ void TMDIChild::mouseMoveEvent(QMouseEvent* event)
         return;
     }
     RecordMouse(event->position().toPoint());
+    if (drag_.pressed && event->buttons().testFlag(Qt::LeftButton) && canPaint()) {
+        ShowEdit(DragTo(doc_, context_.session, height(), context_.measure, drag_));
+    }
     QWidget::mouseMoveEvent(event);
 }
 
@@ -379,6 +411,7 @@ void TMDIChild::mousePressEvent(QMouseEvent* event)
     if (event->button() == Qt::LeftButton) {
         leftPressed_ = true;
         pressPosition_ = event->position().toPoint();
+        drag_ = canPaint() ? PressForDrag(doc_, context_.session, height(), context_.measure) : MouseDrag{};
     }
     QWidget::mousePressEvent(event);
 }
@@ -387,13 +420,18 @@ void TMDIChild::mouseReleaseEvent(QMouseEvent* event)
 {
     if (showsSheet()) {
         leftPressed_ = false;
+        drag_ = {};
         return;
     }
     const QPoint position = event->position().toPoint();
     RecordMouse(position);
-    const bool click = event->button() == Qt::LeftButton && leftPressed_ &&
+    // A drag that selected bytes is no click, wherever it was let go.
+    const bool click = event->button() == Qt::LeftButton && leftPressed_ && !drag_.selecting &&
                        (position - pressPosition_).manhattanLength() < QApplication::startDragDistance();
-    if (event->button() == Qt::LeftButton) leftPressed_ = false;
+    if (event->button() == Qt::LeftButton) {
+        leftPressed_ = false;
+        drag_ = {};
+    }
     if (click && canPaint()) ShowEdit(Click(doc_, context_.session, height(), context_.measure));
     QWidget::mouseReleaseEvent(event);
 }

@@ -1,14 +1,18 @@
 #pragma once
 // The editor window: shows its document as rows of offset, hexadecimal bytes and
-// table text, and turns keys, clicks, the wheel and its scroll bar VScrl into calls
-// of the editing logic. It is a view of one document of the frame's set. Cells
-// come from LayOutRow; the window only paints them, only the rows a paint asks for.
+// table text, and turns keys, clicks, drags, the wheel and its scroll bar VScrl into
+// calls of the editing logic: moves, typing, the selection and its copy and paste
+// through the clipboard (Ctrl+Insert, Ctrl+Shift+Insert, Shift+Insert). It is a view
+// of one document of the frame's set. Cells come from LayOutRow; the window only
+// paints them, only the rows a paint asks for.
 // While the tile editor is on, the window shows the tile sheet instead and hands its
 // keys, pointer and wheel to the tile editor's router (ViewContext::tileInput).
 
 #include "core/document.h"
+#include "ui/editor/editor_input.h"
 #include "ui/editor/view_context.h"
 #include "view/key_editing.h"
+#include "view/mouse_placement.h"
 #include "view/row_layout.h"
 #include "view/view_sizing.h"
 
@@ -86,6 +90,7 @@ private:
     void ShowStatus();
     void SyncScrollBar();
     void RecordMouse(const QPoint& position);
+    void ClipboardKeyPressed(ClipboardKey key);
     void VScrlScroll(int sliderAction);
     void WheelTurned(QWheelEvent* event);
 
@@ -96,6 +101,7 @@ private:
     QScrollBar* VScrl = nullptr;
     bool leftPressed_ = false;
     QPoint pressPosition_;
+    MouseDrag drag_;          // a selection a drag with the left button makes
     int wheelRemainder_ = 0;  // angle delta not yet turned into rows
 };
 

@@ -57,13 +57,28 @@ void MdiStatusBar::setValueTexts(const std::array<std::string, 5>& texts)
 void MdiStatusBar::clearValueTexts()
 {
     for (std::size_t panel = 0; panel + 1 < panels_.size(); ++panel) panels_[panel]->clear();
+    setSelectionText({});
 }
 
-void MdiStatusBar::setHint(const QString& hint) { panels_.back()->setText(hint); }
+void MdiStatusBar::setHint(const QString& hint)
+{
+    hint_ = hint;
+    showLastPanel();
+}
+
+void MdiStatusBar::setSelectionText(const QString& text)
+{
+    if (text == selection_) return;
+    selection_ = text;
+    showLastPanel();
+}
+
+void MdiStatusBar::showLastPanel() { panels_.back()->setText(selection_.isEmpty() ? hint_ : selection_); }
 
 QString MdiStatusBar::panelText(int panel) const
 {
     if (panel < 0 || panel >= kStatusPanels) return {};
+    if (panel == kStatusPanels - 1) return hint_;
     return panels_[static_cast<std::size_t>(panel)]->text();
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // What every editor window draws with: the program-wide session, the view and kana
-// fonts, the colour table, the blink cell and the status bar. The frame owns one;
-// each editor window holds a reference to it.
+// fonts, the colour table, the blink cell and the status bar, and the prompter its
+// pastes tell their refusals through. The frame owns one; each editor window holds a
+// reference to it.
 
 #include "core/cp932.h"
 #include "core/session.h"
@@ -17,6 +18,7 @@
 namespace zarvo {
 
 class MdiStatusBar;
+class Prompter;
 class SheetInputRouter;
 
 // The point size the kana font starts with: that of the frame's font.
@@ -61,6 +63,7 @@ struct ViewContext {
     BlinkCell blink;
     const void* blinkOwner = nullptr;
     MdiStatusBar* statusBar = nullptr;
+    Prompter* prompter = nullptr;
     // While it takes over, the editor windows paint the tile sheet and hand their input to it.
     SheetInputRouter* tileInput = nullptr;
 };

@@ -83,6 +83,7 @@ TZarvoForm::TZarvoForm(Session& session, Prompter& prompter, QWidget* parent)
     MDIBar = new MdiStatusBar(this);
     setStatusBar(MDIBar);
     context_.statusBar = MDIBar;
+    context_.prompter = &prompter_;
 
     // The rows' height came with the view font; the rest starts afresh.
     session_.view.offsetMode = OffsetMode::Standard;

@@ -1,0 +1,128 @@
+// The selection in the editor window driven with real events: Shift with the moving
+// keys and a drag select, the selection is painted in both columns and named in the
+// status bar's sixth panel, and copy and paste go through the real clipboard.
+
+#include "view/selection.h"
+
+#include "frame_fixture.h"
+#include "ui/frame/document_windows.h"
+#include "ui/settings/tcol_form.h"
+#include "view/paste_messages.h"
+
+#include <QCheckBox>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QImage>
+#include <QLabel>
+#include <QTest>
+
+using namespace zarvo;
+using namespace zarvo::window_test;
+
+namespace {
+
+// "ABC" and zeros, 16 bytes a row, the table 41=A 42=B 43=C; nothing asked yet.
+TMDIChild* OpenAbc(FrameFixture& fixture)
+{
+    fixture.frame->colForm()->fixedRow()->setChecked(false);
+    fixture.writeFile(QStringLiteral("rom.tbl"), "41=A\n42=B\n43=C\n");
+    TMDIChild* editor = fixture.openNewFocused(QStringLiteral("rom.bin"), QByteArray("ABC") + QByteArray(4093, '\0'));
+    ResizeClient(*editor, 800, 300);  // wide enough for both columns of a row
+    fixture.prompter.clear();
+    return editor;
+}
+
+// The selected bytes as "first-last", or "none"; and the sixth panel as shown.
+QString Selected(const FrameFixture& fixture, const TMDIChild* editor)
+{
+    const std::optional<ByteRange> range = SelectedRange(editor->document());
+    const QString panel = Child<QLabel>(fixture.frame.get(), "MDIBarPanel5")->text();
+    return (range ? QStringLiteral("%1-%2").arg(range->first).arg(range->last) : QStringLiteral("none")) + " " + panel;
+}
+
+// Byte `offset` of the first page painted on navy in both columns, at its cells' corners.
+bool PaintedSelected(TMDIChild* editor, int32_t offset)
+{
+    const QImage image = editor->grab().toImage();
+    const auto navy = [&](const QRect& cell) { return (image.pixel(cell.topLeft()) & 0xFFFFFF) == 0x000080; };
+    return navy(CellRect(*editor, offset / 16, offset)) && navy(CellRect(*editor, offset / 16, offset, true));
+}
+
+}  // namespace
+
+class SelectionTest : public QObject {
+    Q_OBJECT
+private slots:
+    void keysAndADragSelect();
+    void copyAndPasteThroughTheClipboard();
+};
+
+void SelectionTest::keysAndADragSelect()
+{
+    FrameFixture fixture;
+    TMDIChild* editor = OpenAbc(fixture);
+    fixture.frame->statusPanels()->setHint(QStringLiteral("a hint"));
+    PlayKeys(editor, QStringLiteral("{Shift+Right}{Shift+Down}{Shift}"));
+    QCOMPARE(Selected(fixture, editor), QStringLiteral("0-17 Selected: 18 bytes [00000000-00000011]"));
+    QVERIFY(PaintedSelected(editor, 1) && PaintedSelected(editor, 16) && !PaintedSelected(editor, 18));
+    PlayKeys(editor, QStringLiteral("{Left}"));
+    QCOMPARE(Selected(fixture, editor), QStringLiteral("none a hint"));
+    QVERIFY(!PaintedSelected(editor, 1));
+
+    const QPoint from = CellPoint(*editor, 0, 5);
+    const QPoint to = CellPoint(*editor, 1, 20);
+    QTest::mousePress(editor, Qt::LeftButton, Qt::NoModifier, from);
+    QTest::mouseMove(editor, (from + to) / 2);
+    QTest::mouseMove(editor, to);
+    QTest::mouseRelease(editor, Qt::LeftButton, Qt::NoModifier, to);
+    FrameFixture::settle();
+    QCOMPARE(Selected(fixture, editor), QStringLiteral("5-20 Selected: 16 bytes [00000005-00000014]"));
+    QCOMPARE(editor->document().cursorOffset, 16);  // where the keys left it
+    QVERIFY(PaintedSelected(editor, 12) && !PaintedSelected(editor, 21) && !PaintedSelected(editor, 4));
+    // A click ends it, and the hint shows again.
+    ClickAt(editor, CellPoint(*editor, 2, 40));
+    QCOMPARE(Selected(fixture, editor), QStringLiteral("none a hint"));
+    QCOMPARE(editor->document().cursorOffset, 40);
+}
+
+void SelectionTest::copyAndPasteThroughTheClipboard()
+{
+    FrameFixture fixture;
+    TMDIChild* editor = OpenAbc(fixture);
+    DocRecord& doc = editor->document();
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    PlayKeys(editor, QStringLiteral("{Shift+Right}{Shift+Right}{Ctrl+Ins}"));
+    QCOMPARE(clipboard->text(), QStringLiteral("41 42 43"));
+    PlayKeys(editor, QStringLiteral("{Ctrl+Shift+Ins}"));
+    QCOMPARE(clipboard->text(), QStringLiteral("ABC"));
+    PlayKeys(editor, QStringLiteral("{Down}{Ctrl+Ins}"));  // no selection: the cursor byte
+    QCOMPARE(clipboard->text(), QStringLiteral("00"));
+
+    // Over byte 0x12, the cursor after it.
+    clipboard->setText(QStringLiteral("41 42 43"));
+    PlayKeys(editor, QStringLiteral("{Shift+Ins}"));
+    QCOMPARE(Content(doc).mid(0x12, 4), QByteArray("ABC\0", 4));
+    QCOMPARE(doc.cursorOffset, 0x15);
+    clipboard->setText(QStringLiteral("CAB\n"));
+    PlayKeys(editor, QStringLiteral("{Tab}{Shift+Ins}"));
+    QCOMPARE(Content(doc).mid(0x12, 6), QByteArray("ABCCAB"));
+    QVERIFY(fixture.prompter.records.empty());
+
+    // Refused whole, or cut at the end of the data (the last four bytes of the view).
+    const auto paste = [&](const char* text, int32_t cursor) {
+        fixture.frame->documents().jumpTo(doc, cursor);
+        clipboard->setText(QString::fromLatin1(text));
+        PlayKeys(editor, QStringLiteral("{Shift+Ins}"));
+        return QByteArray(reinterpret_cast<const char*>(doc.data()) + doc.viewSize - 4, 4);
+    };
+    QCOMPARE(paste("AZ", 65533), QByteArray(4, '\0'));
+    PlayKeys(editor, QStringLiteral("{Tab}"));
+    QCOMPARE(paste("41 4G", 65533), QByteArray(4, '\0'));
+    QCOMPARE(paste("01 02 03 04", 65533), QByteArray("\0\0\x01\x02", 4));
+    QCOMPARE(fixture.prompter.log(),
+             (QStringList{QString::asprintf(messages::kPasteNoTableCode, 2, "Z"),
+                          QString::asprintf(messages::kPasteNotHex, 4), QString::asprintf(messages::kPasteCut, 2, 4)}));
+}
+
+QTEST_MAIN(SelectionTest)
+#include "selection_test.moc"

@@ -1,0 +1,109 @@
+#include "view/selection.h"
+
+#include "view/edit_harness.h"
+#include "view/mouse_placement.h"
+
+#include <gtest/gtest.h>
+#include <tuple>
+
+namespace zarvo {
+namespace {
+
+using testing::Editor;
+
+constexpr ByteRange kNone{-1, -1};
+
+ByteRange Selected(const DocRecord& doc) { return SelectedRange(doc).value_or(kNone); }
+
+// 8 pixels a character: the hexadecimal cells start at x 94 and are 24 pixels wide
+// with their blank (column c lies under x 98 + 24c); rows are 16 pixels high.
+class FixedPitch : public TextMeasure {
+public:
+    [[nodiscard]] int width(std::string_view text, bool) const override { return static_cast<int>(text.size()) * 8; }
+};
+
+// 256 bytes, 16 a row, 4 rows; the cursor starts on byte `from` of the first page.
+TEST(SelectingKeys, ShiftWithAMovingKeyStretchesTheSelectionFromItsAnchor)
+{
+    const std::tuple<int, const char*, ByteRange, int32_t> cases[] = {
+        {0, "+Right +Right", {0, 2}, 2},
+        {5, "+Right +Left +Left", {4, 5}, 4},  // back over the anchor
+        {21, "+Down +Home", {21, 32}, 32},
+        {16, "+PgDn", {16, 80}, 80},
+        {18, "^+End", {18, 210}, 210},
+        {0, "+Right Shift Repaint ^Right", {0, 1}, 1},  // a modifier, a repaint, a row width
+        {0, "+Right Right", kNone, 2},
+        {0, "+Right Bksp", kNone, 0},           // as every other key
+        {0, "+Right 4", kNone, 1},              // typing
+        {0, "+Right Right +Right", {2, 3}, 3},  // a new one begins at the cursor
+    };
+    for (const auto& [from, strokes, selected, cursor] : cases) {
+        SCOPED_TRACE(strokes);
+        Editor editor;
+        editor.selecting = true;
+        editor.at(0, from / 16, from % 16);
+        editor.run(strokes);
+        EXPECT_EQ(Selected(editor.doc), selected);
+        EXPECT_EQ(editor.doc.cursorOffset, cursor);
+    }
+}
+
+TEST(Selection, RepaintsWhenItChangesEndsOnClicksAndTypingAndStaysInsideTheData)
+{
+    Editor editor;
+    editor.selecting = true;
+    EXPECT_EQ(editor.run("+Right").repaint, Repaint::Full);
+    EXPECT_EQ(editor.run("Right").repaint, Repaint::Full) << "the selection ended";
+    EXPECT_EQ(editor.run("Right").repaint, Repaint::Rows);
+    // A drag leaves the cursor outside its selection: Shift+Right begins a new one there.
+    Select(editor.doc, 7, 9);
+    editor.run("+Right");
+    EXPECT_EQ(Selected(editor.doc), (ByteRange{3, 4}));
+
+    (void)Click(editor.doc, editor.session, editor.clientHeight, FixedPitch());
+    EXPECT_EQ(Selected(editor.doc), kNone);
+    Select(editor.doc, 3, 9);
+    editor.doc.textMode = true;
+    // A character without a table entry writes nothing, yet ends the selection.
+    EXPECT_EQ(KeyPress(editor.doc, editor.session, editor.clientHeight, "Q").repaint, Repaint::Full);
+    EXPECT_EQ(Selected(editor.doc), kNone);
+
+    Select(editor.doc, 250, 300);
+    EXPECT_EQ(Selected(editor.doc), (ByteRange{250, 255}));
+    EXPECT_EQ(SelectionStatusText({5, 5}), "Selected: 1 byte [00000005-00000005]");
+    EXPECT_EQ(SelectionStatusText({0x1230, 0x123F}), "Selected: 16 bytes [00001230-0000123F]");
+}
+
+// 250 bytes from offset 186 on: the window shows 5 rows (the last one past the data)
+// over a page of 4; row r, column c is byte 186 + 16r + c.
+TEST(MouseDrag, SelectsFromThePressedByteToTheByteUnderThePointer)
+{
+    // pressed at x, y; moved to x, y
+    const std::tuple<int, int, int, int, ByteRange> cases[] = {
+        {98, 20, 110, 20, kNone},         // within the pressed byte
+        {146, 20, 218, 36, {204, 223}},   // to a later row
+        {218, 36, 122, 4, {187, 223}},    // backwards
+        {146, 20, 600, 20, {204, 217}},   // right of the cells: the last column
+        {146, 20, 146, 200, {204, 249}},  // below the window: the last row, never past the data
+        {146, 20, 146, -5, {188, 204}},   // above it: the first row
+        {30, 20, 218, 36, kNone},         // pressed on the offset column
+        {146, 68, 218, 36, kNone},        // on a cell past the data
+    };
+    for (const auto& [pressX, pressY, toX, toY, selected] : cases) {
+        SCOPED_TRACE(::testing::Message() << pressX << "," << pressY << " to " << toX << "," << toY);
+        Editor editor(250, 5, 4);
+        editor.at(186, 0, 7);
+        editor.doc.nibblePending = true;
+        RecordMouseMove(editor.session.mouse, pressX, pressY, 16);
+        MouseDrag drag = PressForDrag(editor.doc, editor.session, editor.clientHeight, FixedPitch());
+        RecordMouseMove(editor.session.mouse, toX, toY, 16);
+        const EditResult result = DragTo(editor.doc, editor.session, editor.clientHeight, FixedPitch(), drag);
+        EXPECT_EQ(Selected(editor.doc), selected);
+        EXPECT_EQ(result.repaint, selected == kNone ? Repaint::Nothing : Repaint::Full);
+        EXPECT_EQ(editor.doc.cursorOffset, 193) << "a drag leaves the cursor";
+        EXPECT_TRUE(editor.doc.nibblePending);
+    }
+}
+
+}  // namespace
+}  // namespace zarvo
