@@ -14,6 +14,8 @@ bool LoadRom(DocRecord& doc, TableSession& tables, const std::string& path, std:
     OpenChoices choices;
     choices.loadCompanionTable = false;
     const OpenOutcome opened = OpenDocumentSequence(doc, tables, path, choices);
+    // A command writes its result and ends: nothing is ever undone.
+    doc.journal.setRecording(false);
     if (opened.error == OpenError::None) return true;
     PrintFailure(err, InputFailureText(opened.failure, path));
     return false;

@@ -37,7 +37,7 @@ void EditJournal::recordWrite(DocRecord& doc, int32_t offset, int32_t count, int
 {
     const int64_t first = std::max<int64_t>(offset, 0);
     const int64_t end = std::min<int64_t>(static_cast<int64_t>(offset) + count, Capacity(doc));
-    if (end <= first || depth_ == 0) return;
+    if (end <= first || depth_ == 0 || !recording_) return;
     if (open_.rangeCount == 0) {
         // The first change of this step: what was undone can no longer be redone.
         dropRedo();
@@ -64,6 +64,7 @@ void EditJournal::end(DocRecord& doc)
 
 void EditJournal::finishStep(DocRecord& doc)
 {
+    if (!recording_) return;
     const bool resized = doc.fileSize != open_.fileSizeBefore || doc.viewSize != open_.viewSizeBefore;
     if (open_.rangeCount == 0 && !resized) return;
     if (open_.rangeCount == 0) {

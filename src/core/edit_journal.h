@@ -23,6 +23,10 @@ public:
     // kept as they are now. fillValue >= 0 says the write sets them all to that byte.
     void recordWrite(DocRecord& doc, int32_t offset, int32_t count, int fillValue = -1);
 
+    // A document that nobody will undo on (a command-line run) keeps no history:
+    // the writes then cost nothing beyond themselves.
+    void setRecording(bool recording) { recording_ = recording; }
+
     [[nodiscard]] bool canUndo() const { return position_ > 0; }
     [[nodiscard]] bool canRedo() const { return position_ < steps_.size(); }
     // Take back the last step, or do the next one again: bytes, sizes and cursor. The
@@ -79,7 +83,8 @@ private:
     std::size_t position_ = 0;   // steps before it are done, from it on undone
     int64_t savedPosition_ = 0;  // -1 when the saved state can no longer be reached
     int depth_ = 0;              // nesting of begin()
-    Step open_;                  // the step being gathered
+    bool recording_ = true;
+    Step open_;  // the step being gathered
 };
 
 }  // namespace zarvo
