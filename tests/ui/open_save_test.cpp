@@ -5,7 +5,6 @@
 
 #include <QDir>
 #include <QMdiArea>
-#include <QTest>
 
 using namespace zarvo;
 using namespace zarvo::window_test;

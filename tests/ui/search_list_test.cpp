@@ -4,9 +4,6 @@
 
 #include "search_windows.h"
 
-#include <QAction>
-#include <QTimer>
-
 using namespace zarvo;
 
 namespace {

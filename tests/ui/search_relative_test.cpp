@@ -9,8 +9,6 @@
 
 #include <QListWidget>
 #include <QMdiArea>
-#include <QPushButton>
-#include <QTimer>
 
 using namespace zarvo;
 

@@ -7,10 +7,7 @@
 #include "ui/search/tlist_form.h"
 #include "ui/search/topts_form.h"
 
-#include <QCheckBox>
-#include <QLineEdit>
 #include <QListView>
-#include <QTest>
 
 namespace zarvo {
 

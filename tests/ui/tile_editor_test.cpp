@@ -6,34 +6,9 @@
 #include "ui/frame/document_windows.h"
 
 #include <QFrame>
-#include <QScrollBar>
 #include <QStatusTipEvent>
-#include <QWheelEvent>
 
 using namespace zarvo;
-
-namespace {
-
-// Counts the paint events a widget receives.
-class PaintCounter final : public QObject {
-public:
-    explicit PaintCounter(QWidget* widget) { widget->installEventFilter(this); }
-    int paints = 0;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint) ++paints;
-        return QObject::eventFilter(watched, event);
-    }
-};
-
-QByteArray BytesOf(const DocRecord& doc, int size)
-{
-    return QByteArray(reinterpret_cast<const char*>(doc.data()), size);
-}
-
-}  // namespace
 
 class TileEditorTest : public QObject {
     Q_OBJECT
@@ -127,18 +102,14 @@ void TileEditorTest::keysMoveSheetAndNeverEdit()
     TileFixture fixture(bytes);
     fixture.frame->documents().jumpTo(fixture.doc(), 0x1000);
     if (key == 0) {
-        const QPointF at(100, 100);
-        QWheelEvent wheel(at, fixture.editor->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
-                          Qt::NoScrollPhase, false);
-        QCoreApplication::sendEvent(fixture.editor, &wheel);
-        FrameFixture::settle();
+        window_test::Wheel(fixture.editor, -120);
     } else if (inTileWindow) {
         fixture.tileKey(key, Qt::KeyboardModifiers(modifiers));
     } else {
         fixture.editorKey(key, Qt::KeyboardModifiers(modifiers));
     }
     QCOMPARE(fixture.tileBarTexts(), status);
-    QCOMPARE(BytesOf(fixture.doc(), bytes.size()), bytes);
+    QCOMPARE(window_test::Content(fixture.doc()), bytes);
     QVERIFY(!fixture.doc().modified);
     QCOMPARE(fixture.prompter.texts(), QStringList());
 }
@@ -168,16 +139,16 @@ void TileEditorTest::pickUpPaintPutDownAndSave()
     QCOMPARE(fixture.doc().tileView.cursorShown, 0);
     FrameFixture::settle();
     // A stroke repaints the edit box alone.
-    const PaintCounter editBoxPaints(editBox);
-    const PaintCounter sheetPaints(fixture.editor);
-    const PaintCounter clipBoardPaints(fixture.tileWindow().clipBoardBox());
+    const window_test::PaintSpy editBoxPaints(editBox);
+    const window_test::PaintSpy sheetPaints(fixture.editor);
+    const window_test::PaintSpy clipBoardPaints(fixture.tileWindow().clipBoardBox());
     QTest::mousePress(editBox, Qt::LeftButton, Qt::NoModifier, QPoint(24, 8));
     QTest::mouseMove(editBox, QPoint(40, 9));
     QTest::mouseMove(editBox, QPoint(56, 10));
     QTest::mouseRelease(editBox, Qt::LeftButton, Qt::NoModifier, QPoint(56, 10));
     FrameFixture::settle();
-    QVERIFY(editBoxPaints.paints > 0);
-    QCOMPARE(sheetPaints.paints + clipBoardPaints.paints, 0);
+    QVERIFY(!editBoxPaints.regions.empty());
+    QCOMPARE(sheetPaints.regions.size() + clipBoardPaints.regions.size(), std::size_t{0});
     for (int column = 0; column < 8; ++column) {
         QCOMPARE(int(tiles.editBuffer[column]), column >= 1 && column <= 3 ? 1 : (144 >> (7 - column)) & 1);
     }
@@ -187,7 +158,7 @@ void TileEditorTest::pickUpPaintPutDownAndSave()
     ClickAt(fixture.editor, QPoint(52, 20), Qt::RightButton);
     QVERIFY(fixture.doc().modified);
     bytes[144] = char(0xF0);
-    QCOMPARE(BytesOf(fixture.doc(), bytes.size()), bytes);
+    QCOMPARE(window_test::Content(fixture.doc()), bytes);
     // The region's white frame, then, with the pointer over the tile window, the pixel.
     QCOMPARE(fixture.sheetColour(17, 8), QColor(Qt::white));
     QTest::mouseMove(editBox, QPoint(70, 70));
