@@ -47,32 +47,14 @@ struct Restart {
 
 bool Blinking(const TZarvoForm& frame) { return frame.findChild<QTimer*>(QStringLiteral("Timer1"))->isActive(); }
 
-// Blink, automatic rows and spaced hexadecimal as 0 or 1: as the dialog's boxes, the
-// settings and the blink timer show them.
-QString Switches(TZarvoForm& frame, const Session& session)
-{
-    const TColForm& dialog = *frame.colForm();
-    const DisplaySettings& settings = session.settings;
-    return QStringLiteral("boxes %1%2%3 settings %4%5%6 timer %7")
-        .arg(int(dialog.blinkBox()->isChecked()))
-        .arg(int(dialog.fixedRow()->isChecked()))
-        .arg(int(dialog.spacedHex()->isChecked()))
-        .arg(int(settings.blinkCursor))
-        .arg(int(settings.autoSizeRows))
-        .arg(int(settings.spacedHex))
-        .arg(int(Blinking(frame)));
-}
-
 // Runs the modal settings dialog (Ctrl+I), doing `work` on it while it is shown.
 void WithSettingsDialog(FrameFixture& fixture, const std::function<void(TColForm&)>& work)
 {
     TColForm& dialog = *fixture.frame->colForm();
-    QVERIFY(!WhileShown(
-        &dialog, [&] { fixture.press(Qt::ControlModifier | Qt::Key_I); },
-        [&] {
-            QVERIFY(dialog.isModal());
-            work(dialog);
-        }));
+    QVERIFY(!fixture.whilePressed(&dialog, Qt::ControlModifier | Qt::Key_I, [&] {
+        QVERIFY(dialog.isModal());
+        work(dialog);
+    }));
 }
 
 }  // namespace
@@ -91,7 +73,6 @@ private slots:
     void menuHintGoesToSixthPanel();
     void windowMenuMinimisesAndRestores();
     void newWindowsOpenInsideTheWorkspace();
-    void helpErrorBox_data();
     void helpErrorBox();
     void aboutBoxClosesOnEscapeOnly();
     void dialogBoxesChangeTheView();
@@ -356,37 +337,30 @@ void FrameTest::newWindowsOpenInsideTheWorkspace()
     }
 }
 
-void FrameTest::helpErrorBox_data()
-{
-    QTest::addColumn<bool>("fileExists");
-    QTest::addColumn<bool>("viewerStarts");
-    QTest::addColumn<bool>("errorShown");
-    QTest::newRow("viewer fails") << true << false << true;
-    QTest::newRow("no help file") << false << true << true;
-    QTest::newRow("shown") << true << true << false;
-}
-
 void FrameTest::helpErrorBox()
 {
-    QFETCH(bool, fileExists);
-    QFETCH(bool, viewerStarts);
-    QFETCH(bool, errorShown);
-    FrameFixture fixture;
-    QCOMPARE(QString::fromStdString(fixture.session.helpPath), QDir::currentPath() + QStringLiteral("/zarvo.chm"));
-    const QString help =
-        fileExists ? fixture.writeFile(QStringLiteral("zarvo.chm"), "help") : fixture.path(QStringLiteral("zarvo.chm"));
-    fixture.session.helpPath = help.toStdString();
-    std::vector<QUrl> opened;
-    fixture.frame->setHelpOpener([&](const QUrl& url) {
-        opened.push_back(url);
-        return viewerStarts;
-    });
-
-    fixture.trigger("HelpTopics1");
-    QCOMPARE(fixture.prompter.log(), errorShown ? QStringList{"box(Zarvo32 EX Help error, stop): Error loading HH.exe. "
-                                                              "It is required for HTML Help files..."}
-                                                : QStringList());
-    if (fileExists) QCOMPARE(opened, std::vector<QUrl>{QUrl::fromLocalFile(help)});
+    const QString error =
+        QStringLiteral("box(Zarvo32 EX Help error, stop): Error loading HH.exe. It is required for HTML Help files...");
+    const struct {
+        bool fileExists;
+        bool viewerStarts;
+        QStringList shown;
+    } cases[] = {{true, false, {error}}, {false, true, {error}}, {true, true, {}}};
+    for (const auto& c : cases) {
+        FrameFixture fixture;
+        QCOMPARE(QString::fromStdString(fixture.session.helpPath), QDir::currentPath() + QStringLiteral("/zarvo.chm"));
+        const QString help = c.fileExists ? fixture.writeFile(QStringLiteral("zarvo.chm"), "help")
+                                          : fixture.path(QStringLiteral("zarvo.chm"));
+        fixture.session.helpPath = help.toStdString();
+        std::vector<QUrl> opened;
+        fixture.frame->setHelpOpener([&](const QUrl& url) {
+            opened.push_back(url);
+            return c.viewerStarts;
+        });
+        fixture.trigger("HelpTopics1");
+        QCOMPARE(fixture.prompter.log(), c.shown);
+        QCOMPARE(opened, c.fileExists ? std::vector<QUrl>{QUrl::fromLocalFile(help)} : std::vector<QUrl>{});
+    }
 }
 
 void FrameTest::aboutBoxClosesOnEscapeOnly()
@@ -457,7 +431,12 @@ void FrameTest::settingsSurviveRestart()
              QByteArray("CursorType 0\nRowType    0\nSpacedHex  1\nFontSize   15\nFontName   DejaVu_Serif\n"));
 
     Restart again;
-    QCOMPARE(Switches(*again.frame, again.session), QStringLiteral("boxes 001 settings 001 timer 0"));
+    // Blink and automatic rows off, spaced hexadecimal on: in the boxes, the settings and the timer.
+    const TColForm& boxes = *again.frame->colForm();
+    const DisplaySettings& settings = again.session.settings;
+    QCOMPARE((QList<bool>{boxes.blinkBox()->isChecked(), boxes.fixedRow()->isChecked(), boxes.spacedHex()->isChecked(),
+                          settings.blinkCursor, settings.autoSizeRows, settings.spacedHex, Blinking(*again.frame)}),
+             (QList<bool>{false, false, true, false, false, true, false}));
     const QFont& font = again.frame->viewContext().viewFont;
     QCOMPARE(font.family(), chosen.family());
     QCOMPARE(font.pointSize(), 15);

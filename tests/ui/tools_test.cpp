@@ -72,9 +72,9 @@ bool WithSizeDialog(FrameFixture& fixture, const std::function<void(TExpander*)>
 }
 
 // Picks a unit, types the size and, when given, checks "Add Header" and types it; then OK.
-void EnterSize(TExpander* dialog, const QString& unit, const QString& size, const QString& header = {})
+void EnterSize(TExpander* dialog, const char* unit, const QString& size, const QString& header = {})
 {
-    Click(dialog, unit.toLatin1().constData());
+    Click(dialog, unit);
     Retype(Child<QLineEdit>(dialog, "ExpOther"), size);
     if (!header.isNull()) {
         Click(dialog, "addHdrChkBox");
@@ -117,18 +117,13 @@ struct CompareWindow {
 class ToolsTest : public QObject {
     Q_OBJECT
 private slots:
-    void createWritesPatchBesideDocument_data();
     void createWritesPatchBesideDocument();
-    void applyPatchesDocumentInMemory_data();
     void applyPatchesDocumentInMemory();
-    void checksumRepair_data();
     void checksumRepair();
-    void converts_data();
     void converts();
     void mappingsSetCaptionsAndClearFields();
     void converterKeepsItsStateBetweenUses();
     void gotoOffsetMovesTheCursor();
-    void changesSize_data();
     void changesSize();
     void sizeEntriesTakeDigitsOnly();
     void sizeEntriesAreKeptBetweenUses();
@@ -139,104 +134,85 @@ private slots:
     void jumpsOnDoubleClickAndEnter();
 };
 
-void ToolsTest::createWritesPatchBesideDocument_data()
-{
-    QTest::addColumn<QByteArray>("current");
-    QTest::addColumn<QString>("unchanged");  // "cancel": the chooser is cancelled
-    QTest::addColumn<QString>("shown");      // the message after the chooser; empty: none
-    QTest::addColumn<QByteArray>("patch");   // empty: no patch file is left
-    const QByteArray zeros(32, '\0');
-    QTest::newRow("one data record") << WithBytes(zeros, 4, Bytes({1, 2, 3})) << "unchanged.bin"
-                                     << "box(IPS Creator..., exclamation): Patch Creation completed!"
-                                     << Patch(Bytes({0, 0, 4, 0, 3, 1, 2, 3}));
-    QTest::newRow("equal files make no patch")
-        << zeros << "unchanged.bin"
-        << "box(IPS Creator..., stop):  These files are the same.\n No patch created." << QByteArray();
-    QTest::newRow("missing unchanged file") << zeros << "missing.bin"
-                                            << "File Not found or Valid... No patch created." << QByteArray();
-    QTest::newRow("chooser cancelled") << zeros << "cancel" << QString() << QByteArray();
-}
-
 void ToolsTest::createWritesPatchBesideDocument()
 {
-    QFETCH(QByteArray, current);
-    QFETCH(QString, unchanged);
-    QFETCH(QString, shown);
-    QFETCH(QByteArray, patch);
-    FrameFixture fixture;
-    fixture.openNew(QStringLiteral("rom.smc"), current);
-    fixture.writeFile(QStringLiteral("unchanged.bin"), QByteArray(32, '\0'));
-    fixture.prompter.clear();
-    fixture.prompter.files.push_back(unchanged == QLatin1String("cancel") ? std::optional<QString>()
-                                                                          : fixture.path(unchanged));
-    fixture.press(Qt::Key_F5);
-
-    QCOMPARE(fixture.prompter.log(),
-             (shown.isEmpty() ? QStringList{kUnchangedChooser} : QStringList{kUnchangedChooser, shown}));
-    QCOMPARE(QFile::exists(fixture.path(QStringLiteral("rom.ips"))), !patch.isEmpty());
-    QCOMPARE(fixture.readFile(QStringLiteral("rom.ips")), patch);
-}
-
-void ToolsTest::applyPatchesDocumentInMemory_data()
-{
-    const QByteArray original = PatternBytes(32, 0x40);
-    QTest::addColumn<bool>("edited");       // byte 0 typed over with 99 first
-    QTest::addColumn<bool>("saveFirst");    // the answer to the question
-    QTest::addColumn<QByteArray>("patch");  // empty: the chooser is cancelled
-    QTest::addColumn<QStringList>("log");
-    QTest::addColumn<QByteArray>("content");  // the document's bytes afterwards; the file keeps its own
-    QTest::newRow("patched in memory") << false << false << Patch(Bytes({0, 0, 4, 0, 3, 0xAA, 0xBB, 0xCC}))
-                                       << QStringList{kPatchQuestion, kPatchChooser,
-                                                      "Patching is complete! Remember to SAVE the changes!"}
-                                       << WithBytes(original, 4, Bytes({0xAA, 0xBB, 0xCC}));
-    QTest::newRow("saved first, then cancelled")
-        << true << true << QByteArray()
-        << QStringList{kPatchQuestion, QString::fromUtf8(messages::kSavedSuccessfully), kPatchChooser}
-        << WithBytes(original, 0, Bytes({0x99}));
-    QTest::newRow("refused") << false << false
-                             << QByteArray(
-                                    "PATCX\0\0\1\0\1\x55"
-                                    "EOF",
-                                    14)
-                             << QStringList{kPatchQuestion, kPatchChooser, "Not a valid \"PATCH\" file!"} << original;
+    const QByteArray zeros(32, '\0');
+    const struct {
+        QByteArray current;
+        const char* unchanged;  // nullptr: the chooser is cancelled
+        QStringList shown;      // the messages after the chooser
+        QByteArray patch;       // empty: no patch file is left
+    } cases[] = {
+        {WithBytes(zeros, 4, Bytes({1, 2, 3})),
+         "unchanged.bin",
+         {"box(IPS Creator..., exclamation): Patch Creation completed!"},
+         Patch(Bytes({0, 0, 4, 0, 3, 1, 2, 3}))},
+        {zeros, "unchanged.bin", {"box(IPS Creator..., stop):  These files are the same.\n No patch created."}, {}},
+        {zeros, "missing.bin", {"File Not found or Valid... No patch created."}, {}},
+        {zeros, nullptr, {}, {}},
+    };
+    for (const auto& c : cases) {
+        FrameFixture fixture;
+        fixture.openNew(QStringLiteral("rom.smc"), c.current);
+        fixture.writeFile(QStringLiteral("unchanged.bin"), zeros);
+        fixture.prompter.clear();
+        fixture.prompter.files.push_back(c.unchanged ? std::optional(fixture.path(QString::fromLatin1(c.unchanged)))
+                                                     : std::nullopt);
+        fixture.press(Qt::Key_F5);
+        QCOMPARE(fixture.prompter.log(), QStringList{kUnchangedChooser} + c.shown);
+        QCOMPARE(QFile::exists(fixture.path(QStringLiteral("rom.ips"))), !c.patch.isEmpty());
+        QCOMPARE(fixture.readFile(QStringLiteral("rom.ips")), c.patch);
+    }
 }
 
 void ToolsTest::applyPatchesDocumentInMemory()
 {
-    QFETCH(bool, edited);
-    QFETCH(bool, saveFirst);
-    QFETCH(QByteArray, patch);
-    QFETCH(QStringList, log);
-    QFETCH(QByteArray, content);
-    FrameFixture fixture;
-    DocRecord& doc = fixture.openNew(QStringLiteral("rom.smc"), PatternBytes(32, 0x40))->document();
-    if (edited) doc.data()[0] = 0x99;
-    doc.modified = edited;
-    fixture.prompter.clear();
-    fixture.prompter.answers.push_back(saveFirst);
-    fixture.prompter.files.push_back(patch.isEmpty() ? std::optional<QString>()
-                                                     : fixture.writeFile(QStringLiteral("fix.ips"), patch));
-    fixture.press(Qt::Key_F6);
-
-    QCOMPARE(fixture.prompter.log(), log);
-    QCOMPARE(Content(doc), content);
-    const bool patched = log.last().startsWith(QStringLiteral("Patching"));
-    QCOMPARE(doc.modified, patched);
-    QCOMPARE(fixture.readFile(QStringLiteral("rom.smc")), saveFirst ? content : PatternBytes(32, 0x40));
+    const QByteArray original = PatternBytes(32, 0x40);
+    const struct {
+        bool saveFirst;    // byte 0 typed over with 99 first, and Yes to the question
+        QByteArray patch;  // empty: the chooser is cancelled
+        QStringList log;
+        QByteArray content;  // the document's bytes afterwards
+    } cases[] = {
+        {false,
+         Patch(Bytes({0, 0, 4, 0, 3, 0xAA, 0xBB, 0xCC})),
+         {kPatchQuestion, kPatchChooser, "Patching is complete! Remember to SAVE the changes!"},
+         WithBytes(original, 4, Bytes({0xAA, 0xBB, 0xCC}))},
+        {true,
+         {},
+         {kPatchQuestion, QString::fromUtf8(messages::kSavedSuccessfully), kPatchChooser},
+         WithBytes(original, 0, Bytes({0x99}))},
+        {false,
+         QByteArray("PATCX\0\0\1\0\1\x55"
+                    "EOF",
+                    14),
+         {kPatchQuestion, kPatchChooser, "Not a valid \"PATCH\" file!"},
+         original},
+    };
+    for (const auto& c : cases) {
+        FrameFixture fixture;
+        DocRecord& doc = fixture.openNew(QStringLiteral("rom.smc"), original)->document();
+        if (c.saveFirst) doc.data()[0] = 0x99;
+        doc.modified = c.saveFirst;
+        fixture.prompter.clear();
+        fixture.prompter.answers.push_back(c.saveFirst);
+        fixture.prompter.files.push_back(c.patch.isEmpty() ? std::optional<QString>()
+                                                           : fixture.writeFile(QStringLiteral("fix.ips"), c.patch));
+        fixture.press(Qt::Key_F6);
+        QCOMPARE(fixture.prompter.log(), c.log);
+        QCOMPARE(Content(doc), c.content);
+        QCOMPARE(doc.modified, c.log.last().startsWith(QStringLiteral("Patching")));
+        QCOMPARE(fixture.readFile(QStringLiteral("rom.smc")), c.saveFirst ? c.content : original);
+    }
 }
 
-void ToolsTest::checksumRepair_data()
+void ToolsTest::checksumRepair()
 {
     // 0x20000 zero bytes with a Lo-ROM header at 0x7FC0 holding complement and checksum.
     const auto image = [](int complement, int checksum) {
         return WithBytes(QByteArray(0x20000, '\0'), 0x7FDC,
                          Bytes({complement & 0xFF, complement >> 8, checksum & 0xFF, checksum >> 8}));
     };
-    QTest::addColumn<QByteArray>("image");
-    QTest::addColumn<QList<bool>>("answers");
-    QTest::addColumn<QStringList>("log");
-    QTest::addColumn<QByteArray>("header");  // complement and checksum afterwards, little-endian
-
     // Only the stored pair is not zero, so the image sums to 34+12+CB+ED = 0x1FE.
     const QByteArray wrong = image(0xEDCB, 0x1234);
     const QByteArray stored = Bytes({0xCB, 0xED, 0x34, 0x12});
@@ -244,80 +220,63 @@ void ToolsTest::checksumRepair_data()
     const QString question = QStringLiteral(
         "ask(Repair CheckSum, none):  ROM CheckSum  : 1234\n ROM Compliment: EDCB\n\n NEW CheckSum  : 01FE\n NEW "
         "Compliment: FE01\n\n Repair CheckSum?");
-    QTest::newRow("repaired") << wrong << QList<bool>{true, true}
-                              << QStringList{kChecksumQuestion, question,
-                                             "Checksum has been repaired!\n Don't forget to Save the ROM."}
-                              << repaired;
-    QTest::newRow("second question declined")
-        << wrong << QList<bool>{true, false}
-        << QStringList{kChecksumQuestion, question, "No checksum repair performed."} << stored;
-    QTest::newRow("first question declined") << wrong << QList<bool>{false} << QStringList{kChecksumQuestion} << stored;
-    // A complement pair always sums to 0x1FE, so this image holds its own checksum.
-    QTest::newRow("already right") << image(0xFE01, 0x01FE) << QList<bool>{true}
-                                   << QStringList{kChecksumQuestion, "No checksum repair needed."} << repaired;
-    QTest::newRow("no header") << image(0, 0) << QList<bool>{true}
-                               << QStringList{kChecksumQuestion, "Could not locate CHECKSUM!"} << QByteArray(4, '\0');
-}
-
-void ToolsTest::checksumRepair()
-{
-    QFETCH(QByteArray, image);
-    QFETCH(QList<bool>, answers);
-    QFETCH(QStringList, log);
-    QFETCH(QByteArray, header);
-    FrameFixture fixture;
-    const DocRecord& doc = fixture.openNew(QStringLiteral("game.smc"), image)->document();
-    fixture.prompter.clear();
-    for (const bool answer : answers) fixture.prompter.answers.push_back(answer);
-    fixture.press(Qt::ControlModifier | Qt::Key_P);
-
-    QCOMPARE(fixture.prompter.log(), log);
-    QCOMPARE(fixture.prompter.unexpected, 0);
-    QCOMPARE(Content(doc).mid(0x7FDC, 4), header);
-    QCOMPARE(doc.modified, log.last().startsWith(QStringLiteral("Checksum has been")));
-    QCOMPARE(fixture.readFile(QStringLiteral("game.smc")), image);
-}
-
-void ToolsTest::converts_data()
-{
-    QTest::addColumn<QString>("mapping");
-    QTest::addColumn<bool>("bank80");
-    QTest::addColumn<bool>("fromRight");
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("shown");  // in the other field, or the message of a refusal
-    QTest::newRow("lo-rom fast back") << "LoChk" << true << true << "808000"
-                                      << "000000";
-    QTest::newRow("hi-rom below $C0") << "HiChk" << false << true << "BFFFFF"
-                                      << "Address must be >= $Cxxxxxx";
-    QTest::newRow("memory, typed in lower case") << "MemChk" << false << false << "c13"
-                                                 << "7E0000";
+    const struct {
+        QByteArray image;
+        std::deque<bool> answers;
+        QStringList log;
+        QByteArray header;  // complement and checksum afterwards, little-endian
+    } cases[] = {
+        {wrong,
+         {true, true},
+         {kChecksumQuestion, question, "Checksum has been repaired!\n Don't forget to Save the ROM."},
+         repaired},
+        {wrong, {true, false}, {kChecksumQuestion, question, "No checksum repair performed."}, stored},
+        {wrong, {false}, {kChecksumQuestion}, stored},
+        // A complement pair always sums to 0x1FE, so this image holds its own checksum.
+        {image(0xFE01, 0x01FE), {true}, {kChecksumQuestion, "No checksum repair needed."}, repaired},
+        {image(0, 0), {true}, {kChecksumQuestion, "Could not locate CHECKSUM!"}, QByteArray(4, '\0')},
+    };
+    for (const auto& c : cases) {
+        FrameFixture fixture;
+        const DocRecord& doc = fixture.openNew(QStringLiteral("game.smc"), c.image)->document();
+        fixture.prompter.clear();
+        fixture.prompter.answers = c.answers;
+        fixture.press(Qt::ControlModifier | Qt::Key_P);
+        QCOMPARE(fixture.prompter.log(), c.log);
+        QCOMPARE(fixture.prompter.unexpected, 0);
+        QCOMPARE(Content(doc).mid(0x7FDC, 4), c.header);
+        QCOMPARE(doc.modified, c.log.last().startsWith(QStringLiteral("Checksum has been")));
+        QCOMPARE(fixture.readFile(QStringLiteral("game.smc")), c.image);
+    }
 }
 
 void ToolsTest::converts()
 {
-    QFETCH(QString, mapping);
-    QFETCH(bool, bank80);
-    QFETCH(bool, fromRight);
-    QFETCH(QString, typed);
-    QFETCH(QString, shown);
     FrameFixture fixture;
-    QString source;
-    QString target;
+    const struct {
+        const char* mapping;
+        bool bank80;
+        bool fromRight;
+        QString typed;
+        QString shown;  // in the other field, or the message of a refusal, which leaves it as it is
+    } cases[] = {
+        {"LoChk", true, true, "808000", "000000"},
+        {"HiChk", false, true, "BFFFFF", "ABCDEF"},
+        {"MemChk", false, false, "c13", "7E0000"},  // typed in lower case
+    };
     WithConverter(fixture, [&](const Converter& converter) {
-        Click(converter.form, mapping.toLatin1().constData());
-        if (bank80) Click(converter.form, "lorombox");
-        QLineEdit* from = fromRight ? converter.right : converter.left;
-        QLineEdit* into = fromRight ? converter.left : converter.right;
-        into->setText(QStringLiteral("ABCDEF"));  // a refusal leaves it as it is
-        converter.convertFrom(from, typed);
-        source = from->text();
-        target = into->text();
+        for (const auto& c : cases) {
+            Click(converter.form, c.mapping);
+            if (c.bank80) Click(converter.form, "lorombox");
+            QLineEdit* from = c.fromRight ? converter.right : converter.left;
+            QLineEdit* into = c.fromRight ? converter.left : converter.right;
+            into->setText(QStringLiteral("ABCDEF"));
+            converter.convertFrom(from, c.typed);
+            QCOMPARE(from->text() + " " + into->text(), c.typed.toUpper() + " " + c.shown);
+            if (c.bank80) Click(converter.form, "lorombox");
+        }
     });
-
-    QCOMPARE(source, typed.toUpper());
-    const bool refused = shown.startsWith(QStringLiteral("Address"));
-    QCOMPARE(target, refused ? QStringLiteral("ABCDEF") : shown);
-    QCOMPARE(fixture.prompter.log(), refused ? QStringList{shown} : QStringList());
+    QCOMPARE(fixture.prompter.log(), QStringList{"Address must be >= $Cxxxxxx"});
 }
 
 void ToolsTest::mappingsSetCaptionsAndClearFields()
@@ -390,67 +349,61 @@ void ToolsTest::gotoOffsetMovesTheCursor()
     QCOMPARE(fixture.prompter.recordsOf(PromptRecord::Kind::Message).size(), std::size_t{0});
 }
 
-void ToolsTest::changesSize_data()
-{
-    QTest::addColumn<int>("oldSize");
-    QTest::addColumn<QString>("unit");
-    QTest::addColumn<QString>("entry");
-    QTest::addColumn<QString>("header");  // null: "Add Header" stays unchecked
-    QTest::addColumn<bool>("answer");
-    QTest::addColumn<QString>("sizeText");
-    QTest::addColumn<QStringList>("log");
-    QTest::addColumn<int>("newSize");  // 0: the document and the dialog stay as they were
-    const QString asked = QStringLiteral("ask(ROM Size Change..., none): Expand the ROM to ");
-    QTest::newRow("megabytes, rounded down")
-        << 0x180000 << "rMBYTE"
-        << "2" << QString() << true << "Size of ROM: 1 Mega BYTES"
-        << QStringList{asked + " 2 Mega-BYTE(S)?", "Rom expanded to 2 Mega-BYTE(S)!\nSave ROM to save all changes."}
-        << 0x200000;
-    QTest::newRow("header checked but empty")
-        << 100 << "rBYTES" << "64" << "" << true << "Size of ROM: 100 BYTES"
-        << QStringList{"Error: Header addition enabled, but no value supplied.\nError: Data size was set to zero on "
-                       "default.",
-                       asked + "64 BYTE(S)?", "Rom expanded to 64 BYTE(S)!\nSave ROM to save all changes."}
-        << 64;
-    QTest::newRow("no size") << 5000 << "rBYTES"
-                             << "" << QString() << true << "Size of ROM: 5000 BYTES"
-                             << QStringList{"Error: No size entered..."} << 0;
-    QTest::newRow("question answered No")
-        << 5000 << "rMBITS"
-        << "32" << QString() << false << "Size of ROM: 0 Mega BITS" << QStringList{asked + "32 Mega-BIT(S)?"} << 0;
-}
-
 void ToolsTest::changesSize()
 {
-    QFETCH(int, oldSize);
-    QFETCH(QString, unit);
-    QFETCH(QString, entry);
-    QFETCH(QString, header);
-    QFETCH(bool, answer);
-    QFETCH(QString, sizeText);
-    QFETCH(QStringList, log);
-    QFETCH(int, newSize);
-    FrameFixture fixture;
-    const QByteArray original = PatternBytes(oldSize, 1);
-    const DocRecord& doc = fixture.openNew(QStringLiteral("rom.smc"), original)->document();
-    fixture.prompter.clear();
-    fixture.prompter.answers.push_back(answer);
-    QString shownSizeText;
-    const bool stillOpen = WithSizeDialog(fixture, [&](TExpander* dialog) {
-        QCOMPARE(dialog->windowTitle(), QStringLiteral("Change ROM Size"));
-        Click(dialog, unit.toLatin1().constData());
-        shownSizeText = Child<QLabel>(dialog, "SizeTxt")->text();
-        EnterSize(dialog, unit, entry, header);
-    });
-
-    QCOMPARE(stillOpen, newSize == 0);
-    QCOMPARE(shownSizeText, sizeText);
-    QCOMPARE(fixture.prompter.log(), log);
-    QCOMPARE(doc.viewSize, newSize == 0 ? 65535 : newSize);
-    QCOMPARE(doc.modified, newSize != 0);
-    const int kept = newSize == 0 ? oldSize : std::min(oldSize, newSize);
-    QCOMPARE(Content(doc), original.left(kept) + QByteArray(std::max(newSize - kept, 0), '\xFF'));
-    QCOMPARE(fixture.readFile(QStringLiteral("rom.smc")), original);
+    const QString asked = QStringLiteral("ask(ROM Size Change..., none): Expand the ROM to ");
+    const struct {
+        int oldSize;
+        const char* unit;
+        QString entry;
+        QString header;  // null: "Add Header" stays unchecked
+        bool answer;
+        QString sizeText;
+        QStringList log;
+        int newSize;  // 0: the document and the dialog stay as they were
+    } cases[] = {
+        {0x180000,
+         "rMBYTE",
+         "2",
+         {},
+         true,
+         "Size of ROM: 1 Mega BYTES",  // rounded down
+         {asked + " 2 Mega-BYTE(S)?", "Rom expanded to 2 Mega-BYTE(S)!\nSave ROM to save all changes."},
+         0x200000},
+        {100,
+         "rBYTES",
+         "64",
+         "",
+         true,
+         "Size of ROM: 100 BYTES",
+         {"Error: Header addition enabled, but no value supplied.\nError: Data size was set to zero on default.",
+          asked + "64 BYTE(S)?", "Rom expanded to 64 BYTE(S)!\nSave ROM to save all changes."},
+         64},
+        {5000, "rBYTES", "", {}, true, "Size of ROM: 5000 BYTES", {"Error: No size entered..."}, 0},
+        {5000, "rMBITS", "32", {}, false, "Size of ROM: 0 Mega BITS", {asked + "32 Mega-BIT(S)?"}, 0},
+    };
+    for (const auto& c : cases) {
+        FrameFixture fixture;
+        const QByteArray original = PatternBytes(c.oldSize, 1);
+        const DocRecord& doc = fixture.openNew(QStringLiteral("rom.smc"), original)->document();
+        fixture.prompter.clear();
+        fixture.prompter.answers.push_back(c.answer);
+        QString shownSizeText;
+        const bool stillOpen = WithSizeDialog(fixture, [&](TExpander* dialog) {
+            QCOMPARE(dialog->windowTitle(), QStringLiteral("Change ROM Size"));
+            Click(dialog, c.unit);
+            shownSizeText = Child<QLabel>(dialog, "SizeTxt")->text();
+            EnterSize(dialog, c.unit, c.entry, c.header);
+        });
+        QCOMPARE(stillOpen, c.newSize == 0);
+        QCOMPARE(shownSizeText, c.sizeText);
+        QCOMPARE(fixture.prompter.log(), c.log);
+        QCOMPARE(doc.viewSize, c.newSize == 0 ? 65535 : c.newSize);
+        QCOMPARE(doc.modified, c.newSize != 0);
+        const int kept = c.newSize == 0 ? c.oldSize : std::min(c.oldSize, c.newSize);
+        QCOMPARE(Content(doc), original.left(kept) + QByteArray(std::max(c.newSize - kept, 0), '\xFF'));
+        QCOMPARE(fixture.readFile(QStringLiteral("rom.smc")), original);
+    }
 }
 
 void ToolsTest::sizeEntriesTakeDigitsOnly()
