@@ -14,14 +14,12 @@ using namespace zarvo::window_test;
 class EditorWindowTest : public QObject {
     Q_OBJECT
 private slots:
-    void hexTyping_data();
     void hexTyping();
     void movesScrollTheViewAndTheBar();
     void inputModeKeysAndTextTyping();
     void clickPlacesCursorOnHexCell();
     void onlyLeftClicksWithoutDragMoveTheCursor();
     void scrollBarSitsLeftAndIgnoresKeys();
-    void scrollBarActions_data();
     void scrollBarActions();
     void draggingThumbMovesView();
     void wheelTurnsIntoLineSteps();
@@ -29,33 +27,29 @@ private slots:
     void resizeSizesRowsToWidth();
 };
 
-void EditorWindowTest::hexTyping_data()
-{
-    QTest::addColumn<QString>("script");
-    QTest::addColumn<QByteArray>("bytes");  // the first two bytes afterwards
-    QTest::addColumn<int>("cursor");
-    QTest::newRow("two digits") << "4f" << Bytes({0x4F, 0x01}) << 1;
-    QTest::newRow("Shift between digits") << "4{Shift}1" << Bytes({0x41, 0x01}) << 1;
-    QTest::newRow("upper case with Shift held") << "{Shift+F}{Shift+E}" << Bytes({0xFE, 0x01}) << 1;
-    QTest::newRow("Tab keeps the first digit") << "4{Tab}{Tab}1" << Bytes({0x41, 0x01}) << 1;
-    QTest::newRow("Ctrl+digit types nothing") << "{Ctrl+5}{Ctrl+6}" << Bytes({0x00, 0x01}) << 0;
-}
-
 void EditorWindowTest::hexTyping()
 {
-    QFETCH(QString, script);
-    QFETCH(QByteArray, bytes);
-    QFETCH(int, cursor);
-    FrameFixture fixture;
-    TMDIChild* editor = fixture.openForKeys(QStringLiteral("rom.bin"), PatternBytes(4096));
-
-    PlayKeys(editor, script);
-    const DocRecord& doc = editor->document();
-    QCOMPARE(Content(doc).left(2), bytes);
-    QCOMPARE(doc.cursorOffset, cursor);
-    QVERIFY(!doc.nibblePending);
-    QCOMPARE(doc.modified, cursor != 0);
-    QVERIFY(!doc.textMode);
+    const struct {
+        QString script;
+        QByteArray bytes;  // the first two bytes afterwards
+        int cursor;
+    } cases[] = {
+        {"4f", Bytes({0x4F, 0x01}), 1},
+        {"4{Shift}1", Bytes({0x41, 0x01}), 1},           // Shift alone between the digits
+        {"{Shift+F}{Shift+E}", Bytes({0xFE, 0x01}), 1},  // upper case
+        {"4{Tab}{Tab}1", Bytes({0x41, 0x01}), 1},        // Tab keeps the first digit
+        {"{Ctrl+5}{Ctrl+6}", Bytes({0x00, 0x01}), 0},    // Ctrl+digit types nothing
+    };
+    for (const auto& c : cases) {
+        FrameFixture fixture;
+        TMDIChild* editor = fixture.openForKeys(QStringLiteral("rom.bin"), PatternBytes(4096));
+        PlayKeys(editor, c.script);
+        const DocRecord& doc = editor->document();
+        QCOMPARE(Content(doc).left(2), c.bytes);
+        QCOMPARE(doc.cursorOffset, c.cursor);
+        QVERIFY(!doc.nibblePending && !doc.textMode);
+        QCOMPARE(doc.modified, c.cursor != 0);
+    }
 }
 
 void EditorWindowTest::movesScrollTheViewAndTheBar()
@@ -188,36 +182,32 @@ void EditorWindowTest::scrollBarSitsLeftAndIgnoresKeys()
     QVERIFY(empty != nullptr && !empty->scrollBar()->isVisible());
 }
 
-void EditorWindowTest::scrollBarActions_data()
-{
-    // What each action of the bar does: the key it stands for.
-    QTest::addColumn<int>("action");
-    QTest::addColumn<int>("topRows");  // rows above the page afterwards; -1 = one page
-    QTest::addColumn<int>("cursorRow");
-    QTest::addColumn<int>("cursorColumn");  // -1 = the last one
-    QTest::newRow("line down: Down") << int(QAbstractSlider::SliderSingleStepAdd) << 0 << 3 << 2;
-    QTest::newRow("page down: PageDown") << int(QAbstractSlider::SliderPageStepAdd) << -1 << 2 << 2;
-    QTest::newRow("bottom: End") << int(QAbstractSlider::SliderToMaximum) << 0 << 2 << -1;
-}
-
 void EditorWindowTest::scrollBarActions()
 {
-    QFETCH(int, action);
-    QFETCH(int, topRows);
-    QFETCH(int, cursorRow);
-    QFETCH(int, cursorColumn);
-    FrameFixture fixture;
-    TMDIChild* editor = fixture.openNewFocused(QStringLiteral("rom.bin"), PatternBytes(0x20000));
-    PlayKeys(editor, QStringLiteral("{Down}{Down}{Right}{Right}"));
-    const ViewState& view = fixture.session.view;
-    const DocRecord& doc = editor->document();
-
-    editor->scrollBar()->triggerAction(QAbstractSlider::SliderAction(action));
-    FrameFixture::settle();
-    QCOMPARE(doc.topOffset, topRows < 0 ? view.pageBytes : topRows * view.bytesPerRow);
-    QCOMPARE(int(doc.cursorRow), cursorRow);
-    QCOMPARE(int(doc.cursorColumn), cursorColumn < 0 ? view.bytesPerRow - 1 : cursorColumn);
-    QCOMPARE(editor->scrollBar()->value(), doc.topOffset);
+    // What each action of the bar does: the key it stands for, from row 2, column 2.
+    const struct {
+        QAbstractSlider::SliderAction action;
+        int topRows;  // rows above the page afterwards; -1 = one page
+        int cursorRow;
+        int cursorColumn;  // -1 = the last one
+    } cases[] = {
+        {QAbstractSlider::SliderSingleStepAdd, 0, 3, 2},  // Down
+        {QAbstractSlider::SliderPageStepAdd, -1, 2, 2},   // PageDown
+        {QAbstractSlider::SliderToMaximum, 0, 2, -1},     // End
+    };
+    for (const auto& c : cases) {
+        FrameFixture fixture;
+        TMDIChild* editor = fixture.openNewFocused(QStringLiteral("rom.bin"), PatternBytes(0x20000));
+        PlayKeys(editor, QStringLiteral("{Down}{Down}{Right}{Right}"));
+        const ViewState& view = fixture.session.view;
+        const DocRecord& doc = editor->document();
+        editor->scrollBar()->triggerAction(c.action);
+        FrameFixture::settle();
+        QCOMPARE(doc.topOffset, c.topRows < 0 ? view.pageBytes : c.topRows * view.bytesPerRow);
+        QCOMPARE(int(doc.cursorRow), c.cursorRow);
+        QCOMPARE(int(doc.cursorColumn), c.cursorColumn < 0 ? view.bytesPerRow - 1 : c.cursorColumn);
+        QCOMPARE(editor->scrollBar()->value(), doc.topOffset);
+    }
 }
 
 void EditorWindowTest::draggingThumbMovesView()

@@ -41,10 +41,8 @@ class OpenSaveTest : public QObject {
 private slots:
     void opensFileIntoCaptionedWindow();
     void companionTableLoadsAsTableOne();
-    void savestateQuestion_data();
     void savestateQuestion();
     void openFailureKeepsEmptyWindow();
-    void cancelledOpenMakesNoWindow();
     void saveWritesFileAndReports();
     void saveAsMovesToNewName();
     void saveFailuresKeepNameAndEdits();
@@ -95,43 +93,42 @@ void OpenSaveTest::companionTableLoadsAsTableOne()
     QCOMPARE(fixture.prompter.log(), QStringList{kAllFiles});
 }
 
-void OpenSaveTest::savestateQuestion_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<int>("size");
-    QTest::addColumn<bool>("answer");
-    QTest::addColumn<bool>("asked");
-    QTest::addColumn<int>("headerSize");
-    QTest::newRow("Yes hides the header") << "game.zst" << 3291 << true << true << 3091;
-    QTest::newRow("No keeps it") << "game.zst" << 3291 << false << true << 0;
-    QTest::newRow("not a savestate") << "save.sz" << 3291 << true << false << 0;
-    QTest::newRow("shorter than a header") << "short.zst" << 1000 << true << false << 0;
-}
-
 void OpenSaveTest::savestateQuestion()
 {
-    QFETCH(QString, name);
-    QFETCH(int, size);
-    QFETCH(bool, answer);
-    QFETCH(bool, asked);
-    QFETCH(int, headerSize);
-    FrameFixture fixture;
-    if (asked) fixture.prompter.answers.push_back(answer);
-    const QByteArray bytes = PatternBytes(size, 7, 3);
-    TMDIChild* editor = fixture.openNew(name, bytes);
-
-    QStringList log{kAllFiles};
-    if (asked)
-        log << QStringLiteral("ask(Confirmation..., question): ") + QString::fromUtf8(messages::kSavestateQuestion);
-    QCOMPARE(fixture.prompter.log(), log);
-    QCOMPARE(fixture.prompter.unexpected, 0);
-    QCOMPARE(editor->document().headerSize, headerSize);
-    QCOMPARE(Content(editor->document()), bytes.mid(headerSize));
+    const QString question =
+        QStringLiteral("ask(Confirmation..., question): ") + QString::fromUtf8(messages::kSavestateQuestion);
+    const struct {
+        const char* name;
+        int size;
+        bool answer;
+        bool asked;
+        int headerSize;
+    } cases[] = {
+        {"game.zst", 3291, true, true, 3091},  // Yes hides the header
+        {"game.zst", 3291, false, true, 0},
+        {"save.sz", 3291, true, false, 0},    // not a savestate
+        {"short.zst", 1000, true, false, 0},  // shorter than a header
+    };
+    for (const auto& c : cases) {
+        FrameFixture fixture;
+        if (c.asked) fixture.prompter.answers.push_back(c.answer);
+        const QByteArray bytes = PatternBytes(c.size, 7, 3);
+        TMDIChild* editor = fixture.openNew(QString::fromLatin1(c.name), bytes);
+        QCOMPARE(fixture.prompter.log(), (c.asked ? QStringList{kAllFiles, question} : QStringList{kAllFiles}));
+        QCOMPARE(fixture.prompter.unexpected, 0);
+        QCOMPARE(editor->document().headerSize, c.headerSize);
+        QCOMPARE(Content(editor->document()), bytes.mid(c.headerSize));
+    }
 }
 
 void OpenSaveTest::openFailureKeepsEmptyWindow()
 {
     FrameFixture fixture;
+    // A cancelled choice makes no window.
+    fixture.prompter.files.push_back(std::nullopt);
+    fixture.trigger("Open1");
+    QCOMPARE(fixture.frame->editorWindows().size(), std::size_t{0});
+    fixture.prompter.clear();
     TMDIChild* editor = fixture.open(fixture.path(QStringLiteral("missing.bin")));
     QCOMPARE(fixture.prompter.log(), (QStringList{kAllFiles, kCannotOpen}));
     QVERIFY(editor != nullptr && !editor->hasData());
@@ -151,15 +148,6 @@ void OpenSaveTest::openFailureKeepsEmptyWindow()
     FrameFixture::settle();
     QCOMPARE(fixture.frame->editorWindows().size(), std::size_t{0});
     QCOMPARE(fixture.prompter.records.size(), std::size_t{2});
-}
-
-void OpenSaveTest::cancelledOpenMakesNoWindow()
-{
-    FrameFixture fixture;
-    fixture.prompter.files.push_back(std::nullopt);
-    fixture.trigger("Open1");
-    QCOMPARE(fixture.frame->editorWindows().size(), std::size_t{0});
-    QCOMPARE(fixture.prompter.log(), QStringList{kAllFiles});
 }
 
 void OpenSaveTest::saveWritesFileAndReports()
