@@ -9,6 +9,8 @@
 
 #include <QListView>
 
+#include <vector>
+
 namespace zarvo {
 
 struct SearchWindows {
@@ -31,7 +33,7 @@ struct SearchWindows {
     void type(const QString& keys) const { QTest::keyClicks(box(), keys); }
     void press(Qt::Key key) const { QTest::keyClick(box(), key); }
     // Clicks each check box on its mark, as the user would.
-    void click(std::initializer_list<const char*> boxes) const
+    void click(const std::vector<const char*>& boxes) const
     {
         for (const char* name : boxes) {
             QCheckBox* box = control(name);
