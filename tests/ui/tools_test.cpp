@@ -120,8 +120,7 @@ private slots:
     void createWritesPatchBesideDocument();
     void applyPatchesDocumentInMemory();
     void checksumRepair();
-    void converts();
-    void mappingsSetCaptionsAndClearFields();
+    void mappingsSetCaptionsAndConvert();
     void converterKeepsItsStateBetweenUses();
     void gotoOffsetMovesTheCursor();
     void changesSize();
@@ -250,7 +249,7 @@ void ToolsTest::checksumRepair()
     }
 }
 
-void ToolsTest::converts()
+void ToolsTest::mappingsSetCaptionsAndConvert()
 {
     FrameFixture fixture;
     const struct {
@@ -259,30 +258,12 @@ void ToolsTest::converts()
         bool fromRight;
         QString typed;
         QString shown;  // in the other field, or the message of a refusal, which leaves it as it is
-    } cases[] = {
+    } conversions[] = {
         {"LoChk", true, true, "808000", "000000"},
         {"HiChk", false, true, "BFFFFF", "ABCDEF"},
         {"MemChk", false, false, "c13", "7E0000"},  // typed in lower case
     };
     WithConverter(fixture, [&](const Converter& converter) {
-        for (const auto& c : cases) {
-            Click(converter.form, c.mapping);
-            if (c.bank80) Click(converter.form, "lorombox");
-            QLineEdit* from = c.fromRight ? converter.right : converter.left;
-            QLineEdit* into = c.fromRight ? converter.left : converter.right;
-            into->setText(QStringLiteral("ABCDEF"));
-            converter.convertFrom(from, c.typed);
-            QCOMPARE(from->text() + " " + into->text(), c.typed.toUpper() + " " + c.shown);
-            if (c.bank80) Click(converter.form, "lorombox");
-        }
-    });
-    QCOMPARE(fixture.prompter.log(), QStringList{"Address must be >= $Cxxxxxx"});
-}
-
-void ToolsTest::mappingsSetCaptionsAndClearFields()
-{
-    FrameFixture fixture;
-    WithConverter(fixture, [](const Converter& converter) {
         QCOMPARE(converter.form->windowTitle(), QStringLiteral("Snes To Hex Convertor"));
         QLabel* label = Child<QLabel>(converter.form, "ZstText");
         QCOMPARE(converter.convert->text() + label->text(), QStringLiteral("Lo-ROM      "));
@@ -303,7 +284,19 @@ void ToolsTest::mappingsSetCaptionsAndClearFields()
         // The fields take six characters.
         QTest::keyClicks(converter.left, QStringLiteral("1234567"));
         QCOMPARE(converter.left->text(), QStringLiteral("123456"));
+
+        for (const auto& c : conversions) {
+            Click(converter.form, c.mapping);
+            if (c.bank80) Click(converter.form, "lorombox");
+            QLineEdit* from = c.fromRight ? converter.right : converter.left;
+            QLineEdit* into = c.fromRight ? converter.left : converter.right;
+            into->setText(QStringLiteral("ABCDEF"));
+            converter.convertFrom(from, c.typed);
+            QCOMPARE(from->text() + " " + into->text(), c.typed.toUpper() + " " + c.shown);
+            if (c.bank80) Click(converter.form, "lorombox");
+        }
     });
+    QCOMPARE(fixture.prompter.log(), QStringList{"Address must be >= $Cxxxxxx"});
 }
 
 void ToolsTest::converterKeepsItsStateBetweenUses()
