@@ -19,10 +19,8 @@ private slots:
     void inputModeKeysAndTextTyping();
     void clickPlacesCursorOnHexCell();
     void onlyLeftClicksWithoutDragMoveTheCursor();
-    void scrollBarSitsLeftAndIgnoresKeys();
+    void scrollBarWheelAndThumb();
     void scrollBarActions();
-    void draggingThumbMovesView();
-    void wheelTurnsIntoLineSteps();
     void resizeSizesRowsToWidth();
 };
 
@@ -161,7 +159,7 @@ void EditorWindowTest::onlyLeftClicksWithoutDragMoveTheCursor()
     QCOMPARE(doc.cursorOffset, row + 4);
 }
 
-void EditorWindowTest::scrollBarSitsLeftAndIgnoresKeys()
+void EditorWindowTest::scrollBarWheelAndThumb()
 {
     FrameFixture fixture;
     TMDIChild* editor = fixture.openNewFocused(QStringLiteral("rom.bin"), PatternBytes(0x20000));
@@ -172,9 +170,36 @@ void EditorWindowTest::scrollBarSitsLeftAndIgnoresKeys()
 
     for (const Qt::Key key : {Qt::Key_Down, Qt::Key_PageDown, Qt::Key_End, Qt::Key_4}) QTest::keyClick(bar, key);
     FrameFixture::settle();
+    const DocRecord& doc = editor->document();
     QCOMPARE(bar->value(), 0);
-    QCOMPARE(editor->document().cursorOffset, 0);
-    QVERIFY(!editor->document().nibblePending);
+    QCOMPARE(doc.cursorOffset, 0);
+    QVERIFY(!doc.nibblePending);
+
+    // The wheel, over the rows and over the bar, turns into line steps.
+    const ViewState& view = fixture.session.view;
+    QVERIFY(VisibleRows(view, editor->height()) > 7);
+    Wheel(editor, -120);  // one notch towards the user: three rows down
+    QCOMPARE(int(doc.cursorRow), 3);
+    Wheel(bar, -120);
+    QCOMPARE(doc.cursorOffset, 6 * view.bytesPerRow);
+    Wheel(editor, 60);  // half a notch waits for the other half
+    QCOMPARE(int(doc.cursorRow), 6);
+    Wheel(editor, 60);
+    QCOMPARE(int(doc.cursorRow), 3);
+    Wheel(editor, 240);
+    QCOMPARE(int(doc.cursorRow), 0);
+    QCOMPARE(doc.topOffset, 0);
+
+    // The thumb moved by hand (held down) and by setting its position.
+    for (const bool held : {true, false}) {
+        const int32_t target = held ? 0x1234 : 0x8765;
+        bar->setSliderDown(held);
+        bar->setSliderPosition(target);
+        bar->setSliderDown(false);
+        FrameFixture::settle();
+        QVERIFY(fixture.showsCursorAt(*editor, target));
+        QCOMPARE(int(doc.cursorColumn), target % view.bytesPerRow);
+    }
 
     // A window without data has no bar to show.
     TMDIChild* empty = fixture.open(fixture.path(QStringLiteral("missing.bin")));
@@ -207,48 +232,6 @@ void EditorWindowTest::scrollBarActions()
         QCOMPARE(int(doc.cursorColumn), c.cursorColumn < 0 ? view.bytesPerRow - 1 : c.cursorColumn);
         QCOMPARE(editor->scrollBar()->value(), doc.topOffset);
     }
-}
-
-void EditorWindowTest::draggingThumbMovesView()
-{
-    FrameFixture fixture;
-    TMDIChild* editor = fixture.openNewFocused(QStringLiteral("rom.bin"), PatternBytes(0x20000));
-    QScrollBar* bar = editor->scrollBar();
-    const ViewState& view = fixture.session.view;
-    const DocRecord& doc = editor->document();
-
-    // The thumb moved by hand (held down) and by setting its position.
-    for (const bool held : {true, false}) {
-        const int32_t target = held ? 0x1234 : 0x8765;
-        bar->setSliderDown(held);
-        bar->setSliderPosition(target);
-        bar->setSliderDown(false);
-        FrameFixture::settle();
-        QCOMPARE(doc.cursorOffset, target);
-        QVERIFY(doc.topOffset <= target && target < doc.topOffset + view.pageBytes);
-        QCOMPARE(int(doc.cursorColumn), target % view.bytesPerRow);
-        QCOMPARE(bar->value(), doc.topOffset);
-    }
-}
-
-void EditorWindowTest::wheelTurnsIntoLineSteps()
-{
-    FrameFixture fixture;
-    TMDIChild* editor = fixture.openNewFocused(QStringLiteral("rom.bin"), PatternBytes(0x20000));
-    const DocRecord& doc = editor->document();
-    QVERIFY(VisibleRows(fixture.session.view, editor->height()) > 7);
-
-    Wheel(editor, -120);  // one notch towards the user: three rows down
-    QCOMPARE(int(doc.cursorRow), 3);
-    Wheel(editor->scrollBar(), -120);  // over the bar the same
-    QCOMPARE(doc.cursorOffset, 6 * fixture.session.view.bytesPerRow);
-    Wheel(editor, 60);  // half a notch waits for the other half
-    QCOMPARE(int(doc.cursorRow), 6);
-    Wheel(editor, 60);
-    QCOMPARE(int(doc.cursorRow), 3);
-    Wheel(editor, 240);
-    QCOMPARE(int(doc.cursorRow), 0);
-    QCOMPARE(doc.topOffset, 0);
 }
 
 void EditorWindowTest::resizeSizesRowsToWidth()

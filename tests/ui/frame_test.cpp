@@ -69,8 +69,7 @@ private slots:
     void blinkRepaintsOnlyCursorCell();
     void blinkCellAlternatesColours();
     void showLineRepaintsTwoRows();
-    void menuItemsFollowWindowCount();
-    void menuHintGoesToSixthPanel();
+    void menuItemsAndHints();
     void windowMenuMinimisesAndRestores();
     void newWindowsOpenInsideTheWorkspace();
     void helpErrorBox();
@@ -260,7 +259,7 @@ void FrameTest::showLineRepaintsTwoRows()
     QCOMPARE(fixture.frame->statusPanels()->panelText(0), before);
 }
 
-void FrameTest::menuItemsFollowWindowCount()
+void FrameTest::menuItemsAndHints()
 {
     // Cascade and the two tilings are hidden items: Qt reports hidden items as disabled.
     const char* const editorItems[] = {
@@ -287,16 +286,12 @@ void FrameTest::menuItemsFollowWindowCount()
     for (const char* name : {"WindowCascadeItem", "TileVertical1", "TileHorizontal1"}) {
         QVERIFY2(!fixture.action(name)->isVisible(), name);
     }
-}
 
-void FrameTest::menuHintGoesToSixthPanel()
-{
-    FrameFixture fixture;
+    // A menu hint goes to the sixth panel; the value panels stay in view meanwhile.
     QAction* open = fixture.action("Open1");
     QVERIFY(!open->statusTip().isEmpty());
     open->showStatusText(fixture.frame->menuBar());
     QCOMPARE(fixture.frame->statusPanels()->panelText(5), open->statusTip());
-    // The value panels stay in view while the hint shows.
     const auto panels = fixture.frame->statusPanels()->findChildren<QLabel*>();
     QCOMPARE(panels.size(), 6);
     for (const QLabel* panel : panels) QVERIFY(panel->isVisible());
