@@ -5,21 +5,13 @@
 
 #include <QAbstractButton>
 #include <QAbstractItemModel>
-#include <QAction>
-#include <QApplication>
-#include <QCheckBox>
 #include <QCoreApplication>
 #include <QDialog>
 #include <QDir>
-#include <QFile>
 #include <QKeySequence>
-#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPaintEvent>
-#include <QScrollBar>
-#include <QTest>
-#include <QTimer>
 #include <QWheelEvent>
 
 namespace zarvo {

@@ -135,6 +135,7 @@ void ResizeClient(TMDIChild& editor, int width, int height);
 class PaintSpy final : public QObject {
 public:
     explicit PaintSpy(QWidget* widget);
+    // Everything painted so far.
     [[nodiscard]] QRegion painted() const;
 
     std::vector<QRegion> regions;
@@ -142,6 +143,7 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 };
+
 }  // namespace window_test
 
 // bytes[i] = (i * step + start) & 0xFF, a recognisable pattern.
