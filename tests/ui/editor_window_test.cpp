@@ -3,93 +3,56 @@
 // VScrl, the wheel, and rows sized to the window.
 
 #include "frame_fixture.h"
-#include "ui/settings/tcol_form.h"
 #include "view/key_editing.h"
 
-#include <QAction>
-#include <QApplication>
-#include <QCheckBox>
 #include <QFontMetrics>
 #include <QKeyEvent>
-#include <QScrollBar>
-#include <QTest>
-#include <QWheelEvent>
 
 using namespace zarvo;
 using namespace zarvo::window_test;
 
-namespace {
-
-// Opens bytes in a window that has the keyboard, rows not following its width.
-TMDIChild* OpenForKeys(FrameFixture& fixture, const QByteArray& bytes)
-{
-    fixture.frame->colForm()->fixedRow()->setChecked(false);
-    return fixture.openNewFocused(QStringLiteral("rom.bin"), bytes);
-}
-
-void Wheel(QWidget* target, int angle)
-{
-    const QPointF at(target->width() / 2.0, target->height() / 2.0);
-    QWheelEvent wheel(at, target->mapToGlobal(at), QPoint(), QPoint(0, angle), Qt::NoButton, Qt::NoModifier,
-                      Qt::NoScrollPhase, false);
-    QApplication::sendEvent(target, &wheel);
-    FrameFixture::settle();
-}
-
-}  // namespace
-
 class EditorWindowTest : public QObject {
     Q_OBJECT
 private slots:
-    void hexTyping_data();
     void hexTyping();
     void movesScrollTheViewAndTheBar();
     void inputModeKeysAndTextTyping();
-    void clickPlacesCursorOnHexCell_data();
     void clickPlacesCursorOnHexCell();
     void onlyLeftClicksWithoutDragMoveTheCursor();
-    void scrollBarSitsLeftAndIgnoresKeys();
-    void scrollBarActions_data();
+    void scrollBarWheelAndThumb();
     void scrollBarActions();
-    void draggingThumbMovesView();
-    void wheelTurnsIntoLineSteps();
-    void resizeSizesRowsToWidth_data();
     void resizeSizesRowsToWidth();
 };
 
-void EditorWindowTest::hexTyping_data()
-{
-    QTest::addColumn<QString>("script");
-    QTest::addColumn<QByteArray>("bytes");  // the first two bytes afterwards
-    QTest::addColumn<int>("cursor");
-    QTest::newRow("two digits") << "4f" << Bytes({0x4F, 0x01}) << 1;
-    QTest::newRow("Shift between digits") << "4{Shift}1" << Bytes({0x41, 0x01}) << 1;
-    QTest::newRow("upper case with Shift held") << "{Shift+F}{Shift+E}" << Bytes({0xFE, 0x01}) << 1;
-    QTest::newRow("Tab keeps the first digit") << "4{Tab}{Tab}1" << Bytes({0x41, 0x01}) << 1;
-    QTest::newRow("Ctrl+digit types nothing") << "{Ctrl+5}{Ctrl+6}" << Bytes({0x00, 0x01}) << 0;
-}
-
 void EditorWindowTest::hexTyping()
 {
-    QFETCH(QString, script);
-    QFETCH(QByteArray, bytes);
-    QFETCH(int, cursor);
-    FrameFixture fixture;
-    TMDIChild* editor = OpenForKeys(fixture, PatternBytes(4096));
-
-    PlayKeys(editor, script);
-    const DocRecord& doc = editor->document();
-    QCOMPARE(Content(doc).left(2), bytes);
-    QCOMPARE(doc.cursorOffset, cursor);
-    QVERIFY(!doc.nibblePending);
-    QCOMPARE(doc.modified, cursor != 0);
-    QVERIFY(!doc.textMode);
+    const struct {
+        QString script;
+        QByteArray bytes;  // the first two bytes afterwards
+        int cursor;
+    } cases[] = {
+        {"4f", Bytes({0x4F, 0x01}), 1},
+        {"4{Shift}1", Bytes({0x41, 0x01}), 1},           // Shift alone between the digits
+        {"{Shift+F}{Shift+E}", Bytes({0xFE, 0x01}), 1},  // upper case
+        {"4{Tab}{Tab}1", Bytes({0x41, 0x01}), 1},        // Tab keeps the first digit
+        {"{Ctrl+5}{Ctrl+6}", Bytes({0x00, 0x01}), 0},    // Ctrl+digit types nothing
+    };
+    for (const auto& c : cases) {
+        FrameFixture fixture;
+        TMDIChild* editor = fixture.openForKeys(QStringLiteral("rom.bin"), PatternBytes(4096));
+        PlayKeys(editor, c.script);
+        const DocRecord& doc = editor->document();
+        QCOMPARE(Content(doc).left(2), c.bytes);
+        QCOMPARE(doc.cursorOffset, c.cursor);
+        QVERIFY(!doc.nibblePending && !doc.textMode);
+        QCOMPARE(doc.modified, c.cursor != 0);
+    }
 }
 
 void EditorWindowTest::movesScrollTheViewAndTheBar()
 {
     FrameFixture fixture;
-    TMDIChild* editor = OpenForKeys(fixture, PatternBytes(0x20000));
+    TMDIChild* editor = fixture.openForKeys(QStringLiteral("rom.bin"), PatternBytes(0x20000));
     const ViewState& view = fixture.session.view;
     const DocRecord& doc = editor->document();
     const QScrollBar* bar = editor->scrollBar();
@@ -109,12 +72,13 @@ void EditorWindowTest::movesScrollTheViewAndTheBar()
     QCOMPARE((QList<int>{bar->maximum(), bar->singleStep(), bar->pageStep()}),
              (QList<int>{0x20000, view.bytesPerRow, view.pageBytes}));
 
-    // Ctrl+Right widens the rows up to 32 bytes, the cursor keeping its byte.
+    // Ctrl+Right widens the rows, the cursor keeping its byte and the bar its steps.
     const int32_t cursor = doc.cursorOffset;
-    for (int step = 0; step < 40; ++step) PlayKeys(editor, QStringLiteral("{Ctrl+Right}"));
-    QCOMPARE(view.bytesPerRow, 32);
+    const int width = view.bytesPerRow;
+    PlayKeys(editor, QStringLiteral("{Ctrl+Right}"));
+    QCOMPARE(view.bytesPerRow, width + 1);
     QCOMPARE(doc.cursorOffset, cursor);
-    QCOMPARE(bar->singleStep(), 32);
+    QCOMPARE(bar->singleStep(), width + 1);
 }
 
 void EditorWindowTest::inputModeKeysAndTextTyping()
@@ -122,7 +86,7 @@ void EditorWindowTest::inputModeKeysAndTextTyping()
     FrameFixture fixture;
     // "ア" is 83 41 in Shift-JIS.
     fixture.writeFile(QStringLiteral("rom.tbl"), "41=A\n42=B\n10=\x83\x41\n");
-    TMDIChild* editor = OpenForKeys(fixture, QByteArray(4096, '\0'));
+    TMDIChild* editor = fixture.openForKeys(QStringLiteral("rom.bin"), QByteArray(4096, '\0'));
     QAction* mode = fixture.action("HexEditMode1");
 
     PlayKeys(editor, QStringLiteral("{Tab}"));
@@ -155,37 +119,22 @@ void EditorWindowTest::inputModeKeysAndTextTyping()
     QVERIFY(!fixture.session.input.D_DTE);
 }
 
-void EditorWindowTest::clickPlacesCursorOnHexCell_data()
-{
-    QTest::addColumn<bool>("spaced");
-    QTest::addColumn<int>("row");
-    QTest::addColumn<int>("column");  // -1: the last one
-    QTest::newRow("spaced") << true << 2 << 5;
-    QTest::newRow("spaced, last column") << true << 3 << -1;
-    QTest::newRow("not spaced") << false << 1 << 7;
-}
-
 void EditorWindowTest::clickPlacesCursorOnHexCell()
 {
-    QFETCH(bool, spaced);
-    QFETCH(int, row);
-    QFETCH(int, column);
     FrameFixture fixture;
-    fixture.frame->colForm()->spacedHex()->setChecked(spaced);
     TMDIChild* editor = fixture.openNewFocused(QStringLiteral("rom.bin"), PatternBytes(8192));
     const ViewState& view = fixture.session.view;
     DocRecord& doc = editor->document();
     doc.topOffset = 4 * view.bytesPerRow;
     editor->FormPaint();
     FrameFixture::settle();
-    if (column < 0) column = view.bytesPerRow - 1;
-    const int32_t target = doc.topOffset + row * view.bytesPerRow + column;
+    const int32_t target = doc.topOffset + 2 * view.bytesPerRow + 5;
 
-    ClickAt(editor, CellPoint(*editor, row, target));
+    ClickAt(editor, CellPoint(*editor, 2, target));
     QCOMPARE(doc.cursorOffset, target);
     QCOMPARE(doc.topOffset, 4 * view.bytesPerRow);
     // The cursor is drawn where the click was.
-    QCOMPARE(editor->blinkRect(), CellRect(*editor, row, target));
+    QCOMPARE(editor->blinkRect(), CellRect(*editor, 2, target));
 }
 
 void EditorWindowTest::onlyLeftClicksWithoutDragMoveTheCursor()
@@ -210,7 +159,7 @@ void EditorWindowTest::onlyLeftClicksWithoutDragMoveTheCursor()
     QCOMPARE(doc.cursorOffset, row + 4);
 }
 
-void EditorWindowTest::scrollBarSitsLeftAndIgnoresKeys()
+void EditorWindowTest::scrollBarWheelAndThumb()
 {
     FrameFixture fixture;
     TMDIChild* editor = fixture.openNewFocused(QStringLiteral("rom.bin"), PatternBytes(0x20000));
@@ -221,54 +170,25 @@ void EditorWindowTest::scrollBarSitsLeftAndIgnoresKeys()
 
     for (const Qt::Key key : {Qt::Key_Down, Qt::Key_PageDown, Qt::Key_End, Qt::Key_4}) QTest::keyClick(bar, key);
     FrameFixture::settle();
+    const DocRecord& doc = editor->document();
     QCOMPARE(bar->value(), 0);
-    QCOMPARE(editor->document().cursorOffset, 0);
-    QVERIFY(!editor->document().nibblePending);
+    QCOMPARE(doc.cursorOffset, 0);
+    QVERIFY(!doc.nibblePending);
 
-    // A window without data has no bar to show.
-    TMDIChild* empty = fixture.open(fixture.path(QStringLiteral("missing.bin")));
-    QVERIFY(empty != nullptr && !empty->scrollBar()->isVisible());
-}
-
-void EditorWindowTest::scrollBarActions_data()
-{
-    // What each action of the bar does: the key it stands for.
-    QTest::addColumn<int>("action");
-    QTest::addColumn<int>("topRows");  // rows above the page afterwards; -1 = one page
-    QTest::addColumn<int>("cursorRow");
-    QTest::addColumn<int>("cursorColumn");  // -1 = the last one
-    QTest::newRow("line down: Down") << int(QAbstractSlider::SliderSingleStepAdd) << 0 << 3 << 2;
-    QTest::newRow("page down: PageDown") << int(QAbstractSlider::SliderPageStepAdd) << -1 << 2 << 2;
-    QTest::newRow("bottom: End") << int(QAbstractSlider::SliderToMaximum) << 0 << 2 << -1;
-}
-
-void EditorWindowTest::scrollBarActions()
-{
-    QFETCH(int, action);
-    QFETCH(int, topRows);
-    QFETCH(int, cursorRow);
-    QFETCH(int, cursorColumn);
-    FrameFixture fixture;
-    TMDIChild* editor = fixture.openNewFocused(QStringLiteral("rom.bin"), PatternBytes(0x20000));
-    PlayKeys(editor, QStringLiteral("{Down}{Down}{Right}{Right}"));
+    // The wheel, over the rows and over the bar, turns into line steps.
     const ViewState& view = fixture.session.view;
-    const DocRecord& doc = editor->document();
-
-    editor->scrollBar()->triggerAction(QAbstractSlider::SliderAction(action));
-    FrameFixture::settle();
-    QCOMPARE(doc.topOffset, topRows < 0 ? view.pageBytes : topRows * view.bytesPerRow);
-    QCOMPARE(int(doc.cursorRow), cursorRow);
-    QCOMPARE(int(doc.cursorColumn), cursorColumn < 0 ? view.bytesPerRow - 1 : cursorColumn);
-    QCOMPARE(editor->scrollBar()->value(), doc.topOffset);
-}
-
-void EditorWindowTest::draggingThumbMovesView()
-{
-    FrameFixture fixture;
-    TMDIChild* editor = fixture.openNewFocused(QStringLiteral("rom.bin"), PatternBytes(0x20000));
-    QScrollBar* bar = editor->scrollBar();
-    const ViewState& view = fixture.session.view;
-    const DocRecord& doc = editor->document();
+    QVERIFY(VisibleRows(view, editor->height()) > 7);
+    Wheel(editor, -120);  // one notch towards the user: three rows down
+    QCOMPARE(int(doc.cursorRow), 3);
+    Wheel(bar, -120);
+    QCOMPARE(doc.cursorOffset, 6 * view.bytesPerRow);
+    Wheel(editor, 60);  // half a notch waits for the other half
+    QCOMPARE(int(doc.cursorRow), 6);
+    Wheel(editor, 60);
+    QCOMPARE(int(doc.cursorRow), 3);
+    Wheel(editor, 240);
+    QCOMPARE(int(doc.cursorRow), 0);
+    QCOMPARE(doc.topOffset, 0);
 
     // The thumb moved by hand (held down) and by setting its position.
     for (const bool held : {true, false}) {
@@ -277,48 +197,49 @@ void EditorWindowTest::draggingThumbMovesView()
         bar->setSliderPosition(target);
         bar->setSliderDown(false);
         FrameFixture::settle();
-        QCOMPARE(doc.cursorOffset, target);
-        QVERIFY(doc.topOffset <= target && target < doc.topOffset + view.pageBytes);
+        QVERIFY(fixture.showsCursorAt(*editor, target));
         QCOMPARE(int(doc.cursorColumn), target % view.bytesPerRow);
-        QCOMPARE(bar->value(), doc.topOffset);
     }
+
+    // A window without data has no bar to show.
+    TMDIChild* empty = fixture.open(fixture.path(QStringLiteral("missing.bin")));
+    QVERIFY(empty != nullptr && !empty->scrollBar()->isVisible());
 }
 
-void EditorWindowTest::wheelTurnsIntoLineSteps()
+void EditorWindowTest::scrollBarActions()
 {
-    FrameFixture fixture;
-    TMDIChild* editor = fixture.openNewFocused(QStringLiteral("rom.bin"), PatternBytes(0x20000));
-    const DocRecord& doc = editor->document();
-    QVERIFY(VisibleRows(fixture.session.view, editor->height()) > 7);
-
-    Wheel(editor, -120);  // one notch towards the user: three rows down
-    QCOMPARE(int(doc.cursorRow), 3);
-    Wheel(editor->scrollBar(), -120);  // over the bar the same
-    QCOMPARE(doc.cursorOffset, 6 * fixture.session.view.bytesPerRow);
-    Wheel(editor, 60);  // half a notch waits for the other half
-    QCOMPARE(int(doc.cursorRow), 6);
-    Wheel(editor, 60);
-    QCOMPARE(int(doc.cursorRow), 3);
-    Wheel(editor, 240);
-    QCOMPARE(int(doc.cursorRow), 0);
-    QCOMPARE(doc.topOffset, 0);
-}
-
-void EditorWindowTest::resizeSizesRowsToWidth_data()
-{
-    QTest::addColumn<int>("width");
-    QTest::addColumn<int>("points");  // view font size; 0: the default font
-    for (const int width : {300, 640, 1000}) QTest::addRow("%d pixels", width) << width << 0;
-    QTest::newRow("640 pixels, 12 points") << 640 << 12;
-    QTest::newRow("900 pixels, 16 points") << 900 << 16;
+    // What each action of the bar does: the key it stands for, from row 2, column 2.
+    const struct {
+        QAbstractSlider::SliderAction action;
+        int topRows;  // rows above the page afterwards; -1 = one page
+        int cursorRow;
+        int cursorColumn;  // -1 = the last one
+    } cases[] = {
+        {QAbstractSlider::SliderSingleStepAdd, 0, 3, 2},  // Down
+        {QAbstractSlider::SliderPageStepAdd, -1, 2, 2},   // PageDown
+        {QAbstractSlider::SliderToMaximum, 0, 2, -1},     // End
+    };
+    for (const auto& c : cases) {
+        FrameFixture fixture;
+        TMDIChild* editor = fixture.openNewFocused(QStringLiteral("rom.bin"), PatternBytes(0x20000));
+        PlayKeys(editor, QStringLiteral("{Down}{Down}{Right}{Right}"));
+        const ViewState& view = fixture.session.view;
+        const DocRecord& doc = editor->document();
+        editor->scrollBar()->triggerAction(c.action);
+        FrameFixture::settle();
+        QCOMPARE(doc.topOffset, c.topRows < 0 ? view.pageBytes : c.topRows * view.bytesPerRow);
+        QCOMPARE(int(doc.cursorRow), c.cursorRow);
+        QCOMPARE(int(doc.cursorColumn), c.cursorColumn < 0 ? view.bytesPerRow - 1 : c.cursorColumn);
+        QCOMPARE(editor->scrollBar()->value(), doc.topOffset);
+    }
 }
 
 void EditorWindowTest::resizeSizesRowsToWidth()
 {
-    QFETCH(int, width);
-    QFETCH(int, points);
+    // Measured with the view font in use, not the one the program started with.
+    const int width = 900;
     FrameFixture fixture;
-    if (points > 0) fixture.frame->viewContext().setViewFont(QFont(QStringLiteral("DejaVu Sans Mono"), points), true);
+    fixture.frame->viewContext().setViewFont(QFont(QStringLiteral("DejaVu Sans Mono"), 16), true);
     TMDIChild* editor = fixture.openNewFocused(QStringLiteral("rom.bin"), PatternBytes(0x20000));
     const ViewState& view = fixture.session.view;
     const DocRecord& doc = editor->document();

@@ -1,18 +1,18 @@
 #include "frame_fixture.h"
 
+#include "ui/settings/tcol_form.h"
 #include "view/cursor_geometry.h"
 
-#include <QAction>
-#include <QApplication>
+#include <QAbstractButton>
+#include <QAbstractItemModel>
 #include <QCoreApplication>
 #include <QDialog>
 #include <QDir>
-#include <QFile>
 #include <QKeySequence>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QTest>
-#include <QTimer>
+#include <QPaintEvent>
+#include <QWheelEvent>
 
 namespace zarvo {
 
@@ -69,6 +69,12 @@ void FrameFixture::triggerModal(const char* name, const std::function<void()>& w
     trigger(name);
 }
 
+bool FrameFixture::whilePressed(QDialog* dialog, QKeyCombination key, const std::function<void()>& work) const
+{
+    return window_test::WhileShown(
+        dialog, [this, key] { press(key); }, work);
+}
+
 TMDIChild* FrameFixture::open(const QString& filePath)
 {
     prompter.files.push_back(filePath);
@@ -98,6 +104,12 @@ TMDIChild* FrameFixture::openNewFocused(const QString& name, const QByteArray& b
     TMDIChild* editor = openFocused(writeFile(name, bytes));
     if (editor == nullptr) qFatal("no window for %s", qPrintable(name));
     return editor;
+}
+
+TMDIChild* FrameFixture::openForKeys(const QString& name, const QByteArray& bytes)
+{
+    frame->colForm()->fixedRow()->setChecked(false);
+    return openNewFocused(name, bytes);
 }
 
 void FrameFixture::activate(TMDIChild* editor) const
@@ -130,6 +142,13 @@ void FrameFixture::placeCursor(TMDIChild& editor, int32_t offset) const
     editor.document().topOffset = CursorGeometry(session.view).PlaceCursor(editor.document(), offset);
     editor.FormPaint();
     settle();
+}
+
+bool FrameFixture::showsCursorAt(const TMDIChild& editor, int32_t offset) const
+{
+    const DocRecord& doc = editor.document();
+    return doc.cursorOffset == offset && doc.topOffset <= offset && offset < doc.topOffset + session.view.pageBytes &&
+           editor.scrollBar()->value() == doc.topOffset;
 }
 
 void FrameFixture::settle()
@@ -193,6 +212,34 @@ void ClickAt(QWidget* target, QPoint at, Qt::MouseButton button)
     FrameFixture::settle();
 }
 
+void Click(const QObject* window, const char* name)
+{
+    QTest::mouseClick(Child<QAbstractButton>(window, name), Qt::LeftButton);
+}
+
+void Retype(QLineEdit* field, const QString& text)
+{
+    field->selectAll();
+    QTest::keyClick(field, Qt::Key_Backspace);
+    QTest::keyClicks(field, text);
+}
+
+void Wheel(QWidget* target, int angle)
+{
+    const QPointF at(target->width() / 2.0, target->height() / 2.0);
+    QWheelEvent wheel(at, target->mapToGlobal(at), QPoint(), QPoint(0, angle), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(target, &wheel);
+    FrameFixture::settle();
+}
+
+QStringList ListLines(const QAbstractItemModel* model)
+{
+    QStringList lines;
+    for (int row = 0; row < model->rowCount(); ++row) lines << model->index(row, 0).data().toString();
+    return lines;
+}
+
 QRect CellRect(TMDIChild& editor, int row, int32_t offset, bool text)
 {
     const QRect rowRect = editor.rowRect(row);
@@ -233,6 +280,21 @@ QByteArray WithBytes(QByteArray bytes, int at, const QByteArray& changed)
 }
 
 QByteArray Content(const DocRecord& doc) { return QByteArray(reinterpret_cast<const char*>(doc.data()), doc.fileSize); }
+
+PaintSpy::PaintSpy(QWidget* widget) { widget->installEventFilter(this); }
+
+QRegion PaintSpy::painted() const
+{
+    QRegion all;
+    for (const QRegion& region : regions) all += region;
+    return all;
+}
+
+bool PaintSpy::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Paint) regions.push_back(static_cast<QPaintEvent*>(event)->region());
+    return QObject::eventFilter(watched, event);
+}
 
 }  // namespace window_test
 

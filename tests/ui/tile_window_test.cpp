@@ -36,165 +36,137 @@ EditRegion RegionOf(const TileSession& tiles)
 class TileWindowTest : public QObject {
     Q_OBJECT
 private slots:
-    void ownKeysBeforeFramesKeys_data();
     void ownKeysBeforeFramesKeys();
-    void sheetColours_data();
     void sheetColours();
-    void zstPaletteChooser_data();
     void zstPaletteChooser();
-    void paletteBoxPicks_data();
     void paletteBoxPicks();
     void transformsAndClipBoard();
 };
 
-void TileWindowTest::ownKeysBeforeFramesKeys_data()
-{
-    QTest::addColumn<int>("key");
-    QTest::addColumn<int>("modifiers");
-    QTest::addColumn<int>("palette");
-    QTest::addColumn<bool>("grid");
-    QTest::addColumn<bool>("free");
-    QTest::addColumn<int>("choosers");
-    QTest::addColumn<QStringList>("texts");
-    // The frame has Ctrl+P (checksum), Ctrl+L (the tile editor itself) and Tab (input
-    // mode): the tile window's items win while it has the focus; Ctrl+S stays the frame's.
-    QTest::newRow("Ctrl+P") << int(Qt::Key_P) << int(Qt::ControlModifier) << 0 << false << false << 0 << QStringList();
-    QTest::newRow("Ctrl+Z") << int(Qt::Key_Z) << int(Qt::ControlModifier) << 1 << false << false << 0 << QStringList();
-    QTest::newRow("Ctrl+V") << int(Qt::Key_V) << int(Qt::ControlModifier) << 2 << true << false << 0 << QStringList();
-    QTest::newRow("Tab") << int(Qt::Key_Tab) << 0 << 2 << false << true << 0 << QStringList();
-    QTest::newRow("Ctrl+L") << int(Qt::Key_L) << int(Qt::ControlModifier) << 2 << false << false << 1 << QStringList();
-    QTest::newRow("Ctrl+S") << int(Qt::Key_S) << int(Qt::ControlModifier) << 2 << false << false << 0
-                            << QStringList({"Rom file was saved successfully!"});
-}
-
 void TileWindowTest::ownKeysBeforeFramesKeys()
 {
-    QFETCH(int, key);
-    QFETCH(int, modifiers);
-    QFETCH(int, palette);
-    QFETCH(bool, grid);
-    QFETCH(bool, free);
-    QFETCH(int, choosers);
-    QFETCH(QStringList, texts);
-    TileFixture fixture(StripedBytes());
-    fixture.trigger("NesPal");
-    fixture.tileKey(key, Qt::KeyboardModifiers(modifiers));
-    TileSession& tiles = fixture.session.tiles;
-    QCOMPARE(int(tiles.palette), palette);
-    QCOMPARE(tiles.gridShown, grid);
-    QCOMPARE(tiles.freeMovement, free);
-    QVERIFY(tiles.editorOn);
-    QCOMPARE(fixture.action(palette == 0 ? "DosPal" : palette == 1 ? "ZstPal" : "NesPal")->isChecked(), true);
-    QCOMPARE(fixture.action("ViewTileGrid1")->isChecked(), grid);
-    const auto chosen = fixture.prompter.recordsOf(PromptRecord::Kind::OpenFile);
-    QCOMPARE(int(chosen.size()), choosers);
-    if (choosers > 0) QCOMPARE(chosen.front().filter, QStringLiteral("ZST files (*.zs*)"));
-    QCOMPARE(fixture.prompter.texts(), texts);
-}
-
-void TileWindowTest::sheetColours_data()
-{
-    QTest::addColumn<QString>("items");  // menu items triggered first
-    QTest::addColumn<int>("shift");      // Ctrl+keypad + presses
-    QTest::addColumn<bool>("raw");
-    QTest::addColumn<QPoint>("pixel");
-    QTest::addColumn<QColor>("colour");
-    // RGB565 on screen: each channel's top bits repeated below, 0x15 blue becomes 0xAD.
-    QTest::newRow("index 1, standard") << "" << 0 << false << QPoint(3, 0) << QColor(0, 0, 0xAD);
-    QTest::newRow("index 0, standard") << "" << 0 << false << QPoint(3, 1) << QColor(Qt::black);
-    QTest::newRow("index 1, shift 16") << "" << 16 << false << QPoint(3, 2) << QColor(0x10, 0x14, 0x10);
-    QTest::newRow("index 1, NES") << "NesPal" << 0 << false << QPoint(3, 0) << QColor(0, 0x3C, 0xA5);
-    QTest::newRow("ZST without a palette") << "ZstPal" << 0 << false << QPoint(3, 0) << QColor(0, 0, 0xAD);
-    QTest::newRow("grid row") << "ViewTileGrid1" << 0 << false << QPoint(3, 8) << QColor(0xCE, 0xCB, 0xCE);
-    QTest::newRow("grid column") << "ViewTileGrid1" << 0 << false << QPoint(16, 3) << QColor(0xCE, 0xCB, 0xCE);
-    QTest::newRow("off the grid") << "ViewTileGrid1" << 0 << false << QPoint(17, 3) << QColor(Qt::black);
-    QTest::newRow("raw: indexes 1, 1 as 0x0101") << "" << 0 << true << QPoint(3, 0) << QColor(0, 0x20, 0x08);
-    // NES: planes 0 and 1 eight bytes apart, both 0xFF in row 0: index 3 (0x0555).
-    QTest::newRow("NES format") << "TileFormat1" << 0 << false << QPoint(127, 0) << QColor(0, 0xAA, 0xAD);
+    // The frame has Ctrl+P (checksum), Ctrl+L (the tile editor itself) and Tab (input
+    // mode): the tile window's items win while it has the focus; Ctrl+S stays the frame's.
+    const char* const paletteItems[] = {"DosPal", "ZstPal", "NesPal"};
+    const struct {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        int palette;
+        bool grid;
+        bool free;
+        int choosers;
+        QStringList texts;
+    } cases[] = {
+        {Qt::Key_P, Qt::ControlModifier, 0, false, false, 0, {}},
+        {Qt::Key_Z, Qt::ControlModifier, 1, false, false, 0, {}},
+        {Qt::Key_V, Qt::ControlModifier, 2, true, false, 0, {}},
+        {Qt::Key_Tab, Qt::NoModifier, 2, false, true, 0, {}},
+        {Qt::Key_L, Qt::ControlModifier, 2, false, false, 1, {}},
+        {Qt::Key_S, Qt::ControlModifier, 2, false, false, 0, {"Rom file was saved successfully!"}},
+    };
+    for (const auto& c : cases) {
+        TileFixture fixture(StripedBytes());
+        fixture.trigger("NesPal");
+        fixture.tileKey(c.key, c.modifiers);
+        const TileSession& tiles = fixture.session.tiles;
+        QCOMPARE(int(tiles.palette), c.palette);
+        QCOMPARE(tiles.gridShown, c.grid);
+        QCOMPARE(tiles.freeMovement, c.free);
+        QVERIFY(tiles.editorOn);
+        QVERIFY(fixture.action(paletteItems[c.palette])->isChecked());
+        QCOMPARE(fixture.action("ViewTileGrid1")->isChecked(), c.grid);
+        const auto chosen = fixture.prompter.recordsOf(PromptRecord::Kind::OpenFile);
+        QCOMPARE(int(chosen.size()), c.choosers);
+        if (c.choosers > 0) QCOMPARE(chosen.front().filter, QStringLiteral("ZST files (*.zs*)"));
+        QCOMPARE(fixture.prompter.texts(), c.texts);
+    }
 }
 
 void TileWindowTest::sheetColours()
 {
-    QFETCH(QString, items);
-    QFETCH(int, shift);
-    QFETCH(bool, raw);
-    QFETCH(QPoint, pixel);
-    QFETCH(QColor, colour);
-    TileFixture fixture(StripedBytes());
-    if (!items.isEmpty()) fixture.trigger(items.toLatin1().constData());
-    for (int step = 0; step < shift; ++step) fixture.tileKey(Qt::Key_Plus, Qt::ControlModifier | Qt::KeypadModifier);
-    if (raw) fixture.tileKey(Qt::Key_W);
-    QCOMPARE(fixture.sheetColour(pixel.x(), pixel.y()), colour);
-}
-
-void TileWindowTest::zstPaletteChooser_data()
-{
-    QTest::addColumn<QString>("path");
-    QTest::addColumn<int>("size");  // -1: no such file
-    QTest::addColumn<QStringList>("texts");
-    QTest::addColumn<bool>("loaded");
-    QTest::newRow("savestate in a dotted folder") << "roms.old/game.zst" << 4000 << QStringList() << true;
-    QTest::newRow("upper case") << "SAVE.ZS1" << 2072 << QStringList() << true;
-    QTest::newRow("not a savestate's name") << "save.sz" << 4000 << QStringList() << false;
-    QTest::newRow("missing") << "missing.zst" << -1 << QStringList({"Fatal Error: Unable to open *.ZST file."})
-                             << false;
-    QTest::newRow("too short") << "short.zst" << 2071
-                               << QStringList({"Fatal Error: The *.ZST file is too short to hold a palette."}) << false;
+    // RGB565 on screen: each channel's top bits repeated below, 0x15 blue becomes 0xAD.
+    const struct {
+        const char* item;  // a menu item triggered first
+        int shift;         // Ctrl+keypad + presses
+        bool raw;
+        QPoint pixel;
+        QColor colour;
+    } cases[] = {
+        {nullptr, 0, false, {3, 0}, QColor(0, 0, 0xAD)},  // index 1
+        {nullptr, 16, false, {3, 2}, QColor(0x10, 0x14, 0x10)},
+        {"NesPal", 0, false, {3, 0}, QColor(0, 0x3C, 0xA5)},
+        {"ViewTileGrid1", 0, false, {3, 8}, QColor(0xCE, 0xCB, 0xCE)},
+        {nullptr, 0, true, {3, 0}, QColor(0, 0x20, 0x08)},  // raw: indexes 1, 1 as 0x0101
+        // NES: planes 0 and 1 eight bytes apart, both 0xFF in row 0: index 3 (0x0555).
+        {"TileFormat1", 0, false, {127, 0}, QColor(0, 0xAA, 0xAD)},
+    };
+    for (const auto& c : cases) {
+        TileFixture fixture(StripedBytes());
+        if (c.item != nullptr) fixture.trigger(c.item);
+        for (int step = 0; step < c.shift; ++step) {
+            fixture.tileKey(Qt::Key_Plus, Qt::ControlModifier | Qt::KeypadModifier);
+        }
+        if (c.raw) fixture.tileKey(Qt::Key_W);
+        QCOMPARE(fixture.sheetColour(c.pixel.x(), c.pixel.y()), c.colour);
+    }
 }
 
 void TileWindowTest::zstPaletteChooser()
 {
-    QFETCH(QString, path);
-    QFETCH(int, size);
-    QFETCH(QStringList, texts);
-    QFETCH(bool, loaded);
-    TileFixture fixture(StripedBytes());
-    QDir(fixture.folder.path()).mkpath(QStringLiteral("roms.old"));
-    if (size >= 0) {
-        // Colour word 1 is 0x001F: red 31, whose top bit shows as the lowest green bit.
-        QByteArray savestate(size, '\0');
-        savestate[1562] = char(0x1F);
-        fixture.writeFile(path, savestate);
+    const struct {
+        QString path;
+        int size;  // -1: no such file
+        QStringList texts;
+        bool loaded;
+    } cases[] = {
+        {"roms.old/game.zst", 4000, {}, true},
+        {"save.sz", 4000, {}, false},  // not a savestate's name
+        {"missing.zst", -1, {"Fatal Error: Unable to open *.ZST file."}, false},
+    };
+    for (const auto& c : cases) {
+        TileFixture fixture(StripedBytes());
+        QDir(fixture.folder.path()).mkpath(QStringLiteral("roms.old"));
+        if (c.size >= 0) {
+            // Colour word 1 is 0x001F: red 31, whose top bit shows as the lowest green bit.
+            QByteArray savestate(c.size, '\0');
+            savestate[1562] = char(0x1F);
+            fixture.writeFile(c.path, savestate);
+        }
+        fixture.prompter.files.push_back(fixture.path(c.path));
+        fixture.tileKey(Qt::Key_L, Qt::ControlModifier);
+        const auto chosen = fixture.prompter.recordsOf(PromptRecord::Kind::OpenFile);
+        QCOMPARE(int(chosen.size()), 1);
+        QCOMPARE(chosen.front().directory, fixture.folder.path());
+        QCOMPARE(fixture.prompter.texts(), c.texts);
+        QCOMPARE(fixture.doc().savestatePalette.has_value(), c.loaded);
+        fixture.trigger("ZstPal");
+        QCOMPARE(fixture.sheetColour(0, 0), c.loaded ? QColor(0xFF, 0x04, 0) : QColor(0, 0, 0xAD));
     }
-    fixture.prompter.files.push_back(fixture.path(path));
-    fixture.tileKey(Qt::Key_L, Qt::ControlModifier);
-    const auto chosen = fixture.prompter.recordsOf(PromptRecord::Kind::OpenFile);
-    QCOMPARE(int(chosen.size()), 1);
-    QCOMPARE(chosen.front().directory, fixture.folder.path());
-    QCOMPARE(fixture.prompter.texts(), texts);
-    QCOMPARE(fixture.doc().savestatePalette.has_value(), loaded);
-    fixture.trigger("ZstPal");
-    QCOMPARE(fixture.sheetColour(0, 0), loaded ? QColor(0xFF, 0x04, 0) : QColor(0, 0, 0xAD));
-}
-
-void TileWindowTest::paletteBoxPicks_data()
-{
-    QTest::addColumn<int>("formatKey");
-    QTest::addColumn<int>("index");
-    QTest::addColumn<bool>("right");
-    QTest::addColumn<bool>("taken");
-    QTest::addColumn<QColor>("square");
-    QTest::newRow("4 bitplanes take 15") << int(Qt::Key_4) << 15 << false << true << QColor(Qt::white);
-    QTest::newRow("4 bitplanes refuse 16") << int(Qt::Key_4) << 16 << false << false << QColor(Qt::black);
-    QTest::newRow("1 bitplane, right, 1") << int(Qt::Key_1) << 1 << true << true << QColor(0, 0, 0xAD);
-    QTest::newRow("1 bitplane refuses 2") << int(Qt::Key_1) << 2 << true << false << QColor(Qt::black);
 }
 
 void TileWindowTest::paletteBoxPicks()
 {
-    QFETCH(int, formatKey);
-    QFETCH(int, index);
-    QFETCH(bool, right);
-    QFETCH(bool, taken);
-    QFETCH(QColor, square);
-    TileFixture fixture(StripedBytes());
-    fixture.tileKey(formatKey);
-    ClickAt(fixture.tileWindow().paletteBox(), QPoint(index % 16 * 8 + 3, index / 16 * 8 + 5),
-            right ? Qt::RightButton : Qt::LeftButton);
-    const TileViewState& state = fixture.doc().tileView;
-    QCOMPARE(right ? state.rightColour : state.leftColour, taken ? index : 0);
-    QFrame* shown = right ? fixture.tileWindow().rightSquare() : fixture.tileWindow().leftSquare();
-    QCOMPARE(shown->palette().color(QPalette::Window), square);
+    const struct {
+        Qt::Key formatKey;
+        int index;
+        Qt::MouseButton button;
+        bool taken;
+        QColor square;
+    } cases[] = {
+        {Qt::Key_4, 15, Qt::LeftButton, true, Qt::white},
+        {Qt::Key_1, 1, Qt::RightButton, true, QColor(0, 0, 0xAD)},
+        {Qt::Key_1, 2, Qt::RightButton, false, Qt::black},  // past one bitplane
+    };
+    for (const auto& c : cases) {
+        TileFixture fixture(StripedBytes());
+        fixture.tileKey(c.formatKey);
+        ClickAt(fixture.tileWindow().paletteBox(), QPoint(c.index % 16 * 8 + 3, c.index / 16 * 8 + 5), c.button);
+        const TileViewState& state = fixture.doc().tileView;
+        const bool right = c.button == Qt::RightButton;
+        QCOMPARE(right ? state.rightColour : state.leftColour, c.taken ? c.index : 0);
+        QFrame* shown = right ? fixture.tileWindow().rightSquare() : fixture.tileWindow().leftSquare();
+        QCOMPARE(shown->palette().color(QPalette::Window), c.square);
+    }
 }
 
 void TileWindowTest::transformsAndClipBoard()
