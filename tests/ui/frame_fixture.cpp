@@ -61,12 +61,7 @@ void FrameFixture::trigger(const char* name) const
 
 void FrameFixture::triggerModal(const char* name, const std::function<void()>& work) const
 {
-    QTimer::singleShot(0, frame.get(), [&work] {
-        QWidget* modal = QApplication::activeModalWidget();
-        work();
-        if (modal != nullptr && modal->isVisible()) modal->close();
-    });
-    trigger(name);
+    (void)window_test::WhileShown(nullptr, [this, name] { trigger(name); }, work);
 }
 
 bool FrameFixture::whilePressed(QDialog* dialog, QKeyCombination key, const std::function<void()>& work) const
@@ -123,9 +118,7 @@ void FrameFixture::press(QKeyCombination key) const
     // Shortcuts reach the frame once it is the active window again (the offscreen
     // platform may leave a hidden dialog active).
     frame->activateWindow();
-    if (!QTest::qWaitFor([this] { return QApplication::activeWindow() == frame.get(); })) {
-        qFatal("the frame did not become active");
-    }
+    window_test::WaitActive(frame.get());
     QTest::keyClick(frame.get(), key.key(), key.keyboardModifiers());
     settle();
 }
@@ -161,20 +154,21 @@ void FrameFixture::settle()
 
 namespace window_test {
 
-bool WhileShown(QDialog* dialog, const std::function<void()>& open, const std::function<void()>& work)
+bool WhileShown(QWidget* dialog, const std::function<void()>& open, const std::function<void()>& work)
 {
     bool ran = false;
     bool stillShown = false;
     // Polled, since `open` may run events of its own before the dialog shows.
     QTimer poll;
     poll.setInterval(0);
-    QObject::connect(&poll, &QTimer::timeout, dialog, [&] {
-        if (!dialog->isVisible()) return;
+    QObject::connect(&poll, &QTimer::timeout, &poll, [&] {
+        QWidget* shown = dialog != nullptr ? dialog : QApplication::activeModalWidget();
+        if (shown == nullptr || !shown->isVisible()) return;
         poll.stop();
         work();
         ran = true;
-        stillShown = dialog->isVisible();
-        if (stillShown) dialog->close();
+        stillShown = shown->isVisible();
+        if (stillShown) shown->close();
     });
     poll.start();
     open();
@@ -182,6 +176,11 @@ bool WhileShown(QDialog* dialog, const std::function<void()>& open, const std::f
     poll.stop();
     if (!ran) qFatal("the dialog was not shown");
     return stillShown;
+}
+
+void WaitActive(const QWidget* window)
+{
+    if (!QTest::qWaitFor([window] { return QApplication::activeWindow() == window; })) qFatal("not activated");
 }
 
 void PlayKeys(QWidget* target, const QString& script)
@@ -240,17 +239,35 @@ QStringList ListLines(const QAbstractItemModel* model)
     return lines;
 }
 
-QRect CellRect(TMDIChild& editor, int row, int32_t offset, bool text)
+std::vector<ViewCell> Cells(TMDIChild& editor, int row, CellKind kind)
 {
-    const QRect rowRect = editor.rowRect(row);
-    const CellKind wanted = text ? CellKind::Text : CellKind::Hex;
+    std::vector<ViewCell> cells;
     for (const ViewCell& cell : editor.LayOutPageRow(row).cells) {
-        if (cell.kind == wanted && cell.byteOffset == offset) {
-            return QRect(cell.x, rowRect.top(), cell.width, rowRect.height());
-        }
+        if (cell.kind == kind) cells.push_back(cell);
+    }
+    return cells;
+}
+
+ViewCell Cell(TMDIChild& editor, int row, int32_t offset, bool text)
+{
+    for (const ViewCell& cell : Cells(editor, row, text ? CellKind::Text : CellKind::Hex)) {
+        if (cell.byteOffset == offset) return cell;
     }
     qFatal("no cell for offset %d on row %d", offset, row);
     return {};
+}
+
+QRect CellRect(TMDIChild& editor, int row, int32_t offset, bool text)
+{
+    const QRect rowRect = editor.rowRect(row);
+    const ViewCell cell = Cell(editor, row, offset, text);
+    return QRect(cell.x, rowRect.top(), cell.width, rowRect.height());
+}
+
+QString Caption(const TMDIChild& editor)
+{
+    const QWidget* window = editor.parentWidget();
+    return window->windowTitle().replace(QStringLiteral("[*]"), window->isWindowModified() ? "*" : "");
 }
 
 QPoint CellPoint(TMDIChild& editor, int row, int32_t offset, bool text)
@@ -308,18 +325,16 @@ QByteArray PatternBytes(int size, int start, int step)
 QString RowTextColumn(TMDIChild& editor, int row)
 {
     QString joined;
-    for (const ViewCell& cell : editor.LayOutPageRow(row).cells) {
-        if (cell.kind == CellKind::Text) joined += QString::fromLatin1(cell.text.c_str());
+    for (const ViewCell& cell : window_test::Cells(editor, row, CellKind::Text)) {
+        joined += QString::fromLatin1(cell.text.c_str());
     }
     return joined;
 }
 
 QString RowOffsetText(TMDIChild& editor, int row)
 {
-    for (const ViewCell& cell : editor.LayOutPageRow(row).cells) {
-        if (cell.kind == CellKind::Offset) return QString::fromLatin1(cell.text.c_str());
-    }
-    return {};
+    const std::vector<ViewCell> offset = window_test::Cells(editor, row, CellKind::Offset);
+    return offset.empty() ? QString() : QString::fromLatin1(offset.front().text.c_str());
 }
 
 }  // namespace zarvo

@@ -91,9 +91,13 @@ struct FrameFixture {
 // Helpers of the window tests, apart so that no test's own helper clashes with them.
 namespace window_test {
 
-// Runs `open`, which shows a modal dialog, and `work` while the dialog is shown; a
-// dialog still shown after `work` is closed. True when `work` left it shown.
-bool WhileShown(QDialog* dialog, const std::function<void()>& open, const std::function<void()>& work);
+// Runs `open`, which shows `dialog` (nullptr: whichever window it shows modally), and
+// `work` while the dialog is shown; a dialog still shown after `work` is closed. True
+// when `work` left it shown.
+bool WhileShown(QWidget* dialog, const std::function<void()>& open, const std::function<void()>& work);
+// Waits until the window is the active one itself (a window also counts as active
+// while its tool window is); a test whose window never becomes active stops there.
+void WaitActive(const QWidget* window);
 
 // A named child control; a test whose window lacks it stops there.
 template <typename Control>
@@ -118,10 +122,16 @@ void Retype(QLineEdit* field, const QString& text);
 void Wheel(QWidget* target, int angle);
 // The texts of a list's rows.
 [[nodiscard]] QStringList ListLines(const QAbstractItemModel* model);
-// Where a page row shows byte `offset`: its hexadecimal cell, or its text cell.
+// The cell where a page row shows byte `offset`: its hexadecimal cell, or its text cell.
+[[nodiscard]] ViewCell Cell(TMDIChild& editor, int row, int32_t offset, bool text = false);
+// Where that cell lies in the window.
 [[nodiscard]] QRect CellRect(TMDIChild& editor, int row, int32_t offset, bool text = false);
 // A point in the first third of that cell.
 [[nodiscard]] QPoint CellPoint(TMDIChild& editor, int row, int32_t offset, bool text = false);
+// The cells of one kind in a page row, left to right.
+[[nodiscard]] std::vector<ViewCell> Cells(TMDIChild& editor, int row, CellKind kind);
+// The caption as the frame draws it: "name", or "name*" while the document is modified.
+[[nodiscard]] QString Caption(const TMDIChild& editor);
 // Resizes the editor's sub-window so that its client area has the given size.
 void ResizeClient(TMDIChild& editor, int width, int height);
 

@@ -510,6 +510,9 @@ void FrameTest::setFontChangesRowsAndKanaFont()
         QVERIFY(!image.isNull());
         QVERIFY(fixture.session.view.rowHeight >= QFontMetrics(context.viewFont).height());
         QCOMPARE(editor->blinkRect().height(), fixture.session.view.rowHeight);
+        // The page is as many whole rows of the new height as the window holds.
+        const ViewState& view = fixture.session.view;
+        QCOMPARE(view.pageBytes, std::clamp(editor->height() / view.rowHeight, 1, kMaxViewRows) * view.bytesPerRow);
     }
     QCOMPARE(fixture.prompter.unexpected, 1);  // the cancelled dialog
 }

@@ -2,41 +2,15 @@
 // session of typing and patching, the caption's modified mark, the colour of bytes
 // changed since the last save, Recent Files, and a file changed on disk.
 
-#include "core/document.h"
 #include "frame_fixture.h"
 #include "view/colour_table.h"
-
-#include <QAction>
-#include <QFile>
-#include <QMdiSubWindow>
-#include <QMenu>
-#include <QTest>
 
 namespace zarvo {
 
 using window_test::Bytes;
+using window_test::Caption;
 using window_test::Content;
 using window_test::PlayKeys;
-
-namespace {
-
-// The caption as the frame draws it: "name", or "name*" while the document is modified.
-QString Caption(TMDIChild& editor)
-{
-    const QWidget* window = editor.parentWidget();
-    return window->windowTitle().replace(QStringLiteral("[*]"), window->isWindowModified() ? "*" : "");
-}
-
-ColourRef HexColour(TMDIChild& editor, int32_t offset)
-{
-    for (const ViewCell& cell : editor.LayOutPageRow(0).cells) {
-        if (cell.kind == CellKind::Hex && cell.byteOffset == offset) return cell.colours.text;
-    }
-    qFatal("no cell for %d", offset);
-    return 0;
-}
-
-}  // namespace
 
 class HistoryTest : public QObject {
     Q_OBJECT
@@ -52,7 +26,6 @@ void HistoryTest::undoAndRedoWalkTheSessionBothWays()
     FrameFixture fixture;
     const QByteArray original = PatternBytes(256);
     TMDIChild* editor = fixture.openNewFocused(QStringLiteral("rom.bin"), original);
-    QVERIFY(editor != nullptr);
     QVERIFY(!fixture.action("Undo1")->isEnabled() && !fixture.action("Redo1")->isEnabled());
     QCOMPARE(Caption(*editor), QStringLiteral("rom.bin"));
 
@@ -91,14 +64,14 @@ void HistoryTest::changedBytesShowUntilSaved()
 {
     FrameFixture fixture;
     TMDIChild* editor = fixture.openNewFocused(QStringLiteral("rom.bin"), PatternBytes(64));
-    QVERIFY(editor != nullptr);
     const ColourRef changed = fixture.frame->viewContext().colours[kSlotHexChanged].text;
-    QVERIFY(HexColour(*editor, 2) != changed);
+    const auto colour = [editor](int32_t offset) { return window_test::Cell(*editor, 0, offset).colours.text; };
+    QVERIFY(colour(2) != changed);
     PlayKeys(editor, QStringLiteral("{Right}{Right}ff"));
-    QCOMPARE(HexColour(*editor, 2), changed);
-    QVERIFY(HexColour(*editor, 3) != changed);
+    QCOMPARE(colour(2), changed);
+    QVERIFY(colour(3) != changed);
     fixture.press(QKeyCombination(Qt::ControlModifier, Qt::Key_S));
-    QVERIFY(HexColour(*editor, 2) != changed);
+    QVERIFY(colour(2) != changed);
     QCOMPARE(Caption(*editor), QStringLiteral("rom.bin"));
 }
 
@@ -132,7 +105,6 @@ void HistoryTest::fileChangedOnDiskIsReadAgainOnlyWhenWanted()
     FrameFixture fixture;
     TMDIChild* first = fixture.openNew(QStringLiteral("rom.bin"), PatternBytes(100));
     TMDIChild* second = fixture.openNew(QStringLiteral("other.bin"), PatternBytes(100));
-    QVERIFY(first != nullptr && second != nullptr);
     const QString path = fixture.writeFile(QStringLiteral("rom.bin"), PatternBytes(200, 7));
     const QString question =
         QStringLiteral("\"%1\"\nhas been changed on disk by another program. Do you wish to read it again?").arg(path);

@@ -15,13 +15,6 @@ const QString kCannotOpen = QString::fromUtf8(messages::kCannotOpenFile);
 const QString kSaved = QString::fromUtf8(messages::kSavedSuccessfully);
 const QString kWriteProblem = QString::fromUtf8(messages::kProblemWriting);
 
-// The caption as the frame draws it: "name", or "name*" while the document is modified.
-QString WindowCaption(TMDIChild* editor)
-{
-    const QWidget* window = editor->parentWidget();
-    return window->windowTitle().replace(QStringLiteral("[*]"), window->isWindowModified() ? "*" : "");
-}
-
 const QString kAllFiles = QStringLiteral("open(Open File for Editing, All files (*.*), .)");
 
 // A document open in a folder that is then removed, so that saving it fails.
@@ -55,7 +48,7 @@ void OpenSaveTest::opensFileIntoCaptionedWindow()
     FrameFixture fixture;
     TMDIChild* editor = fixture.openNew(QStringLiteral("game.bin"), PatternBytes(100));
     QCOMPARE(fixture.prompter.log(), QStringList{kAllFiles});
-    QCOMPARE(WindowCaption(editor), QStringLiteral("game.bin"));
+    QCOMPARE(Caption(*editor), QStringLiteral("game.bin"));
     const DocRecord& doc = editor->document();
     QCOMPARE(Content(doc), PatternBytes(100));
     QCOMPARE(doc.fileName, fixture.path(QStringLiteral("game.bin")).toStdString());
@@ -167,7 +160,7 @@ void OpenSaveTest::saveAndSaveAs()
     QCOMPARE(fixture.prompter.log(), (QStringList{"save(Save File As, All files (*.*), )", kSaved}));
     QCOMPARE(doc.fileName, target.toStdString());
     QVERIFY(!doc.modified);
-    QCOMPARE(WindowCaption(editor), QStringLiteral("new.bin"));
+    QCOMPARE(Caption(*editor), QStringLiteral("new.bin"));
     QCOMPARE(fixture.readFile(QStringLiteral("new.bin")), WithBytes(saved, 0, "\x99"));
     QCOMPARE(fixture.readFile(QStringLiteral("old.bin")), saved);
 
@@ -194,7 +187,7 @@ void OpenSaveTest::saveFailuresKeepNameAndEdits()
     QCOMPARE(fixture.prompter.texts(), (QStringList{kWriteProblem, kWriteProblem}));
     QCOMPARE(editor->document().fileName, name);
     QVERIFY(editor->document().modified);
-    QCOMPARE(WindowCaption(editor), QStringLiteral("game.bin"));
+    QCOMPARE(Caption(*editor), QStringLiteral("game.bin"));
 }
 
 void OpenSaveTest::closingModifiedWindow_data()

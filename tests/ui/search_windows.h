@@ -24,9 +24,7 @@ struct SearchWindows {
     template <typename Control = QCheckBox>
     [[nodiscard]] Control* control(const char* name) const
     {
-        auto* found = find->findChild<Control*>(QString::fromLatin1(name));
-        if (found == nullptr) qFatal("no control %s", name);
-        return found;
+        return window_test::Child<Control>(find, name);
     }
     [[nodiscard]] QLineEdit* box() const { return find->findBox(); }
     // Key by key, each through the dialog's key rules.
@@ -48,13 +46,7 @@ struct SearchWindows {
         }
         return names;
     }
-    [[nodiscard]] QStringList lines() const
-    {
-        QStringList all;
-        const ResultListModel* model = list->lines();
-        for (int row = 0; row < model->rowCount(); ++row) all << model->index(row, 0).data().toString();
-        return all;
-    }
+    [[nodiscard]] QStringList lines() const { return window_test::ListLines(list->lines()); }
     // Makes a line current and presses Enter on it, as the user steps through the hits.
     void enterOnLine(int row) const
     {

@@ -37,7 +37,7 @@ struct TileFixture : FrameFixture {
     {
         tileWindow().activateWindow();
         tileWindow().setFocus();
-        activate(&tileWindow());
+        window_test::WaitActive(&tileWindow());
         QTest::keyClick(&tileWindow(), Qt::Key(key), modifiers);
         settle();
     }
@@ -46,15 +46,9 @@ struct TileFixture : FrameFixture {
     {
         frame->activateWindow();
         editor->setFocus();
-        activate(frame.get());
+        window_test::WaitActive(frame.get());
         QTest::keyClick(editor, Qt::Key(key), modifiers);
         settle();
-    }
-    // Waits for the window to be the active one itself (a window also counts as
-    // active while its tool window is).
-    static void activate(QWidget* window)
-    {
-        if (!QTest::qWaitFor([window] { return QApplication::activeWindow() == window; })) qFatal("not activated");
     }
     // The colour the editor window shows for a sheet pixel (1 x 1: two screen pixels a sheet pixel).
     [[nodiscard]] QColor sheetColour(int x, int y) const
