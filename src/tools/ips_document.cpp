@@ -92,7 +92,17 @@ Notice PatchDocumentFromFile(DocRecord& doc, const std::string& patchPath, const
     return IpsApplyNotice(ApplyPatchToDocument(doc, patch.content(), view));
 }
 
-Notice UnchangedInputNotice(InputError error)
+namespace {
+
+// The texts one input's failures are told with; a missing file, a folder or an unreadable
+// file all read as "not found", as the patcher always said.
+struct InputFailureTexts {
+    const char* notFound;
+    const char* tooLarge;
+    const char* noMemory;
+};
+
+Notice InputFailureNotice(InputError error, const InputFailureTexts& texts)
 {
     switch (error) {
     case InputError::None:
@@ -100,30 +110,27 @@ Notice UnchangedInputNotice(InputError error)
     case InputError::CannotOpen:
     case InputError::NotRegularFile:
     case InputError::CannotRead:
-        return {NoticeKind::Plain, "", messages::kIpsUnchangedNotFound};
+        return {NoticeKind::Plain, "", texts.notFound};
     case InputError::TooLarge:
-        return {NoticeKind::Stop, messages::kIpsErrorCaption, messages::kIpsUnchangedTooLarge};
+        return {NoticeKind::Stop, messages::kIpsErrorCaption, texts.tooLarge};
     case InputError::OutOfMemory:
-        return {NoticeKind::Stop, messages::kIpsErrorCaption, messages::kIpsNoMemoryForUnchanged};
+        return {NoticeKind::Stop, messages::kIpsErrorCaption, texts.noMemory};
     }
     return {};
 }
 
+}  // namespace
+
+Notice UnchangedInputNotice(InputError error)
+{
+    return InputFailureNotice(
+        error, {messages::kIpsUnchangedNotFound, messages::kIpsUnchangedTooLarge, messages::kIpsNoMemoryForUnchanged});
+}
+
 Notice PatchInputNotice(InputError error)
 {
-    switch (error) {
-    case InputError::None:
-        break;
-    case InputError::CannotOpen:
-    case InputError::NotRegularFile:
-    case InputError::CannotRead:
-        return {NoticeKind::Plain, "", messages::kIpsPatchNotFound};
-    case InputError::TooLarge:
-        return {NoticeKind::Stop, messages::kIpsErrorCaption, messages::kIpsPatchTooLarge};
-    case InputError::OutOfMemory:
-        return {NoticeKind::Stop, messages::kIpsErrorCaption, messages::kIpsNoMemoryForPatched};
-    }
-    return {};
+    return InputFailureNotice(
+        error, {messages::kIpsPatchNotFound, messages::kIpsPatchTooLarge, messages::kIpsNoMemoryForPatched});
 }
 
 namespace {
