@@ -187,7 +187,7 @@ bool TJumpForm::eventFilter(QObject* watched, QEvent* event)
     return QDialog::eventFilter(watched, event);
 }
 
-bool TJumpForm::jmptxtKeyPress(const QKeyEvent& event)
+bool TJumpForm::answerKeyPress(const QKeyEvent& event)
 {
     if (IsEnter(event)) {
         accept();
@@ -197,6 +197,12 @@ bool TJumpForm::jmptxtKeyPress(const QKeyEvent& event)
         Cancel();
         return true;
     }
+    return false;
+}
+
+bool TJumpForm::jmptxtKeyPress(const QKeyEvent& event)
+{
+    if (answerKeyPress(event)) return true;
     // A bookmark's name takes any character.
     if (namingBookmark()) return false;
     const bool hex = Hexdecimal->isChecked();
@@ -205,14 +211,7 @@ bool TJumpForm::jmptxtKeyPress(const QKeyEvent& event)
 
 bool TJumpForm::jmpboxKeyPress(const QKeyEvent& event)
 {
-    if (IsEnter(event)) {
-        accept();
-        return true;
-    }
-    if (event.key() == Qt::Key_Escape) {
-        Cancel();
-        return true;
-    }
+    if (answerKeyPress(event)) return true;
     // Characters would search the list; the arrows still move the pick.
     return TypesCharacter(event);
 }

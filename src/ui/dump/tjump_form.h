@@ -58,6 +58,8 @@ private:
     void CreateControls();
     void SetFace(const char* caption, const char* frame, bool typing);
     void Cancel();
+    // Enter takes the entry, Esc cancels, in the box and the list alike.
+    [[nodiscard]] bool answerKeyPress(const QKeyEvent& event);
     [[nodiscard]] bool jmptxtKeyPress(const QKeyEvent& event);
     [[nodiscard]] bool jmpboxKeyPress(const QKeyEvent& event);
     [[nodiscard]] bool namingBookmark() const;
