@@ -17,8 +17,7 @@ private slots:
     void hexTyping();
     void movesScrollTheViewAndTheBar();
     void inputModeKeysAndTextTyping();
-    void clickPlacesCursorOnHexCell();
-    void onlyLeftClicksWithoutDragMoveTheCursor();
+    void onlyLeftClicksWithoutDragPlaceTheCursor();
     void scrollBarWheelAndThumb();
     void scrollBarActions();
     void resizeSizesRowsToWidth();
@@ -119,44 +118,37 @@ void EditorWindowTest::inputModeKeysAndTextTyping()
     QVERIFY(!fixture.session.input.D_DTE);
 }
 
-void EditorWindowTest::clickPlacesCursorOnHexCell()
+void EditorWindowTest::onlyLeftClicksWithoutDragPlaceTheCursor()
 {
     FrameFixture fixture;
     TMDIChild* editor = fixture.openNewFocused(QStringLiteral("rom.bin"), PatternBytes(8192));
-    const ViewState& view = fixture.session.view;
+    const int32_t row = fixture.session.view.bytesPerRow;
     DocRecord& doc = editor->document();
-    doc.topOffset = 4 * view.bytesPerRow;
+    doc.topOffset = 4 * row;
     editor->FormPaint();
     FrameFixture::settle();
-    const int32_t target = doc.topOffset + 2 * view.bytesPerRow + 5;
+    const int32_t target = doc.topOffset + 2 * row + 5;
 
     ClickAt(editor, CellPoint(*editor, 2, target));
     QCOMPARE(doc.cursorOffset, target);
-    QCOMPARE(doc.topOffset, 4 * view.bytesPerRow);
+    QCOMPARE(doc.topOffset, 4 * row);
     // The cursor is drawn where the click was.
     QCOMPARE(editor->blinkRect(), CellRect(*editor, 2, target));
-}
 
-void EditorWindowTest::onlyLeftClicksWithoutDragMoveTheCursor()
-{
-    FrameFixture fixture;
-    TMDIChild* editor = fixture.openNewFocused(QStringLiteral("rom.bin"), QByteArray(8192, '\0'));
-    const int32_t row = fixture.session.view.bytesPerRow;
-    const DocRecord& doc = editor->document();
     // A click does not cancel a half-typed byte.
     QTest::keyClick(editor, '4');
-    ClickAt(editor, CellPoint(*editor, 1, row + 3));
+    ClickAt(editor, CellPoint(*editor, 1, 5 * row + 3));
     PlayKeys(editor, QStringLiteral("1"));
-    QCOMPARE(Content(doc).mid(row + 3, 1), QByteArray("\x41"));
-    QCOMPARE(doc.cursorOffset, row + 4);
+    QCOMPARE(Content(doc).mid(5 * row + 3, 1), QByteArray("\x41"));
+    QCOMPARE(doc.cursorOffset, 5 * row + 4);
 
-    const QPoint cell = CellPoint(*editor, 0, 0);
+    const QPoint cell = CellPoint(*editor, 0, 4 * row);
     ClickAt(editor, cell, Qt::RightButton);
     QTest::mousePress(editor, Qt::LeftButton, Qt::NoModifier, cell);
     QTest::mouseMove(editor, cell + QPoint(40, 0));
     QTest::mouseRelease(editor, Qt::LeftButton, Qt::NoModifier, cell + QPoint(40, 0));
     FrameFixture::settle();
-    QCOMPARE(doc.cursorOffset, row + 4);
+    QCOMPARE(doc.cursorOffset, 5 * row + 4);
 }
 
 void EditorWindowTest::scrollBarWheelAndThumb()
@@ -253,12 +245,8 @@ void EditorWindowTest::resizeSizesRowsToWidth()
     QCOMPARE(view.pageBytes, (editor->height() / view.rowHeight) * view.bytesPerRow);
     // The offset, every byte and every text cell lie inside the window, and there is
     // no room left for two more bytes.
-    std::vector<ViewCell> hex;
-    std::vector<ViewCell> text;
-    for (const ViewCell& cell : editor->LayOutPageRow(0).cells) {
-        if (cell.kind == CellKind::Hex) hex.push_back(cell);
-        if (cell.kind == CellKind::Text) text.push_back(cell);
-    }
+    const std::vector<ViewCell> hex = Cells(*editor, 0, CellKind::Hex);
+    const std::vector<ViewCell> text = Cells(*editor, 0, CellKind::Text);
     QCOMPARE(static_cast<int>(hex.size()), view.bytesPerRow);
     QCOMPARE(static_cast<int>(text.size()), view.bytesPerRow);
     QVERIFY(text.back().x + text.back().width <= width);
