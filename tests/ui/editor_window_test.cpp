@@ -18,8 +18,7 @@ private slots:
     void movesScrollTheViewAndTheBar();
     void inputModeKeysAndTextTyping();
     void onlyLeftClicksWithoutDragPlaceTheCursor();
-    void scrollBarWheelAndThumb();
-    void scrollBarActions();
+    void scrollBarKeysWheelThumbAndActions();
     void resizeSizesRowsToWidth();
 };
 
@@ -151,7 +150,7 @@ void EditorWindowTest::onlyLeftClicksWithoutDragPlaceTheCursor()
     QCOMPARE(doc.cursorOffset, 5 * row + 4);
 }
 
-void EditorWindowTest::scrollBarWheelAndThumb()
+void EditorWindowTest::scrollBarKeysWheelThumbAndActions()
 {
     FrameFixture fixture;
     TMDIChild* editor = fixture.openNewFocused(QStringLiteral("rom.bin"), PatternBytes(0x20000));
@@ -193,13 +192,6 @@ void EditorWindowTest::scrollBarWheelAndThumb()
         QCOMPARE(int(doc.cursorColumn), target % view.bytesPerRow);
     }
 
-    // A window without data has no bar to show.
-    TMDIChild* empty = fixture.open(fixture.path(QStringLiteral("missing.bin")));
-    QVERIFY(empty != nullptr && !empty->scrollBar()->isVisible());
-}
-
-void EditorWindowTest::scrollBarActions()
-{
     // What each action of the bar does: the key it stands for, from row 2, column 2.
     const struct {
         QAbstractSlider::SliderAction action;
@@ -212,18 +204,19 @@ void EditorWindowTest::scrollBarActions()
         {QAbstractSlider::SliderToMaximum, 0, 2, -1},     // End
     };
     for (const auto& c : cases) {
-        FrameFixture fixture;
-        TMDIChild* editor = fixture.openNewFocused(QStringLiteral("rom.bin"), PatternBytes(0x20000));
+        fixture.placeCursor(*editor, 0);
         PlayKeys(editor, QStringLiteral("{Down}{Down}{Right}{Right}"));
-        const ViewState& view = fixture.session.view;
-        const DocRecord& doc = editor->document();
-        editor->scrollBar()->triggerAction(c.action);
+        bar->triggerAction(c.action);
         FrameFixture::settle();
         QCOMPARE(doc.topOffset, c.topRows < 0 ? view.pageBytes : c.topRows * view.bytesPerRow);
         QCOMPARE(int(doc.cursorRow), c.cursorRow);
         QCOMPARE(int(doc.cursorColumn), c.cursorColumn < 0 ? view.bytesPerRow - 1 : c.cursorColumn);
-        QCOMPARE(editor->scrollBar()->value(), doc.topOffset);
+        QCOMPARE(bar->value(), doc.topOffset);
     }
+
+    // A window without data has no bar to show.
+    TMDIChild* empty = fixture.open(fixture.path(QStringLiteral("missing.bin")));
+    QVERIFY(empty != nullptr && !empty->scrollBar()->isVisible());
 }
 
 void EditorWindowTest::resizeSizesRowsToWidth()
