@@ -67,8 +67,7 @@ private slots:
     void unicodeViewFollowsActiveDocument();
     void cursorCellBlinkAndRowRepaints();
     void menuItemsAndHints();
-    void windowMenuMinimisesAndRestores();
-    void newWindowsOpenInsideTheWorkspace();
+    void windowsOpenInsideTheWorkspaceAndTheWindowMenu();
     void helpErrorBox();
     void aboutBoxClosesOnEscapeOnly();
     void dialogBoxesChangeTheView();
@@ -272,30 +271,7 @@ void FrameTest::menuItemsAndHints()
     for (const QLabel* panel : panels) QVERIFY(panel->isVisible());
 }
 
-void FrameTest::windowMenuMinimisesAndRestores()
-{
-    FrameFixture fixture;
-    fixture.openNew(QStringLiteral("a.bin"), PatternBytes(64));
-    fixture.openNew(QStringLiteral("b.bin"), PatternBytes(64));
-    const QList<QMdiSubWindow*> windows = fixture.frame->mdiArea()->subWindowList();
-
-    fixture.trigger("WindowMinimizeItem");
-    for (const QMdiSubWindow* window : windows) QVERIFY(window->isMinimized());
-    fixture.trigger("WindowArrangeItem");
-    const int bottom = fixture.frame->mdiArea()->viewport()->height();
-    QCOMPARE(windows[0]->geometry().bottom() + 1, bottom);
-    QCOMPARE(windows[1]->geometry().bottom() + 1, bottom);
-    QVERIFY(!windows[0]->geometry().intersects(windows[1]->geometry()));
-
-    fixture.trigger("RestoreAll1");
-    for (const QMdiSubWindow* window : windows) QVERIFY(!window->isMinimized());
-    fixture.trigger("TileVertical1");
-    QCOMPARE(windows[0]->geometry().top(), 0);
-    QCOMPARE(windows[1]->geometry().top(), 0);
-    QVERIFY(!windows[0]->geometry().intersects(windows[1]->geometry()));
-}
-
-void FrameTest::newWindowsOpenInsideTheWorkspace()
+void FrameTest::windowsOpenInsideTheWorkspaceAndTheWindowMenu()
 {
     FrameFixture fixture;
     const QString file = fixture.writeFile(QStringLiteral("a.bin"), PatternBytes(64));
@@ -305,6 +281,21 @@ void FrameTest::newWindowsOpenInsideTheWorkspace()
         const QMdiSubWindow* newest = fixture.frame->mdiArea()->subWindowList().last();
         QVERIFY2(workspace.contains(newest->geometry()), qPrintable(QString::number(count)));
     }
+
+    const QList<QMdiSubWindow*> windows = fixture.frame->mdiArea()->subWindowList();
+    fixture.trigger("WindowMinimizeItem");
+    for (const QMdiSubWindow* window : windows) QVERIFY(window->isMinimized());
+    fixture.trigger("WindowArrangeItem");
+    QCOMPARE(windows[0]->geometry().bottom() + 1, workspace.height());
+    QCOMPARE(windows[1]->geometry().bottom() + 1, workspace.height());
+    QVERIFY(!windows[0]->geometry().intersects(windows[1]->geometry()));
+
+    fixture.trigger("RestoreAll1");
+    for (const QMdiSubWindow* window : windows) QVERIFY(!window->isMinimized());
+    fixture.trigger("TileVertical1");
+    QCOMPARE(windows[0]->geometry().top(), 0);
+    QCOMPARE(windows[1]->geometry().top(), 0);
+    QVERIFY(!windows[0]->geometry().intersects(windows[1]->geometry()));
 }
 
 void FrameTest::helpErrorBox()
