@@ -88,8 +88,7 @@ class TablesTest : public QObject {
 private slots:
     void tableMenuChoosesSwapsAndReReads();
     void activationReReadsTheTable();
-    void proposalsFollowOneAnother();
-    void gridPicksCharactersIntoTheEntry();
+    void proposalsAndGridPicksFillTheEntry();
     void listEditingKeysMouseAndSort();
     void makerOpensAndSavesTableFiles();
     void editorListsAndSavesTheActiveTable();
@@ -171,7 +170,7 @@ void TablesTest::activationReReadsTheTable()
     QCOMPARE(fixture.prompter.texts(), QStringList());
 }
 
-void TablesTest::proposalsFollowOneAnother()
+void TablesTest::proposalsAndGridPicksFillTheEntry()
 {
     FrameFixture fixture;
     Editor editor(fixture);
@@ -199,14 +198,8 @@ void TablesTest::proposalsFollowOneAnother()
     QVERIFY(editor.lines().isEmpty() && editor.TblVal->text().isEmpty());
     QCOMPARE(editor.form->keyCounter().keyDigits, 4);
     QCOMPARE(editor.form->keyCounter().nextKey, 0x8240u);
-    editor.form->close();
-}
 
-void TablesTest::gridPicksCharactersIntoTheEntry()
-{
-    FrameFixture fixture;
-    Editor editor(fixture);
-    editor.show();
+    // The grid picks characters into the entry.
     QCOMPARE((QList<int>{editor.TScrl->minimum(), editor.TScrl->maximum(), editor.TScrl->singleStep(),
                          editor.TScrl->pageStep(), editor.TScrl->value()}),
              (QList<int>{32768, 65376, 16, 160, 0x8140}));  // opens on the checked punctuation set
