@@ -22,17 +22,16 @@ const QString kAllFiles = QStringLiteral("open(Open File for Editing, All files 
 class OpenSaveTest : public QObject {
     Q_OBJECT
 private slots:
-    void opensFileIntoCaptionedWindow();
+    void opensIntoCaptionedWindowsAndClosesAll();
     void savestateQuestion();
     void openFailureKeepsEmptyWindow();
     void saveAndSaveAs();
     void saveFailuresKeepWindowEditsAndProgram();
     void closingModifiedWindow_data();
     void closingModifiedWindow();
-    void closeAllClosesEveryWindow();
 };
 
-void OpenSaveTest::opensFileIntoCaptionedWindow()
+void OpenSaveTest::opensIntoCaptionedWindowsAndClosesAll()
 {
     FrameFixture fixture;
     TMDIChild* editor = fixture.openNew(QStringLiteral("game.bin"), PatternBytes(100));
@@ -66,6 +65,17 @@ void OpenSaveTest::opensFileIntoCaptionedWindow()
     QCOMPARE(fixture.action("tblv1")->text() + fixture.action("tblv2")->text(), QStringLiteral("rom.tbl..."));
     QVERIFY(RowTextColumn(*fixture.frame->activeEditor(), 0).startsWith(QStringLiteral("Zpair.")));
     QCOMPARE(fixture.prompter.log(), QStringList(2, kAllFiles));
+
+    // Close All closes both, asking about the modified one only, and the table item is reset.
+    fixture.frame->activeEditor()->document().modified = true;
+    fixture.prompter.answers.push_back(false);
+    fixture.trigger("CloseAll1");
+    QCOMPARE(fixture.frame->editorWindows().size(), std::size_t{0});
+    QCOMPARE(fixture.frame->mdiArea()->subWindowList().size(), 0);
+    QCOMPARE(fixture.prompter.recordsOf(PromptRecord::Kind::Question).size(), std::size_t{1});
+    QCOMPARE(fixture.prompter.unexpected, 0);
+    QVERIFY(!fixture.action("CloseAll1")->isEnabled());
+    QCOMPARE(fixture.action("tblv1")->text(), QStringLiteral("..."));
 }
 
 void OpenSaveTest::savestateQuestion()
@@ -240,23 +250,6 @@ void OpenSaveTest::closingModifiedWindow()
     QVERIFY(fixture.frame->isVisible());
     QCOMPARE(fixture.frame->editorWindows().size(), std::size_t{1});
     QVERIFY(fixture.frame->close());
-}
-
-void OpenSaveTest::closeAllClosesEveryWindow()
-{
-    FrameFixture fixture;
-    fixture.writeFile(QStringLiteral("a.tbl"), "41=x\n");
-    fixture.openNew(QStringLiteral("a.bin"), PatternBytes(16));
-    fixture.openNew(QStringLiteral("b.bin"), PatternBytes(16))->document().modified = true;
-    fixture.prompter.answers.push_back(false);
-
-    fixture.trigger("CloseAll1");
-    QCOMPARE(fixture.frame->editorWindows().size(), std::size_t{0});
-    QCOMPARE(fixture.frame->mdiArea()->subWindowList().size(), 0);
-    QCOMPARE(fixture.prompter.recordsOf(PromptRecord::Kind::Question).size(), std::size_t{1});
-    QCOMPARE(fixture.prompter.unexpected, 0);
-    QVERIFY(!fixture.action("CloseAll1")->isEnabled());
-    QCOMPARE(fixture.action("tblv1")->text(), QStringLiteral("..."));
 }
 
 QTEST_MAIN(OpenSaveTest)
