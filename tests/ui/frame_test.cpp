@@ -62,11 +62,10 @@ void WithSettingsDialog(FrameFixture& fixture, const std::function<void(TColForm
 class FrameTest : public QObject {
     Q_OBJECT
 private slots:
-    void statusBarShowsCursorByte();
     void offsetModes();
     void unicodeViewFollowsActiveDocument();
     void cursorCellBlinkAndRowRepaints();
-    void menuItemsAndHints();
+    void statusBarMenuItemsAndHints();
     void windowsOpenInsideTheWorkspaceAndTheWindowMenu();
     void helpErrorBox();
     void aboutBoxClosesOnEscapeOnly();
@@ -75,39 +74,6 @@ private slots:
     void unwritableSettingsFileStillCloses();
     void setFontChangesRowsAndKanaFont();
 };
-
-void FrameTest::statusBarShowsCursorByte()
-{
-    FrameFixture fixture;
-    QCOMPARE(fixture.statusTexts(), (QStringList{"Decimal: 000", "Hexdecimal: 00", "Binary: 00000000",
-                                                 "Decimal Offset: 0000000000", "Hexdecimal Offset: 00000000"}));
-    QByteArray bytes = PatternBytes(1024);
-    bytes[300] = 0x41;
-    TMDIChild* editor = fixture.openNew(QStringLiteral("rom.bin"), bytes);
-
-    const auto panelWidths = [&fixture] {
-        QList<int> widths;
-        for (const QLabel* panel : fixture.frame->statusPanels()->findChildren<QLabel*>()) widths << panel->width();
-        return widths;
-    };
-    const QList<int> widths = panelWidths();
-    fixture.placeCursor(*editor, 300);
-    QCOMPARE(editor->document().cursorOffset, 300);
-    QCOMPARE(fixture.statusTexts(), (QStringList{"Decimal: 65", "Hexdecimal: 41", "Binary: 01000001",
-                                                 "Decimal Offset: 300", "Hexdecimal Ofset: 0000012C"}));
-    // The panels keep their places whatever the numbers are.
-    QCOMPARE(panelWidths(), widths);
-
-    // A full paint keeps the page inside the document (of 65535 bytes at least) and
-    // takes the cursor's offset from the page.
-    DocRecord& doc = editor->document();
-    doc.topOffset = 0x7FFFFF00;
-    editor->FormPaint();
-    FrameFixture::settle();
-    QCOMPARE(doc.topOffset, 65535 - fixture.session.view.pageBytes);
-    QCOMPARE(doc.cursorOffset,
-             doc.topOffset + int(doc.cursorRow) * fixture.session.view.bytesPerRow + doc.cursorColumn);
-}
 
 void FrameTest::offsetModes()
 {
@@ -233,7 +199,7 @@ void FrameTest::cursorCellBlinkAndRowRepaints()
     QVERIFY(spy.regions.empty());
 }
 
-void FrameTest::menuItemsAndHints()
+void FrameTest::statusBarMenuItemsAndHints()
 {
     // Cascade and the two tilings are hidden items: Qt reports hidden items as disabled.
     const char* const editorItems[] = {
@@ -245,11 +211,38 @@ void FrameTest::menuItemsAndHints()
     FrameFixture fixture;
     for (const char* name : editorItems) QVERIFY2(!fixture.action(name)->isEnabled(), name);
     for (const char* name : alwaysItems) QVERIFY2(fixture.action(name)->isEnabled(), name);
+    QCOMPARE(fixture.statusTexts(), (QStringList{"Decimal: 000", "Hexdecimal: 00", "Binary: 00000000",
+                                                 "Decimal Offset: 0000000000", "Hexdecimal Offset: 00000000"}));
 
+    QByteArray bytes = PatternBytes(1024);
+    bytes[300] = 0x41;
     fixture.writeFile(QStringLiteral("rom.tbl"), "41=A\n");
-    TMDIChild* editor = fixture.openNew(QStringLiteral("rom.bin"), PatternBytes(64));
+    TMDIChild* editor = fixture.openNew(QStringLiteral("rom.bin"), bytes);
     for (const char* name : editorItems) QVERIFY2(fixture.action(name)->isEnabled(), name);
     QCOMPARE(fixture.action("tblv1")->text(), QStringLiteral("rom.tbl"));
+
+    const auto panelWidths = [&fixture] {
+        QList<int> widths;
+        for (const QLabel* panel : fixture.frame->statusPanels()->findChildren<QLabel*>()) widths << panel->width();
+        return widths;
+    };
+    const QList<int> widths = panelWidths();
+    fixture.placeCursor(*editor, 300);
+    QCOMPARE(editor->document().cursorOffset, 300);
+    QCOMPARE(fixture.statusTexts(), (QStringList{"Decimal: 65", "Hexdecimal: 41", "Binary: 01000001",
+                                                 "Decimal Offset: 300", "Hexdecimal Ofset: 0000012C"}));
+    // The panels keep their places whatever the numbers are.
+    QCOMPARE(panelWidths(), widths);
+
+    // A full paint keeps the page inside the document (of 65535 bytes at least) and
+    // takes the cursor's offset from the page.
+    DocRecord& doc = editor->document();
+    doc.topOffset = 0x7FFFFF00;
+    editor->FormPaint();
+    FrameFixture::settle();
+    QCOMPARE(doc.topOffset, 65535 - fixture.session.view.pageBytes);
+    QCOMPARE(doc.cursorOffset,
+             doc.topOffset + int(doc.cursorRow) * fixture.session.view.bytesPerRow + doc.cursorColumn);
 
     editor->parentWidget()->close();
     FrameFixture::settle();
