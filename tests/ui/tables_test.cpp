@@ -88,9 +88,8 @@ class TablesTest : public QObject {
 private slots:
     void tableMenuChoosesSwapsAndReReads();
     void activationReReadsTheTable();
-    void proposalsAndGridPicksFillTheEntry();
+    void makerEntryGridAndFiles();
     void listEditingKeysMouseAndSort();
-    void makerOpensAndSavesTableFiles();
     void editorListsAndSavesTheActiveTable();
     void closingQuestionSwitchesTheDocumentTable();
 };
@@ -170,7 +169,7 @@ void TablesTest::activationReReadsTheTable()
     QCOMPARE(fixture.prompter.texts(), QStringList());
 }
 
-void TablesTest::proposalsAndGridPicksFillTheEntry()
+void TablesTest::makerEntryGridAndFiles()
 {
     FrameFixture fixture;
     Editor editor(fixture);
@@ -234,6 +233,60 @@ void TablesTest::proposalsAndGridPicksFillTheEntry()
     QCOMPARE(editor.TblVal->text(), full);
     editor.clickCell(1, 0);
     QCOMPARE(editor.TblVal->text(), full);
+    editor.form->close();
+
+    // The maker saves its lines to table files and opens them.
+    editor.show();
+    editor.type(QStringLiteral("41=A"));
+    editor.TblVal->setText(QStringLiteral("8140="));
+    editor.clickSet("Hira");
+    editor.clickCell(2, 0);  // 82A2
+    QTest::keyClick(editor.TblVal, Qt::Key_Return);
+    editor.TblVal->clear();
+    editor.type(QStringLiteral("/FF"));
+    QCOMPARE(editor.TblVal->text(), QStringLiteral("/FF"));  // no key: the line stays for the next edit
+
+    // No, Cancel, an empty name and a file whose folder is gone write nothing.
+    fixture.prompter.answers = {false, true, true, true};
+    fixture.prompter.files = {std::nullopt, QString(), fixture.path(QStringLiteral("gone/new.tbl"))};
+    for (int attempt = 0; attempt < 4; ++attempt) editor.trigger("SaveTableFile1");
+    QCOMPARE(fixture.prompter.texts(),
+             (QStringList{"Save Table Data", "Save Table Data", "Save Table Data", "No file selected...",
+                          "Save Table Data", "Could not open the Table File..."}));
+    QCOMPARE(editor.form->windowTitle(), QStringLiteral("Table Editor []"));
+    QVERIFY(editor.form->editFileName().empty());
+
+    fixture.prompter.clear();
+    fixture.prompter.answers = {true};
+    fixture.prompter.files.push_back(fixture.path(QStringLiteral("made")));  // the extension is added
+    editor.trigger("SaveTableFile1");
+    QCOMPARE(fixture.prompter.log(),
+             (QStringList{"ask(Save File, question): Save Table Data", "save(Save Table File, TBL files (*.tbl), )"}));
+    QCOMPARE(editor.form->editFileName(), fixture.path(QStringLiteral("made.tbl")).toStdString());
+    QCOMPARE(editor.form->windowTitle(), QStringLiteral("Table Editor [made.tbl]"));
+    QCOMPARE(fixture.readFile(QStringLiteral("made.tbl")), QByteArray("41=A\n8140=\x82\xA2\n/FF\n"));
+
+    // A second save goes to the same file without a dialog.
+    editor.TblVal->clear();
+    editor.type(QStringLiteral("43=C"));
+    fixture.prompter.answers = {true};
+    editor.trigger("SaveTableFile1");
+    QCOMPARE(fixture.prompter.recordsOf(PromptRecord::Kind::SaveFile).size(), std::size_t{1});
+    QCOMPARE(fixture.readFile(QStringLiteral("made.tbl")), QByteArray("41=A\n8140=\x82\xA2\n/FF\n43=C\n"));
+
+    // A missing file and Cancel leave the list alone; a table file fills it.
+    const QString table = fixture.writeFile(QStringLiteral("other.TBL"), "50=p\n51=q");
+    fixture.prompter.clear();
+    fixture.prompter.files = {fixture.path(QStringLiteral("missing.tbl")), std::nullopt, table};
+    editor.trigger("OpenTableFile1");
+    editor.trigger("OpenTableFile1");
+    QCOMPARE(editor.lines().size(), 4);
+    editor.trigger("OpenTableFile1");
+    QCOMPARE(fixture.prompter.log(), QStringList(3, kTableChooser));
+    QCOMPARE(editor.lines(), (QStringList{"50=p", "51=q"}));
+    QCOMPARE(editor.form->editFileName(), table.toStdString());
+    QCOMPARE(editor.form->windowTitle(), QStringLiteral("Table Editor [other.TBL]"));
+    QCOMPARE(fixture.prompter.unexpected, 0);
     editor.form->close();
 }
 
@@ -306,64 +359,6 @@ void TablesTest::listEditingKeysMouseAndSort()
     QVERIFY(QTest::qWaitForWindowExposed(editor.form));
     QTest::keyClick(editor.TblList, Qt::Key_Escape);
     QVERIFY(!editor.form->isVisible());
-}
-
-void TablesTest::makerOpensAndSavesTableFiles()
-{
-    FrameFixture fixture;
-    Editor editor(fixture);
-    editor.show();
-    editor.type(QStringLiteral("41=A"));
-    editor.TblVal->setText(QStringLiteral("8140="));
-    editor.clickSet("Hira");
-    editor.clickCell(2, 0);  // 82A2
-    QTest::keyClick(editor.TblVal, Qt::Key_Return);
-    editor.TblVal->clear();
-    editor.type(QStringLiteral("/FF"));
-    QCOMPARE(editor.TblVal->text(), QStringLiteral("/FF"));  // no key: the line stays for the next edit
-
-    // No, Cancel, an empty name and a file whose folder is gone write nothing.
-    fixture.prompter.answers = {false, true, true, true};
-    fixture.prompter.files = {std::nullopt, QString(), fixture.path(QStringLiteral("gone/new.tbl"))};
-    for (int attempt = 0; attempt < 4; ++attempt) editor.trigger("SaveTableFile1");
-    QCOMPARE(fixture.prompter.texts(),
-             (QStringList{"Save Table Data", "Save Table Data", "Save Table Data", "No file selected...",
-                          "Save Table Data", "Could not open the Table File..."}));
-    QCOMPARE(editor.form->windowTitle(), QStringLiteral("Table Editor []"));
-    QVERIFY(editor.form->editFileName().empty());
-
-    fixture.prompter.clear();
-    fixture.prompter.answers = {true};
-    fixture.prompter.files.push_back(fixture.path(QStringLiteral("made")));  // the extension is added
-    editor.trigger("SaveTableFile1");
-    QCOMPARE(fixture.prompter.log(),
-             (QStringList{"ask(Save File, question): Save Table Data", "save(Save Table File, TBL files (*.tbl), )"}));
-    QCOMPARE(editor.form->editFileName(), fixture.path(QStringLiteral("made.tbl")).toStdString());
-    QCOMPARE(editor.form->windowTitle(), QStringLiteral("Table Editor [made.tbl]"));
-    QCOMPARE(fixture.readFile(QStringLiteral("made.tbl")), QByteArray("41=A\n8140=\x82\xA2\n/FF\n"));
-
-    // A second save goes to the same file without a dialog.
-    editor.TblVal->clear();
-    editor.type(QStringLiteral("43=C"));
-    fixture.prompter.answers = {true};
-    editor.trigger("SaveTableFile1");
-    QCOMPARE(fixture.prompter.recordsOf(PromptRecord::Kind::SaveFile).size(), std::size_t{1});
-    QCOMPARE(fixture.readFile(QStringLiteral("made.tbl")), QByteArray("41=A\n8140=\x82\xA2\n/FF\n43=C\n"));
-
-    // A missing file and Cancel leave the list alone; a table file fills it.
-    const QString table = fixture.writeFile(QStringLiteral("other.TBL"), "50=p\n51=q");
-    fixture.prompter.clear();
-    fixture.prompter.files = {fixture.path(QStringLiteral("missing.tbl")), std::nullopt, table};
-    editor.trigger("OpenTableFile1");
-    editor.trigger("OpenTableFile1");
-    QCOMPARE(editor.lines().size(), 4);
-    editor.trigger("OpenTableFile1");
-    QCOMPARE(fixture.prompter.log(), QStringList(3, kTableChooser));
-    QCOMPARE(editor.lines(), (QStringList{"50=p", "51=q"}));
-    QCOMPARE(editor.form->editFileName(), table.toStdString());
-    QCOMPARE(editor.form->windowTitle(), QStringLiteral("Table Editor [other.TBL]"));
-    QCOMPARE(fixture.prompter.unexpected, 0);
-    editor.form->close();
 }
 
 void TablesTest::editorListsAndSavesTheActiveTable()
