@@ -7,10 +7,7 @@
 
 namespace zarvo {
 
-using window_test::Bytes;
-using window_test::Caption;
-using window_test::Content;
-using window_test::PlayKeys;
+using namespace window_test;
 
 class HistoryTest : public QObject {
     Q_OBJECT
@@ -31,7 +28,7 @@ void HistoryTest::undoAndRedoWalkTheSessionBothWays()
     // Two typed bytes, shown in the changed colour, then a patch that also grows the
     // file: three steps.
     const ColourRef changed = fixture.frame->viewContext().colours[kSlotHexChanged].text;
-    const auto colour = [editor](int32_t offset) { return window_test::Cell(*editor, 0, offset).colours.text; };
+    const auto colour = [editor](int32_t offset) { return Cell(*editor, 0, offset).colours.text; };
     QVERIFY(colour(1) != changed);
     PlayKeys(editor, QStringLiteral("4142"));
     QCOMPARE(colour(1), changed);
@@ -46,8 +43,8 @@ void HistoryTest::undoAndRedoWalkTheSessionBothWays()
     QCOMPARE(Caption(*editor), QStringLiteral("rom.bin*"));
     QVERIFY(fixture.action("Undo1")->isEnabled());
 
-    const QByteArray afterTyping = window_test::WithBytes(original, 0, "AB");
-    const QByteArray steps[] = {afterTyping, window_test::WithBytes(original, 0, "A"), original};
+    const QByteArray afterTyping = WithBytes(original, 0, "AB");
+    const QByteArray steps[] = {afterTyping, WithBytes(original, 0, "A"), original};
     for (const QByteArray& expected : steps) {
         fixture.press(QKeyCombination(Qt::ControlModifier, Qt::Key_Z));
         QCOMPARE(Content(doc), expected);

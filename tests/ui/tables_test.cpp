@@ -354,8 +354,7 @@ void TablesTest::listEditingKeysMouseAndSort()
     // Esc closes from the entry box and from the list alike.
     QTest::keyClick(editor.TblVal, Qt::Key_Escape);
     QVERIFY(!editor.form->isVisible());
-    editor.form->show();
-    QVERIFY(QTest::qWaitForWindowExposed(editor.form));
+    editor.show();
     QTest::keyClick(editor.TblList, Qt::Key_Escape);
     QVERIFY(!editor.form->isVisible());
 }
