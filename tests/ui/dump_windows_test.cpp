@@ -24,36 +24,18 @@ using namespace zarvo::window_test;
 
 namespace {
 
-// Every text shown in order; a box's or question's as "caption/icon: text", the icon
-// as a number (1 stop, 2 exclamation, 3 question).
-QStringList Shown(const ScriptedPrompter& prompter)
-{
-    QStringList shown;
-    for (const PromptRecord& record : prompter.records) {
-        if (record.text.isEmpty() || record.kind == PromptRecord::Kind::Font) continue;
-        const QString box = QStringLiteral("%1/%2: ").arg(record.caption).arg(static_cast<int>(record.icon));
-        shown << (record.caption.isEmpty() ? record.text : box + record.text);
-    }
-    return shown;
-}
-
-void Press(QWidget* target, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
-{
-    QTest::keyClick(target, static_cast<Qt::Key>(key), modifiers);
-    FrameFixture::settle();
-}
-
 // A shown frame with rom.bin (and rom.tbl unless the table is null) open at 16 bytes
-// a row, the keyboard on its editor window, and the two dialogs.
+// a row, the keyboard on its editor window, and the two dialogs; nothing asked yet.
 struct DumpWindows {
     explicit DumpWindows(const QByteArray& rom, const QByteArray& table = {})
     {
         if (!table.isNull()) fixture.writeFile(QStringLiteral("rom.tbl"), table);
         editor = fixture.openForKeys(QStringLiteral("rom.bin"), rom);
+        fixture.prompter.clear();
     }
     void moveCursor(int32_t offset) { fixture.frame->documents().jumpTo(editor->document(), offset); }
     [[nodiscard]] QLineEdit* box(const char* name) const { return Child<QLineEdit>(dump, name); }
-    [[nodiscard]] QStringList shown() const { return Shown(fixture.prompter); }
+    [[nodiscard]] QStringList shown() const { return fixture.prompter.log(); }
     [[nodiscard]] QPushButton* done() const { return Child<QPushButton>(dump, "Button1"); }
     // The dump dialog takes the keyboard, as a click on it would.
     void activateDump() const
@@ -61,21 +43,20 @@ struct DumpWindows {
         dump->activateWindow();
         QTRY_VERIFY(dump->isActiveWindow());
     }
-    // Runs work while the modal dialog that key (or the item, for 0) shows is up;
-    // work closes it.
-    void whileModal(QDialog* dialog, int key, const std::function<void()>& work, const char* item = nullptr)
+    // Runs work while the modal dialog that the keys on the editor window (or the item)
+    // show is up.
+    void whileModal(QDialog* dialog, const char* keys, const std::function<void()>& work, const char* item = nullptr)
     {
-        fixture.frame->activateWindow();
-        QTRY_COMPARE(QApplication::activeWindow(), fixture.frame.get());
-        bool ran = false;
-        QTimer::singleShot(0, dialog, [&] {
-            ran = dialog->isVisible() && dialog->isModal();
-            if (ran) work();
-            if (dialog->isVisible()) dialog->reject();  // a failed check must not hang the test
+        const auto open = [&] {
+            if (item != nullptr) return fixture.trigger(item);
+            fixture.frame->activateWindow();
+            WaitActive(fixture.frame.get());
+            PlayKeys(editor, QString::fromLatin1(keys));
+        };
+        (void)WhileShown(dialog, open, [&] {
+            QVERIFY(dialog->isModal());
+            work();
         });
-        if (item != nullptr) fixture.trigger(item);
-        if (item == nullptr) Press(editor, key, Qt::ControlModifier);
-        QVERIFY(ran);
     }
 
     FrameFixture fixture;
@@ -87,6 +68,8 @@ struct DumpWindows {
 
 // 0x10: 41 42 41 FE F0 05, read by kTable as AB, A, a line end, [WAIT] and ($05).
 QByteArray Rom() { return PatternBytes(0x80000, 0x60).replace(0x10, 6, QByteArray::fromHex("414241FEF005")); }
+
+const QString kBlockChooser = QStringLiteral("open(Open, All files (*.*), .)");
 
 const QByteArray kTable = "41=A\n4142=AB\n/FE\n.code=$F0 \"[WAIT]\"\n.startdump \"Range %startofs-%endofs\\n\"\n";
 
@@ -112,24 +95,24 @@ void DumpWindowsTest::textDumpTakenWithTwoPresses()
 {
     DumpWindows windows(Rom(), kTable);
     windows.moveCursor(0x10);
-    Press(windows.editor, Qt::Key_F10);
+    PlayKeys(windows.editor, QStringLiteral("{F10}"));
     QVERIFY(windows.dump->isVisible());
     QTRY_COMPARE(QApplication::activeWindow(), windows.fixture.frame.get());  // the editor keeps the keyboard
     QCOMPARE(windows.dump->windowTitle(), QStringLiteral("Dump Text Data [Press F10 to Dump]"));
     QCOMPARE(windows.box("BegOfs")->text(), QStringLiteral("00000010"));
 
-    for (int step = 0; step < 5; ++step) Press(windows.editor, Qt::Key_Right);
-    Press(windows.editor, Qt::Key_F10);
-    QCOMPARE(windows.shown(), QStringList("File Error.../1: No file name specified..."));
+    for (int step = 0; step < 5; ++step) PlayKeys(windows.editor, QStringLiteral("{Right}"));
+    PlayKeys(windows.editor, QStringLiteral("{F10}"));
+    QCOMPARE(windows.shown(), QStringList("box(File Error..., stop): No file name specified..."));
     QCOMPARE(windows.box("EndOfs")->text(), QStringLiteral("00000015"));
     QTRY_COMPARE(QApplication::focusWidget(), windows.box("DFile"));
 
     windows.fixture.prompter.clear();
     QTest::keyClicks(windows.box("DFile"), QStringLiteral("out.txt"));
-    Press(windows.box("DFile"), Qt::Key_F10);
+    PlayKeys(windows.box("DFile"), QStringLiteral("{F10}"));
     QCOMPARE(windows.fixture.readFile(QStringLiteral("out.txt")),
              QByteArray("Range 00000010-00000015\nABA\n[WAIT]($05)"));
-    QCOMPARE(windows.shown(), QStringList("Text Dumping.../2: Data was dumped to the text file..."));
+    QCOMPARE(windows.shown(), QStringList("box(Text Dumping..., exclamation): Data was dumped to the text file..."));
     QVERIFY(!windows.dump->isVisible());
     QCOMPARE(windows.fixture.session.dump.mode, DumpMode::Idle);
 }
@@ -137,7 +120,7 @@ void DumpWindowsTest::textDumpTakenWithTwoPresses()
 void DumpWindowsTest::binaryDumpThroughDone()
 {
     DumpWindows windows(Rom());
-    Press(windows.editor, Qt::Key_F11);
+    PlayKeys(windows.editor, QStringLiteral("{F11}"));
     windows.activateDump();
     QLineEdit* start = windows.box("BegOfs");
     start->selectAll();
@@ -150,26 +133,25 @@ void DumpWindowsTest::binaryDumpThroughDone()
     QTest::mouseClick(windows.done(), Qt::LeftButton);
     FrameFixture::settle();
     QCOMPARE(windows.fixture.readFile(QStringLiteral("part.dat")), Rom().mid(0x7FFF0));
-    QCOMPARE(windows.shown(), QStringList("Binary Dumping.../2: Data was dumped to the binary file..."));
+    QCOMPARE(windows.shown(),
+             QStringList("box(Binary Dumping..., exclamation): Data was dumped to the binary file..."));
     QVERIFY(!windows.dump->isVisible());
 }
 
 void DumpWindowsTest::pendingCommands()
 {
     const struct {
-        int first;
-        int second;
+        const char* keys;  // on the editor window
         QStringList shown;
         DumpMode mode;
     } cases[] = {
-        {Qt::Key_F11, Qt::Key_F10, {"Can't dump TEXT when you started with BINARY dump."}, DumpMode::BinaryStarted},
+        {"{F11}{F10}", {"Can't dump TEXT when you started with BINARY dump."}, DumpMode::BinaryStarted},
         // A dump is not refused during a fill: it runs on the boxes and misses the name.
-        {Qt::Key_F4, Qt::Key_F10, {"File Error.../1: No file name specified..."}, DumpMode::TextStarted},
+        {"{F4}{F10}", {"box(File Error..., stop): No file name specified..."}, DumpMode::TextStarted},
     };
     for (const auto& c : cases) {
         DumpWindows windows(Rom(), kTable);
-        Press(windows.editor, c.first);
-        Press(windows.editor, c.second);
+        PlayKeys(windows.editor, QString::fromLatin1(c.keys));
         QCOMPARE(windows.shown(), c.shown);
         QCOMPARE(windows.fixture.session.dump.mode, c.mode);
         QVERIFY(windows.dump->isVisible());
@@ -185,17 +167,18 @@ void DumpWindowsTest::dumpLabelTakenWithF2()
     DumpWindows windows(Rom(), "41=A");  // no line end: the label must not join the line
     QVERIFY(!windows.fixture.action("DumpFromList1")->isEnabled());
     windows.moveCursor(0x2000);
-    Press(windows.editor, Qt::Key_F2);
+    PlayKeys(windows.editor, QStringLiteral("{F2}"));
     QCOMPARE(windows.dump->windowTitle(), QStringLiteral("Dump Bookmark [F2 - Save Bookmark]"));
     QCOMPARE(windows.done()->text(), QStringLiteral("Save Data"));
     windows.moveCursor(0x20FF);
-    Press(windows.editor, Qt::Key_F2);
+    PlayKeys(windows.editor, QStringLiteral("{F2}"));
     QTRY_COMPARE(QApplication::focusWidget(), windows.box("DFile"));
     QTest::keyClicks(windows.box("DFile"), QStringLiteral("Intro"));
-    Press(windows.box("DFile"), Qt::Key_F2);
+    PlayKeys(windows.box("DFile"), QStringLiteral("{F2}"));
     QCOMPARE(windows.fixture.readFile(QStringLiteral("rom.tbl")), QByteArray("41=A\n[00002000-000020FF]Intro\n"));
-    QCOMPARE(windows.shown(), (QStringList{"No bookmark name entered...",
-                                           "Dump Bookmark.../2: Bookmark was saved to the table file..."}));
+    QCOMPARE(windows.shown(),
+             (QStringList{"No bookmark name entered...",
+                          "box(Dump Bookmark..., exclamation): Bookmark was saved to the table file..."}));
     QCOMPARE(windows.fixture.session.tables.dumpLabels, std::vector<std::string>{"[00002000-000020FF]Intro"});
     QVERIFY(windows.fixture.action("DumpFromList1")->isEnabled());
     QCOMPARE(windows.done()->text(), QStringLiteral("Dump Data"));
@@ -206,15 +189,15 @@ void DumpWindowsTest::byteFillAroundRange()
     const QByteArray rom = PatternBytes(0x100);
     DumpWindows windows(rom);
     windows.moveCursor(0x20);
-    Press(windows.editor, Qt::Key_F4);
+    PlayKeys(windows.editor, QStringLiteral("{F4}"));
     QCOMPARE(windows.dump->windowTitle(), QStringLiteral("BYTE Fill..."));
     QCOMPARE(Child<QLabel>(windows.dump, "StaticText1")->text(), QStringLiteral("Fill Byte Value"));
     windows.moveCursor(0x10);  // the end may lie before the start
-    Press(windows.editor, Qt::Key_F4);
+    PlayKeys(windows.editor, QStringLiteral("{F4}"));
     QCOMPARE(windows.fixture.session.dump.mode, DumpMode::FillStarted);
     windows.activateDump();
     QTest::keyClicks(windows.box("DFile"), QStringLiteral("1ff"));  // the low byte: FF
-    Press(windows.box("DFile"), Qt::Key_F4);
+    PlayKeys(windows.box("DFile"), QStringLiteral("{F4}"));
     QCOMPARE(windows.shown(), (QStringList{"Error: Must enter a value to use as a FILLER!", "BYTE Fill completed!"}));
     QVERIFY(!windows.dump->isVisible() && windows.editor->document().modified);
     windows.fixture.trigger("SaveFile1");
@@ -271,7 +254,7 @@ void DumpWindowsTest::gotoOffset()
     auto* box = Child<QLineEdit>(windows.jump, "jmptxt");
     for (const auto& c : cases) {
         windows.moveCursor(5);
-        windows.whileModal(windows.jump, Qt::Key_G, [&] {
+        windows.whileModal(windows.jump, "{Ctrl+G}", [&] {
             QCOMPARE(windows.jump->windowTitle(), QStringLiteral("Goto Offset"));
             Click(windows.jump, c.radio);
             QTest::keyClicks(box, c.typed);
@@ -296,7 +279,7 @@ void DumpWindowsTest::jumpList()
     } picks[] = {{0, Qt::Key_Return, 5}, {1, Qt::Key_Escape, 5}, {1, Qt::Key_Return, 0x1A2B}};
     for (const auto& pick : picks) {
         windows.moveCursor(5);
-        windows.whileModal(windows.jump, Qt::Key_J, [&] {
+        windows.whileModal(windows.jump, "{Ctrl+J}", [&] {
             QCOMPARE(windows.jump->windowTitle(), QStringLiteral("Jump List Offset"));
             QCOMPARE(list->itemText(0), QStringLiteral("Title->[1A2B]"));
             QTest::mouseClick(Child<QRadioButton>(windows.jump, "Decimal"), Qt::LeftButton);
@@ -325,7 +308,7 @@ void DumpWindowsTest::saveBookmark()
         DumpWindows windows(PatternBytes(0x20000), c.table);
         windows.moveCursor(c.cursor);
         auto* box = Child<QLineEdit>(windows.jump, "jmptxt");
-        windows.whileModal(windows.jump, Qt::Key_B, [&] {
+        windows.whileModal(windows.jump, "{Ctrl+B}", [&] {
             QCOMPARE(windows.jump->windowTitle(), QStringLiteral("Bookmark"));
             QTest::keyClicks(box, c.typed);
             QTest::keyClick(box, Qt::Key_Return);
@@ -341,9 +324,9 @@ void DumpWindowsTest::saveBookmark()
 void DumpWindowsTest::insertion()
 {
     const QString sure =
-        QStringLiteral("Insert Data to the file.../3: Are you sure you want to insert at this position?");
-    const QString four =
-        QStringLiteral("Insert Data to the file.../3: Only 4 byte(s) out of 16 byte(s) can be inserted. Is this ok?");
+        QStringLiteral("ask(Insert Data to the file..., question): Are you sure you want to insert at this position?");
+    const QString four = QStringLiteral(
+        "ask(Insert Data to the file..., question): Only 4 byte(s) out of 16 byte(s) can be inserted. Is this ok?");
     const QString done = QStringLiteral("Binary Data successfully inserted...");
     const struct {
         QString start;  // typed over the cursor's offset; null: Esc leaves
@@ -369,7 +352,7 @@ void DumpWindowsTest::insertion()
         windows.fixture.prompter.answers = c.answers;
         QLineEdit* begin = windows.box("BegOfs");
         windows.whileModal(
-            windows.dump, 0,
+            windows.dump, nullptr,
             [&] {
                 QCOMPARE(windows.dump->windowTitle(), caption);
                 QCOMPARE(begin->text(), QStringLiteral("10"));
@@ -378,7 +361,7 @@ void DumpWindowsTest::insertion()
                 QTest::keyClick(begin, c.start.isNull() ? Qt::Key_Escape : Qt::Key_Return);
             },
             "InsertBINARYData1");
-        QCOMPARE(windows.shown(), c.shown);
+        QCOMPARE(windows.shown(), QStringList{kBlockChooser} + c.shown);
         const DocRecord& doc = windows.editor->document();
         QCOMPARE(Content(doc), QByteArray(rom).replace(c.at, c.count, block.left(c.count)));
         QCOMPARE(doc.modified, c.count > 0);
@@ -389,16 +372,15 @@ void DumpWindowsTest::insertion()
 void DumpWindowsTest::insertionRefusals()
 {
     DumpWindows windows(PatternBytes(0x100));
-    windows.fixture.prompter.clear();
     windows.fixture.prompter.files.push_back(windows.fixture.folder.path());  // a folder cannot be inserted
     windows.fixture.trigger("InsertBINARYData1");
     // Nor can anything while a dump owns the dialog; no file is asked for then.
-    Press(windows.editor, Qt::Key_F10);
+    PlayKeys(windows.editor, QStringLiteral("{F10}"));
     windows.fixture.trigger("InsertBINARYData1");
-    QCOMPARE(windows.shown(),
-             (QStringList{"Fatal Error: Could not open requested file.\n" + windows.fixture.folder.path(),
-                          "Error: You tried to insert Data while a dump or BYTE fill is pending."}));
-    QCOMPARE(windows.fixture.prompter.recordsOf(PromptRecord::Kind::OpenFile).size(), std::size_t{1});
+    QCOMPARE(
+        windows.shown(),
+        (QStringList{kBlockChooser, "Fatal Error: Could not open requested file.\n" + windows.fixture.folder.path(),
+                     "Error: You tried to insert Data while a dump or BYTE fill is pending."}));
 }
 
 QTEST_MAIN(DumpWindowsTest)

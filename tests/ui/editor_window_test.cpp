@@ -17,10 +17,8 @@ private slots:
     void hexTyping();
     void movesScrollTheViewAndTheBar();
     void inputModeKeysAndTextTyping();
-    void clickPlacesCursorOnHexCell();
-    void onlyLeftClicksWithoutDragMoveTheCursor();
-    void scrollBarWheelAndThumb();
-    void scrollBarActions();
+    void onlyLeftClicksWithoutDragPlaceTheCursor();
+    void scrollBarKeysWheelThumbAndActions();
     void resizeSizesRowsToWidth();
 };
 
@@ -119,47 +117,40 @@ void EditorWindowTest::inputModeKeysAndTextTyping()
     QVERIFY(!fixture.session.input.D_DTE);
 }
 
-void EditorWindowTest::clickPlacesCursorOnHexCell()
+void EditorWindowTest::onlyLeftClicksWithoutDragPlaceTheCursor()
 {
     FrameFixture fixture;
     TMDIChild* editor = fixture.openNewFocused(QStringLiteral("rom.bin"), PatternBytes(8192));
-    const ViewState& view = fixture.session.view;
+    const int32_t row = fixture.session.view.bytesPerRow;
     DocRecord& doc = editor->document();
-    doc.topOffset = 4 * view.bytesPerRow;
+    doc.topOffset = 4 * row;
     editor->FormPaint();
     FrameFixture::settle();
-    const int32_t target = doc.topOffset + 2 * view.bytesPerRow + 5;
+    const int32_t target = doc.topOffset + 2 * row + 5;
 
     ClickAt(editor, CellPoint(*editor, 2, target));
     QCOMPARE(doc.cursorOffset, target);
-    QCOMPARE(doc.topOffset, 4 * view.bytesPerRow);
+    QCOMPARE(doc.topOffset, 4 * row);
     // The cursor is drawn where the click was.
     QCOMPARE(editor->blinkRect(), CellRect(*editor, 2, target));
-}
 
-void EditorWindowTest::onlyLeftClicksWithoutDragMoveTheCursor()
-{
-    FrameFixture fixture;
-    TMDIChild* editor = fixture.openNewFocused(QStringLiteral("rom.bin"), QByteArray(8192, '\0'));
-    const int32_t row = fixture.session.view.bytesPerRow;
-    const DocRecord& doc = editor->document();
     // A click does not cancel a half-typed byte.
     QTest::keyClick(editor, '4');
-    ClickAt(editor, CellPoint(*editor, 1, row + 3));
+    ClickAt(editor, CellPoint(*editor, 1, 5 * row + 3));
     PlayKeys(editor, QStringLiteral("1"));
-    QCOMPARE(Content(doc).mid(row + 3, 1), QByteArray("\x41"));
-    QCOMPARE(doc.cursorOffset, row + 4);
+    QCOMPARE(Content(doc).mid(5 * row + 3, 1), QByteArray("\x41"));
+    QCOMPARE(doc.cursorOffset, 5 * row + 4);
 
-    const QPoint cell = CellPoint(*editor, 0, 0);
+    const QPoint cell = CellPoint(*editor, 0, 4 * row);
     ClickAt(editor, cell, Qt::RightButton);
     QTest::mousePress(editor, Qt::LeftButton, Qt::NoModifier, cell);
     QTest::mouseMove(editor, cell + QPoint(40, 0));
     QTest::mouseRelease(editor, Qt::LeftButton, Qt::NoModifier, cell + QPoint(40, 0));
     FrameFixture::settle();
-    QCOMPARE(doc.cursorOffset, row + 4);
+    QCOMPARE(doc.cursorOffset, 5 * row + 4);
 }
 
-void EditorWindowTest::scrollBarWheelAndThumb()
+void EditorWindowTest::scrollBarKeysWheelThumbAndActions()
 {
     FrameFixture fixture;
     TMDIChild* editor = fixture.openNewFocused(QStringLiteral("rom.bin"), PatternBytes(0x20000));
@@ -201,13 +192,6 @@ void EditorWindowTest::scrollBarWheelAndThumb()
         QCOMPARE(int(doc.cursorColumn), target % view.bytesPerRow);
     }
 
-    // A window without data has no bar to show.
-    TMDIChild* empty = fixture.open(fixture.path(QStringLiteral("missing.bin")));
-    QVERIFY(empty != nullptr && !empty->scrollBar()->isVisible());
-}
-
-void EditorWindowTest::scrollBarActions()
-{
     // What each action of the bar does: the key it stands for, from row 2, column 2.
     const struct {
         QAbstractSlider::SliderAction action;
@@ -220,18 +204,19 @@ void EditorWindowTest::scrollBarActions()
         {QAbstractSlider::SliderToMaximum, 0, 2, -1},     // End
     };
     for (const auto& c : cases) {
-        FrameFixture fixture;
-        TMDIChild* editor = fixture.openNewFocused(QStringLiteral("rom.bin"), PatternBytes(0x20000));
+        fixture.placeCursor(*editor, 0);
         PlayKeys(editor, QStringLiteral("{Down}{Down}{Right}{Right}"));
-        const ViewState& view = fixture.session.view;
-        const DocRecord& doc = editor->document();
-        editor->scrollBar()->triggerAction(c.action);
+        bar->triggerAction(c.action);
         FrameFixture::settle();
         QCOMPARE(doc.topOffset, c.topRows < 0 ? view.pageBytes : c.topRows * view.bytesPerRow);
         QCOMPARE(int(doc.cursorRow), c.cursorRow);
         QCOMPARE(int(doc.cursorColumn), c.cursorColumn < 0 ? view.bytesPerRow - 1 : c.cursorColumn);
-        QCOMPARE(editor->scrollBar()->value(), doc.topOffset);
+        QCOMPARE(bar->value(), doc.topOffset);
     }
+
+    // A window without data has no bar to show.
+    TMDIChild* empty = fixture.open(fixture.path(QStringLiteral("missing.bin")));
+    QVERIFY(empty != nullptr && !empty->scrollBar()->isVisible());
 }
 
 void EditorWindowTest::resizeSizesRowsToWidth()
@@ -253,12 +238,8 @@ void EditorWindowTest::resizeSizesRowsToWidth()
     QCOMPARE(view.pageBytes, (editor->height() / view.rowHeight) * view.bytesPerRow);
     // The offset, every byte and every text cell lie inside the window, and there is
     // no room left for two more bytes.
-    std::vector<ViewCell> hex;
-    std::vector<ViewCell> text;
-    for (const ViewCell& cell : editor->LayOutPageRow(0).cells) {
-        if (cell.kind == CellKind::Hex) hex.push_back(cell);
-        if (cell.kind == CellKind::Text) text.push_back(cell);
-    }
+    const std::vector<ViewCell> hex = Cells(*editor, 0, CellKind::Hex);
+    const std::vector<ViewCell> text = Cells(*editor, 0, CellKind::Text);
     QCOMPARE(static_cast<int>(hex.size()), view.bytesPerRow);
     QCOMPARE(static_cast<int>(text.size()), view.bytesPerRow);
     QVERIFY(text.back().x + text.back().width <= width);

@@ -62,57 +62,18 @@ void WithSettingsDialog(FrameFixture& fixture, const std::function<void(TColForm
 class FrameTest : public QObject {
     Q_OBJECT
 private slots:
-    void statusBarShowsCursorByte();
     void offsetModes();
     void unicodeViewFollowsActiveDocument();
-    void cursorCellIsPaintedInCursorColours();
-    void blinkRepaintsOnlyCursorCell();
-    void blinkCellAlternatesColours();
-    void showLineRepaintsTwoRows();
-    void menuItemsAndHints();
-    void windowMenuMinimisesAndRestores();
-    void newWindowsOpenInsideTheWorkspace();
+    void cursorCellBlinkAndRowRepaints();
+    void statusBarMenuItemsAndHints();
+    void windowsOpenInsideTheWorkspaceAndTheWindowMenu();
     void helpErrorBox();
     void aboutBoxClosesOnEscapeOnly();
     void dialogBoxesChangeTheView();
     void settingsSurviveRestart();
-    void updateConfigFileItem();
     void unwritableSettingsFileStillCloses();
     void setFontChangesRowsAndKanaFont();
 };
-
-void FrameTest::statusBarShowsCursorByte()
-{
-    FrameFixture fixture;
-    QCOMPARE(fixture.statusTexts(), (QStringList{"Decimal: 000", "Hexdecimal: 00", "Binary: 00000000",
-                                                 "Decimal Offset: 0000000000", "Hexdecimal Offset: 00000000"}));
-    QByteArray bytes = PatternBytes(1024);
-    bytes[300] = 0x41;
-    TMDIChild* editor = fixture.openNew(QStringLiteral("rom.bin"), bytes);
-
-    const auto panelWidths = [&fixture] {
-        QList<int> widths;
-        for (const QLabel* panel : fixture.frame->statusPanels()->findChildren<QLabel*>()) widths << panel->width();
-        return widths;
-    };
-    const QList<int> widths = panelWidths();
-    fixture.placeCursor(*editor, 300);
-    QCOMPARE(editor->document().cursorOffset, 300);
-    QCOMPARE(fixture.statusTexts(), (QStringList{"Decimal: 65", "Hexdecimal: 41", "Binary: 01000001",
-                                                 "Decimal Offset: 300", "Hexdecimal Ofset: 0000012C"}));
-    // The panels keep their places whatever the numbers are.
-    QCOMPARE(panelWidths(), widths);
-
-    // A full paint keeps the page inside the document (of 65535 bytes at least) and
-    // takes the cursor's offset from the page.
-    DocRecord& doc = editor->document();
-    doc.topOffset = 0x7FFFFF00;
-    editor->FormPaint();
-    FrameFixture::settle();
-    QCOMPARE(doc.topOffset, 65535 - fixture.session.view.pageBytes);
-    QCOMPARE(doc.cursorOffset,
-             doc.topOffset + int(doc.cursorRow) * fixture.session.view.bytesPerRow + doc.cursorColumn);
-}
 
 void FrameTest::offsetModes()
 {
@@ -152,8 +113,8 @@ void FrameTest::unicodeViewFollowsActiveDocument()
     QVERIFY(japanese->document().unicodeView);
     QVERIFY(!plain->document().unicodeView);
     bool sawUnicodeText = false;
-    for (const ViewCell& cell : japanese->LayOutPageRow(0).cells) {
-        if (cell.kind == CellKind::Text && cell.text == "\x83\x41") {
+    for (const ViewCell& cell : Cells(*japanese, 0, CellKind::Text)) {
+        if (cell.text == "\x83\x41") {
             sawUnicodeText = cell.unicode;
             QCOMPARE(fixture.frame->viewContext().measure.displayText(cell.text, true), QStringLiteral("ア"));
         }
@@ -166,12 +127,11 @@ void FrameTest::unicodeViewFollowsActiveDocument()
     QVERIFY(fixture.action("ViewKana")->isChecked());
 }
 
-void FrameTest::cursorCellIsPaintedInCursorColours()
+void FrameTest::cursorCellBlinkAndRowRepaints()
 {
     FrameFixture fixture;
     TMDIChild* editor = fixture.openNew(QStringLiteral("rom.bin"), PatternBytes(4096));
     fixture.placeCursor(*editor, 0x25);
-
     const QImage image = editor->grab().toImage();
     const QRect cursorCell = editor->blinkRect();
     QVERIFY(cursorCell.width() > 0);
@@ -182,28 +142,47 @@ void FrameTest::cursorCellIsPaintedInCursorColours()
     const int rowHeight = fixture.frame->viewContext().rowHeight();
     QCOMPARE(image.pixelColor(kViewLeftMargin + 1, cursorCell.top() + 1), QColor(0x80, 0x80, 0x80));
     QCOMPARE(image.pixelColor(kViewLeftMargin + 1, cursorCell.top() - rowHeight + 1), QColor(Qt::black));
-}
 
-void FrameTest::blinkRepaintsOnlyCursorCell()
-{
-    FrameFixture fixture;
-    TMDIChild* editor = fixture.openNew(QStringLiteral("rom.bin"), PatternBytes(4096));
+    // Showing two changed rows repaints those alone.
+    fixture.placeCursor(*editor, 0);
+    const QString before = fixture.frame->statusPanels()->panelText(0);
+    editor->document().data()[0] = 0xFF;  // the status bar is the caller's to refresh
+    const PaintSpy rows(editor);
+    editor->ShowLine(1, 3);
+    FrameFixture::settle();
+    QCOMPARE(rows.painted(), QRegion(editor->rowRect(1)) + QRegion(editor->rowRect(3)));
+    QCOMPARE(fixture.frame->statusPanels()->panelText(0), before);
+
+    // The blink repaints the cursor cell alone; at eight bytes a row it sits on an odd column.
+    fixture.session.view.bytesPerRow = 8;
     fixture.placeCursor(*editor, 0x13);
     const BlinkCell& blink = fixture.frame->viewContext().blink;
     QVERIFY(blink.phase);
     QCOMPARE(blink.text, std::string("13"));
-
+    const QRect cell = editor->blinkRect();
     PaintSpy spy(editor);
+    QImage rendered(editor->size(), QImage::Format_RGB32);
     const auto tick = [&fixture] {
         QMetaObject::invokeMethod(fixture.frame.get(), "Timer1Timer");
         FrameFixture::settle();
     };
+    const auto cellColours = [&] {
+        rendered.fill(Qt::red);
+        editor->render(&rendered, cell.topLeft(), QRegion(cell));
+        return ColoursIn(rendered, QRect(cell.topLeft(), cell.size()));
+    };
     tick();
     QVERIFY(!blink.phase);
-    QCOMPARE(spy.regions, std::vector<QRegion>{QRegion(editor->blinkRect())});
+    QCOMPARE(spy.regions, std::vector<QRegion>{QRegion(cell)});
+    // There the hidden hex cell is teal text on black.
+    const QSet<QRgb> hidden = cellColours();
+    QVERIFY(hidden.contains(0x000000) && hidden.contains(0x008080) && !hidden.contains(0x808080));
+    spy.regions.clear();
     tick();
     QVERIFY(blink.phase);
-    QCOMPARE(spy.regions.size(), std::size_t{2});
+    QCOMPARE(spy.regions, std::vector<QRegion>{QRegion(cell)});
+    const QSet<QRgb> shown = cellColours();
+    QVERIFY(shown.contains(0x808080) && !shown.contains(0x000000) && shown.contains(QRgb(0xFFFFFF)));
 
     // A full paint shows the cursor again whatever the phase was.
     tick();
@@ -220,46 +199,7 @@ void FrameTest::blinkRepaintsOnlyCursorCell()
     QVERIFY(spy.regions.empty());
 }
 
-void FrameTest::blinkCellAlternatesColours()
-{
-    // The cursor sits on an odd column: its hex cell hides in teal text on black.
-    FrameFixture fixture;
-    TMDIChild* editor = fixture.openNew(QStringLiteral("rom.bin"), QByteArray(4096, 'W'));
-    fixture.session.view.bytesPerRow = 8;
-    fixture.placeCursor(*editor, 0x13);
-    const QRect cell = editor->blinkRect();
-    QImage image(editor->size(), QImage::Format_RGB32);
-
-    const auto tickAndRender = [&] {
-        QMetaObject::invokeMethod(fixture.frame.get(), "Timer1Timer");
-        image.fill(Qt::red);
-        editor->render(&image, cell.topLeft(), QRegion(cell));
-        FrameFixture::settle();
-        return ColoursIn(image, QRect(cell.topLeft(), cell.size()));
-    };
-    const QSet<QRgb> hidden = tickAndRender();
-    QVERIFY(hidden.contains(0x000000) && hidden.contains(0x008080) && !hidden.contains(0x808080));
-    const QSet<QRgb> shown = tickAndRender();
-    QVERIFY(shown.contains(0x808080) && !shown.contains(0x000000));
-    QVERIFY(shown.contains(QRgb(0xFFFFFF)));
-}
-
-void FrameTest::showLineRepaintsTwoRows()
-{
-    FrameFixture fixture;
-    TMDIChild* editor = fixture.openNew(QStringLiteral("rom.bin"), PatternBytes(4096));
-    fixture.placeCursor(*editor, 0);
-    const QString before = fixture.frame->statusPanels()->panelText(0);
-    editor->document().data()[0] = 0xFF;  // the status bar is the caller's to refresh
-
-    PaintSpy spy(editor);
-    editor->ShowLine(1, 3);
-    FrameFixture::settle();
-    QCOMPARE(spy.painted(), QRegion(editor->rowRect(1)) + QRegion(editor->rowRect(3)));
-    QCOMPARE(fixture.frame->statusPanels()->panelText(0), before);
-}
-
-void FrameTest::menuItemsAndHints()
+void FrameTest::statusBarMenuItemsAndHints()
 {
     // Cascade and the two tilings are hidden items: Qt reports hidden items as disabled.
     const char* const editorItems[] = {
@@ -271,11 +211,38 @@ void FrameTest::menuItemsAndHints()
     FrameFixture fixture;
     for (const char* name : editorItems) QVERIFY2(!fixture.action(name)->isEnabled(), name);
     for (const char* name : alwaysItems) QVERIFY2(fixture.action(name)->isEnabled(), name);
+    QCOMPARE(fixture.statusTexts(), (QStringList{"Decimal: 000", "Hexdecimal: 00", "Binary: 00000000",
+                                                 "Decimal Offset: 0000000000", "Hexdecimal Offset: 00000000"}));
 
+    QByteArray bytes = PatternBytes(1024);
+    bytes[300] = 0x41;
     fixture.writeFile(QStringLiteral("rom.tbl"), "41=A\n");
-    TMDIChild* editor = fixture.openNew(QStringLiteral("rom.bin"), PatternBytes(64));
+    TMDIChild* editor = fixture.openNew(QStringLiteral("rom.bin"), bytes);
     for (const char* name : editorItems) QVERIFY2(fixture.action(name)->isEnabled(), name);
     QCOMPARE(fixture.action("tblv1")->text(), QStringLiteral("rom.tbl"));
+
+    const auto panelWidths = [&fixture] {
+        QList<int> widths;
+        for (const QLabel* panel : fixture.frame->statusPanels()->findChildren<QLabel*>()) widths << panel->width();
+        return widths;
+    };
+    const QList<int> widths = panelWidths();
+    fixture.placeCursor(*editor, 300);
+    QCOMPARE(editor->document().cursorOffset, 300);
+    QCOMPARE(fixture.statusTexts(), (QStringList{"Decimal: 65", "Hexdecimal: 41", "Binary: 01000001",
+                                                 "Decimal Offset: 300", "Hexdecimal Ofset: 0000012C"}));
+    // The panels keep their places whatever the numbers are.
+    QCOMPARE(panelWidths(), widths);
+
+    // A full paint keeps the page inside the document (of 65535 bytes at least) and
+    // takes the cursor's offset from the page.
+    DocRecord& doc = editor->document();
+    doc.topOffset = 0x7FFFFF00;
+    editor->FormPaint();
+    FrameFixture::settle();
+    QCOMPARE(doc.topOffset, 65535 - fixture.session.view.pageBytes);
+    QCOMPARE(doc.cursorOffset,
+             doc.topOffset + int(doc.cursorRow) * fixture.session.view.bytesPerRow + doc.cursorColumn);
 
     editor->parentWidget()->close();
     FrameFixture::settle();
@@ -297,30 +264,7 @@ void FrameTest::menuItemsAndHints()
     for (const QLabel* panel : panels) QVERIFY(panel->isVisible());
 }
 
-void FrameTest::windowMenuMinimisesAndRestores()
-{
-    FrameFixture fixture;
-    fixture.openNew(QStringLiteral("a.bin"), PatternBytes(64));
-    fixture.openNew(QStringLiteral("b.bin"), PatternBytes(64));
-    const QList<QMdiSubWindow*> windows = fixture.frame->mdiArea()->subWindowList();
-
-    fixture.trigger("WindowMinimizeItem");
-    for (const QMdiSubWindow* window : windows) QVERIFY(window->isMinimized());
-    fixture.trigger("WindowArrangeItem");
-    const int bottom = fixture.frame->mdiArea()->viewport()->height();
-    QCOMPARE(windows[0]->geometry().bottom() + 1, bottom);
-    QCOMPARE(windows[1]->geometry().bottom() + 1, bottom);
-    QVERIFY(!windows[0]->geometry().intersects(windows[1]->geometry()));
-
-    fixture.trigger("RestoreAll1");
-    for (const QMdiSubWindow* window : windows) QVERIFY(!window->isMinimized());
-    fixture.trigger("TileVertical1");
-    QCOMPARE(windows[0]->geometry().top(), 0);
-    QCOMPARE(windows[1]->geometry().top(), 0);
-    QVERIFY(!windows[0]->geometry().intersects(windows[1]->geometry()));
-}
-
-void FrameTest::newWindowsOpenInsideTheWorkspace()
+void FrameTest::windowsOpenInsideTheWorkspaceAndTheWindowMenu()
 {
     FrameFixture fixture;
     const QString file = fixture.writeFile(QStringLiteral("a.bin"), PatternBytes(64));
@@ -330,6 +274,21 @@ void FrameTest::newWindowsOpenInsideTheWorkspace()
         const QMdiSubWindow* newest = fixture.frame->mdiArea()->subWindowList().last();
         QVERIFY2(workspace.contains(newest->geometry()), qPrintable(QString::number(count)));
     }
+
+    const QList<QMdiSubWindow*> windows = fixture.frame->mdiArea()->subWindowList();
+    fixture.trigger("WindowMinimizeItem");
+    for (const QMdiSubWindow* window : windows) QVERIFY(window->isMinimized());
+    fixture.trigger("WindowArrangeItem");
+    QCOMPARE(windows[0]->geometry().bottom() + 1, workspace.height());
+    QCOMPARE(windows[1]->geometry().bottom() + 1, workspace.height());
+    QVERIFY(!windows[0]->geometry().intersects(windows[1]->geometry()));
+
+    fixture.trigger("RestoreAll1");
+    for (const QMdiSubWindow* window : windows) QVERIFY(!window->isMinimized());
+    fixture.trigger("TileVertical1");
+    QCOMPARE(windows[0]->geometry().top(), 0);
+    QCOMPARE(windows[1]->geometry().top(), 0);
+    QVERIFY(!windows[0]->geometry().intersects(windows[1]->geometry()));
 }
 
 void FrameTest::helpErrorBox()
@@ -377,8 +336,7 @@ void FrameTest::dialogBoxesChangeTheView()
     TMDIChild* editor = fixture.openNew(QStringLiteral("rom.bin"), PatternBytes(4096));
     const auto hexSpaces = [&] {
         int spaces = 0;
-        for (const ViewCell& cell : editor->LayOutPageRow(0).cells)
-            spaces += cell.kind == CellKind::Hex && cell.trailingBlank > 0;
+        for (const ViewCell& cell : Cells(*editor, 0, CellKind::Hex)) spaces += cell.trailingBlank > 0;
         return spaces;
     };
     QCOMPARE(hexSpaces(), fixture.session.view.bytesPerRow);
@@ -416,12 +374,20 @@ void FrameTest::settingsSurviveRestart()
     TColForm& dialog = *fixture.frame->colForm();
     dialog.blinkBox()->setChecked(false);
     dialog.fixedRow()->setChecked(false);
+    dialog.spacedHex()->setChecked(false);
+    // The hidden item writes the file at once and says so.
+    QVERIFY(!fixture.action("UpdateConfigurationFile1")->isVisible());
+    fixture.trigger("UpdateConfigurationFile1");
+    QCOMPARE(fixture.prompter.log(), QStringList{kUpdated});
+    QVERIFY(fixture.readFile(QStringLiteral("zv32ex.ini")).startsWith("CursorType 0\nRowType    0\nSpacedHex  0\n"));
+    dialog.spacedHex()->setChecked(true);
     const QFont chosen(QStringLiteral("DejaVu Serif"), 15);
     fixture.prompter.fonts.push_back(chosen);
     fixture.trigger("SetFont1");
 
+    // At exit the file is written again without a word.
     QVERIFY(fixture.frame->close());
-    QCOMPARE(fixture.prompter.texts(), QStringList());  // nothing told at exit
+    QCOMPARE(fixture.prompter.texts(), QStringList{kUpdated});
     QCOMPARE(fixture.readFile(QStringLiteral("zv32ex.ini")),
              QByteArray("CursorType 0\nRowType    0\nSpacedHex  1\nFontSize   15\nFontName   DejaVu_Serif\n"));
 
@@ -437,25 +403,6 @@ void FrameTest::settingsSurviveRestart()
     QCOMPARE(font.pointSize(), 15);
     // The rows are as high as the font read, not the one the program started with.
     QCOMPARE(again.session.view.rowHeight, fixture.session.view.rowHeight);
-}
-
-void FrameTest::updateConfigFileItem()
-{
-    FrameFixture fixture;
-    QAction* update = fixture.action("UpdateConfigurationFile1");
-    QVERIFY(!update->isVisible());
-    fixture.frame->colForm()->spacedHex()->setChecked(false);
-
-    fixture.trigger("UpdateConfigurationFile1");
-    QCOMPARE(fixture.prompter.log(), QStringList{kUpdated});
-    const QByteArray written = fixture.readFile(QStringLiteral("zv32ex.ini"));
-    QVERIFY(written.startsWith("CursorType 1\nRowType    1\nSpacedHex  0\nFontSize   "));
-
-    // At exit the file is written again without a word.
-    fixture.frame->colForm()->spacedHex()->setChecked(true);
-    QVERIFY(fixture.frame->close());
-    QCOMPARE(fixture.prompter.log(), QStringList{kUpdated});
-    QVERIFY(fixture.readFile(QStringLiteral("zv32ex.ini")).contains("SpacedHex  1\n"));
 }
 
 void FrameTest::unwritableSettingsFileStillCloses()

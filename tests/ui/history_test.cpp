@@ -7,16 +7,12 @@
 
 namespace zarvo {
 
-using window_test::Bytes;
-using window_test::Caption;
-using window_test::Content;
-using window_test::PlayKeys;
+using namespace window_test;
 
 class HistoryTest : public QObject {
     Q_OBJECT
 private slots:
     void undoAndRedoWalkTheSessionBothWays();
-    void changedBytesShowUntilSaved();
     void recentFilesListTheLastOpened();
     void fileChangedOnDiskIsReadAgainOnlyWhenWanted();
 };
@@ -29,8 +25,14 @@ void HistoryTest::undoAndRedoWalkTheSessionBothWays()
     QVERIFY(!fixture.action("Undo1")->isEnabled() && !fixture.action("Redo1")->isEnabled());
     QCOMPARE(Caption(*editor), QStringLiteral("rom.bin"));
 
-    // Two typed bytes, then a patch that also grows the file: three steps.
+    // Two typed bytes, shown in the changed colour, then a patch that also grows the
+    // file: three steps.
+    const ColourRef changed = fixture.frame->viewContext().colours[kSlotHexChanged].text;
+    const auto colour = [editor](int32_t offset) { return Cell(*editor, 0, offset).colours.text; };
+    QVERIFY(colour(1) != changed);
     PlayKeys(editor, QStringLiteral("4142"));
+    QCOMPARE(colour(1), changed);
+    QVERIFY(colour(2) != changed);
     fixture.prompter.answers.push_back(false);  // not saved first
     fixture.prompter.files.push_back(fixture.writeFile(
         QStringLiteral("grow.ips"), QByteArray("PATCH") + Bytes({0, 1, 0, 0, 3, 0xA1, 0xA2, 0xA3}) + "EOF"));
@@ -41,8 +43,8 @@ void HistoryTest::undoAndRedoWalkTheSessionBothWays()
     QCOMPARE(Caption(*editor), QStringLiteral("rom.bin*"));
     QVERIFY(fixture.action("Undo1")->isEnabled());
 
-    const QByteArray afterTyping = window_test::WithBytes(original, 0, "AB");
-    const QByteArray steps[] = {afterTyping, window_test::WithBytes(original, 0, "A"), original};
+    const QByteArray afterTyping = WithBytes(original, 0, "AB");
+    const QByteArray steps[] = {afterTyping, WithBytes(original, 0, "A"), original};
     for (const QByteArray& expected : steps) {
         fixture.press(QKeyCombination(Qt::ControlModifier, Qt::Key_Z));
         QCOMPARE(Content(doc), expected);
@@ -58,20 +60,10 @@ void HistoryTest::undoAndRedoWalkTheSessionBothWays()
     QCOMPARE(Caption(*editor), QStringLiteral("rom.bin*"));
     QVERIFY(!fixture.action("Redo1")->isEnabled());
     QCOMPARE(fixture.prompter.unexpected, 0);
-}
 
-void HistoryTest::changedBytesShowUntilSaved()
-{
-    FrameFixture fixture;
-    TMDIChild* editor = fixture.openNewFocused(QStringLiteral("rom.bin"), PatternBytes(64));
-    const ColourRef changed = fixture.frame->viewContext().colours[kSlotHexChanged].text;
-    const auto colour = [editor](int32_t offset) { return window_test::Cell(*editor, 0, offset).colours.text; };
-    QVERIFY(colour(2) != changed);
-    PlayKeys(editor, QStringLiteral("{Right}{Right}ff"));
-    QCOMPARE(colour(2), changed);
-    QVERIFY(colour(3) != changed);
+    // Saved, the bytes are no longer changed ones.
     fixture.press(QKeyCombination(Qt::ControlModifier, Qt::Key_S));
-    QVERIFY(colour(2) != changed);
+    QVERIFY(colour(1) != changed);
     QCOMPARE(Caption(*editor), QStringLiteral("rom.bin"));
 }
 

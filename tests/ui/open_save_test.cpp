@@ -17,33 +17,21 @@ const QString kWriteProblem = QString::fromUtf8(messages::kProblemWriting);
 
 const QString kAllFiles = QStringLiteral("open(Open File for Editing, All files (*.*), .)");
 
-// A document open in a folder that is then removed, so that saving it fails.
-TMDIChild* OpenInVanishedFolder(FrameFixture& fixture)
-{
-    if (!QDir(fixture.folder.path()).mkdir(QStringLiteral("gone"))) qFatal("cannot make a folder");
-    TMDIChild* editor = fixture.openNew(QStringLiteral("gone/game.bin"), PatternBytes(32));
-    editor->document().modified = true;
-    if (!QDir(fixture.path(QStringLiteral("gone"))).removeRecursively()) qFatal("cannot remove a folder");
-    return editor;
-}
-
 }  // namespace
 
 class OpenSaveTest : public QObject {
     Q_OBJECT
 private slots:
-    void opensFileIntoCaptionedWindow();
+    void opensIntoCaptionedWindowsAndClosesAll();
     void savestateQuestion();
     void openFailureKeepsEmptyWindow();
     void saveAndSaveAs();
-    void saveFailuresKeepNameAndEdits();
+    void saveFailuresKeepWindowEditsAndProgram();
     void closingModifiedWindow_data();
     void closingModifiedWindow();
-    void failedSaveOnCloseKeepsWindowAndProgram();
-    void closeAllClosesEveryWindow();
 };
 
-void OpenSaveTest::opensFileIntoCaptionedWindow()
+void OpenSaveTest::opensIntoCaptionedWindowsAndClosesAll()
 {
     FrameFixture fixture;
     TMDIChild* editor = fixture.openNew(QStringLiteral("game.bin"), PatternBytes(100));
@@ -77,6 +65,17 @@ void OpenSaveTest::opensFileIntoCaptionedWindow()
     QCOMPARE(fixture.action("tblv1")->text() + fixture.action("tblv2")->text(), QStringLiteral("rom.tbl..."));
     QVERIFY(RowTextColumn(*fixture.frame->activeEditor(), 0).startsWith(QStringLiteral("Zpair.")));
     QCOMPARE(fixture.prompter.log(), QStringList(2, kAllFiles));
+
+    // Close All closes both, asking about the modified one only, and the table item is reset.
+    fixture.frame->activeEditor()->document().modified = true;
+    fixture.prompter.answers.push_back(false);
+    fixture.trigger("CloseAll1");
+    QCOMPARE(fixture.frame->editorWindows().size(), std::size_t{0});
+    QCOMPARE(fixture.frame->mdiArea()->subWindowList().size(), 0);
+    QCOMPARE(fixture.prompter.recordsOf(PromptRecord::Kind::Question).size(), std::size_t{1});
+    QCOMPARE(fixture.prompter.unexpected, 0);
+    QVERIFY(!fixture.action("CloseAll1")->isEnabled());
+    QCOMPARE(fixture.action("tblv1")->text(), QStringLiteral("..."));
 }
 
 void OpenSaveTest::savestateQuestion()
@@ -173,10 +172,14 @@ void OpenSaveTest::saveAndSaveAs()
     QCOMPARE(doc.fileName, target.toStdString());
 }
 
-void OpenSaveTest::saveFailuresKeepNameAndEdits()
+void OpenSaveTest::saveFailuresKeepWindowEditsAndProgram()
 {
     FrameFixture fixture;
-    TMDIChild* editor = OpenInVanishedFolder(fixture);
+    // A document open in a folder that is then removed, so that saving it fails.
+    QVERIFY(QDir(fixture.folder.path()).mkdir(QStringLiteral("gone")));
+    TMDIChild* editor = fixture.openNew(QStringLiteral("gone/game.bin"), PatternBytes(32));
+    editor->document().modified = true;
+    QVERIFY(QDir(fixture.path(QStringLiteral("gone"))).removeRecursively());
     const std::string name = editor->document().fileName;
     fixture.prompter.clear();
     fixture.trigger("SaveFile1");
@@ -188,6 +191,25 @@ void OpenSaveTest::saveFailuresKeepNameAndEdits()
     QCOMPARE(editor->document().fileName, name);
     QVERIFY(editor->document().modified);
     QCOMPARE(Caption(*editor), QStringLiteral("game.bin"));
+
+    // Closing the window asks, and the failed save keeps it.
+    fixture.prompter.answers.push_back(true);
+    QVERIFY(!editor->parentWidget()->close());
+    FrameFixture::settle();
+    QCOMPARE(fixture.prompter.texts().last(), kWriteProblem);
+    QCOMPARE(fixture.frame->editorWindows().size(), std::size_t{1});
+
+    // Leaving the program asks again; the failed save keeps the frame open too.
+    fixture.prompter.answers.push_back(true);
+    QVERIFY(!fixture.frame->close());
+    QVERIFY(fixture.frame->isVisible() && fixture.session.applicationReady);
+    QCOMPARE(fixture.frame->editorWindows().size(), std::size_t{1});
+    QVERIFY(editor->document().modified);
+
+    // Answering No lets both go.
+    fixture.prompter.answers.push_back(false);
+    QVERIFY(fixture.frame->close());
+    QCOMPARE(fixture.prompter.unexpected, 0);
 }
 
 void OpenSaveTest::closingModifiedWindow_data()
@@ -228,46 +250,6 @@ void OpenSaveTest::closingModifiedWindow()
     QVERIFY(fixture.frame->isVisible());
     QCOMPARE(fixture.frame->editorWindows().size(), std::size_t{1});
     QVERIFY(fixture.frame->close());
-}
-
-void OpenSaveTest::failedSaveOnCloseKeepsWindowAndProgram()
-{
-    FrameFixture fixture;
-    TMDIChild* editor = OpenInVanishedFolder(fixture);
-    fixture.prompter.answers.push_back(true);
-    QVERIFY(!editor->parentWidget()->close());
-    FrameFixture::settle();
-    QCOMPARE(fixture.prompter.texts().last(), kWriteProblem);
-    QCOMPARE(fixture.frame->editorWindows().size(), std::size_t{1});
-
-    // Leaving the program asks again; the failed save keeps the frame open too.
-    fixture.prompter.answers.push_back(true);
-    QVERIFY(!fixture.frame->close());
-    QVERIFY(fixture.frame->isVisible() && fixture.session.applicationReady);
-    QCOMPARE(fixture.frame->editorWindows().size(), std::size_t{1});
-    QVERIFY(editor->document().modified);
-
-    // Answering No lets both go.
-    fixture.prompter.answers.push_back(false);
-    QVERIFY(fixture.frame->close());
-    QCOMPARE(fixture.prompter.unexpected, 0);
-}
-
-void OpenSaveTest::closeAllClosesEveryWindow()
-{
-    FrameFixture fixture;
-    fixture.writeFile(QStringLiteral("a.tbl"), "41=x\n");
-    fixture.openNew(QStringLiteral("a.bin"), PatternBytes(16));
-    fixture.openNew(QStringLiteral("b.bin"), PatternBytes(16))->document().modified = true;
-    fixture.prompter.answers.push_back(false);
-
-    fixture.trigger("CloseAll1");
-    QCOMPARE(fixture.frame->editorWindows().size(), std::size_t{0});
-    QCOMPARE(fixture.frame->mdiArea()->subWindowList().size(), 0);
-    QCOMPARE(fixture.prompter.recordsOf(PromptRecord::Kind::Question).size(), std::size_t{1});
-    QCOMPARE(fixture.prompter.unexpected, 0);
-    QVERIFY(!fixture.action("CloseAll1")->isEnabled());
-    QCOMPARE(fixture.action("tblv1")->text(), QStringLiteral("..."));
 }
 
 QTEST_MAIN(OpenSaveTest)

@@ -29,11 +29,10 @@ QString Line(const PromptRecord& record)
     case Kind::Message:
         return record.text;
     case Kind::MessageBox:
-        return QStringLiteral("box(%1, %2): %3")
-            .arg(record.caption, QString::fromLatin1(kIconNames[static_cast<int>(record.icon)]), record.text);
     case Kind::Question:
-        return QStringLiteral("ask(%1, %2): %3")
-            .arg(record.caption, QString::fromLatin1(kIconNames[static_cast<int>(record.icon)]), record.text);
+        return QStringLiteral("%1(%2, %3): %4")
+            .arg(record.kind == Kind::Question ? "ask" : "box", record.caption,
+                 QString::fromLatin1(kIconNames[static_cast<int>(record.icon)]), record.text);
     case Kind::OpenFile:
         return QStringLiteral("open(%1, %2, %3)").arg(record.caption, record.filter, directory);
     case Kind::SaveFile:

@@ -25,8 +25,7 @@ class SearchFindTest : public QObject {
     Q_OBJECT
 private slots:
     void searchMovesTheCursorOrSays();
-    void incrementalSearchAndOptionButtons();
-    void searchAgainAndTheLimitOf128();
+    void incrementalSearchAgainAndTheLimitOf128();
     void kanaSearchTypesFromTheGrid();
 };
 
@@ -51,7 +50,7 @@ void SearchFindTest::searchMovesTheCursorOrSays()
     };
     for (const auto& c : cases) {
         FrameFixture fixture;
-        TMDIChild* editor = fixture.open(fixture.writeFile(QStringLiteral("rom.bin"), Rom()));
+        TMDIChild* editor = fixture.openNew(QStringLiteral("rom.bin"), Rom());
         const SearchWindows windows(fixture);
         QString caption;
         fixture.triggerModal(c.command, [&] {
@@ -71,10 +70,10 @@ void SearchFindTest::searchMovesTheCursorOrSays()
     }
 }
 
-void SearchFindTest::incrementalSearchAndOptionButtons()
+void SearchFindTest::incrementalSearchAgainAndTheLimitOf128()
 {
     FrameFixture fixture;
-    TMDIChild* editor = fixture.open(fixture.writeFile(QStringLiteral("rom.bin"), Rom()));
+    TMDIChild* editor = fixture.openNew(QStringLiteral("rom.bin"), Rom().replace(0x300, 200, QByteArray(200, 'Z')));
     const SearchWindows windows(fixture);
     std::vector<int> cursors;
     QStringList afterSelectAll;
@@ -105,16 +104,12 @@ void SearchFindTest::incrementalSearchAndOptionButtons()
     QTest::keyClick(fixture.frame.get(), Qt::Key_F3);
     QCOMPARE(fixture.prompter.texts(), QStringList{kNoText});
     QCOMPARE(editor->document().cursorOffset, 0x2000);
-}
 
-void SearchFindTest::searchAgainAndTheLimitOf128()
-{
-    FrameFixture fixture;
-    QByteArray rom = Rom();
-    rom.replace(0x300, 200, QByteArray(200, 'Z'));
-    TMDIChild* editor = fixture.open(fixture.writeFile(QStringLiteral("rom.bin"), rom));
-    const SearchWindows windows(fixture);
+    // A search from the top, repeated with F3; the options kept from before turned off.
+    fixture.prompter.clear();
+    fixture.placeCursor(*editor, 0);
     fixture.triggerModal("AsciiSearch1", [&] {
+        windows.click({"SaveFnd", "IncFind"});
         windows.type(QStringLiteral("HELLO"));
         windows.press(Qt::Key_Return);
     });
@@ -150,8 +145,7 @@ void SearchFindTest::kanaSearchTypesFromTheGrid()
     FrameFixture fixture;
     // Table entries for あ (82A0) and い (82A2), not for ぃ (82A1) between them.
     fixture.writeFile(QStringLiteral("rom.tbl"), "80=\x82\xA0\n81=\x82\xA2\n");
-    TMDIChild* editor =
-        fixture.open(fixture.writeFile(QStringLiteral("rom.bin"), PlantedRom(0x10000, {{0x500, "\x80\x81"}})));
+    TMDIChild* editor = fixture.openNew(QStringLiteral("rom.bin"), PlantedRom(0x10000, {{0x500, "\x80\x81"}}));
     const SearchWindows windows(fixture);
     QWidget* grid = windows.control<QWidget>("fGrid");
     const auto cellPoint = [](int column, int row) { return QPoint(column * 24 + 12, row * 24 + 12); };

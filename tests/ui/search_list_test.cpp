@@ -20,8 +20,6 @@ void SetHooks(TListForm& list, HookCalls& calls)
          [&calls] { ++calls.offsetsCleared; }});
 }
 
-void Popup(const TListForm& list, const char* item) { list.findChild<QAction*>(QString::fromLatin1(item))->trigger(); }
-
 }  // namespace
 
 class SearchListTest : public QObject {
@@ -34,8 +32,8 @@ private slots:
 void SearchListTest::hitsJumpAndKeepTheWindowOpen()
 {
     FrameFixture fixture;
-    TMDIChild* editor = fixture.open(
-        fixture.writeFile(QStringLiteral("rom.bin"), PlantedRom(0x20000, {{0x1A2B0, "HIT"}, {0x1B000, "HIT"}})));
+    TMDIChild* editor =
+        fixture.openNew(QStringLiteral("rom.bin"), PlantedRom(0x20000, {{0x1A2B0, "HIT"}, {0x1B000, "HIT"}}));
     const DocRecord& doc = editor->document();
     const SearchWindows windows(fixture);
     HookCalls calls;
@@ -57,7 +55,7 @@ void SearchListTest::hitsJumpAndKeepTheWindowOpen()
     QCOMPARE(doc.cursorOffset, 0x1B000);
 
     // A search line names no range and no value: the popup's commands leave it be.
-    for (const char* item : {"JumptoStartingOffset1", "JumptoEndingOffset1", "CreateTBL1"}) Popup(*windows.list, item);
+    for (const char* item : {"JumptoStartingOffset1", "JumptoEndingOffset1", "CreateTBL1"}) windows.popup(item);
     FrameFixture::settle();
     QCOMPARE(doc.cursorOffset, 0x1B000);
     QVERIFY(windows.list->isVisible());
@@ -79,7 +77,7 @@ void SearchListTest::dumpLabelModes()
     for (const auto& [mode, jump, cursor] : cases) {
         FrameFixture fixture;
         fixture.writeFile(QStringLiteral("rom.tbl"), "41=A\n[00012000-000120FF]Intro\n[00000010-00000020]Two\n");
-        TMDIChild* editor = fixture.open(fixture.writeFile(QStringLiteral("rom.bin"), QByteArray(0x20000, '\0')));
+        TMDIChild* editor = fixture.openNew(QStringLiteral("rom.bin"), QByteArray(0x20000, '\0'));
         const SearchWindows windows(fixture);
         HookCalls calls;
         SetHooks(*windows.list, calls);
@@ -94,7 +92,7 @@ void SearchListTest::dumpLabelModes()
                               listBox->visualRect(windows.list->lines()->index(1, 0)).center());
             QTest::keyClick(listBox, Qt::Key_Return);
             listBox->setCurrentIndex(windows.list->lines()->index(0, 0));
-            Popup(*windows.list, jump);
+            windows.popup(jump);
         });
         windows.list->ShowDumpLabels(mode, QStringLiteral("Dump From List"));
 

@@ -38,7 +38,7 @@ private slots:
 void SearchRelativeTest::hitsMakeAFirstTable()
 {
     FrameFixture fixture;
-    TMDIChild* editor = fixture.open(fixture.writeFile(QStringLiteral("rom.bin"), Rom(0x10000)));
+    TMDIChild* editor = fixture.openNew(QStringLiteral("rom.bin"), Rom(0x10000));
     DocRecord& doc = editor->document();
     fixture.frame->documents().jumpTo(doc, 0x1234);
     const SearchWindows windows(fixture);
@@ -72,13 +72,12 @@ void SearchRelativeTest::hitsMakeAFirstTable()
     fixture.prompter.answers = {true, true};  // "Save Table Data", then the table in use replaced
     fixture.prompter.files = {fixture.path(QStringLiteral("first.tbl"))};
     QTimer::singleShot(0, maker, [&] {
-        auto* list = maker->findChild<QListWidget*>(QStringLiteral("TblList"));
-        for (int row = 0; row < list->count(); ++row) prepared << list->item(row)->text();
+        prepared = window_test::ListLines(maker->findChild<QListWidget*>(QStringLiteral("TblList"))->model());
         QCOMPARE(maker->mode(), TableEditorMode::Prepared);
         maker->findChild<QAction*>(QStringLiteral("SaveTableFile1"))->trigger();
         maker->close();
     });
-    windows.list->findChild<QAction*>(QStringLiteral("CreateTBL1"))->trigger();
+    windows.popup("CreateTBL1");
     FrameFixture::settle();
 
     QVERIFY(!windows.list->isVisible());
@@ -111,7 +110,7 @@ void SearchRelativeTest::longSearchShowsProgress()
     QFETCH(bool, closeWindow);
     FrameFixture fixture;
     // Ignoring case takes the 256 scans, long enough on 32 MiB to show progress.
-    fixture.open(fixture.writeFile(QStringLiteral("rom.bin"), Rom(32 * 1024 * 1024)));
+    fixture.openNew(QStringLiteral("rom.bin"), Rom(32 * 1024 * 1024));
     const SearchWindows windows(fixture);
     QString progress;
     fixture.triggerModal("RelativeSearch1", [&] {

@@ -47,6 +47,8 @@ struct SearchWindows {
         return names;
     }
     [[nodiscard]] QStringList lines() const { return window_test::ListLines(list->lines()); }
+    // A command of the list's popup menu.
+    void popup(const char* item) const { window_test::Child<QAction>(list, item)->trigger(); }
     // Makes a line current and presses Enter on it, as the user steps through the hits.
     void enterOnLine(int row) const
     {

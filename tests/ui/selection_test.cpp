@@ -21,17 +21,6 @@ using namespace zarvo::window_test;
 
 namespace {
 
-// "ABC" and zeros, 16 bytes a row, the table 41=A 42=B 43=C; nothing asked yet.
-TMDIChild* OpenAbc(FrameFixture& fixture)
-{
-    fixture.frame->colForm()->fixedRow()->setChecked(false);
-    fixture.writeFile(QStringLiteral("rom.tbl"), "41=A\n42=B\n43=C\n");
-    TMDIChild* editor = fixture.openNewFocused(QStringLiteral("rom.bin"), QByteArray("ABC") + QByteArray(4093, '\0'));
-    ResizeClient(*editor, 800, 300);  // wide enough for both columns of a row
-    fixture.prompter.clear();
-    return editor;
-}
-
 // The selected bytes as "first-last", or "none"; and the sixth panel as shown.
 QString Selected(const FrameFixture& fixture, const TMDIChild* editor)
 {
@@ -53,14 +42,18 @@ bool PaintedSelected(TMDIChild* editor, int32_t offset)
 class SelectionTest : public QObject {
     Q_OBJECT
 private slots:
-    void keysAndADragSelect();
-    void copyAndPasteThroughTheClipboard();
+    void selectCopyAndPaste();
 };
 
-void SelectionTest::keysAndADragSelect()
+void SelectionTest::selectCopyAndPaste()
 {
+    // "ABC" and zeros, 16 bytes a row, the table 41=A 42=B 43=C.
     FrameFixture fixture;
-    TMDIChild* editor = OpenAbc(fixture);
+    fixture.frame->colForm()->fixedRow()->setChecked(false);
+    fixture.writeFile(QStringLiteral("rom.tbl"), "41=A\n42=B\n43=C\n");
+    TMDIChild* editor = fixture.openNewFocused(QStringLiteral("rom.bin"), QByteArray("ABC") + QByteArray(4093, '\0'));
+    ResizeClient(*editor, 800, 300);  // wide enough for both columns of a row
+    fixture.prompter.clear();
     fixture.frame->statusPanels()->setHint(QStringLiteral("a hint"));
     PlayKeys(editor, QStringLiteral("{Shift+Right}{Shift+Down}{Shift}"));
     QCOMPARE(Selected(fixture, editor), QStringLiteral("0-17 Selected: 18 bytes [00000000-00000011]"));
@@ -83,12 +76,9 @@ void SelectionTest::keysAndADragSelect()
     ClickAt(editor, CellPoint(*editor, 2, 40));
     QCOMPARE(Selected(fixture, editor), QStringLiteral("none a hint"));
     QCOMPARE(editor->document().cursorOffset, 40);
-}
 
-void SelectionTest::copyAndPasteThroughTheClipboard()
-{
-    FrameFixture fixture;
-    TMDIChild* editor = OpenAbc(fixture);
+    // Copy and paste go through the real clipboard.
+    fixture.placeCursor(*editor, 0);
     DocRecord& doc = editor->document();
     QClipboard* clipboard = QGuiApplication::clipboard();
     PlayKeys(editor, QStringLiteral("{Shift+Right}{Shift+Right}{Ctrl+Ins}"));

@@ -88,12 +88,9 @@ class TablesTest : public QObject {
 private slots:
     void tableMenuChoosesSwapsAndReReads();
     void activationReReadsTheTable();
-    void proposalsFollowOneAnother();
-    void gridPicksCharactersIntoTheEntry();
+    void makerEntryGridAndFiles();
     void listEditingKeysMouseAndSort();
-    void makerOpensAndSavesTableFiles();
-    void editorListsAndSavesTheActiveTable();
-    void closingQuestionSwitchesTheDocumentTable();
+    void editorSavesTheActiveTableAndMakerReplacesIt();
 };
 
 void TablesTest::tableMenuChoosesSwapsAndReReads()
@@ -171,7 +168,7 @@ void TablesTest::activationReReadsTheTable()
     QCOMPARE(fixture.prompter.texts(), QStringList());
 }
 
-void TablesTest::proposalsFollowOneAnother()
+void TablesTest::makerEntryGridAndFiles()
 {
     FrameFixture fixture;
     Editor editor(fixture);
@@ -199,14 +196,8 @@ void TablesTest::proposalsFollowOneAnother()
     QVERIFY(editor.lines().isEmpty() && editor.TblVal->text().isEmpty());
     QCOMPARE(editor.form->keyCounter().keyDigits, 4);
     QCOMPARE(editor.form->keyCounter().nextKey, 0x8240u);
-    editor.form->close();
-}
 
-void TablesTest::gridPicksCharactersIntoTheEntry()
-{
-    FrameFixture fixture;
-    Editor editor(fixture);
-    editor.show();
+    // The grid picks characters into the entry.
     QCOMPARE((QList<int>{editor.TScrl->minimum(), editor.TScrl->maximum(), editor.TScrl->singleStep(),
                          editor.TScrl->pageStep(), editor.TScrl->value()}),
              (QList<int>{32768, 65376, 16, 160, 0x8140}));  // opens on the checked punctuation set
@@ -241,6 +232,60 @@ void TablesTest::gridPicksCharactersIntoTheEntry()
     QCOMPARE(editor.TblVal->text(), full);
     editor.clickCell(1, 0);
     QCOMPARE(editor.TblVal->text(), full);
+    editor.form->close();
+
+    // The maker saves its lines to table files and opens them.
+    editor.show();
+    editor.type(QStringLiteral("41=A"));
+    editor.TblVal->setText(QStringLiteral("8140="));
+    editor.clickSet("Hira");
+    editor.clickCell(2, 0);  // 82A2
+    QTest::keyClick(editor.TblVal, Qt::Key_Return);
+    editor.TblVal->clear();
+    editor.type(QStringLiteral("/FF"));
+    QCOMPARE(editor.TblVal->text(), QStringLiteral("/FF"));  // no key: the line stays for the next edit
+
+    // No, Cancel, an empty name and a file whose folder is gone write nothing.
+    fixture.prompter.answers = {false, true, true, true};
+    fixture.prompter.files = {std::nullopt, QString(), fixture.path(QStringLiteral("gone/new.tbl"))};
+    for (int attempt = 0; attempt < 4; ++attempt) editor.trigger("SaveTableFile1");
+    QCOMPARE(fixture.prompter.texts(),
+             (QStringList{"Save Table Data", "Save Table Data", "Save Table Data", "No file selected...",
+                          "Save Table Data", "Could not open the Table File..."}));
+    QCOMPARE(editor.form->windowTitle(), QStringLiteral("Table Editor []"));
+    QVERIFY(editor.form->editFileName().empty());
+
+    fixture.prompter.clear();
+    fixture.prompter.answers = {true};
+    fixture.prompter.files.push_back(fixture.path(QStringLiteral("made")));  // the extension is added
+    editor.trigger("SaveTableFile1");
+    QCOMPARE(fixture.prompter.log(),
+             (QStringList{"ask(Save File, question): Save Table Data", "save(Save Table File, TBL files (*.tbl), )"}));
+    QCOMPARE(editor.form->editFileName(), fixture.path(QStringLiteral("made.tbl")).toStdString());
+    QCOMPARE(editor.form->windowTitle(), QStringLiteral("Table Editor [made.tbl]"));
+    QCOMPARE(fixture.readFile(QStringLiteral("made.tbl")), QByteArray("41=A\n8140=\x82\xA2\n/FF\n"));
+
+    // A second save goes to the same file without a dialog.
+    editor.TblVal->clear();
+    editor.type(QStringLiteral("43=C"));
+    fixture.prompter.answers = {true};
+    editor.trigger("SaveTableFile1");
+    QCOMPARE(fixture.prompter.recordsOf(PromptRecord::Kind::SaveFile).size(), std::size_t{1});
+    QCOMPARE(fixture.readFile(QStringLiteral("made.tbl")), QByteArray("41=A\n8140=\x82\xA2\n/FF\n43=C\n"));
+
+    // A missing file and Cancel leave the list alone; a table file fills it.
+    const QString table = fixture.writeFile(QStringLiteral("other.TBL"), "50=p\n51=q");
+    fixture.prompter.clear();
+    fixture.prompter.files = {fixture.path(QStringLiteral("missing.tbl")), std::nullopt, table};
+    editor.trigger("OpenTableFile1");
+    editor.trigger("OpenTableFile1");
+    QCOMPARE(editor.lines().size(), 4);
+    editor.trigger("OpenTableFile1");
+    QCOMPARE(fixture.prompter.log(), QStringList(3, kTableChooser));
+    QCOMPARE(editor.lines(), (QStringList{"50=p", "51=q"}));
+    QCOMPARE(editor.form->editFileName(), table.toStdString());
+    QCOMPARE(editor.form->windowTitle(), QStringLiteral("Table Editor [other.TBL]"));
+    QCOMPARE(fixture.prompter.unexpected, 0);
     editor.form->close();
 }
 
@@ -309,71 +354,12 @@ void TablesTest::listEditingKeysMouseAndSort()
     // Esc closes from the entry box and from the list alike.
     QTest::keyClick(editor.TblVal, Qt::Key_Escape);
     QVERIFY(!editor.form->isVisible());
-    editor.form->show();
-    QVERIFY(QTest::qWaitForWindowExposed(editor.form));
+    editor.show();
     QTest::keyClick(editor.TblList, Qt::Key_Escape);
     QVERIFY(!editor.form->isVisible());
 }
 
-void TablesTest::makerOpensAndSavesTableFiles()
-{
-    FrameFixture fixture;
-    Editor editor(fixture);
-    editor.show();
-    editor.type(QStringLiteral("41=A"));
-    editor.TblVal->setText(QStringLiteral("8140="));
-    editor.clickSet("Hira");
-    editor.clickCell(2, 0);  // 82A2
-    QTest::keyClick(editor.TblVal, Qt::Key_Return);
-    editor.TblVal->clear();
-    editor.type(QStringLiteral("/FF"));
-    QCOMPARE(editor.TblVal->text(), QStringLiteral("/FF"));  // no key: the line stays for the next edit
-
-    // No, Cancel, an empty name and a file whose folder is gone write nothing.
-    fixture.prompter.answers = {false, true, true, true};
-    fixture.prompter.files = {std::nullopt, QString(), fixture.path(QStringLiteral("gone/new.tbl"))};
-    for (int attempt = 0; attempt < 4; ++attempt) editor.trigger("SaveTableFile1");
-    QCOMPARE(fixture.prompter.texts(),
-             (QStringList{"Save Table Data", "Save Table Data", "Save Table Data", "No file selected...",
-                          "Save Table Data", "Could not open the Table File..."}));
-    QCOMPARE(editor.form->windowTitle(), QStringLiteral("Table Editor []"));
-    QVERIFY(editor.form->editFileName().empty());
-
-    fixture.prompter.clear();
-    fixture.prompter.answers = {true};
-    fixture.prompter.files.push_back(fixture.path(QStringLiteral("made")));  // the extension is added
-    editor.trigger("SaveTableFile1");
-    QCOMPARE(fixture.prompter.log(),
-             (QStringList{"ask(Save File, question): Save Table Data", "save(Save Table File, TBL files (*.tbl), )"}));
-    QCOMPARE(editor.form->editFileName(), fixture.path(QStringLiteral("made.tbl")).toStdString());
-    QCOMPARE(editor.form->windowTitle(), QStringLiteral("Table Editor [made.tbl]"));
-    QCOMPARE(fixture.readFile(QStringLiteral("made.tbl")), QByteArray("41=A\n8140=\x82\xA2\n/FF\n"));
-
-    // A second save goes to the same file without a dialog.
-    editor.TblVal->clear();
-    editor.type(QStringLiteral("43=C"));
-    fixture.prompter.answers = {true};
-    editor.trigger("SaveTableFile1");
-    QCOMPARE(fixture.prompter.recordsOf(PromptRecord::Kind::SaveFile).size(), std::size_t{1});
-    QCOMPARE(fixture.readFile(QStringLiteral("made.tbl")), QByteArray("41=A\n8140=\x82\xA2\n/FF\n43=C\n"));
-
-    // A missing file and Cancel leave the list alone; a table file fills it.
-    const QString table = fixture.writeFile(QStringLiteral("other.TBL"), "50=p\n51=q");
-    fixture.prompter.clear();
-    fixture.prompter.files = {fixture.path(QStringLiteral("missing.tbl")), std::nullopt, table};
-    editor.trigger("OpenTableFile1");
-    editor.trigger("OpenTableFile1");
-    QCOMPARE(editor.lines().size(), 4);
-    editor.trigger("OpenTableFile1");
-    QCOMPARE(fixture.prompter.log(), QStringList(3, kTableChooser));
-    QCOMPARE(editor.lines(), (QStringList{"50=p", "51=q"}));
-    QCOMPARE(editor.form->editFileName(), table.toStdString());
-    QCOMPARE(editor.form->windowTitle(), QStringLiteral("Table Editor [other.TBL]"));
-    QCOMPARE(fixture.prompter.unexpected, 0);
-    editor.form->close();
-}
-
-void TablesTest::editorListsAndSavesTheActiveTable()
+void TablesTest::editorSavesTheActiveTableAndMakerReplacesIt()
 {
     FrameFixture fixture;
     TMDIChild* rom = fixture.openNew(QStringLiteral("rom.bin"), Rom());
@@ -391,8 +377,8 @@ void TablesTest::editorListsAndSavesTheActiveTable()
     QCOMPARE(caption, QStringLiteral("Table Editor []"));
 
     // A table file comes line for line, free text and all.
-    fixture.prompter.files.push_back(
-        fixture.writeFile(QStringLiteral("game.tbl"), "41=a\r\nFree text\n\n8140=\x82\xA0\n"));
+    const QString first = fixture.writeFile(QStringLiteral("game.tbl"), "41=a\r\nFree text\n\n8140=\x82\xA0\n");
+    fixture.prompter.files.push_back(first);
     fixture.trigger("Tbl11");
     RunModal(fixture, Qt::ControlModifier | Qt::Key_T, look);
     QCOMPARE(shown, (QStringList{"41=a", "Free text", "", QString::fromUtf8("8140=\u3042")}));
@@ -409,14 +395,8 @@ void TablesTest::editorListsAndSavesTheActiveTable()
     QCOMPARE(fixture.prompter.texts(), QStringList{"Save Table Data"});
     QCOMPARE(fixture.readFile(QStringLiteral("game.tbl")), QByteArray("41=a\nFree text\n\n8140=\x82\xA0\n42=bee\n"));
     QVERIFY(Shows(rom, "abee.."));
-    QCOMPARE(fixture.prompter.unexpected, 0);
-}
 
-void TablesTest::closingQuestionSwitchesTheDocumentTable()
-{
-    FrameFixture fixture;
-    const QString first = fixture.writeFile(QStringLiteral("rom.tbl"), "41=a\n");
-    TMDIChild* rom = fixture.openNew(QStringLiteral("rom.bin"), Rom());
+    // The maker's closing question can make its saved file the document's table.
     const DocRecord& doc = rom->document();
     const QString made = fixture.path(QStringLiteral("made.tbl"));
     const auto makeAndSave = [&](const std::deque<bool>& answers, const QString& entry) {
@@ -438,7 +418,7 @@ void TablesTest::closingQuestionSwitchesTheDocumentTable()
     makeAndSave({true, false}, QStringLiteral("41=X"));
     QCOMPARE(fixture.prompter.log().mid(2), QStringList{question});
     QCOMPARE(doc.table.tableName[0], first.toStdString());
-    QVERIFY(Shows(rom, "a..."));
+    QVERIFY(Shows(rom, "abee."));
 
     // Yes makes the saved file Table #1: loaded at once, the swap item renamed.
     makeAndSave({true, true}, QStringLiteral("41=X"));

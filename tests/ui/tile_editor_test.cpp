@@ -1,6 +1,6 @@
 // The tile editor taking over the editor windows: the switch and the window sizes,
 // keys and the wheel moving the sheet instead of editing bytes, pick up, painting and
-// put down with the mouse, region placement, Goto, activation and the last close.
+// put down with the mouse, Goto, region placement, activation and the last close.
 
 #include "tile_fixture.h"
 #include "ui/frame/document_windows.h"
@@ -16,8 +16,7 @@ private slots:
     void switchHandsWindowsToSheetAndBack();
     void keysMoveSheetAndNeverEdit();
     void pickUpPaintPutDownAndSave();
-    void regionPlacement();
-    void gotoStartsSheetAtOffset();
+    void gotoAndRegionPlacement();
     void activationAndLastClose();
 };
 
@@ -161,20 +160,9 @@ void TileEditorTest::pickUpPaintPutDownAndSave()
     QCOMPARE(fixture.readFile(QStringLiteral("rom.bin")), bytes);
 }
 
-void TileEditorTest::regionPlacement()
+void TileEditorTest::gotoAndRegionPlacement()
 {
-    // Free movement, W = 2 (16 pixels): a click on sheet pixel 120 puts the region's first column at 112.
     TileFixture fixture(PatternBytes(0x10000));
-    fixture.tileKey(Qt::Key_Tab);
-    QVERIFY(fixture.session.tiles.freeMovement);
-    fixture.tileKey(Qt::Key_Right, Qt::ShiftModifier);
-    ClickAt(fixture.editor, SheetPoint(120, 10));
-    QCOMPARE(fixture.doc().tileView.cursorColumn, 112);
-}
-
-void TileEditorTest::gotoStartsSheetAtOffset()
-{
-    TileFixture fixture(PatternBytes(0x20000));
     DocumentWindows& documents = fixture.frame->documents();
     // Not a row start: the offset itself starts the sheet.
     documents.jumpTo(fixture.doc(), 0x1234);
@@ -182,9 +170,16 @@ void TileEditorTest::gotoStartsSheetAtOffset()
     QCOMPARE(fixture.tileBar().panelText(1), QStringLiteral("Offset: 00001234"));
     QCOMPARE(fixture.sheetColour(0, 0), (0x1234 & 0x80) != 0 ? QColor(0, 0, 0xAD) : QColor(Qt::black));
     // Near the end the clamp keeps 16 strip rows of 128 bytes in view.
-    documents.jumpTo(fixture.doc(), 0x1FFF0);
-    QCOMPARE(fixture.doc().topOffset, 0x1F800);
-    QCOMPARE(fixture.tileBar().panelText(1), QStringLiteral("Offset: 0001F800"));
+    documents.jumpTo(fixture.doc(), 0xFFF0);
+    QCOMPARE(fixture.doc().topOffset, 0xF800);
+    QCOMPARE(fixture.tileBar().panelText(1), QStringLiteral("Offset: 0000F800"));
+
+    // Free movement, W = 2 (16 pixels): a click on sheet pixel 120 puts the region's first column at 112.
+    fixture.tileKey(Qt::Key_Tab);
+    QVERIFY(fixture.session.tiles.freeMovement);
+    fixture.tileKey(Qt::Key_Right, Qt::ShiftModifier);
+    ClickAt(fixture.editor, SheetPoint(120, 10));
+    QCOMPARE(fixture.doc().tileView.cursorColumn, 112);
 }
 
 void TileEditorTest::activationAndLastClose()

@@ -10,6 +10,11 @@
 
 namespace zarvo {
 
+using window_test::ClickAt;
+
+// The editor window's client point of a sheet pixel in 1 x 1 size.
+[[nodiscard]] inline QPoint SheetPoint(int x, int y) { return QPoint(12 + 2 * x, 2 * y); }
+
 struct TileFixture : FrameFixture {
     // Opens a ROM of these bytes ("rom.bin") and turns the tile editor on.
     explicit TileFixture(const QByteArray& bytes)
@@ -53,15 +58,10 @@ struct TileFixture : FrameFixture {
     // The colour the editor window shows for a sheet pixel (1 x 1: two screen pixels a sheet pixel).
     [[nodiscard]] QColor sheetColour(int x, int y) const
     {
-        return editor->grab().toImage().pixelColor(12 + 2 * x, 2 * y);
+        return editor->grab().toImage().pixelColor(SheetPoint(x, y));
     }
 
     TMDIChild* editor = nullptr;
 };
-
-using window_test::ClickAt;
-
-// The editor window's client point of a sheet pixel in 1 x 1 size.
-[[nodiscard]] inline QPoint SheetPoint(int x, int y) { return QPoint(12 + 2 * x, 2 * y); }
 
 }  // namespace zarvo

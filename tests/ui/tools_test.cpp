@@ -120,15 +120,11 @@ private slots:
     void createWritesPatchBesideDocument();
     void applyPatchesDocumentInMemory();
     void checksumRepair();
-    void mappingsSetCaptionsAndConvert();
-    void converterKeepsItsStateBetweenUses();
-    void gotoOffsetMovesTheCursor();
+    void converterGotoMappingsAndKeptState();
     void changesSize();
     void sizeEntriesTakeDigitsAndAreKept();
     void choosersFillThePathsAndFailuresKeepTheList();
-    void secondStartWhileRunningIsIgnored();
-    void listsAMillionRuns();
-    void jumpsOnDoubleClickAndEnter();
+    void runsOnceListsAMillionRunsAndJumps();
 };
 
 void ToolsTest::createWritesPatchBesideDocument()
@@ -247,9 +243,22 @@ void ToolsTest::checksumRepair()
     }
 }
 
-void ToolsTest::mappingsSetCaptionsAndConvert()
+void ToolsTest::converterGotoMappingsAndKeptState()
 {
     FrameFixture fixture;
+    const auto gotoOffset = [&fixture] {
+        WithConverter(fixture, [](const Converter& converter) {
+            converter.left->setText(QStringLiteral("1234"));
+            Click(converter.form, "Button1");
+            QVERIFY(converter.form->isVisible());
+        });
+    };
+    gotoOffset();  // without an editor window: nothing to move
+    TMDIChild* editor = fixture.openNew(QStringLiteral("rom.smc"), PatternBytes(0x20000));
+    gotoOffset();
+    QVERIFY(fixture.showsCursorAt(*editor, 0x1234));
+
+    // The mappings set the captions and convert either way.
     const struct {
         const char* mapping;
         bool bank80;
@@ -294,12 +303,8 @@ void ToolsTest::mappingsSetCaptionsAndConvert()
             if (c.bank80) Click(converter.form, "lorombox");
         }
     });
-    QCOMPARE(fixture.prompter.log(), QStringList{"Address must be >= $Cxxxxxx"});
-}
 
-void ToolsTest::converterKeepsItsStateBetweenUses()
-{
-    FrameFixture fixture;
+    // The mapping, the boxes, the fields and the direction are kept between uses.
     WithConverter(fixture, [](const Converter& converter) {
         Click(converter.form, "HiChk");
         Click(converter.form, "hdrbox");
@@ -320,24 +325,7 @@ void ToolsTest::converterKeepsItsStateBetweenUses()
         QTest::mouseClick(converter.convert, Qt::LeftButton);
         QCOMPARE(converter.left->text(), QStringLiteral("000010"));
     });
-    QCOMPARE(fixture.prompter.log(), QStringList());
-}
-
-void ToolsTest::gotoOffsetMovesTheCursor()
-{
-    FrameFixture fixture;
-    const auto gotoOffset = [&fixture](const char* typed) {
-        WithConverter(fixture, [typed](const Converter& converter) {
-            converter.left->setText(QString::fromLatin1(typed));
-            Click(converter.form, "Button1");
-            QVERIFY(converter.form->isVisible());
-        });
-    };
-    gotoOffset("1234");  // without an editor window: nothing to move
-    TMDIChild* editor = fixture.openNew(QStringLiteral("rom.smc"), PatternBytes(0x20000));
-    gotoOffset("1234");
-    QVERIFY(fixture.showsCursorAt(*editor, 0x1234));
-    QCOMPARE(fixture.prompter.recordsOf(PromptRecord::Kind::Message).size(), std::size_t{0});
+    QCOMPARE(fixture.prompter.texts(), QStringList{"Address must be >= $Cxxxxxx"});
 }
 
 void ToolsTest::changesSize()
@@ -474,7 +462,7 @@ void ToolsTest::choosersFillThePathsAndFailuresKeepTheList()
     QCOMPARE(window.lines(), listed);
 }
 
-void ToolsTest::secondStartWhileRunningIsIgnored()
+void ToolsTest::runsOnceListsAMillionRunsAndJumps()
 {
     FrameFixture fixture;
     const CompareWindow window(fixture);
@@ -489,25 +477,18 @@ void ToolsTest::secondStartWhileRunningIsIgnored()
         window.click("Button3");  // runs the window's events, so the compare goes on meanwhile
     });
     window.compare(first, second);
-
     QCOMPARE(captionsWhileRunning.size(), 1);
     QVERIFY2(captionsWhileRunning[0].startsWith(QStringLiteral("Compare Files...Please Wait.")),
              qPrintable(captionsWhileRunning[0]));
     QCOMPARE(fixture.prompter.log(), QStringList{kCompleted});
     QCOMPARE(window.lines(), QStringList{QStringLiteral("[001FFFF0] ;     10 bytes different at location.")});
     QVERIFY(!window.form->comparing());
-}
 
-void ToolsTest::listsAMillionRuns()
-{
-    FrameFixture fixture;
-    const CompareWindow window(fixture);
     // Every even byte differs: a run of one byte each.
     QByteArray changed(2000000, '\0');
     for (int at = 0; at < changed.size(); at += 2) changed[at] = 1;
     window.compare(fixture.writeFile(QStringLiteral("a.bin"), QByteArray(2000000, '\0')),
                    fixture.writeFile(QStringLiteral("b.bin"), changed));
-
     const QAbstractItemModel* model = window.list->model();
     QCOMPARE(model->rowCount(), 1000000);
     QCOMPARE(model->index(999999, 0).data().toString(),
@@ -517,18 +498,13 @@ void ToolsTest::listsAMillionRuns()
     window.list->scrollToBottom();
     FrameFixture::settle();
     QVERIFY(window.list->viewport()->rect().intersects(window.list->visualRect(model->index(999999, 0))));
-}
 
-void ToolsTest::jumpsOnDoubleClickAndEnter()
-{
-    FrameFixture fixture;
+    // A double click or Enter on a line jumps to its run in the document.
     TMDIChild* editor = fixture.openNew(QStringLiteral("rom.smc"), PatternBytes(0x9000));
-    const CompareWindow window(fixture);
-    const QByteArray changed = WithBytes(WithBytes(PatternBytes(0xA000), 0x234, "ab"), 0x8F00, "c");
+    changed = WithBytes(WithBytes(PatternBytes(0xA000), 0x234, "ab"), 0x8F00, "c");
     window.compare(fixture.writeFile(QStringLiteral("a.bin"), PatternBytes(0xA000)),
                    fixture.writeFile(QStringLiteral("b.bin"), changed));
     QCOMPARE(window.lines().size(), 2);
-
     QTest::mouseDClick(window.list->viewport(), Qt::LeftButton, {}, window.rowPoint(0));
     FrameFixture::settle();
     QVERIFY(fixture.showsCursorAt(*editor, 0x234));
