@@ -61,7 +61,8 @@ void FrameFixture::trigger(const char* name) const
 
 void FrameFixture::triggerModal(const char* name, const std::function<void()>& work) const
 {
-    (void)window_test::WhileShown(nullptr, [this, name] { trigger(name); }, work);
+    (void)window_test::WhileShown(
+        nullptr, [this, name] { trigger(name); }, work);
 }
 
 bool FrameFixture::whilePressed(QDialog* dialog, QKeyCombination key, const std::function<void()>& work) const
