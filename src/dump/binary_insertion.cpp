@@ -46,10 +46,7 @@ bool InsertionFile::open(const std::string& path)
     return true;
 }
 
-Notice InsertionFile::openFailure() const
-{
-    return PlainNotice(std::string(messages::kCannotOpenInsertFile) + path_);
-}
+Notice InsertionFile::openFailure() const { return PlainNotice(std::string(messages::kCannotOpenInsertFile) + path_); }
 
 bool InsertionFile::holds(int32_t count) const
 {

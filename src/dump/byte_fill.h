@@ -19,7 +19,7 @@ namespace zarvo {
 
 struct FillResult {
     bool filled = false;  // false: the fill stays started
-    Notice notice;    // the refusal, or "BYTE Fill completed!"
+    Notice notice;        // the refusal, or "BYTE Fill completed!"
 };
 
 // Fills from fields.start to fields.end with fields.fileName's value, in either

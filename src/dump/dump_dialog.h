@@ -29,7 +29,7 @@ struct DialogOutcome {
     const char* buttonCaption = nullptr;
     DialogShow show = DialogShow::Keep;
     bool focusFileName = false;
-    Notice notice;           // shown after the dialog changes; empty: nothing
+    Notice notice;               // shown after the dialog changes; empty: nothing
     bool modified = false;       // the document's bytes changed: repaint
     bool tableReloaded = false;  // the table was loaded again: refresh the jump list and menus
 };

@@ -11,10 +11,7 @@ namespace zarvo {
 
 namespace {
 
-[[nodiscard]] Notice FileError(std::string text)
-{
-    return {NoticeKind::Stop, messages::kFileErrorCaption, text};
-}
+[[nodiscard]] Notice FileError(std::string text) { return {NoticeKind::Stop, messages::kFileErrorCaption, text}; }
 
 [[nodiscard]] DumpResult Refused(RangeError error)
 {

@@ -31,7 +31,7 @@ struct DumpResult {
     // dialog closes; Idle for everything else.
     DumpMode mode = DumpMode::Idle;
     bool written = false;  // the whole dump is in its file
-    Notice notice;     // empty for a success inside a batch
+    Notice notice;         // empty for a success inside a batch
 };
 
 // DumpBinData and DumpTxtData: the range checks of each kind, the file name, the

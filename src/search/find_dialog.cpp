@@ -94,8 +94,7 @@ AfterDialogOutcome AfterFindDialog(SearchSession& search)
     }
     outcome.showList = CaptionListWithMatches(search);
     if (!outcome.showList && relative && search.state.relativeSearchRan) {
-        outcome.notice =
-            Notice{NoticeKind::Exclamation, messages::kNoStringFoundCaption, messages::kStringNotFound};
+        outcome.notice = Notice{NoticeKind::Exclamation, messages::kNoStringFoundCaption, messages::kStringNotFound};
     }
     return outcome;
 }

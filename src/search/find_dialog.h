@@ -5,9 +5,9 @@
 // check boxes live in the session's FindDialogState.
 
 #include "core/document.h"
+#include "core/notice.h"
 #include "core/search_state.h"
 #include "core/session.h"
-#include "core/notice.h"
 #include "search/search_progress.h"
 
 #include <cstdint>
@@ -41,7 +41,7 @@ void ShowFindDialog(SearchSession& search);
 void CloseFindDialog(SearchSession& search, bool byEscape);
 
 struct AfterDialogOutcome {
-    bool showList = false;               // list.caption was set: show the result list (not modally)
+    bool showList = false;         // list.caption was set: show the result list (not modally)
     std::optional<Notice> notice;  // the relative search found nothing
 };
 

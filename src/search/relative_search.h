@@ -5,9 +5,9 @@
 // hits.
 
 #include "core/document.h"
+#include "core/notice.h"
 #include "core/session.h"
 #include "search/pattern_match.h"
-#include "core/notice.h"
 #include "search/search_progress.h"
 
 #include <cstdint>

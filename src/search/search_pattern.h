@@ -3,9 +3,9 @@
 // pairs, kana through the table, and the pattern of a relative search for one base
 // value. A pattern never exceeds the kSearchPatternBytes of searchPattern.
 
+#include "core/notice.h"
 #include "core/search_state.h"
 #include "core/table.h"
-#include "core/notice.h"
 
 #include <array>
 #include <cstdint>

@@ -94,8 +94,7 @@ SearchRunOutcome RunSearch(SearchSession& search, const ViewState& view, DocReco
     }
     outcome.scan = ScanDocument(state, options, *doc, view, sink);
     if (!outcome.scan.found && state.SearchKind != FindKind::Relative && state.matchCount == 0 && !options.IncFind) {
-        outcome.notice =
-            Notice{NoticeKind::Exclamation, messages::kNoStringFoundCaption, messages::kStringNotFound};
+        outcome.notice = Notice{NoticeKind::Exclamation, messages::kNoStringFoundCaption, messages::kStringNotFound};
     }
     return outcome;
 }

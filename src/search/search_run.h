@@ -5,9 +5,9 @@
 // cursor there, or lists every match.
 
 #include "core/document.h"
+#include "core/notice.h"
 #include "core/search_state.h"
 #include "core/session.h"
-#include "core/notice.h"
 #include "search/search_pattern.h"
 
 #include <cstdint>

@@ -4,10 +4,10 @@
 
 #include "core/document.h"
 #include "core/input_file.h"
+#include "core/notice.h"
 #include "core/output_file.h"
 #include "core/session.h"
 #include "tools/ips.h"
-#include "core/notice.h"
 
 #include <cstdint>
 #include <span>

@@ -10,8 +10,8 @@
 #include "dump/table_append.h"
 #include "ui/common/chooser_filter.h"
 #include "ui/common/current_document.h"
-#include "ui/common/qt_text.h"
 #include "ui/common/notice_box.h"
+#include "ui/common/qt_text.h"
 #include "ui/dump/tdump_form.h"
 #include "ui/dump/tjump_form.h"
 

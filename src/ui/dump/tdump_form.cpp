@@ -4,8 +4,8 @@
 #include "core/shift_jis_line.h"
 #include "dump/dump_messages.h"
 #include "dump/goto_offset.h"
-#include "ui/common/qt_text.h"
 #include "ui/common/notice_box.h"
+#include "ui/common/qt_text.h"
 #include "ui/dump/typed_key_filter.h"
 
 #include <QFrame>

@@ -5,8 +5,8 @@
 #include "search/find_dialog.h"
 #include "search/search_messages.h"
 #include "ui/common/current_document.h"
-#include "ui/common/qt_text.h"
 #include "ui/common/notice_box.h"
+#include "ui/common/qt_text.h"
 #include "ui/search/tlist_form.h"
 #include "ui/search/topts_form.h"
 
