@@ -1,5 +1,7 @@
 #include "view/row_layout.h"
 
+#include "view/edit_harness.h"
+
 #include <cstdio>
 #include <gtest/gtest.h>
 #include <optional>
@@ -8,20 +10,12 @@ namespace zarvo {
 namespace {
 
 using Lines = std::vector<std::string>;
+using testing::FixedPitch;
 
 constexpr const char* kCellKinds[] = {"OffsetBlank", "Offset",  "OffsetGap", "Hex",
                                       "HexFill",     "TextGap", "Text",      "TextFill"};
 constexpr const char* kTextKinds[] = {"None",     "OneChar", "TwoChar",  "OtherLength", "Pair",
                                       "LineMark", "EndMark", "Unmapped", "Blank"};
-
-// 8 pixels a byte; through the kana font 16.
-class FixedPitch : public TextMeasure {
-public:
-    [[nodiscard]] int width(std::string_view text, bool unicode) const override
-    {
-        return static_cast<int>(text.size()) * (unicode ? 16 : 8);
-    }
-};
 
 // "Kind[:TextKind] 'text' xX wW TEXT/BACK[ @byte][ u]"
 std::string Describe(const ViewCell& cell)
@@ -63,7 +57,7 @@ std::string DescribeBlink(const RowLayout& layout)
     return line;
 }
 
-class RowLayoutTest : public testing::Test {
+class RowLayoutTest : public ::testing::Test {
 protected:
     RowLayoutTest()
     {
