@@ -1,7 +1,6 @@
 #include "search/relative_search.h"
 
 #include "search/find_dialog.h"
-#include "search/result_list.h"
 #include "search_fixture.h"
 
 #include <gtest/gtest.h>
@@ -81,24 +80,18 @@ TEST(RelativeLine, OffsetPaddedWordAndTheBytesOfAaAnd0)
     EXPECT_EQ(RelativeLine(0, "abcdefghijklmno", 0), "[$00000000] abcdefghijklmno | A=E0 a=00 0=CF");
 }
 
-class RelativeSearchTest : public ::testing::Test {
+class RelativeSearchTest : public testing::SearchSessionTest {
 protected:
     void SetUp() override
     {
-        std::vector<uint8_t> bytes(0x300, 0x00);
+        Open(std::string(0x300, '\0'));
         const uint8_t planted[] = {0x10, 0x31, 0x32};  // Abc with 'A' stored as 0x10
-        for (const int32_t at : {0x000, 0x120, 0x2FD}) std::copy(planted, planted + 3, bytes.begin() + at);
-        doc = testing::MakeDocument(bytes);
-        session.view.bytesPerRow = 16;
-        session.view.pageBytes = 320;
+        for (const int32_t at : {0x000, 0x120, 0x2FD}) std::copy(planted, planted + 3, doc.data() + at);
         doc.topOffset = 0x100;
         doc.cursorRow = 1;
         doc.cursorColumn = 2;  // the cursor on 0x112
         doc.cursorOffset = 0x112;
     }
-
-    Session session;
-    DocRecord doc;
 };
 
 TEST_F(RelativeSearchTest, ListsHitsAfterTheCursorAndLeavesTheViewAlone)
