@@ -3,6 +3,7 @@
 #include "cli/resize_command.h"
 #include "cli/snes_command.h"
 #include "cli/view_command.h"
+#include "support/document_builder.h"
 #include "support/temp_folder.h"
 #include "support/tool_run.h"
 #include "tools/ips_contract_cases.h"
@@ -119,14 +120,7 @@ TEST(SnesCommand, ChecksumReportAndRepair)
 {
     // A 1 MiB Lo-ROM image whose bytes sum to 0x20F.
     const auto image = [](uint16_t complement, uint16_t checksum) {
-        std::vector<uint8_t> bytes(0x100000, 0);
-        bytes[0x7FDC] = static_cast<uint8_t>(complement);
-        bytes[0x7FDD] = static_cast<uint8_t>(complement >> 8);
-        bytes[0x7FDE] = static_cast<uint8_t>(checksum);
-        bytes[0x7FDF] = static_cast<uint8_t>(checksum >> 8);
-        bytes[0] = 0x01;
-        bytes[0xFFFFF] = 0x10;
-        return bytes;
+        return testing::SnesImage(0x100000, 0x7FC0, complement, checksum, {{0, 0x01}, {0xFFFFF, 0x10}});
     };
     TempFolder folder;
     const auto rom = folder.write("rom.sfc", image(0xFFFF, 0));
