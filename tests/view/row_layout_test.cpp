@@ -1,5 +1,6 @@
 #include "view/row_layout.h"
 
+#include "support/document_builder.h"
 #include "view/edit_harness.h"
 
 #include <cstdio>
@@ -63,15 +64,6 @@ protected:
     {
         request.bytesPerRow = 4;
         request.clientWidth = 300;
-        table.singleText[0x41] = "A";
-        table.singleText[0x60] = "th";
-        table.singleText[0x70] = "";
-        table.singleText[0x71] = "word";
-        table.pairText[0x8140] = "you";
-        table.lineCode = 0xFE;
-        table.lineMark = '/';
-        table.endCode = 0xFF;
-        table.endMark = '*';
     }
 
     // Lays out bytes; the buffer's limit is the vector's size unless given.
@@ -93,7 +85,7 @@ protected:
     }
 
     std::vector<uint8_t> bytes;
-    TableData table;
+    TableData table = testing::TableFrom("41=A\n60=th\n70=\n71=word\n8140=you\n/FE\n*FF\n");
     ColorTable colours = LoadColors();
     FixedPitch measure;
     RowRequest request;
