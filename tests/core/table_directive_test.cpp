@@ -1,4 +1,5 @@
 #include "core/table_loader.h"
+#include "support/document_builder.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -31,9 +32,7 @@ TEST(DirectiveTest, CodeDefinesTheSlotNamedByItsNumber)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.line);
-        TableData table;
-        TableSession session;
-        ParseTableText(table, session, c.line);
+        const TableData table = testing::TableFrom(c.line);
         for (int byte = 0; byte < 256; ++byte) {
             const CodeEntry& entry = table.codeTable[static_cast<std::size_t>(byte)];
             if (byte == c.byte) {
@@ -48,12 +47,10 @@ TEST(DirectiveTest, CodeDefinesTheSlotNamedByItsNumber)
 
 TEST(DirectiveTest, DualMulticodeAndNontblReadTheirWords)
 {
-    TableData table;
-    TableSession session;
-    ParseTableText(table, session,
-                   ".dual $12345 \"cut\"\n.DUAL=4660 \"dec\"\n.dual \"none\"\n"
-                   ".multicode $F3 $10 \"[SE_]\"\n.multicode $F4 \"[no count]\"\n.multicode \"x\"\n"
-                   ".nontblx \"<$>\"\n");
+    const TableData table = testing::TableFrom(
+        ".dual $12345 \"cut\"\n.DUAL=4660 \"dec\"\n.dual \"none\"\n"
+        ".multicode $F3 $10 \"[SE_]\"\n.multicode $F4 \"[no count]\"\n.multicode \"x\"\n"
+        ".nontblx \"<$>\"\n");
     ASSERT_EQ(table.dualCount, 2);
     EXPECT_EQ(table.dualList[0].value, 0x4523u);  // 0x2345 with its bytes swapped
     EXPECT_EQ(table.dualList[1].value, 0x3412u);
@@ -62,8 +59,7 @@ TEST(DirectiveTest, DualMulticodeAndNontblReadTheirWords)
     EXPECT_EQ(table.multiTable[0xF4].value, 0u);
     EXPECT_EQ(table.multiTable[0xF4].text, "[no count]");
     EXPECT_EQ(table.rawFormat.used, 0u);  // .nontbl is matched whole
-    ParseTableText(table, session, ".NonTbl=\"<$>\"\n");
-    EXPECT_EQ(table.rawFormat.text, "<$>");
+    EXPECT_EQ(testing::TableFrom(".NonTbl=\"<$>\"\n").rawFormat.text, "<$>");
 }
 
 TEST(DirectiveTest, OtherLineKindsNeedNoEqualsAsFifthCharacter)
