@@ -28,6 +28,7 @@ struct MoveCase {
     int32_t size = 256;  // the editor: bytes, rows of the window and of the page
     int32_t rows = 4;
     int32_t pageRows = -1;
+    bool autoSizeRows = false;  // the row width follows the window
 };
 
 // Unless a case says otherwise, 256 bytes, 16 per row, a window and a page of 4 rows:
@@ -71,16 +72,21 @@ TEST(KeyDown, MovesTheCursorAndRepaintsOnlyWhatChanged)
         // A window taller than 128 rows: the 8-bit row field stops at 127 and scrolls instead of wrapping.
         {"ctrl+page down stops at row 127", {0, 0, 0}, "^PgDn", {0, 127, 0}, Repaint::Full, 0, 0, 65535, 300, 128},
         {"down on row 127 scrolls", {0, 127, 0}, "Down", {16, 127, 0}, Repaint::Full, 0, 0, 65535, 300, 128},
+        // Ctrl+Left and Ctrl+Right change neither the row width nor the cursor while rows follow the window.
+        {"ctrl+right, auto-sized rows", {0, 1, 5}, "^Right", {0, 1, 5}, Repaint::Status, 0, 0, 256, 4, -1, true},
+        {"ctrl+left, auto-sized rows", {0, 1, 5}, "^Left", {0, 1, 5}, Repaint::Status, 0, 0, 256, 4, -1, true},
     };
     for (const MoveCase& c : cases) {
         SCOPED_TRACE(c.name);
         Editor editor(c.size, c.rows, c.pageRows);
+        editor.session.settings.autoSizeRows = c.autoSizeRows;
         editor.at(c.start.top, c.start.row, c.start.column);
         const EditResult result = editor.run(c.strokes);
         EXPECT_EQ(editor.doc.topOffset, c.end.top);
         EXPECT_EQ(editor.doc.cursorRow, c.end.row);
         EXPECT_EQ(editor.doc.cursorColumn, c.end.column);
         EXPECT_EQ(editor.doc.cursorOffset, c.end.top + c.end.row * 16 + c.end.column);
+        EXPECT_EQ(editor.session.view.bytesPerRow, 16);
         EXPECT_EQ(result.repaint, c.repaint);
         if (c.repaint == Repaint::Rows) {
             EXPECT_EQ(result.firstRow, c.firstRow);
@@ -102,19 +108,6 @@ TEST(KeyDown, CtrlLeftAndRightChangeTheRowWidthBetween1And32)
         EXPECT_EQ(editor.session.view.bytesPerRow, width);
         EXPECT_EQ(editor.session.view.pageBytes, 10 * width);
         EXPECT_EQ(editor.doc.cursorOffset, 0x125) << "the cursor stays on its byte";
-    }
-}
-
-TEST(KeyDown, CtrlLeftAndRightDoNothingWhileRowsFollowTheWindow)
-{
-    Editor editor;
-    editor.session.settings.autoSizeRows = true;
-    editor.at(0, 1, 5);
-    for (const char* stroke : {"^Right", "^Left"}) {
-        const EditResult result = editor.run(stroke);
-        EXPECT_EQ(editor.session.view.bytesPerRow, 16) << stroke;
-        EXPECT_EQ(editor.doc.cursorColumn, 5) << stroke << " must not move the cursor";
-        EXPECT_EQ(result.repaint, Repaint::Status) << stroke;
     }
 }
 
