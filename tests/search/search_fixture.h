@@ -9,7 +9,6 @@
 #include "search/result_list.h"
 #include "support/document_builder.h"
 
-#include <algorithm>
 #include <cstdint>
 #include <gtest/gtest.h>
 #include <ostream>
