@@ -1,5 +1,7 @@
 #include "view/cursor_geometry.h"
 
+#include "view/key_editing.h"
+
 #include <gtest/gtest.h>
 
 namespace zarvo {
@@ -36,6 +38,65 @@ TEST(PlaceCursor, PutsTheTargetOnItsOwnRowWithinThePageElseOnRowModulo16CappedTo
         EXPECT_EQ(doc.cursorColumn, c.expectedColumn);
         EXPECT_EQ(top, c.expectedTop);
     }
+}
+
+struct Jump {
+    int32_t viewSize;
+    int32_t bytesPerRow;
+    int32_t rows;
+    int32_t target;
+};
+
+// A jump (goto, search hit, compare line) places the cursor and the paint then
+// keeps the page inside the document: the cursor must still be on the target.
+TEST(PageClamp, JumpOntoTheLastPageKeepsTheCursorOnTheTarget)
+{
+    const Jump jumps[] = {
+        {0x20000, 16, 20, 0x1FFFF},  // the last byte
+        {0x20000, 16, 20, 0x1FF40},  // the first byte of the last page
+        {0x20000, 11, 20, 0x1FFFF},  // a page that does not end on a row boundary
+        {0x20000, 11, 20, 0x1FF80}, {65535, 18, 7, 65534},
+        {0x20000, 16, 20, 0x150},  // nowhere near the end: nothing to pull back
+    };
+    for (const auto& jump : jumps) {
+        SCOPED_TRACE(jump.target);
+        DocRecord doc;
+        doc.viewSize = jump.viewSize;
+        ViewState view;
+        view.bytesPerRow = jump.bytesPerRow;
+        view.pageBytes = jump.rows * jump.bytesPerRow;
+        doc.topOffset = CursorGeometry(view.bytesPerRow, view.pageBytes).PlaceCursorOnPage(doc, jump.target);
+        CursorGeometry(view).SettleFullPaint(doc);  // the paint that follows changes nothing
+        EXPECT_EQ(doc.cursorOffset, jump.target);
+        EXPECT_LE(doc.topOffset + view.pageBytes, jump.viewSize);
+        EXPECT_GE(doc.topOffset, 0);
+        EXPECT_LT(doc.cursorRow, jump.rows);
+        EXPECT_LT(doc.cursorColumn, jump.bytesPerRow);
+    }
+}
+
+TEST(PageClamp, ScrollingPastEitherEndKeepsTheCursorRow)
+{
+    DocRecord doc;
+    doc.viewSize = 0x1000;
+    ViewState view;
+    view.bytesPerRow = 16;
+    view.pageBytes = 320;
+    // Down on the last row of the last page: the page cannot follow, the cursor stays.
+    doc.topOffset = 0x1000 - 320 + 16;
+    doc.cursorRow = 19;
+    doc.cursorColumn = 3;
+    CursorGeometry(view).SettleFullPaint(doc);
+    EXPECT_EQ(doc.topOffset, 0x1000 - 320);
+    EXPECT_EQ(doc.cursorRow, 19);
+    EXPECT_EQ(doc.cursorOffset, 0x1000 - 320 + 19 * 16 + 3);
+    // Up on row 0 of the first page.
+    doc.topOffset = -16;
+    doc.cursorRow = 0;
+    CursorGeometry(view).SettleFullPaint(doc);
+    EXPECT_EQ(doc.topOffset, 0);
+    EXPECT_EQ(doc.cursorRow, 0);
+    EXPECT_EQ(doc.cursorOffset, 3);
 }
 
 }  // namespace
