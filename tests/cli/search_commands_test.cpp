@@ -40,17 +40,13 @@ TEST_F(SearchCommandsTest, SearchListsEveryMatchFromOffsetZeroOrSaysWhyNot)
 {
     const cli::Command search = cli::SearchCommand();
     const auto text = [&](std::string word) { return Words{romPath, "--text", word, "--table", tablePath}; };
-    const auto both = [](Words words, const char* option) {
-        words.emplace_back(option);
-        return words;
-    };
     const std::string linkLines = "[$00000020]\n[$00000025]\n";
     const testing::CommandRun runs[] = {
         {search, text("LINK"), 0, linkLines},
-        {search, both(text("LINK"), "--ignore-case"), 0, linkLines},
+        {search, Words{romPath, "--text", "LINK", "--table", tablePath, "--ignore-case"}, 0, linkLines},
         {search, text("z"), 0, "[$00000029]\n"},  // a two-byte entry
         {search, text("L*NK"), 0, ""},            // '*' is the table's 2A
-        {search, both(text("L*NK"), "--wildcard"), 0, linkLines},
+        {search, Words{romPath, "--text", "L*NK", "--table", tablePath, "--wildcard"}, 0, linkLines},
         {search, Words{romPath, "--hex", "4C696E6B"}, 0, "[$0000002B]\n"},
         {search, Words{romPath, "--hex", "6C696e6b", "--ignore-case"}, 0, "[$0000002B]\n[$0000002F]\n"},
         {search, Words{romPath, "--hex", "8B**8D", "--wildcard"}, 0, linkLines},

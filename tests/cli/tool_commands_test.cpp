@@ -3,6 +3,7 @@
 #include "cli/resize_command.h"
 #include "cli/snes_command.h"
 #include "cli/view_command.h"
+#include "support/document_builder.h"
 #include "support/temp_folder.h"
 #include "support/tool_run.h"
 #include "tools/ips_contract_cases.h"
@@ -39,8 +40,8 @@ TEST(IpsCommand, ApplyKeepsTheContract)
     }
 }
 
-// What each command says and prints; every refusal names the file and the reason, and
-// writes nothing.
+// What each command says, prints and writes; every refusal names the file and the reason,
+// and writes nothing.
 TEST(ToolCommands, StatusesOutputsAndMessages)
 {
     TempFolder folder;
@@ -54,6 +55,13 @@ TEST(ToolCommands, StatusesOutputsAndMessages)
     bytes[0x1F] ^= 1;
     for (int i = 0x100; i < 0x103; ++i) bytes[i] ^= 1;
     const auto second = folder.write("b.bin", bytes);
+    // A 1 MiB Lo-ROM image whose bytes sum to 0x20F, and its checksum report.
+    const auto image = [](uint16_t complement, uint16_t checksum) {
+        return testing::SnesImage(0x100000, 0x7FC0, complement, checksum, {{0, 0x01}, {0xFFFFF, 0x10}});
+    };
+    const auto snes = folder.write("game.sfc", image(0xFFFF, 0));
+    const std::string report = "header 07FC0 checksum 0000 complement FFFF new 020F FDF0\n";
+    const auto fixed = folder.file("fixed.sfc");
     const std::string patchRefused = "File Not found or Valid... No patching performed.\nzarvo-tool: ";
     const testing::CommandRun runs[] = {
         {cli::ViewCommand(), Words{"/dev/zero"}, 1, "", "zarvo-tool: /dev/zero is not a regular file\n"},
@@ -91,6 +99,10 @@ TEST(ToolCommands, StatusesOutputsAndMessages)
          "the value 1000000 is too large: the converter's fields hold at most FFFFFF\n"},
         {cli::SnesCommand(), Words{"checksum", first, "--fix", "-o", folder.file("no.sfc")}, 1, "",
          "The ROM file is too small to fix! \n"},
+        {cli::SnesCommand(), Words{"checksum", snes}, 0, report, ""},
+        {cli::SnesCommand(), Words{"checksum", snes, "--fix", "-o", fixed}, 0, report, ""},
+        {cli::SnesCommand(), Words{"checksum", fixed, "--fix", "-o", folder.file("again.sfc")}, 0,
+         "header 07FC0 checksum 020F complement FDF0 new 020F FDF0\nNo checksum repair needed.\n", ""},
         {cli::CompareCommand(), Words{first, second}, 0,
          "[0000001F] ;      1 byte  different at location.\n[00000100] ;      3 bytes different at location.\n", ""},
         {cli::CompareCommand(), Words{first, first}, 0, "These files match to smallest file length.\n", ""},
@@ -103,6 +115,7 @@ TEST(ToolCommands, StatusesOutputsAndMessages)
          "zarvo-tool: " + dir + " is not a regular file\n"},
         {cli::ResizeCommand(), Words{rom, "16384", "--mbits", "-o", folder.file("big")}, 1, "",
          "Error: New size must be below"},
+        {cli::ResizeCommand(), Words{first, "1", "--mbits", "--header", "512", "-o", folder.file("resized.bin")}, 0},
         {cli::IpsCommand(), Words{"merge", "a", "b", "-o", "c"}, 2, "", ""},
         {cli::SnesCommand(), Words{"addr", "--lorom", "--hirom", "--to-snes", "200"}, 2, "", ""},
         {cli::SnesCommand(), Words{"checksum", "a", "--fix"}, 2, "", ""},
@@ -110,50 +123,15 @@ TEST(ToolCommands, StatusesOutputsAndMessages)
         {cli::ResizeCommand(), Words{"a", "1.5", "--mbits", "-o", "b"}, 2, "", ""},
     };
     for (const testing::CommandRun& run : runs) testing::ExpectRun(run);
-    EXPECT_EQ(folder.entries(), (std::vector<std::string>{"a.bin", "b.bin", "bad.ips", "cut.ips", "fifo", "huge.bin",
-                                                          "made.ips", "out.bin", "rom.bin"}));
+    EXPECT_EQ(folder.entries(),
+              (std::vector<std::string>{"a.bin", "again.sfc", "b.bin", "bad.ips", "cut.ips", "fifo", "fixed.sfc",
+                                        "game.sfc", "huge.bin", "made.ips", "out.bin", "resized.bin", "rom.bin"}));
     EXPECT_EQ(ReadBytes(out), (std::vector<uint8_t>{'o', 'l', 'd'}));
-}
-
-TEST(SnesCommand, ChecksumReportAndRepair)
-{
-    // A 1 MiB Lo-ROM image whose bytes sum to 0x20F.
-    const auto image = [](uint16_t complement, uint16_t checksum) {
-        std::vector<uint8_t> bytes(0x100000, 0);
-        bytes[0x7FDC] = static_cast<uint8_t>(complement);
-        bytes[0x7FDD] = static_cast<uint8_t>(complement >> 8);
-        bytes[0x7FDE] = static_cast<uint8_t>(checksum);
-        bytes[0x7FDF] = static_cast<uint8_t>(checksum >> 8);
-        bytes[0] = 0x01;
-        bytes[0xFFFFF] = 0x10;
-        return bytes;
-    };
-    TempFolder folder;
-    const auto rom = folder.write("rom.sfc", image(0xFFFF, 0));
-    const std::string line = "header 07FC0 checksum 0000 complement FFFF new 020F FDF0\n";
-    EXPECT_EQ(RunCommand(cli::SnesCommand(), {"checksum", rom}).out, line);
-    const auto fixed = folder.file("fixed.sfc");
-    const auto repaired = RunCommand(cli::SnesCommand(), {"checksum", rom, "--fix", "-o", fixed});
-    EXPECT_EQ(repaired.status, 0) << repaired.err;
-    EXPECT_EQ(repaired.out, line);
     EXPECT_TRUE(ReadBytes(fixed) == image(0xFDF0, 0x020F));
-    const auto again = folder.file("again.sfc");
-    EXPECT_EQ(RunCommand(cli::SnesCommand(), {"checksum", fixed, "--fix", "-o", again}).out,
-              "header 07FC0 checksum 020F complement FDF0 new 020F FDF0\nNo checksum repair needed.\n");
-    EXPECT_TRUE(ReadBytes(again) == ReadBytes(fixed));
-}
-
-TEST(ResizeCommand, TheHeaderIsKeptInFrontOfTheNewSize)
-{
-    TempFolder folder;
-    const auto out = folder.file("out.bin");
-    ASSERT_EQ(RunCommand(cli::ResizeCommand(),
-                         {folder.write("a.bin", PatternBytes(0x200)), "1", "--mbits", "--header", "512", "-o", out})
-                  .status,
-              0);
-    auto expected = PatternBytes(0x200);
-    expected.resize(131072 + 512, 0xFF);
-    EXPECT_TRUE(ReadBytes(out) == expected);
+    EXPECT_TRUE(ReadBytes(folder.file("again.sfc")) == ReadBytes(fixed));
+    auto resized = PatternBytes(0x200);  // the header kept in front of the new size
+    resized.resize(131072 + 512, 0xFF);
+    EXPECT_TRUE(ReadBytes(folder.file("resized.bin")) == resized);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // zarvo-tool run as a user runs it: its exit statuses and help, standard output full or
 // closed, outputs that are FIFOs or standard output, interruptions, a terminal.
 
+#include "support/document_builder.h"
 #include "support/temp_folder.h"
 #include "support/tool_run.h"
 
@@ -47,9 +48,8 @@ TEST(ToolProgram, ExitStatusesAndHelpOfEveryCommand)
 TEST(ToolOutput, FullOrClosedStandardOutputFailsEveryCommand)
 {
     TempFolder folder;
-    std::vector<uint8_t> image(0x100000, 0);  // a SNES image whose checksum needs repair
-    image[0x7FDC] = image[0x7FDD] = 0xFF;
-    const std::string snes = folder.write("game.sfc", image);
+    // A SNES image whose checksum needs repair.
+    const std::string snes = folder.write("game.sfc", testing::SnesImage(0x100000, 0x7FC0, 0xFFFF, 0));
     const auto bytes = PatternBytes(5000);
     const std::string rom = folder.write("rom.bin", bytes);
     const std::string table = folder.write("rom.tbl", "41=A\n");

@@ -35,8 +35,7 @@ TEST(ViewCommand, RowsAsTheViewShowsThemToTheEndOfTheFile)
          "00000000  81 40 41 60  youAth\n00000004  FE FF 42 43  /*long text\n00000008  00 81 40 81  .you.\n"},
         {view, Words{split, "--table", pairOnly, "--width", "2"}, 0,
          "00000000  00 81  ..\n00000002  40 00  ..\n"},  // a loaded table replaces the ASCII entries
-        {view, Words{big, "--offset", "8000", "--rows", "1", "--width", "2", "--offset-mode", "lorom"}, 0,
-         "00018000  00 00  ..\n"},
+        {view, row("8000", "lorom"), 0, "00018000  00  .\n"},
         {view, row("8000", "lorom-fast"), 0, "00818000  00  .\n"},
         {view, row("10030", "hirom"), 0, "00C10030  00  .\n"},
         {view, row("10030", "memory"), 0, "007F0030  00  .\n"},

@@ -2,8 +2,9 @@
 
 #include "core/document.h"
 #include "core/document_edit.h"
+#include "support/document_builder.h"
+#include "support/temp_folder.h"
 
-#include <cstring>
 #include <functional>
 #include <gtest/gtest.h>
 #include <random>
@@ -12,13 +13,10 @@
 namespace zarvo {
 namespace {
 
-constexpr int32_t kCapacity = 70000;  // the buffer behind every document here
-
+// A file of `size` bytes in a buffer of 70,000, room to grow.
 DocRecord MakeDocument(int32_t size)
 {
-    DocRecord doc;
-    doc.storage = DocumentBytes::Owned(kCapacity);
-    for (int32_t at = 0; at < kCapacity; ++at) doc.storage.data()[at] = static_cast<uint8_t>(at * 7 + 3);
+    DocRecord doc = testing::MakeDocument(testing::PatternBytes(70000));
     doc.fileSize = size;
     doc.viewSize = std::max(size, kMinimumViewSize);
     return doc;

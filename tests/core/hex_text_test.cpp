@@ -25,8 +25,7 @@ TEST(HexText, ReadingCountsDigitsAndFlagsValuesOverTheLimit)
     const HexReading byte = ReadHexPrefix("1FF", 0xFF);
     EXPECT_TRUE(byte.overflow);
     EXPECT_EQ(byte.digits, 3u);
-    const HexReading small = ReadHexPrefix("9", 5);
-    EXPECT_TRUE(small.overflow);
+    EXPECT_TRUE(ReadHexPrefix("9", 5).overflow);
     const HexReading fits = ReadHexPrefix("ffffffff");
     EXPECT_FALSE(fits.overflow);
     EXPECT_EQ(fits.value, 0xFFFFFFFFu);

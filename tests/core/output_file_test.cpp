@@ -33,13 +33,14 @@ bool LeftTemporaryFiles(const fs::path& folder)
     return false;
 }
 
-// Each target is made in a fresh folder; the write goes to "out" there.
+// Each target is made in a fresh folder; the write goes to `target` there.
 struct TargetCase {
     const char* name;
     std::function<void(const TempFolder&)> make;
     OutputRule rule;
     SaveError expected;
-    const char* receives;  // the entry of the folder that must then hold the new bytes, or "" for none
+    std::string receives;  // the entry of the folder that must then hold the new bytes, or "" for none
+    std::string target = "out";
 };
 
 TEST(WriteOutput, WritesReplacesOrRefusesByWhatTheTargetIs)
@@ -50,6 +51,7 @@ TEST(WriteOutput, WritesReplacesOrRefusesByWhatTheTargetIs)
     const auto link = [](const TempFolder& f) { fs::create_symlink(f.write("real", kOld), f.file("out")); };
     const auto dangling = [](const TempFolder& f) { fs::create_symlink("real", f.file("out")); };
     const auto linkToNull = [](const TempFolder& f) { fs::create_symlink("/dev/null", f.file("out")); };
+    const std::string longest(255, 'n');
     const TargetCase cases[] = {
         {"NewFile", [](const TempFolder&) {}, OutputRule::RegularFileOnly, SaveError::None, "out"},
         {"RegularFile", regular, OutputRule::RegularFileOnly, SaveError::None, "out"},
@@ -60,33 +62,25 @@ TEST(WriteOutput, WritesReplacesOrRefusesByWhatTheTargetIs)
         {"FifoIsRefusedForTheEditor", fifo, OutputRule::RegularFileOnly, SaveError::NotRegularFile, ""},
         {"LinkToADeviceIsRefusedForTheEditor", linkToNull, OutputRule::RegularFileOnly, SaveError::NotRegularFile, ""},
         {"LinkToADeviceIsWrittenByTheTool", linkToNull, OutputRule::StreamsAllowed, SaveError::None, ""},
+        {"LongestName", [](const TempFolder&) {}, OutputRule::RegularFileOnly, SaveError::None, longest, longest},
     };
     for (const TargetCase& c : cases) {
         SCOPED_TRACE(c.name);
         TempFolder f;
         c.make(f);
-        const auto type = fs::symlink_status(f.file("out")).type();
-        EXPECT_EQ(Write(f.file("out"), c.rule), c.expected);
+        const auto type = fs::symlink_status(f.file(c.target)).type();
+        EXPECT_EQ(Write(f.file(c.target), c.rule), c.expected);
         if (type != fs::file_type::not_found) {
-            EXPECT_EQ(fs::symlink_status(f.file("out")).type(), type);  // a link stays a link, a FIFO a FIFO
+            EXPECT_EQ(fs::symlink_status(f.file(c.target)).type(), type);  // a link stays a link, a FIFO a FIFO
         }
-        if (*c.receives != '\0') {
+        if (!c.receives.empty()) {
             EXPECT_TRUE(ReadBytes(f.file(c.receives)) == kNew);
         }
         if (c.expected != SaveError::None && type == fs::file_type::regular) {
-            EXPECT_EQ(ReadBytes(f.file("out")), kOld);
+            EXPECT_EQ(ReadBytes(f.file(c.target)), kOld);
         }
         EXPECT_FALSE(LeftTemporaryFiles(f.path()));
     }
-}
-
-TEST(WriteOutput, LongestNamesCanBeWritten)
-{
-    TempFolder f;
-    const std::string longest(255, 'n');
-    ASSERT_EQ(Write(f.file(longest), OutputRule::RegularFileOnly), SaveError::None);
-    EXPECT_TRUE(ReadBytes(f.file(longest)) == kNew);
-    EXPECT_FALSE(LeftTemporaryFiles(f.path()));
 }
 
 // A file the user may not write is refused even though the folder would let it be

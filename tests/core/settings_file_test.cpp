@@ -73,8 +73,7 @@ TEST(SettingsFile, IsWrittenAsFiveFixedLinesAndReadBackOrDefaulted)
     const std::string path = folder.file(kSettingsFileName);
     const StoredSettings settings{{true, false, true}, {14, "Courier New"}};
     ASSERT_EQ(WriteSettingsFile(path, settings), SaveError::None);
-    const std::vector<uint8_t> bytes = testing::ReadBytes(path);
-    EXPECT_EQ(std::string(bytes.begin(), bytes.end()),
+    EXPECT_EQ(testing::ReadText(path),
               "CursorType 1\nRowType    0\nSpacedHex  1\nFontSize   14\nFontName   Courier_New\n");
     EXPECT_EQ(Describe(ReadSettingsFile(path, kDefaults)), "101 14 Courier New");
 

@@ -14,7 +14,6 @@
 namespace zarvo {
 namespace {
 
-using testing::ReadBytes;
 using testing::TempFolder;
 using namespace std::string_literals;
 
@@ -130,8 +129,7 @@ TEST(TableListFile, SavedListReadsBackLineForLine)
     const std::string path = folder.file("new.tbl");
     const std::vector<std::string> lines = {"41=A", "8140=\x82\xA0", ".code $80 \"[END]\"", "", "E9=\xE9"};
     ASSERT_EQ(WriteTableListFile(path, lines), SaveError::None);
-    const std::vector<uint8_t> bytes = ReadBytes(path);
-    EXPECT_EQ(std::string(bytes.begin(), bytes.end()), TableFileContent(lines));
+    EXPECT_EQ(testing::ReadText(path), TableFileContent(lines));
     EXPECT_EQ(ReadTableListFile(path), lines);
 
     EXPECT_EQ(ReadTableListFile(folder.file("missing.tbl")), std::nullopt);

@@ -20,18 +20,5 @@ TEST(ZsnesColour, MovesRedGreenAndBlueIntoRgb565)
     for (const auto& c : cases) EXPECT_EQ(ZsnesColourToRgb565(c.word), c.rgb565) << std::hex << c.word;
 }
 
-TEST(ZsnesPalette, ReadsLittleEndianWordsInOrder)
-{
-    std::array<uint8_t, 512> bytes{};
-    bytes[0] = 0xFF;
-    bytes[1] = 0x7F;
-    bytes[510] = 0x1F;
-    bytes[511] = 0x00;
-    const auto palette = ConvertZsnesPalette(std::span<const uint8_t, 512>(bytes));
-    EXPECT_EQ(palette[0], 0xFFFF);
-    EXPECT_EQ(palette[1], 0x0000);
-    EXPECT_EQ(palette[255], 0xF820);
-}
-
 }  // namespace
 }  // namespace zarvo

@@ -5,6 +5,7 @@
 
 #include "core/document_file.h"
 #include "core/table_loader.h"
+#include "dump/code_to_text.h"
 #include "support/document_builder.h"
 #include "support/temp_folder.h"
 
@@ -37,12 +38,7 @@ inline std::string Printed(const char* format, long long value)
     return text;
 }
 
-struct ModelContext {
-    long long start, end, size;
-    std::string romName, tableName;
-};
-
-inline std::string ModelExpand(const std::string& text, const ModelContext& c, long long position)
+inline std::string ModelExpand(const std::string& text, const DumpContext& c, long long position)
 {
     std::string size = std::to_string(c.size);
     for (int at = static_cast<int>(size.size()) - 3; at > 0; at -= 3) size.insert(static_cast<std::size_t>(at), ",");
@@ -51,8 +47,8 @@ inline std::string ModelExpand(const std::string& text, const ModelContext& c, l
         {"\\t", "\t"},
         {"%offset", Printed("%08llX", (c.start + position) & 0xFFFFFFFF)},
         {"%dumpsize", size},
-        {"%romname", c.romName},
-        {"%tblname", c.tableName},
+        {"%romname", std::string(c.romName)},
+        {"%tblname", std::string(c.tableName)},
         {"%startofs", Printed("%08llX", c.start)},
         {"%endofs", Printed("%08llX", c.end)},
     };
@@ -70,7 +66,7 @@ inline std::string ModelExpand(const std::string& text, const ModelContext& c, l
     return out;
 }
 
-inline std::string ModelTextDump(const std::vector<uint8_t>& bytes, const TableData& t, const ModelContext& c)
+inline std::string ModelTextDump(const std::vector<uint8_t>& bytes, const TableData& t, const DumpContext& c)
 {
     std::string out = t.dumpHeader.used ? ModelExpand(t.dumpHeader.text, c, 0) : "";
     const long long size = static_cast<long long>(bytes.size());

@@ -125,8 +125,7 @@ TEST(TextDump, MatchesThePlainModelOnRandomTables)
         const DumpContext context{start, start + size + pick(3), size, "rom.bin", "t.tbl"};
         CollectingSink out;
         ASSERT_TRUE(WriteTextDump(bytes, table, context, out.sink()));
-        ASSERT_EQ(out.text, testing::ModelTextDump(bytes, table, {start, context.end, size, "rom.bin", "t.tbl"}))
-            << lines;
+        ASSERT_EQ(out.text, testing::ModelTextDump(bytes, table, context)) << lines;
     }
 }
 

@@ -1,30 +1,19 @@
 #include "search/find_dialog.h"
 
-#include "core/table_loader.h"
 #include "search/kana_grid.h"
-#include "search/result_list.h"
 #include "search_fixture.h"
 
 #include <gtest/gtest.h>
 #include <string>
+#include <vector>
 
 namespace zarvo {
 namespace {
 
-// The frame's session and one editor window, driven the way the dialog drives them.
-class FindDialogTest : public ::testing::Test {
+// The dialog drives the frame's session and one editor window.
+class FindDialogTest : public testing::SearchSessionTest {
 protected:
-    void SetUp() override
-    {
-        doc = testing::MakeDocument(testing::Bytes("--cat--cat--CAT--"));
-        LoadAsciiTable(doc, session.tables);
-        session.view.pageBytes = 320;
-    }
-    SearchOptions& options() { return session.search.dialog.options; }
-    SearchState& state() { return session.search.state; }
-
-    Session session;
-    DocRecord doc;
+    void SetUp() override { Open("--cat--cat--CAT--"); }
 };
 
 TEST_F(FindDialogTest, TheRelativeSearchBorrowsTheDialogAndGivesItBack)
@@ -126,8 +115,7 @@ TEST_F(FindDialogTest, IncrementalSearchKeepsTheDialogAndCollectedListsBringTheL
     AddMatchLine(session.search.list, 0x99);  // an old line goes when SaveFnd is checked
     const FindButtonOutcome listed = PressFindButton(session, &doc, "2D2D");
     EXPECT_TRUE(listed.closeDialog);
-    EXPECT_EQ(ResultLineCount(session.search.list), 4u);
-    EXPECT_EQ(ResultLineText(session.search.list, 0), "[$00000000]");
+    EXPECT_EQ(Lines(), (std::vector<std::string>{"[$00000000]", "[$00000005]", "[$0000000A]", "[$0000000F]"}));
     const FindButtonOutcome again = SearchAgain(session, &doc);
     EXPECT_TRUE(again.showList);
     EXPECT_EQ(session.search.list.caption, "Data List: 4 Match(es) Found!");

@@ -1,9 +1,10 @@
 #include "search/relative_search.h"
 
 #include "search/find_dialog.h"
-#include "search/result_list.h"
+#include "search/relative_table.h"
 #include "search_fixture.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <random>
 #include <string>
@@ -81,24 +82,18 @@ TEST(RelativeLine, OffsetPaddedWordAndTheBytesOfAaAnd0)
     EXPECT_EQ(RelativeLine(0, "abcdefghijklmno", 0), "[$00000000] abcdefghijklmno | A=E0 a=00 0=CF");
 }
 
-class RelativeSearchTest : public ::testing::Test {
+class RelativeSearchTest : public testing::SearchSessionTest {
 protected:
     void SetUp() override
     {
-        std::vector<uint8_t> bytes(0x300, 0x00);
+        Open(std::string(0x300, '\0'));
         const uint8_t planted[] = {0x10, 0x31, 0x32};  // Abc with 'A' stored as 0x10
-        for (const int32_t at : {0x000, 0x120, 0x2FD}) std::copy(planted, planted + 3, bytes.begin() + at);
-        doc = testing::MakeDocument(bytes);
-        session.view.bytesPerRow = 16;
-        session.view.pageBytes = 320;
+        for (const int32_t at : {0x000, 0x120, 0x2FD}) std::copy(planted, planted + 3, doc.data() + at);
         doc.topOffset = 0x100;
         doc.cursorRow = 1;
         doc.cursorColumn = 2;  // the cursor on 0x112
         doc.cursorOffset = 0x112;
     }
-
-    Session session;
-    DocRecord doc;
 };
 
 TEST_F(RelativeSearchTest, ListsHitsAfterTheCursorAndLeavesTheViewAlone)
@@ -134,6 +129,50 @@ TEST_F(RelativeSearchTest, WordsOutsideOneToFifteenLettersAreRefused)
     ASSERT_TRUE(tooLong.notice);
     EXPECT_EQ(tooLong.notice->text, "A relative search word has at most 15 letters.");
     EXPECT_EQ(RunRelativeSearch(session, nullptr, "abc").status, RelativeSearchStatus::NoDocument);
+}
+
+TEST(FirstTable, EveryPrintableCharacterKeepsItsDistanceFromA)
+{
+    const std::vector<std::string> lines = FirstTableLines(0x1A);
+    ASSERT_EQ(lines.size(), 95u);
+    EXPECT_EQ(lines.front(), "00='");
+    EXPECT_EQ(lines.back(), "FF=&");
+    const std::vector<std::string> expected = {"1A=A", "33=Z", "3A=a", "57=~", "F9= "};
+    for (const std::string& line : expected) {
+        EXPECT_NE(std::find(lines.begin(), lines.end(), line), lines.end()) << line;
+    }
+    // In byte order, and every byte value at most once.
+    for (std::size_t i = 1; i < lines.size(); ++i) EXPECT_LT(lines[i - 1].substr(0, 2), lines[i].substr(0, 2));
+    // With 'A' stored as itself the table is the ASCII table.
+    const std::vector<std::string> ascii = FirstTableLines(0x41);
+    EXPECT_EQ(ascii.front(), "20= ");
+    EXPECT_EQ(ascii.back(), "7E=~");
+}
+
+TEST(FirstTable, TheValueOfAIsReadFromTheSelectedLine)
+{
+    const struct {
+        const char* line;
+        int value;  // -1: the line names none
+    } cases[] = {
+        {"[$0001A2B0] Abc             | A=1A a=3A 0=09", 0x1A},
+        {"[$00000010] x=y             | A=C9 a=E9 0=B8", 0xC9},  // a word holding '='
+        {"A=1A", 0x1A},
+        {"a=ff", 0xFF},
+        {"A=7", 0x07},
+        {"[$0001A2B0]", -1},  // a text-search line
+        {"A=", -1},
+        {"A=zz", -1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.line);
+        const auto value = TableValueOfA(c.line);
+        EXPECT_EQ(value ? int{*value} : -1, c.value);
+    }
+    const std::string hit = cases[0].line;
+    EXPECT_EQ(PreparedTableLines(0, &hit), FirstTableLines(0x1A));
+    EXPECT_FALSE(PreparedTableLines(1, &hit));  // dump labels are listed
+    EXPECT_FALSE(PreparedTableLines(0, nullptr));
 }
 
 }  // namespace

@@ -1,13 +1,16 @@
 #pragma once
 // Random bytes and plain models of the searches for the search tests. The
 // models walk every position and every base value the slow, obvious way; the
-// engine's results are compared with them.
+// engine's results are compared with them. And the frame's session with one
+// editor window's document, which the searches run on.
 
 #include "core/session.h"
+#include "core/table_loader.h"
+#include "search/result_list.h"
 #include "support/document_builder.h"
 
-#include <algorithm>
 #include <cstdint>
+#include <gtest/gtest.h>
 #include <ostream>
 #include <random>
 #include <string>
@@ -74,5 +77,31 @@ inline std::vector<ModelHit> ModelRelativeHits(const std::vector<uint8_t>& data,
     }
     return hits;
 }
+
+// The document holds `content` (zeros after it up to viewSize) and the ASCII table; the
+// view has rows of 16 bytes and pages of 20 rows.
+class SearchSessionTest : public ::testing::Test {
+protected:
+    void Open(const std::string& content, int32_t viewSize = kMinimumViewSize)
+    {
+        doc = MakeDocument(Bytes(content), viewSize);
+        LoadAsciiTable(doc, session.tables);
+        session.view.bytesPerRow = 16;
+        session.view.pageBytes = 16 * 20;
+    }
+    // The lines of the result list.
+    [[nodiscard]] std::vector<std::string> Lines() const
+    {
+        std::vector<std::string> lines;
+        for (std::size_t i = 0; i < ResultLineCount(session.search.list); ++i) {
+            lines.push_back(ResultLineText(session.search.list, i));
+        }
+        return lines;
+    }
+    SearchOptions& options() { return session.search.dialog.options; }
+
+    Session session;
+    DocRecord doc;
+};
 
 }  // namespace zarvo::testing

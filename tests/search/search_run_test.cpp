@@ -1,8 +1,6 @@
 #include "search/search_run.h"
 
-#include "core/table_loader.h"
 #include "search/find_dialog.h"
-#include "search/result_list.h"
 #include "search_fixture.h"
 
 #include <gtest/gtest.h>
@@ -12,33 +10,13 @@
 namespace zarvo {
 namespace {
 
-// An editor window's document with the ASCII table and the Find dialog's state.
-class SearchRunTest : public ::testing::Test {
+class SearchRunTest : public testing::SearchSessionTest {
 protected:
-    void Open(const std::string& content, int32_t viewSize = kMinimumViewSize)
-    {
-        doc = testing::MakeDocument(testing::Bytes(content), viewSize);
-        LoadAsciiTable(doc, session.tables);
-        session.view.bytesPerRow = 16;
-        session.view.pageBytes = 16 * 20;
-    }
     SearchRunOutcome Run(FindKind kind, const std::string& text)
     {
         session.search.state.SearchKind = kind;
         return RunSearch(session, &doc, text);
     }
-    std::vector<std::string> Lines() const
-    {
-        std::vector<std::string> lines;
-        for (std::size_t i = 0; i < ResultLineCount(session.search.list); ++i) {
-            lines.push_back(ResultLineText(session.search.list, i));
-        }
-        return lines;
-    }
-    SearchOptions& options() { return session.search.dialog.options; }
-
-    Session session;
-    DocRecord doc;
 };
 
 TEST_F(SearchRunTest, SavedFindsFromTheBeginningListEveryMatchIncludingOffsetZero)

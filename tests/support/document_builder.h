@@ -1,5 +1,6 @@
 #pragma once
-// Documents and tables as the editor holds them, built from bytes and table-file text.
+// Documents and tables as the editor holds them, built from bytes and table-file text,
+// and the bytes of a SNES image.
 
 #include "core/document.h"
 #include "core/table_loader.h"
@@ -8,6 +9,7 @@
 #include <cstdint>
 #include <cstring>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace zarvo::testing {
@@ -39,6 +41,20 @@ inline TableData TableFrom(std::string_view lines)
     TableSession session;
     ParseTableText(table, session, lines);
     return table;
+}
+
+// A zero-filled SNES image with the complement and checksum of its header at base, and a
+// few marked bytes.
+inline std::vector<uint8_t> SnesImage(std::size_t size, std::size_t base, uint16_t complement, uint16_t checksum,
+                                      const std::vector<std::pair<std::size_t, uint8_t>>& marks = {})
+{
+    std::vector<uint8_t> image(size, 0);
+    image[base + 0x1C] = static_cast<uint8_t>(complement);
+    image[base + 0x1D] = static_cast<uint8_t>(complement >> 8);
+    image[base + 0x1E] = static_cast<uint8_t>(checksum);
+    image[base + 0x1F] = static_cast<uint8_t>(checksum >> 8);
+    for (const auto& [at, value] : marks) image[at] = value;
+    return image;
 }
 
 }  // namespace zarvo::testing

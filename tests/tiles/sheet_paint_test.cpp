@@ -6,6 +6,7 @@
 #include "tiles/tile_palette.h"
 
 #include <gtest/gtest.h>
+#include <tuple>
 #include <vector>
 
 namespace zarvo {
@@ -17,10 +18,11 @@ TEST(TilePalette, ShiftWrapsRoundThePaletteInUse)
     TileColours distinct;
     for (int entry = 0; entry < 256; ++entry)
         distinct[static_cast<std::size_t>(entry)] = static_cast<uint16_t>(entry * 257);
-    const std::pair<int32_t, int32_t> cases[] = {{16, 0},       {16, 1},        {-2, 1},  {-254, 1},
-                                                 {256 + 16, 1}, {INT32_MIN, 1}, {0, 255}, {INT32_MAX, 255}};
-    for (const auto& [shift, index] : cases) {
-        const auto entry = static_cast<int>(((int64_t{index} + shift) % 256 + 256) % 256);
+    // shift, index, entry shown
+    const std::tuple<int32_t, int32_t, int> cases[] = {{16, 0, 16},   {16, 1, 17},          {-2, 1, 255},
+                                                       {-254, 1, 3},  {256 + 16, 1, 17},    {INT32_MIN, 1, 1},
+                                                       {0, 255, 255}, {INT32_MAX, 255, 254}};
+    for (const auto& [shift, index, entry] : cases) {
         EXPECT_EQ(ColourOfIndex(distinct, index, shift), entry * 257) << shift << " " << index;
     }
 

@@ -46,24 +46,23 @@ TEST(IpsDocument, CommandsOnFiles)
     const Notice equal = CreatePatchForDocument(same, unchanged);
     EXPECT_EQ(equal.kind, NoticeKind::Stop);
     EXPECT_EQ(equal.text, " These files are the same.\n No patch created.");
-    EXPECT_EQ(CreatePatchForDocument(doc, folder.file("none.gb")).text, "File Not found or Valid... No patch created.");
     EXPECT_EQ(WritePatchFile({}, std::vector<uint8_t>{1}, folder.file("no/such.ips")), IpsError::CannotWriteFile);
-    EXPECT_EQ(folder.entries(), (std::vector<std::string>{"edited.ips", "game.gb"}));
-    EXPECT_EQ(PatchDocumentFromFile(other, folder.file("none.ips"), ViewState{}).text,
-              "File Not found or Valid... No patching performed.");
 
-    // Inputs that are not regular files are refused at once; a file past the size
-    // limit is reported as such, not as a lack of memory.
+    // Missing files and inputs that are not regular files are refused at once; a file
+    // past the size limit is reported as such, not as a lack of memory.
     const auto fifo = folder.fifo("fifo");
     const auto huge = folder.sparse("huge.bin", int64_t{1} << 31);
-    EXPECT_EQ(CreatePatchForDocument(doc, fifo).text, "File Not found or Valid... No patch created.");
-    EXPECT_EQ(CreatePatchForDocument(doc, "/dev/zero").text, "File Not found or Valid... No patch created.");
+    for (const std::string& path : {folder.file("none.gb"), fifo, std::string("/dev/zero")}) {
+        EXPECT_EQ(CreatePatchForDocument(doc, path).text, "File Not found or Valid... No patch created.") << path;
+        EXPECT_EQ(PatchDocumentFromFile(other, path, ViewState{}).text,
+                  "File Not found or Valid... No patching performed.")
+            << path;
+    }
     EXPECT_EQ(CreatePatchForDocument(doc, huge).text,
               "The UNCHANGED file is 2 GB or larger, more than can be read.\n No patch created.");
-    EXPECT_EQ(PatchDocumentFromFile(other, fifo, ViewState{}).text,
-              "File Not found or Valid... No patching performed.");
     EXPECT_EQ(PatchDocumentFromFile(other, huge, ViewState{}).text,
               "The PATCH file is 2 GB or larger.\n No patching performed.");
+    EXPECT_EQ(folder.entries(), (std::vector<std::string>{"edited.ips", "fifo", "game.gb", "huge.bin"}));
 }
 
 }  // namespace

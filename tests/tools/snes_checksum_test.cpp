@@ -9,18 +9,7 @@
 namespace zarvo {
 namespace {
 
-// A zero-filled image with complement and checksum at base, and a few marked bytes.
-std::vector<uint8_t> Image(std::size_t size, std::size_t base, uint16_t complement, uint16_t checksum,
-                           const std::vector<std::pair<std::size_t, uint8_t>>& marks = {})
-{
-    std::vector<uint8_t> image(size, 0);
-    image[base + 0x1C] = static_cast<uint8_t>(complement);
-    image[base + 0x1D] = static_cast<uint8_t>(complement >> 8);
-    image[base + 0x1E] = static_cast<uint8_t>(checksum);
-    image[base + 0x1F] = static_cast<uint8_t>(checksum >> 8);
-    for (const auto& [at, value] : marks) image[at] = value;
-    return image;
-}
+using testing::SnesImage;
 
 // The sums are counted by hand: a complement and checksum that are each other's
 // complement add 0xFF + 0xFF.
@@ -32,25 +21,25 @@ TEST(SnesChecksum, LocatesSumsAndReports)
         bool repairNeeded;
     };
     const Case cases[] = {
-        {Image(0x100000, 0x7FC0, 0xFFFF, 0, {{0, 1}, {0xFFFFF, 0x10}}),  // Lo-ROM: every byte once
+        {SnesImage(0x100000, 0x7FC0, 0xFFFF, 0, {{0, 1}, {0xFFFFF, 0x10}}),  // Lo-ROM: every byte once
          "header 07FC0 checksum 0000 complement FFFF new 020F FDF0", true},
-        {Image(0x100000, 0xFFC0, 0x5555, 0xAAAA, {{0x80000, 2}}),  // Hi-ROM
+        {SnesImage(0x100000, 0xFFC0, 0x5555, 0xAAAA, {{0x80000, 2}}),  // Hi-ROM
          "header 0FFC0 checksum AAAA complement 5555 new 0200 FDFF", true},
-        {Image(0x300000, 0x7FC0, 0xFFFF, 0, {{0x100, 1}, {0x280000, 0x10}}),  // 3 MiB: the last MiB twice
+        {SnesImage(0x300000, 0x7FC0, 0xFFFF, 0, {{0x100, 1}, {0x280000, 0x10}}),  // 3 MiB: the last MiB twice
          "header 07FC0 checksum 0000 complement FFFF new 021F FDE0", true},
-        {Image(0x140000, 0xFFC0, 0xFFFF, 0, {{0x130000, 1}}),  // 1.25 MiB: the last quarter four times
+        {SnesImage(0x140000, 0xFFC0, 0xFFFF, 0, {{0x130000, 1}}),  // 1.25 MiB: the last quarter four times
          "header 0FFC0 checksum 0000 complement FFFF new 0202 FDFD", true},
-        {Image(0x100200, 0x81C0, 0xFFFF, 0, {{0x10, 0x40}, {0x200, 3}}),  // the copier header is not summed
+        {SnesImage(0x100200, 0x81C0, 0xFFFF, 0, {{0x10, 0x40}, {0x200, 3}}),  // the copier header is not summed
          "header 081C0 checksum 0000 complement FFFF new 0201 FDFE", true},
-        {Image(0x100200, 0x101C0, 0xFFFF, 0, {{0x1FF, 0x40}}),
+        {SnesImage(0x100200, 0x101C0, 0xFFFF, 0, {{0x1FF, 0x40}}),
          "header 101C0 checksum 0000 complement FFFF new 01FE FE01", true},
         // Checksum FFFF with complement 0000 is no header: the next candidate is taken.
-        {Image(0x100000, 0x7FC0, 0, 0xFFFF, {{0xFFDC, 0xFF}, {0xFFDD, 0xFF}}),
+        {SnesImage(0x100000, 0x7FC0, 0, 0xFFFF, {{0xFFDC, 0xFF}, {0xFFDD, 0xFF}}),
          "header 0FFC0 checksum 0000 complement FFFF new 03FC FC03", true},
         // The stored checksum is right; then only the complement (0xFAFF for 0x0500).
-        {Image(0x100000, 0x7FC0, 0xFDF1, 0x020E, {{0x1234, 0x10}}),
+        {SnesImage(0x100000, 0x7FC0, 0xFDF1, 0x020E, {{0x1234, 0x10}}),
          "header 07FC0 checksum 020E complement FDF1 new 020E FDF1", false},
-        {Image(0x100000, 0x7FC0, 0xFAFF, 0xFFFE, {{0x100, 0xFF}, {0x101, 0x0B}}),
+        {SnesImage(0x100000, 0x7FC0, 0xFAFF, 0xFFFE, {{0x100, 0xFF}, {0x101, 0x0B}}),
          "header 07FC0 checksum FFFE complement FAFF new 0500 FAFF", false},
     };
     for (const Case& c : cases) {
@@ -63,19 +52,19 @@ TEST(SnesChecksum, LocatesSumsAndReports)
 
 TEST(SnesChecksum, RefusesNesRomsSmallImagesAndImagesWithoutHeader)
 {
-    EXPECT_EQ(InspectSnesChecksum(Image(0x100000, 0x7FC0, 0xFFFF, 0, {{0, 'N'}, {1, 'E'}, {2, 'S'}})).refusal,
+    EXPECT_EQ(InspectSnesChecksum(SnesImage(0x100000, 0x7FC0, 0xFFFF, 0, {{0, 'N'}, {1, 'E'}, {2, 'S'}})).refusal,
               ChecksumRefusal::NesRom);
     EXPECT_EQ(InspectSnesChecksum(std::vector<uint8_t>(0x101EF, 0xFF)).refusal, ChecksumRefusal::TooSmall);
     EXPECT_EQ(InspectSnesChecksum(std::vector<uint8_t>{'N', 'E'}).refusal, ChecksumRefusal::TooSmall);
     EXPECT_EQ(InspectSnesChecksum(std::vector<uint8_t>(0x101F0, 0)).refusal, ChecksumRefusal::NotFound);
     EXPECT_EQ(InspectSnesChecksum(std::vector<uint8_t>(0x101F0, 0xFF)).refusal, ChecksumRefusal::NotFound);
     // The smallest image holds the last candidate in its last bytes.
-    EXPECT_EQ(InspectSnesChecksum(Image(0x101F0, 0x101C0, 0xFFFF, 0)).header.base, 0x101C0);
+    EXPECT_EQ(InspectSnesChecksum(SnesImage(0x101F0, 0x101C0, 0xFFFF, 0)).header.base, 0x101C0);
 }
 
 TEST(SnesChecksum, RepairStoresChecksumAndComplementLittleEndian)
 {
-    const auto image = Image(0x100000, 0x7FC0, 0xFFFF, 0, {{0, 1}, {0xFFFFF, 0x10}});
+    const auto image = SnesImage(0x100000, 0x7FC0, 0xFFFF, 0, {{0, 1}, {0xFFFFF, 0x10}});
     DocRecord doc = testing::MakeDocument(image, 0);
 
     const ChecksumReport report = InspectDocumentChecksum(doc);

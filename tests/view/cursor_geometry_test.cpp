@@ -1,5 +1,7 @@
 #include "view/cursor_geometry.h"
 
+#include "view/key_editing.h"
+
 #include <gtest/gtest.h>
 
 namespace zarvo {
@@ -14,15 +16,18 @@ struct Placement {
     int32_t expectedTop;
 };
 
-TEST(PlaceCursor, PutsTheTargetOnItsOwnRowWithinThePageElseOnRowModulo16)
+TEST(PlaceCursor, PutsTheTargetOnItsOwnRowWithinThePageElseOnRowModulo16CappedToThePage)
 {
     const Placement cases[] = {
-        {0x40, 16, 320, 4, 0, 0},                                     // row 4 lies within 20 rows
-        {0x150, 16, 320, 5, 0, 0x100},                                // row 21 does not: 21 mod 16
-        {0x155, 16, 320, 5, 5, 0x100},  {0x13F, 16, 320, 19, 15, 0},  // the last row of the page
-        {0x1000, 16, 64, 0, 0, 0x1000},                               // row 256 truncates to 0 in the 8-bit field
-        {0x7F0, 16, 320, 15, 0, 0x700},                               // row 127 outside the page: 127 mod 16
-        {0x800, 16, 2048, 0, 0, 0x800},                               // row 128 truncates to -128: row 128 mod 16
+        {0x40, 16, 320, 4, 0, 0},       // row 4 lies within 20 rows
+        {0x150, 16, 320, 5, 0, 0x100},  // row 21 does not: 21 mod 16
+        {0x155, 16, 320, 5, 5, 0x100},
+        {0x13F, 16, 320, 19, 15, 0},                  // the last row of the page
+        {0x1000, 16, 64, 0, 0, 0x1000},               // row 256 truncates to 0 in the 8-bit field
+        {0x7F0, 16, 320, 15, 0, 0x700},               // row 127 outside the page: 127 mod 16
+        {0x800, 16, 2048, 0, 0, 0x800},               // row 128 truncates to -128: row 128 mod 16
+        {29 * 16 + 3, 16, 128, 7, 3, (29 - 7) * 16},  // 8 rows a page: 29 mod 16 = 13 is capped at the last row
+        {100, 16, 0, 0, 4, 96},                       // never divides by an empty page
     };
     for (const auto& c : cases) {
         DocRecord doc;
@@ -35,21 +40,63 @@ TEST(PlaceCursor, PutsTheTargetOnItsOwnRowWithinThePageElseOnRowModulo16)
     }
 }
 
-TEST(PlaceCursor, RowModulo16IsCappedAtTheLastRowOfASmallPage)
+struct Jump {
+    int32_t viewSize;
+    int32_t bytesPerRow;
+    int32_t rows;
+    int32_t target;
+};
+
+// A jump (goto, search hit, compare line) places the cursor and the paint then
+// keeps the page inside the document: the cursor must still be on the target.
+TEST(PageClamp, JumpOntoTheLastPageKeepsTheCursorOnTheTarget)
 {
-    DocRecord doc;
-    // 8 rows per page; row 0x1D (29) lies outside: 29 mod 16 = 13, capped at 7.
-    EXPECT_EQ(CursorGeometry(16, 128).PlaceCursor(doc, 29 * 16 + 3), (29 - 7) * 16);
-    EXPECT_EQ(doc.cursorRow, 7);
-    EXPECT_EQ(doc.cursorColumn, 3);
+    const Jump jumps[] = {
+        {0x20000, 16, 20, 0x1FFFF},  // the last byte
+        {0x20000, 16, 20, 0x1FF40},  // the first byte of the last page
+        {0x20000, 11, 20, 0x1FFFF},  // a page that does not end on a row boundary
+        {0x20000, 11, 20, 0x1FF80}, {65535, 18, 7, 65534},
+        {0x20000, 16, 20, 0x150},  // nowhere near the end: nothing to pull back
+    };
+    for (const auto& jump : jumps) {
+        SCOPED_TRACE(jump.target);
+        DocRecord doc;
+        doc.viewSize = jump.viewSize;
+        ViewState view;
+        view.bytesPerRow = jump.bytesPerRow;
+        view.pageBytes = jump.rows * jump.bytesPerRow;
+        doc.topOffset = CursorGeometry(view.bytesPerRow, view.pageBytes).PlaceCursorOnPage(doc, jump.target);
+        CursorGeometry(view).SettleFullPaint(doc);  // the paint that follows changes nothing
+        EXPECT_EQ(doc.cursorOffset, jump.target);
+        EXPECT_LE(doc.topOffset + view.pageBytes, jump.viewSize);
+        EXPECT_GE(doc.topOffset, 0);
+        EXPECT_LT(doc.cursorRow, jump.rows);
+        EXPECT_LT(doc.cursorColumn, jump.bytesPerRow);
+    }
 }
 
-TEST(PlaceCursor, NeverDividesByAnEmptyPage)
+TEST(PageClamp, ScrollingPastEitherEndKeepsTheCursorRow)
 {
     DocRecord doc;
-    EXPECT_EQ(CursorGeometry(16, 0).PlaceCursor(doc, 100), 96);
+    doc.viewSize = 0x1000;
+    ViewState view;
+    view.bytesPerRow = 16;
+    view.pageBytes = 320;
+    // Down on the last row of the last page: the page cannot follow, the cursor stays.
+    doc.topOffset = 0x1000 - 320 + 16;
+    doc.cursorRow = 19;
+    doc.cursorColumn = 3;
+    CursorGeometry(view).SettleFullPaint(doc);
+    EXPECT_EQ(doc.topOffset, 0x1000 - 320);
+    EXPECT_EQ(doc.cursorRow, 19);
+    EXPECT_EQ(doc.cursorOffset, 0x1000 - 320 + 19 * 16 + 3);
+    // Up on row 0 of the first page.
+    doc.topOffset = -16;
+    doc.cursorRow = 0;
+    CursorGeometry(view).SettleFullPaint(doc);
+    EXPECT_EQ(doc.topOffset, 0);
     EXPECT_EQ(doc.cursorRow, 0);
-    EXPECT_EQ(doc.cursorColumn, 4);
+    EXPECT_EQ(doc.cursorOffset, 3);
 }
 
 }  // namespace

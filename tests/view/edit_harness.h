@@ -8,6 +8,7 @@
 #include "core/session.h"
 #include "view/cursor_geometry.h"
 #include "view/key_editing.h"
+#include "view/row_layout.h"
 #include "view/selection_keys.h"
 #include "view/text_input.h"
 
@@ -18,6 +19,15 @@
 #include <string>
 
 namespace zarvo::testing {
+
+// 8 pixels a character; through the kana font 16.
+class FixedPitch : public TextMeasure {
+public:
+    [[nodiscard]] int width(std::string_view text, bool unicode) const override
+    {
+        return static_cast<int>(text.size()) * (unicode ? 16 : 8);
+    }
+};
 
 struct Editor {
     // Rows of 16 bytes and 16 pixels; the window shows `rows` rows, the page holds `pageRows`.

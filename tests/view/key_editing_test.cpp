@@ -25,9 +25,14 @@ struct MoveCase {
     Repaint repaint;
     int firstRow = 0;  // for Repaint::Rows
     int secondRow = 0;
+    int32_t size = 256;  // the editor: bytes, rows of the window and of the page
+    int32_t rows = 4;
+    int32_t pageRows = -1;
+    bool autoSizeRows = false;  // the row width follows the window
 };
 
-// 256 bytes, 16 per row, a window and a page of 4 rows: topOffset runs 0 .. 192.
+// Unless a case says otherwise, 256 bytes, 16 per row, a window and a page of 4 rows:
+// topOffset runs 0 .. 192.
 TEST(KeyDown, MovesTheCursorAndRepaintsOnlyWhatChanged)
 {
     const MoveCase cases[] = {
@@ -61,44 +66,33 @@ TEST(KeyDown, MovesTheCursorAndRepaintsOnlyWhatChanged)
         {"ctrl+page down: last row", {16, 1, 9}, "^PgDn", {16, 3, 9}, Repaint::Full},
         {"ctrl+home: first page", {112, 2, 9}, "^Home", {0, 2, 9}, Repaint::Full},
         {"ctrl+end: last page", {16, 2, 9}, "^End", {192, 2, 9}, Repaint::Full},
+        // Rows follow the window, not the page: a window of 6 rows over a page of 4.
+        {"down below the page", {0, 3, 0}, "Down", {0, 4, 0}, Repaint::Rows, 3, 4, 256, 6, 4},
+        {"ctrl+page down: the window's last row", {0, 3, 0}, "^PgDn", {0, 5, 0}, Repaint::Full, 0, 0, 256, 6, 4},
+        // A window taller than 128 rows: the 8-bit row field stops at 127 and scrolls instead of wrapping.
+        {"ctrl+page down stops at row 127", {0, 0, 0}, "^PgDn", {0, 127, 0}, Repaint::Full, 0, 0, 65535, 300, 128},
+        {"down on row 127 scrolls", {0, 127, 0}, "Down", {16, 127, 0}, Repaint::Full, 0, 0, 65535, 300, 128},
+        // Ctrl+Left and Ctrl+Right change neither the row width nor the cursor while rows follow the window.
+        {"ctrl+right, auto-sized rows", {0, 1, 5}, "^Right", {0, 1, 5}, Repaint::Status, 0, 0, 256, 4, -1, true},
+        {"ctrl+left, auto-sized rows", {0, 1, 5}, "^Left", {0, 1, 5}, Repaint::Status, 0, 0, 256, 4, -1, true},
     };
     for (const MoveCase& c : cases) {
         SCOPED_TRACE(c.name);
-        Editor editor;
+        Editor editor(c.size, c.rows, c.pageRows);
+        editor.session.settings.autoSizeRows = c.autoSizeRows;
         editor.at(c.start.top, c.start.row, c.start.column);
         const EditResult result = editor.run(c.strokes);
         EXPECT_EQ(editor.doc.topOffset, c.end.top);
         EXPECT_EQ(editor.doc.cursorRow, c.end.row);
         EXPECT_EQ(editor.doc.cursorColumn, c.end.column);
         EXPECT_EQ(editor.doc.cursorOffset, c.end.top + c.end.row * 16 + c.end.column);
+        EXPECT_EQ(editor.session.view.bytesPerRow, 16);
         EXPECT_EQ(result.repaint, c.repaint);
         if (c.repaint == Repaint::Rows) {
             EXPECT_EQ(result.firstRow, c.firstRow);
             EXPECT_EQ(result.secondRow, c.secondRow);
         }
     }
-}
-
-TEST(KeyDown, RowsFollowTheWindowNotThePage)
-{
-    // A window of 6 rows over a page of 4: the cursor may go below the page.
-    Editor editor(256, 6, 4);
-    editor.at(0, 3, 0);
-    editor.run("Down");
-    EXPECT_EQ(editor.doc.cursorRow, 4);
-    EXPECT_EQ(editor.doc.topOffset, 0);
-    editor.run("^PgDn");
-    EXPECT_EQ(editor.doc.cursorRow, 5);
-}
-
-TEST(KeyDown, RowsStopAt128AndTheLastOneScrollsInsteadOfWrappingTheRowField)
-{
-    Editor editor(65535, 300, 128);  // a window taller than 128 rows
-    editor.run("^PgDn");
-    EXPECT_EQ(editor.doc.cursorRow, 127);
-    editor.run("Down");
-    EXPECT_EQ(editor.doc.cursorRow, 127);
-    EXPECT_EQ(editor.doc.topOffset, 16);
 }
 
 TEST(KeyDown, CtrlLeftAndRightChangeTheRowWidthBetween1And32)
@@ -114,19 +108,6 @@ TEST(KeyDown, CtrlLeftAndRightChangeTheRowWidthBetween1And32)
         EXPECT_EQ(editor.session.view.bytesPerRow, width);
         EXPECT_EQ(editor.session.view.pageBytes, 10 * width);
         EXPECT_EQ(editor.doc.cursorOffset, 0x125) << "the cursor stays on its byte";
-    }
-}
-
-TEST(KeyDown, CtrlLeftAndRightDoNothingWhileRowsFollowTheWindow)
-{
-    Editor editor;
-    editor.session.settings.autoSizeRows = true;
-    editor.at(0, 1, 5);
-    for (const char* stroke : {"^Right", "^Left"}) {
-        const EditResult result = editor.run(stroke);
-        EXPECT_EQ(editor.session.view.bytesPerRow, 16) << stroke;
-        EXPECT_EQ(editor.doc.cursorColumn, 5) << stroke << " must not move the cursor";
-        EXPECT_EQ(result.repaint, Repaint::Status) << stroke;
     }
 }
 

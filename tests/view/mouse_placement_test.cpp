@@ -8,12 +8,7 @@ namespace zarvo {
 namespace {
 
 using testing::Editor;
-
-// 8 pixels a character.
-class FixedPitch : public TextMeasure {
-public:
-    [[nodiscard]] int width(std::string_view text, bool) const override { return static_cast<int>(text.size()) * 8; }
-};
+using testing::FixedPitch;
 
 // The digit 1 is 2 pixels wide, every other character 8.
 class NarrowOnes : public TextMeasure {

@@ -1,6 +1,7 @@
 #include "view/paste.h"
 
 #include "core/document_edit.h"
+#include "support/document_builder.h"
 #include "view/edit_harness.h"
 #include "view/selection.h"
 #include "view/selection_copy.h"
@@ -21,10 +22,7 @@ using Bytes = std::vector<uint8_t>;
 // Hexadecimal text (one string) or table text (a string a character); 41=A 42=B 8140=ア.
 TEST(ReadPaste, TakesHexPairsOrTypedCharactersAndRefusesAtTheFirstThatDoesNotFit)
 {
-    TableData table;
-    table.singleText[0x41] = "A";
-    table.singleText[0x42] = "B";
-    table.pairText[0x8140] = "\x83\x41";
+    const TableData table = testing::TableFrom("41=A\n42=B\n8140=\x83\x41\n");
     using enum PasteRefusal;
     using Text = std::vector<std::string>;
     const std::tuple<bool, Text, bool, Bytes, PasteRefusal, std::size_t> cases[] = {

@@ -1,27 +1,23 @@
 #include "view/row_layout.h"
 
+#include "support/document_builder.h"
+#include "view/edit_harness.h"
+
 #include <cstdio>
 #include <gtest/gtest.h>
 #include <optional>
+#include <tuple>
 
 namespace zarvo {
 namespace {
 
 using Lines = std::vector<std::string>;
+using testing::FixedPitch;
 
 constexpr const char* kCellKinds[] = {"OffsetBlank", "Offset",  "OffsetGap", "Hex",
                                       "HexFill",     "TextGap", "Text",      "TextFill"};
 constexpr const char* kTextKinds[] = {"None",     "OneChar", "TwoChar",  "OtherLength", "Pair",
                                       "LineMark", "EndMark", "Unmapped", "Blank"};
-
-// 8 pixels a byte; through the kana font 16.
-class FixedPitch : public TextMeasure {
-public:
-    [[nodiscard]] int width(std::string_view text, bool unicode) const override
-    {
-        return static_cast<int>(text.size()) * (unicode ? 16 : 8);
-    }
-};
 
 // "Kind[:TextKind] 'text' xX wW TEXT/BACK[ @byte][ u]"
 std::string Describe(const ViewCell& cell)
@@ -63,21 +59,12 @@ std::string DescribeBlink(const RowLayout& layout)
     return line;
 }
 
-class RowLayoutTest : public testing::Test {
+class RowLayoutTest : public ::testing::Test {
 protected:
     RowLayoutTest()
     {
         request.bytesPerRow = 4;
         request.clientWidth = 300;
-        table.singleText[0x41] = "A";
-        table.singleText[0x60] = "th";
-        table.singleText[0x70] = "";
-        table.singleText[0x71] = "word";
-        table.pairText[0x8140] = "you";
-        table.lineCode = 0xFE;
-        table.lineMark = '/';
-        table.endCode = 0xFF;
-        table.endMark = '*';
     }
 
     // Lays out bytes; the buffer's limit is the vector's size unless given.
@@ -99,7 +86,7 @@ protected:
     }
 
     std::vector<uint8_t> bytes;
-    TableData table;
+    TableData table = testing::TableFrom("41=A\n60=th\n70=\n71=word\n8140=you\n/FE\n*FF\n");
     ColorTable colours = LoadColors();
     FixedPitch measure;
     RowRequest request;
@@ -175,47 +162,38 @@ TEST_F(RowLayoutTest, PairEntriesSpanTwoColumnsButNeverTheRowEnd)
     EXPECT_EQ(RowText(LayOut({0x00, 0x81, 0x40, 0x40}, 2)), ".X");
 }
 
-TEST_F(RowLayoutTest, CursorOnAHexCellBlinksInHexInput)
-{
-    const std::pair<int, const char*> cases[] = {
-        {0, "'41' row2 x94 FFFFFF/808080 low FFFFFF/000000 shown"},
-        {1, "'0A' row2 x118 FFFFFF/808080 low 808000/000000 shown"},
-    };
-    for (const auto& [column, blink] : cases) {
-        PutCursor(column, false);
-        const RowLayout layout = LayOut({0x41, 0x0A, 0xFF, 0x00});
-        EXPECT_EQ(DescribeBlink(layout), blink);
-        EXPECT_NE(Describe(layout, CellKind::Hex)[column].find("FFFFFF/808080"), std::string::npos) << column;
-        const Lines cells = Describe(layout);
-        EXPECT_EQ(Lines(cells.begin(), cells.begin() + 3),
-                  (Lines{"OffsetBlank '        ' x14 w64 FFFFFF/808080", "Offset '00000000' x14 w64 FFFFFF/808080",
-                         "OffsetGap '  ' x78 w16 FFFFFF/000000"}));
-    }
-    request.cursorRow = 3;
-    EXPECT_EQ(DescribeBlink(LayOut({0x41, 0x0A, 0xFF, 0x00})), "none");
-}
-
-TEST_F(RowLayoutTest, CursorOnATextCellBlinksInTextInput)
+// The cursor's cell blinks in the column of the input mode, where either column of a
+// pair puts the pair under the cursor; the hex cell keeps its cursor colours in both.
+TEST_F(RowLayoutTest, CursorCellBlinksInTheColumnOfTheInputMode)
 {
     request.bytesPerRow = 8;
-    // Either column of the pair puts it under the cursor.
-    const std::pair<int, const char*> cases[] = {
-        {0, "'A' row2 x294 808000/808080 low 808000/000000 shown"},
-        {1, "'th' row2 x302 0000FF/808080 low 0000FF/000000 shown"},
-        {2, "'/' row2 x318 FFFFFF/808080 low FFFFFF/000000 shown"},
-        {3, "'*' row2 x326 00FFFF/808080 low 00FFFF/000000 shown"},
-        {4, "'you' row2 x334 FFFFFF/808080 low FFFFFF/000000 shown"},
-        {5, "'you' row2 x334 FFFFFF/808080 low FFFFFF/000000 shown"},
-        {6, "'word' row2 x358 00FFFF/808080 low 00FFFF/000000 shown"},
-        {7, "'.' row2 x390 808000/808080 low 808000/000000 shown"},
+    const std::tuple<bool, int, const char*> cases[] = {
+        {false, 0, "'41' row2 x94 FFFFFF/808080 low FFFFFF/000000 shown"},
+        {false, 1, "'60' row2 x118 FFFFFF/808080 low 808000/000000 shown"},
+        {true, 0, "'A' row2 x294 808000/808080 low 808000/000000 shown"},
+        {true, 1, "'th' row2 x302 0000FF/808080 low 0000FF/000000 shown"},
+        {true, 2, "'/' row2 x318 FFFFFF/808080 low FFFFFF/000000 shown"},
+        {true, 3, "'*' row2 x326 00FFFF/808080 low 00FFFF/000000 shown"},
+        {true, 4, "'you' row2 x334 FFFFFF/808080 low FFFFFF/000000 shown"},
+        {true, 5, "'you' row2 x334 FFFFFF/808080 low FFFFFF/000000 shown"},
+        {true, 6, "'word' row2 x358 00FFFF/808080 low 00FFFF/000000 shown"},
+        {true, 7, "'.' row2 x390 808000/808080 low 808000/000000 shown"},
     };
-    for (const auto& [column, blink] : cases) {
-        PutCursor(column, true);
-        const RowLayout layout = LayOut({0x41, 0x60, 0xFE, 0xFF, 0x81, 0x40, 0x71, 0x00});
+    const std::vector<uint8_t> bytes = {0x41, 0x60, 0xFE, 0xFF, 0x81, 0x40, 0x71, 0x00};
+    for (const auto& [textMode, column, blink] : cases) {
+        PutCursor(column, textMode);
+        const RowLayout layout = LayOut(bytes);
         EXPECT_EQ(DescribeBlink(layout), blink);
-        // The hex cell keeps its cursor colours but does not blink.
         EXPECT_NE(Describe(layout, CellKind::Hex)[column].find("FFFFFF/808080"), std::string::npos) << column;
+        if (!textMode) {  // the offset of the cursor's row is shown in the cursor's colours
+            const Lines cells = Describe(layout);
+            EXPECT_EQ(Lines(cells.begin(), cells.begin() + 3),
+                      (Lines{"OffsetBlank '        ' x14 w64 FFFFFF/808080", "Offset '00000000' x14 w64 FFFFFF/808080",
+                             "OffsetGap '  ' x78 w16 FFFFFF/000000"}));
+        }
     }
+    request.cursorRow = 3;
+    EXPECT_EQ(DescribeBlink(LayOut(bytes)), "none");
 }
 
 // Selected bytes 2 .. 4, the cursor on byte 3: a pair with one selected byte is selected.

@@ -1,5 +1,6 @@
 #include "view/selection_copy.h"
 
+#include "support/document_builder.h"
 #include "view/edit_harness.h"
 
 #include <gtest/gtest.h>
@@ -15,16 +16,7 @@ testing::Editor CopyEditor()
     testing::Editor editor;
     editor.session.view.bytesPerRow = 4;
     editor.session.view.pageBytes = 16;
-    TableData& table = editor.doc.table;
-    table.singleText[0x41] = "A";
-    table.singleText[0x42] = "B";
-    table.singleText[0x60] = "th";
-    table.singleText[0x10] = "\x83\x41";
-    table.pairText[0x8140] = "you";
-    table.lineCode = 0xFE;
-    table.lineMark = '/';
-    table.endCode = 0xFF;
-    table.endMark = '*';
+    editor.doc.table = testing::TableFrom("41=A\n42=B\n60=th\n10=\x83\x41\n8140=you\n/FE\n*FF\n");
     const uint8_t bytes[] = {0x41, 0x81, 0x40, 0x42, 0x81, 0x40, 0x60, 0xFE, 0xFF, 0, 0, 0x81, 0x40, 0, 0x10, 0x41};
     for (int32_t at = 0; at < 16; ++at) editor.byte(at) = bytes[at];
     return editor;

@@ -10,17 +10,11 @@ namespace zarvo {
 namespace {
 
 using testing::Editor;
+using testing::FixedPitch;
 
 constexpr ByteRange kNone{-1, -1};
 
 ByteRange Selected(const DocRecord& doc) { return SelectedRange(doc).value_or(kNone); }
-
-// 8 pixels a character: the hexadecimal cells start at x 94 and are 24 pixels wide
-// with their blank (column c lies under x 98 + 24c); rows are 16 pixels high.
-class FixedPitch : public TextMeasure {
-public:
-    [[nodiscard]] int width(std::string_view text, bool) const override { return static_cast<int>(text.size()) * 8; }
-};
 
 // 256 bytes, 16 a row, 4 rows; the cursor starts on byte `from` of the first page.
 TEST(SelectingKeys, ShiftWithAMovingKeyStretchesTheSelectionFromItsAnchor)
@@ -75,7 +69,9 @@ TEST(Selection, RepaintsWhenItChangesEndsOnClicksAndTypingAndStaysInsideTheData)
 }
 
 // 250 bytes from offset 186 on: the window shows 5 rows (the last one past the data)
-// over a page of 4; row r, column c is byte 186 + 16r + c.
+// over a page of 4; row r, column c is byte 186 + 16r + c. At 8 pixels a character the
+// hexadecimal cells start at x 94 and are 24 pixels wide with their blank (column c lies
+// under x 98 + 24c); rows are 16 pixels high.
 TEST(MouseDrag, SelectsFromThePressedByteToTheByteUnderThePointer)
 {
     // pressed at x, y; moved to x, y

@@ -1,9 +1,9 @@
 #include "view/text_input.h"
 
+#include "core/hex_text.h"
 #include "core/table_loader.h"
 #include "view/edit_harness.h"
 
-#include <cstdio>
 #include <gtest/gtest.h>
 #include <string>
 
@@ -15,11 +15,7 @@ using testing::Editor;
 std::string Hex(const uint8_t* bytes, int count)
 {
     std::string text;
-    char cell[4];
-    for (int i = 0; i < count; ++i) {
-        std::snprintf(cell, sizeof cell, i == 0 ? "%02X" : " %02X", bytes[i]);
-        text += cell;
-    }
+    for (int i = 0; i < count; ++i) text += (i == 0 ? "" : " ") + FormatHex(bytes[i], 2);
     return text;
 }
 
