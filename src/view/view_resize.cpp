@@ -17,13 +17,18 @@ void KeepCursorByte(DocRecord& doc, const ViewState& view)
 
 }  // namespace
 
+void FitViewToArea(ViewState& view, const DisplaySettings& settings, const ClientArea& area)
+{
+    if (settings.autoSizeRows) view.bytesPerRow = BytesPerRowForWidth(area.width, area.widths);
+    view.pageBytes = RowsForHeight(area.height, view.rowHeight) * view.bytesPerRow;
+}
+
 EditResult ResizeView(DocRecord& doc, Session& session, ClientArea area)
 {
     EditResult result;
     ViewState& view = session.view;
     if (!session.settings.autoSizeRows) return result;
-    view.bytesPerRow = BytesPerRowForWidth(area.width, area.widths);
-    view.pageBytes = RowsForHeight(area.height, view.rowHeight) * view.bytesPerRow;
+    FitViewToArea(view, session.settings, area);
     KeepCursorByte(doc, view);
     CursorGeometry(view).SettleFullPaint(doc);
     result.repaint = Repaint::Full;

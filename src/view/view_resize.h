@@ -18,6 +18,11 @@ struct ClientArea {
     RowWidths widths;  // as the window's fonts draw a row
 };
 
+// The row width (with automatic row sizing) and the page of rows of rowHeight that a
+// client area holds; the cursor is left where it is. For a window that becomes the
+// active one or gets a new font.
+void FitViewToArea(ViewState& view, const DisplaySettings& settings, const ClientArea& area);
+
 // The window was resized. With automatic row sizing (FixedRow checked) the row
 // follows the width, the page counts rows of rowHeight, and the cursor stays on its
 // byte; otherwise nothing changes.

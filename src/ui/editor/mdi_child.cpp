@@ -12,7 +12,6 @@
 #include "view/status_text.h"
 #include "view/text_input.h"
 #include "view/view_resize.h"
-#include "view/view_sizing.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -199,9 +198,7 @@ void TMDIChild::BlinkTick()
 
 void TMDIChild::FitViewToWindow()
 {
-    ViewState& view = context_.session.view;
-    if (context_.session.settings.autoSizeRows) view.bytesPerRow = BytesPerRowForWidth(width(), rowWidths());
-    view.pageBytes = RowsForHeight(height(), context_.rowHeight()) * view.bytesPerRow;
+    FitViewToArea(context_.session.view, context_.session.settings, ClientArea{width(), height(), rowWidths()});
 }
 
 RowWidths TMDIChild::rowWidths() const
