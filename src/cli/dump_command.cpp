@@ -3,10 +3,13 @@
 #include "cli/arguments.h"
 #include "cli/document_output.h"
 #include "cli/rom_input.h"
+#include "cli/terminal_text.h"
 #include "core/dump_state.h"
 #include "core/output_file.h"
 #include "dump/dump_file.h"
 #include "dump/dump_label.h"
+
+#include <cstdint>
 
 namespace zarvo::cli {
 
@@ -20,9 +23,12 @@ constexpr const char* kUsage =
     "its control codes, templates and .nontbl form, as the editor's \"Dump Text\" does;\n"
     "%romname and %tblname stand for ROM and TBL as given here. bin writes the bytes\n"
     "themselves. A range reaching the end of the buffer stops at the end of the file.\n"
-    "labels dumps every dump label of TBL to DIR/NAME.txt (NAME.dat with --bin) and\n"
-    "prints one line per file written. Refused ranges write nothing; their message\n"
-    "goes to stderr.\n";
+    "labels dumps every dump label of TBL to DIR/NAME.txt (NAME.dat with --bin, DIR the\n"
+    "current folder without -d) and prints one line per file written. A label whose\n"
+    "name is empty or holds '/', '\\', \"..\" or a control byte, whose file would be ROM\n"
+    "or TBL or is a symbolic link, or that names the file of an earlier label is\n"
+    "refused; the others are dumped, and the command fails at the end.\n"
+    "Refused ranges write nothing; their message goes to stderr.\n";
 
 int WrongUsage(std::ostream& err, const std::string& why)
 {
@@ -48,11 +54,14 @@ int DumpLabels(const DocRecord& doc, const TableSession& tables, DumpKind kind, 
     int status = kDone;
     for (const LabelDump& dump : DumpLabelBatch(doc, tables.dumpLabels, kind, state, folder)) {
         if (dump.skipped) {
-            PrintLine(err, "zarvo-tool: skipped " + dump.line + ": a dump label needs '-' and ']'");
+            PrintFailure(err, ShownOn(err, "skipped " + dump.line + ": a dump label needs '-' and ']'"));
+        } else if (dump.refusal != LabelRefusal::None) {
+            PrintFailure(err, ShownOn(err, dump.result.notice.text));
+            status = kFailed;
         } else if (dump.result.written) {
             out << dump.fields.fileName << '\n';
         } else {
-            PrintLine(err, dump.result.notice.text);
+            PrintLine(err, ShownOn(err, dump.result.notice.text));
             status = kFailed;
         }
     }
@@ -83,6 +92,8 @@ int Run(const std::vector<std::string>& arguments, std::ostream& out, std::ostre
     DocRecord doc;
     TableSession tables;
     if (!LoadRom(doc, tables, words[1], err)) return kFailed;
+    // The editor's list holds the first labels of a table; the tool dumps them all.
+    if (labels) tables.dumpLabelLimit = SIZE_MAX;
     if (needsTable && !LoadTable(doc, tables, *option("--table"), err)) return kFailed;
 
     const DumpKind kind =

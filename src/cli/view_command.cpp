@@ -4,6 +4,7 @@
 #include "cli/document_output.h"
 #include "cli/rom_input.h"
 #include "cli/standard_output.h"
+#include "cli/terminal_text.h"
 #include "core/hex_text.h"
 #include "view/colour_table.h"
 #include "view/offset_form.h"
@@ -32,14 +33,6 @@ public:
 };
 
 constexpr char kHexDigits[] = "0123456789ABCDEF";
-
-void HideControlBytes(std::string& line, std::size_t from)
-{
-    for (std::size_t at = from; at < line.size(); ++at) {
-        const auto byte = static_cast<unsigned char>(line[at]);
-        if (byte < 0x20 || byte == 0x7F) line[at] = '.';
-    }
-}
 
 int Run(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err)
 {

@@ -20,4 +20,10 @@ struct FileStamp {
 // The stamp of the file at path now; nothing when it cannot be looked at.
 [[nodiscard]] std::optional<FileStamp> StampOf(const std::string& path);
 
+// True when both paths exist and name the same file (one device, one inode), however
+// they are spelt.
+[[nodiscard]] bool IsSameFile(const std::string& first, const std::string& second);
+// True when path itself is a symbolic link (whatever it points at, if anything).
+[[nodiscard]] bool IsSymbolicLink(const std::string& path);
+
 }  // namespace zarvo

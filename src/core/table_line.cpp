@@ -1,5 +1,7 @@
 #include "core/table_line.h"
 
+#include "core/hex_text.h"
+
 namespace zarvo {
 
 namespace {
@@ -7,14 +9,6 @@ namespace {
 [[nodiscard]] bool HasEqualsAt(std::string_view line, std::size_t index)
 {
     return line.size() > index && line[index] == '=';
-}
-
-[[nodiscard]] int HexDigitValue(char c)
-{
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    return -1;
 }
 
 }  // namespace
@@ -36,15 +30,28 @@ TableLineKind ClassifyTableLine(std::string_view line)
     return TableLineKind::PairEntry;
 }
 
-std::optional<uint32_t> ParseHexKey(std::string_view digits)
+std::optional<uint32_t> ParseMarkerValue(std::string_view digits)
 {
     std::size_t at = 0;
     while (at < digits.size() && (digits[at] == ' ' || digits[at] == '\t')) ++at;
-    if (at < digits.size() && digits[at] == '-') return std::nullopt;
+    const std::size_t first = at;
     uint32_t value = 0;
     for (; at < digits.size(); ++at) {
         const int digit = HexDigitValue(digits[at]);
         if (digit < 0) break;
+        value = value * 16 + static_cast<uint32_t>(digit);
+    }
+    if (at == first) return std::nullopt;
+    return value;
+}
+
+std::optional<uint32_t> ParseEntryKey(std::string_view digits)
+{
+    if (digits.empty()) return std::nullopt;
+    uint32_t value = 0;
+    for (const char c : digits) {
+        const int digit = HexDigitValue(c);
+        if (digit < 0) return std::nullopt;
         value = value * 16 + static_cast<uint32_t>(digit);
     }
     return value;

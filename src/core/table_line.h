@@ -21,9 +21,13 @@ enum class TableLineKind {
 // bookmarks, dump labels, directives, two-byte entries.
 [[nodiscard]] TableLineKind ClassifyTableLine(std::string_view line);
 
-// A key or marker value: leading blanks skipped, hexadecimal digits in either case
-// read up to the first other character, no digits = 0. A minus sign has no slot:
-// nothing is returned. Digits are read from at most the given characters.
-[[nodiscard]] std::optional<uint32_t> ParseHexKey(std::string_view digits);
+// A marker's value: leading blanks skipped, hexadecimal digits in either case read up
+// to the first other character, from at most the given characters. Without a digit
+// ("// a comment", "/") or with a minus sign there is no value.
+[[nodiscard]] std::optional<uint32_t> ParseMarkerValue(std::string_view digits);
+
+// The key of an entry line: every character a hexadecimal digit, in either case.
+// Anything else ("ZZ", "G0", "4g", " 5", "-1") is no key, and its line defines nothing.
+[[nodiscard]] std::optional<uint32_t> ParseEntryKey(std::string_view digits);
 
 }  // namespace zarvo

@@ -26,7 +26,7 @@ void Store(std::optional<std::string>& slot, std::string_view text)
 
 void ReadMarker(TableData& table, std::string_view line)
 {
-    const auto code = ParseHexKey(line.substr(1, 2));
+    const auto code = ParseMarkerValue(line.substr(1, 2));
     if (!code) return;
     const char mark = line.front();
     if (mark == '/') {
@@ -40,7 +40,7 @@ void ReadMarker(TableData& table, std::string_view line)
 
 void ReadSingleEntry(TableData& table, std::string_view line)
 {
-    const auto key = ParseHexKey(line.substr(0, 2));
+    const auto key = ParseEntryKey(line.substr(0, 2));
     if (!key) return;
     const std::string_view text = line.substr(3);
     Store(table.singleText[*key], text);
@@ -53,7 +53,7 @@ void ReadSingleEntry(TableData& table, std::string_view line)
 
 void ReadPairEntry(TableData& table, std::string_view line)
 {
-    const auto key = ParseHexKey(line.substr(0, 4));
+    const auto key = ParseEntryKey(line.substr(0, 4));
     if (!key) return;
     Store(table.pairText[*key], line.substr(5));
 }
@@ -73,7 +73,8 @@ void ReadBookmark(TableSession& session, std::string_view line)
 
 void ReadDumpLabel(TableSession& session, std::string_view line)
 {
-    if (session.dumpLabels.size() < kMaxDumpLabels) session.dumpLabels.emplace_back(line);
+    ++session.dumpLabelsInTable;
+    if (session.dumpLabels.size() < session.dumpLabelLimit) session.dumpLabels.emplace_back(line);
 }
 
 void AppendCapped(std::string& text, std::string_view part)
@@ -188,6 +189,7 @@ void ClearTable(TableData& table, TableSession& session)
     for (auto& text : table.singleText) text.reset();
     for (auto& text : table.pairText) text.reset();
     session.dumpLabels.clear();
+    session.dumpLabelsInTable = 0;
     for (auto* block : {&table.codeTable, &table.dualList, &table.multiTable}) block->fill(CodeEntry{});
     table.dualCount = 0;
     table.lineCode = 0;

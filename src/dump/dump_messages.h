@@ -40,6 +40,17 @@ inline constexpr const char* kEndMarkText = "<END>\n";
 inline constexpr const char* kNoDumpLabels = "You have no available dump labels...";
 inline constexpr const char* kBinaryDumpList = "BINARY Dump List: %d dump label(s)";
 inline constexpr const char* kTextDumpList = "TEXT Dump List: %d dump label(s)";
+inline constexpr const char* kDumpListShowsFirst = "The table holds %d dump labels; the list shows the first %d.";
+// A refused label: the first text with the label's line, then the reason with its file.
+inline constexpr const char* kLabelRefused = "The dump label %s was not dumped: ";
+inline constexpr const char* kLabelWithoutName = "it has no name.";
+inline constexpr const char* kLabelWithSeparator = "its name holds '/' or '\\'.";
+inline constexpr const char* kLabelWithParent = "its name holds \"..\".";
+inline constexpr const char* kLabelWithControl = "its name holds a control character.";
+inline constexpr const char* kLabelNamesRom = "its file %s is the file being dumped.";
+inline constexpr const char* kLabelNamesTable = "its file %s is the table being read.";
+inline constexpr const char* kLabelNamesLink = "its file %s is a symbolic link.";
+inline constexpr const char* kLabelRepeated = "its file %s is written by an earlier label.";
 
 // Bookmarks and dump labels in the table file.
 inline constexpr const char* kNoTableFile = "No Table file to Save Bookmark to...";

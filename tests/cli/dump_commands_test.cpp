@@ -4,6 +4,7 @@
 #include "support/temp_folder.h"
 #include "support/tool_run.h"
 
+#include <cstdio>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <string>
@@ -70,6 +71,74 @@ TEST_F(DumpCommandsTest, EveryLabelToItsOwnFile)
     const auto binary = RunCommand(cli::DumpCommand(), {"labels", rom, "--table", table, "--bin", "-d", dir});
     EXPECT_EQ(binary.out, dir + "/Intro.dat\n" + dir + "/Empty.dat\n");
     EXPECT_EQ(ReadBytes(dir + "/Intro.dat").size(), 12U);
+}
+
+TEST_F(DumpCommandsTest, LabelsThatWouldWriteOutsideTheFolderOrOverTheirInputsAreRefused)
+{
+    // The ROM and the table lie in the dump folder, as in a translation project's folder.
+    const auto dir = folder.file("project");
+    std::filesystem::create_directory(dir);
+    const auto romHere = dir + "/rom.txt";
+    std::filesystem::copy_file(rom, romHere);
+    const auto tableHere = dir + "/tbl.txt";
+    std::filesystem::create_symlink(folder.file("outside.txt"), dir + "/link.txt");
+    const std::pair<std::string, std::string> labels[] = {
+        {"../escaped", "its name holds '/' or '\\'."},
+        {"..", "its name holds \"..\"."},
+        {"", "it has no name."},
+        {"bell\x07", "its name holds a control character."},
+        {"rom", "its file " + romHere + " is the file being dumped."},
+        {"tbl", "its file " + tableHere + " is the table being read."},
+        {"link", "its file " + dir + "/link.txt is a symbolic link."},
+        {"Intro", ""},
+        {"Intro", "its file " + dir + "/Intro.txt is written by an earlier label."},
+    };
+    std::string content = "41=A\n";
+    for (const auto& [name, reason] : labels) content += "[00012000-00012001]" + name + "\n";
+    folder.write("project/tbl.txt", content);
+
+    const auto run = RunCommand(cli::DumpCommand(), {"labels", romHere, "--table", tableHere, "-d", dir});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, dir + "/Intro.txt\n");
+    std::string expected;
+    for (const auto& [name, reason] : labels) {
+        if (!reason.empty()) {
+            expected += "zarvo-tool: The dump label [00012000-00012001]" + name + " was not dumped: " + reason + "\n";
+        }
+    }
+    EXPECT_EQ(run.err, expected);
+    EXPECT_EQ(ReadText(dir + "/Intro.txt"), "($81)($40)");
+    EXPECT_FALSE(std::filesystem::exists(folder.file("escaped.txt")));
+    EXPECT_FALSE(std::filesystem::exists(folder.file("outside.txt")));
+    EXPECT_TRUE(ReadBytes(romHere) == bytes);
+    EXPECT_EQ(ReadText(tableHere), content);
+}
+
+TEST_F(DumpCommandsTest, RefusedNamesShowControlBytesAsDotsOnATerminal)
+{
+    const auto tbl = folder.write("esc.tbl", "[00000000-00000001]\x1B]0;title\x07\n");
+    // script runs the tool with a terminal as its standard error and copies what it shows.
+    const std::string command = "script -qec '" + std::string(ZARVO_TOOL_PATH) + " dump labels " + rom + " --table " +
+                                tbl + " -d " + folder.path().string() + "' /dev/null";
+    FILE* pipe = popen(command.c_str(), "r");
+    ASSERT_NE(pipe, nullptr);
+    std::string shown;
+    for (int c = std::fgetc(pipe); c != EOF; c = std::fgetc(pipe)) shown += static_cast<char>(c);
+    pclose(pipe);
+    EXPECT_NE(shown.find("[00000000-00000001].]0;title. was not dumped"), std::string::npos) << shown;
+}
+
+TEST_F(DumpCommandsTest, EveryLabelIsDumpedHoweverManyTheTableHolds)
+{
+    std::string content;
+    for (int i = 0; i < 200; ++i) content += "[00000000-00000000]label" + std::to_string(i) + "\n";
+    const auto dir = folder.file("many");
+    std::filesystem::create_directory(dir);
+    const auto run =
+        RunCommand(cli::DumpCommand(), {"labels", rom, "--table", folder.write("many.tbl", content), "--bin", "-d", dir});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_TRUE(std::filesystem::exists(dir + "/label199.dat"));
+    EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 200);
 }
 
 TEST_F(DumpCommandsTest, FillAndInsertWriteTheWholeRom)

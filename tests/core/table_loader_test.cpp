@@ -82,19 +82,35 @@ TEST_F(TableLoaderTest, LoadsTheWorkedExampleWithCrLfLines)
 
 TEST_F(TableLoaderTest, EntryTextsKeepBlanksAndShortLinesDefineNothing)
 {
-    ASSERT_EQ(Load("41= A \n\n4\n8140=you\n41\n42=\n 5=x\n4g=y\n-1=z\nab12=lower\n123456=long\n60=th\n60=x\n"),
+    ASSERT_EQ(Load("41= A \n\n4\n8140=you\n41\n42=\nab12=lower\n123456=long\n60=th\n60=x\n"),
               TableLoadResult::Loaded);
     EXPECT_EQ(Single(0x41), " A ");
     EXPECT_EQ(Single(0x42), "");        // an entry whose text is empty
-    EXPECT_EQ(Single(0x05), "x");       // leading blank skipped
-    EXPECT_EQ(Single(0x04), "y");       // digits end at the first other character
-    EXPECT_EQ(Single(0x00), "<none>");  // neither blank, short nor signed lines land on 0
+    EXPECT_EQ(Single(0x00), "<none>");  // neither blank nor short lines land on 0
     EXPECT_EQ(Pair(0x0000), "<none>");
     EXPECT_EQ(Pair(0xAB12), "lower");
     EXPECT_EQ(Pair(0x1234), "<none>");
     // A later entry replaces the text but leaves the DTE pair in place.
     EXPECT_EQ(Single(0x60), "x");
     EXPECT_EQ(FindDtePair(doc.table, 't', 'h'), 0x60);
+}
+
+TEST_F(TableLoaderTest, LinesWhoseKeyIsNotHexadecimalDefineNothing)
+{
+    // Each key holds a character that is no hexadecimal digit; a reading that stops
+    // there would file the text under byte 00, 04 or 05, or pair 0000 or 1200.
+    ASSERT_EQ(Load("ZZ=Q\nG0=Q\n4g=Q\n 5=Q\n-1=Q\n0x=Q\nZZZZ=Q\n12G4=Q\n 123=Q\n41=A\n"), TableLoadResult::Loaded);
+    for (const int byte : {0x00, 0x04, 0x05, 0x01}) EXPECT_EQ(Single(byte), "<none>") << byte;
+    for (const int key : {0x0000, 0x0012, 0x1200, 0x0123}) EXPECT_EQ(Pair(key), "<none>") << key;
+    EXPECT_EQ(Single(0x41), "A");
+}
+
+TEST_F(TableLoaderTest, MarkerLinesWithoutADigitSetNoCode)
+{
+    ASSERT_EQ(Load("/FE\n*FF\n// a comment\n/\n*x\n\\\n"), TableLoadResult::Loaded);
+    EXPECT_EQ(doc.table.lineCode, 0xFE);
+    EXPECT_EQ(doc.table.endCode, 0xFF);
+    EXPECT_EQ(doc.table.endMark, '*');
 }
 
 TEST_F(TableLoaderTest, ContinuedDumpTemplatesJoinAndStopAtEndOfFile)

@@ -125,5 +125,34 @@ TEST(DumpLabel, LinesTakenApart)
     EXPECT_STREQ(DumpFromListRefusal(TableSession{}), "You have no available dump labels...");
 }
 
+TEST(DumpLabel, NamesThatLeaveTheFolderOrHoldControlBytesAreRefused)
+{
+    const std::pair<std::string, LabelRefusal> cases[] = {
+        {"Intro", LabelRefusal::None},
+        {"Intro 2 (final).v1", LabelRefusal::None},
+        {"\x82\xA0kana", LabelRefusal::None},  // Shift-JIS names are fine
+        {"", LabelRefusal::NoName},
+        {"../up", LabelRefusal::PathSeparator},
+        {"/etc/passwd", LabelRefusal::PathSeparator},
+        {"a\\b", LabelRefusal::PathSeparator},
+        {"..", LabelRefusal::ParentReference},
+        {"a..b", LabelRefusal::ParentReference},
+        {"tab\there", LabelRefusal::ControlCharacter},
+        {"\x1B[2Jclear", LabelRefusal::ControlCharacter},
+        {"del\x7F", LabelRefusal::ControlCharacter},
+    };
+    for (const auto& [name, refusal] : cases) EXPECT_EQ(LabelNameRefusal(name), refusal) << name;
+}
+
+TEST(DumpLabel, ListSaysWhenTheTableHoldsMoreLabelsThanItShows)
+{
+    TableSession tables;
+    tables.dumpLabels.assign(128, "[0-1]x");
+    tables.dumpLabelsInTable = 128;
+    EXPECT_EQ(DumpListShortfall(tables), "");
+    tables.dumpLabelsInTable = 300;
+    EXPECT_EQ(DumpListShortfall(tables), "The table holds 300 dump labels; the list shows the first 128.");
+}
+
 }  // namespace
 }  // namespace zarvo

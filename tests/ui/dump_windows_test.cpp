@@ -84,6 +84,8 @@ private slots:
     void dumpLabelTakenWithF2();
     void byteFillAroundRange();
     void dumpFromList();
+    void dumpFromListRefusesUnsafeLabels();
+    void dumpListSaysWhenTheTableHasMoreLabels();
     void gotoOffset();
     void jumpList();
     void saveBookmark();
@@ -232,6 +234,31 @@ void DumpWindowsTest::dumpFromList()
     windows.fixture.prompter.clear();
     windows.fixture.trigger("TextDump1");
     QCOMPARE(windows.shown(), QStringList("You have no available dump labels..."));
+}
+
+void DumpWindowsTest::dumpFromListRefusesUnsafeLabels()
+{
+    DumpWindows windows(Rom().replace(0x10, 3, "ABC"), "[00000010-00000012]../Up\n[00000010-00000012]Ok\n"
+                                                       "[00000011-00000011]Ok\n");
+    windows.commands->DumpFromList(windows.fixture.session.tables.dumpLabels, DumpKind::Binary);
+    QCOMPARE(windows.shown(),
+             (QStringList{"box(File Error..., stop): The dump label [00000010-00000012]../Up was not dumped: its name "
+                          "holds '/' or '\\'.",
+                          "box(Binary Dumping..., exclamation): Data was dumped to the binary file...",
+                          "box(File Error..., stop): The dump label [00000011-00000011]Ok was not dumped: its file "
+                          "Ok.dat is written by an earlier label."}));
+    QCOMPARE(windows.fixture.readFile(QStringLiteral("Ok.dat")), QByteArray("ABC"));
+}
+
+void DumpWindowsTest::dumpListSaysWhenTheTableHasMoreLabels()
+{
+    QByteArray table;
+    for (int i = 0; i < 130; ++i) table += "[00000000-00000000]L" + QByteArray::number(i) + "\n";
+    DumpWindows windows(Rom(), table);
+    windows.fixture.triggerModal("TextDump1", [&] {
+        QTest::keyClick(windows.fixture.frame->findChild<TListForm*>()->listBox(), Qt::Key_Escape);
+    });
+    QCOMPARE(windows.shown(), QStringList("The table holds 130 dump labels; the list shows the first 128."));
 }
 
 void DumpWindowsTest::gotoOffset()

@@ -198,6 +198,9 @@ void DumpCommands::RequestDumpList(DumpKind kind)
         prompter_.showMessage(Text(refusal));
         return;
     }
+    if (const std::string shortfall = DumpListShortfall(session_.tables); !shortfall.empty()) {
+        prompter_.showMessage(Text(shortfall));
+    }
     emit dumpListRequested(kind == DumpKind::Binary ? kBinaryListMode : kTextListMode,
                            Text(DumpListCaption(kind, session_.tables.dumpLabelCount())));
 }
