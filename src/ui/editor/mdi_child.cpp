@@ -196,10 +196,7 @@ void TMDIChild::BlinkTick()
     update(blinkRect());
 }
 
-void TMDIChild::FitViewToWindow()
-{
-    FitViewToArea(context_.session.view, context_.session.settings, ClientArea{width(), height(), rowWidths()});
-}
+void TMDIChild::FitViewToWindow() { FitViewToArea(doc_, context_.session, ClientArea{width(), height(), rowWidths()}); }
 
 RowWidths TMDIChild::rowWidths() const
 {
@@ -295,13 +292,11 @@ void TMDIChild::PaintBlinkCell(QPainter& painter)
 void TMDIChild::ShowStatus()
 {
     const DocRecord& doc = doc_;
-    if (context_.statusBar == nullptr) return;
-    // The sixth panel describes the active window's selection, not that of one
-    // repainted behind it.
-    if (isCurrentEditor()) {
-        const std::optional<ByteRange> selected = SelectedRange(doc);
-        context_.statusBar->setSelectionText(selected ? Text(SelectionStatusText(*selected)) : QString());
-    }
+    // The panels describe the active window's cursor and selection, never those of a
+    // window repainted behind it (a new font or offset form repaints them all).
+    if (context_.statusBar == nullptr || !isCurrentEditor()) return;
+    const std::optional<ByteRange> selected = SelectedRange(doc);
+    context_.statusBar->setSelectionText(selected ? Text(SelectionStatusText(*selected)) : QString());
     if (doc.cursorOffset < 0 || doc.cursorOffset >= doc.viewSize) return;
     context_.statusBar->setValueTexts(StatusTexts(doc.data()[doc.cursorOffset], doc.cursorOffset));
 }
