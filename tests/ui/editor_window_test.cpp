@@ -6,7 +6,10 @@
 #include "view/key_editing.h"
 
 #include <QFontMetrics>
+#include <QGlyphRun>
 #include <QKeyEvent>
+#include <QRawFont>
+#include <QTextLayout>
 
 using namespace zarvo;
 using namespace zarvo::window_test;
@@ -24,6 +27,10 @@ private slots:
     void pageKeysUseTheRowsThatFitNow();
     void statusShowsTheActiveWindowsCursor_data();
     void statusShowsTheActiveWindowsCursor();
+    void japaneseTextDrawsWithTheJapaneseFace_data();
+    void japaneseTextDrawsWithTheJapaneseFace();
+    void rowsSizedToTheWidthHoldFullWidthCharacters_data();
+    void rowsSizedToTheWidthHoldFullWidthCharacters();
 };
 
 void EditorWindowTest::hexTyping()
@@ -331,6 +338,66 @@ void EditorWindowTest::statusShowsTheActiveWindowsCursor()
     const QStringList status = fixture.statusTexts();
     QCOMPARE(status[0], QStringLiteral("Decimal: %1").arg(cursor & 0xFF));
     QCOMPARE(status[3], QStringLiteral("Decimal Offset: %1").arg(cursor));
+}
+
+void EditorWindowTest::japaneseTextDrawsWithTheJapaneseFace_data()
+{
+    QTest::addColumn<bool>("unicodeView");
+    QTest::addColumn<int>("byte");
+    QTest::addColumn<QString>("shown");
+    for (const bool unicode : {false, true}) {
+        const char* view = unicode ? "Unicode view" : "text column";
+        QTest::addRow("%s, katakana", view) << unicode << 0x10 << QStringLiteral("ア");
+        QTest::addRow("%s, hiragana", view) << unicode << 0x11 << QStringLiteral("あ");
+        QTest::addRow("%s, kanji", view) << unicode << 0x12 << QStringLiteral("漢字");
+    }
+}
+
+// A Japanese table's entries show their characters, each drawn from a face that has
+// its glyph (no empty box), the Japanese one.
+void EditorWindowTest::japaneseTextDrawsWithTheJapaneseFace()
+{
+    QFETCH(bool, unicodeView);
+    QFETCH(int, byte);
+    QFETCH(QString, shown);
+    FrameFixture fixture;
+    fixture.writeFile(QStringLiteral("rom.tbl"), "10=\x83\x41\n11=\x82\xA0\n12=\x8A\xBF\x8E\x9A\n");
+    TMDIChild* editor = fixture.openNewFocused(QStringLiteral("rom.bin"), Bytes({0x10, 0x11, 0x12}));
+    if (unicodeView) fixture.trigger("ViewKana");
+    const ViewCell cell = Cell(*editor, 0, byte - 0x10, true);
+    const FontTextMeasure& measure = fixture.frame->viewContext().measure;
+    QCOMPARE(measure.displayText(cell.text, cell.unicode), shown);
+    QTextLayout layout(shown, measure.font(cell.unicode));
+    layout.beginLayout();
+    layout.createLine();
+    layout.endLayout();
+    for (const QGlyphRun& run : layout.glyphRuns()) {
+        QCOMPARE(run.rawFont().familyName(), QStringLiteral("IPAGothic"));
+        QVERIFY(!run.glyphIndexes().contains(0));
+    }
+}
+
+void EditorWindowTest::rowsSizedToTheWidthHoldFullWidthCharacters_data()
+{
+    QTest::addColumn<bool>("unicodeView");
+    QTest::newRow("text column") << false;
+    QTest::newRow("Unicode view") << true;
+}
+
+// One byte a katakana: the text column of a row sized to the window ends inside it.
+void EditorWindowTest::rowsSizedToTheWidthHoldFullWidthCharacters()
+{
+    QFETCH(bool, unicodeView);
+    FrameFixture fixture;
+    fixture.writeFile(QStringLiteral("rom.tbl"), "10=\x83\x41\n");
+    TMDIChild* editor = fixture.openNewFocused(QStringLiteral("rom.bin"), QByteArray(4096, '\x10'));
+    if (unicodeView) fixture.trigger("ViewKana");
+    for (const int width : {450, 700}) {
+        ResizeClient(*editor, width, 300);
+        const std::vector<ViewCell> text = Cells(*editor, 0, CellKind::Text);
+        QCOMPARE(static_cast<int>(text.size()), fixture.session.view.bytesPerRow);
+        QVERIFY(text.back().x + text.back().width <= width);
+    }
 }
 
 QTEST_MAIN(EditorWindowTest)

@@ -117,6 +117,11 @@ void TMDIChild::FormPaint()
     }
     update();
     if (!canPaint()) return;
+    // Rows that follow the width are refitted when their cells' widths changed since
+    // (a table of wider characters loaded, the Unicode view switched).
+    if (context_.session.settings.autoSizeRows && isCurrentEditor() && rowWidths() != fittedWidths_) {
+        FitViewToWindow();
+    }
     // Every full repaint keeps the page inside the document and puts cursorOffset on
     // the cursor's cell before anything is drawn; painting itself changes nothing.
     CursorGeometry(context_.session.view).SettleFullPaint(doc_);
@@ -196,11 +201,15 @@ void TMDIChild::BlinkTick()
     update(blinkRect());
 }
 
-void TMDIChild::FitViewToWindow() { FitViewToArea(doc_, context_.session, ClientArea{width(), height(), rowWidths()}); }
+void TMDIChild::FitViewToWindow()
+{
+    fittedWidths_ = rowWidths();
+    FitViewToArea(doc_, context_.session, ClientArea{width(), height(), fittedWidths_});
+}
 
 RowWidths TMDIChild::rowWidths() const
 {
-    return context_.rowWidths(doc_.unicodeView, context_.session.settings.spacedHex);
+    return context_.rowWidths(doc_.unicodeView, context_.session.settings.spacedHex, &doc_.table);
 }
 
 const RowLayout& TMDIChild::LayOutPageRow(int row) const
@@ -312,7 +321,8 @@ void TMDIChild::resizeEvent(QResizeEvent* event)
     }
     // The view settings are the program's: only the active window sizes them.
     if (!canPaint() || !isCurrentEditor()) return;
-    ShowEdit(ResizeView(doc_, context_.session, ClientArea{width(), height(), rowWidths()}));
+    fittedWidths_ = rowWidths();
+    ShowEdit(ResizeView(doc_, context_.session, ClientArea{width(), height(), fittedWidths_}));
 }
 
 void TMDIChild::closeEvent(QCloseEvent* event)

@@ -103,6 +103,7 @@ private:
     QPoint pressPosition_;
     MouseDrag drag_;          // a selection a drag with the left button makes
     int wheelRemainder_ = 0;  // angle delta not yet turned into rows
+    RowWidths fittedWidths_;  // the widths the view was last fitted to the window with
 };
 
 }  // namespace zarvo
