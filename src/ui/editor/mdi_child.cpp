@@ -359,7 +359,8 @@ void TMDIChild::ClipboardKeyPressed(ClipboardKey key)
     switch (key) {
     case ClipboardKey::CopyHex:
     case ClipboardKey::CopyTableText:
-        CopyToClipboard(doc_, context_, key == ClipboardKey::CopyTableText);
+        // In text input Ctrl+Insert copies what that input pastes back: the text column.
+        CopyToClipboard(doc_, context_, key == ClipboardKey::CopyTableText || doc_.textMode);
         return;
     case ClipboardKey::Paste: {
         const ClipboardPaste paste = PasteFromClipboard(doc_, context_);
