@@ -1,40 +1,65 @@
 #include "core/change_marks.h"
 
 #include <algorithm>
-#include <iterator>
 
 namespace zarvo {
 
-void ChangeMarks::add(int32_t offset, int32_t count)
+template <typename Visit>
+void ChangeMarks::ForEachPage(int32_t offset, int32_t count, Visit visit)
 {
-    if (count <= 0) return;
-    int64_t first = offset;
-    int64_t end = first + count;
-    // Take in every range that overlaps or touches [first, end).
-    auto at = ranges_.upper_bound(first);
-    if (at != ranges_.begin()) {
-        const auto before = std::prev(at);
-        if (before->second >= first) at = before;
+    const int64_t first = std::max<int64_t>(offset, 0);
+    const int64_t end = static_cast<int64_t>(offset) + std::max(count, 0);
+    for (int64_t at = first; at < end;) {
+        const int64_t pageEnd = ((at >> kPageShift) + 1) << kPageShift;
+        const int64_t stop = std::min(end, pageEnd);
+        visit(static_cast<int32_t>(at >> kPageShift), static_cast<int32_t>(at & (kPageBytes - 1)),
+              static_cast<int32_t>(stop - at), static_cast<std::size_t>(at - offset));
+        at = stop;
     }
-    while (at != ranges_.end() && at->first <= end) {
-        first = std::min(first, at->first);
-        end = std::max(end, at->second);
-        at = ranges_.erase(at);
-    }
-    ranges_.emplace(first, end);
+}
+
+void ChangeMarks::noteWrite(int32_t offset, int32_t count, const uint8_t* current)
+{
+    ForEachPage(offset, count, [&](int32_t index, int32_t into, int32_t bytes, std::size_t from) {
+        Page& page = pages_[index];
+        for (int32_t at = into; at < into + bytes; ++at) {
+            uint64_t& word = page.marked[static_cast<std::size_t>(at) / 64];
+            const uint64_t bit = uint64_t{1} << (at % 64);
+            if ((word & bit) != 0) continue;
+            word |= bit;
+            page.saved[static_cast<std::size_t>(at)] = current[from + static_cast<std::size_t>(at - into)];
+            ++page.count;
+        }
+    });
+}
+
+void ChangeMarks::settle(int32_t offset, int32_t count, const uint8_t* now)
+{
+    ForEachPage(offset, count, [&](int32_t index, int32_t into, int32_t bytes, std::size_t from) {
+        const auto found = pages_.find(index);
+        if (found == pages_.end()) return;
+        Page& page = found->second;
+        for (int32_t at = into; at < into + bytes; ++at) {
+            uint64_t& word = page.marked[static_cast<std::size_t>(at) / 64];
+            const uint64_t bit = uint64_t{1} << (at % 64);
+            if ((word & bit) == 0 ||
+                page.saved[static_cast<std::size_t>(at)] != now[from + static_cast<std::size_t>(at - into)]) {
+                continue;
+            }
+            word &= ~bit;
+            --page.count;
+        }
+        if (page.count == 0) pages_.erase(found);
+    });
 }
 
 bool ChangeMarks::contains(int32_t offset) const
 {
-    const auto after = ranges_.upper_bound(offset);
-    return after != ranges_.begin() && std::prev(after)->second > offset;
-}
-
-int64_t ChangeMarks::nextChanged(int32_t offset) const
-{
-    if (contains(offset)) return offset;
-    const auto after = ranges_.upper_bound(offset);
-    return after == ranges_.end() ? -1 : after->first;
+    if (offset < 0) return false;
+    const auto found = pages_.find(offset >> kPageShift);
+    if (found == pages_.end()) return false;
+    const int32_t at = offset & (kPageBytes - 1);
+    return (found->second.marked[static_cast<std::size_t>(at) / 64] >> (at % 64) & 1) != 0;
 }
 
 }  // namespace zarvo

@@ -53,7 +53,7 @@ void EditJournal::recordWrite(DocRecord& doc, int32_t offset, int32_t count, int
     pool_.insert(pool_.end(), bytes, bytes + range.length);
     ranges_.push_back(range);
     ++open_.rangeCount;
-    doc.changes.add(range.offset, range.length);
+    doc.changes.noteWrite(range.offset, range.length, bytes);
 }
 
 void EditJournal::end(DocRecord& doc)
@@ -77,6 +77,7 @@ void EditJournal::finishStep(DocRecord& doc)
     for (std::size_t index = open_.firstRange; index < open_.firstRange + open_.rangeCount; ++index) {
         Range& range = ranges_[index];
         const uint8_t* now = doc.data() + range.offset;
+        doc.changes.settle(range.offset, range.length, now);
         if (range.fillValue >= 0 &&
             std::all_of(now, now + range.length, [&range](uint8_t byte) { return byte == range.fillValue; })) {
             continue;
@@ -122,14 +123,16 @@ void EditJournal::restore(DocRecord& doc, const Step& step, bool forward)
     const int64_t capacity = Capacity(doc);
     const auto put = [&](const Range& range, bool after) {
         if (static_cast<int64_t>(range.offset) + range.length > capacity) return;
-        doc.changes.add(range.offset, range.length);
         uint8_t* into = doc.data() + range.offset;
+        doc.changes.noteWrite(range.offset, range.length, into);
         if (after && range.fillValue >= 0) {
             std::memset(into, range.fillValue, static_cast<std::size_t>(range.length));
         } else {
             std::memcpy(into, pool_.data() + (after ? range.after : range.before),
                         static_cast<std::size_t>(range.length));
         }
+        // A byte back at what the file holds is no longer a change.
+        doc.changes.settle(range.offset, range.length, into);
     };
     if (forward) {
         for (std::size_t index = step.firstRange; index < step.firstRange + step.rangeCount; ++index) {

@@ -4,7 +4,7 @@ namespace zarvo {
 
 ColorTable LoadColors()
 {
-    ColorTable table{};  // every slot (0, 0); slots 14 .. 19 stay so
+    ColorTable table{};  // every slot (0, 0); slots 16 .. 19 stay so
     table[kSlotOffset] = {kWhite, kBlack};
     table[kSlotHexEven] = {kWhite, kBlack};
     table[kSlotHexOdd] = {kTeal, kBlack};  // only its text colour is drawn
@@ -21,6 +21,7 @@ ColorTable LoadColors()
     table[kSlotHexChanged] = {kOrange, kBlack};  // only its text colour is drawn
     // White on navy: apart from the cursor's grey, and every digit stays readable.
     table[kSlotSelection] = {kWhite, kNavy};
+    table[kSlotPastFileEnd] = {kDarkGrey, kBlack};  // only its text colour is drawn
     return table;
 }
 

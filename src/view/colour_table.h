@@ -16,6 +16,7 @@ inline constexpr ColourRef kRed = 0x0000FF;
 inline constexpr ColourRef kYellow = 0x00FFFF;
 inline constexpr ColourRef kOrange = 0x0080FF;
 inline constexpr ColourRef kNavy = 0x800000;
+inline constexpr ColourRef kDarkGrey = 0x505050;
 
 struct ColourPair {
     ColourRef text = 0;
@@ -39,6 +40,9 @@ enum ColourSlot : int {
     kSlotHexChanged = 13,  // a byte changed since the document was last saved
     // Hexadecimal and text cells of selected bytes (the cursor cell keeps its own).
     kSlotSelection = 14,
+    // Text colour of bytes past the file's own end, which a small file's view buffer
+    // holds up to its 65,535 bytes: dimmed, so the end of the file shows.
+    kSlotPastFileEnd = 15,
 };
 
 inline constexpr int kColourSlots = 20;

@@ -28,31 +28,47 @@ namespace {
     return layout;
 }
 
-// Where a pointer at x lies among a row's hexadecimal cells.
-struct HexColumn {
-    int32_t column = 0;  // the cell under x (its trailing blank included), 0 left of the cells
+// Where a pointer at x lies among a row's cells of one kind, hexadecimal or text.
+struct PointedColumn {
+    int32_t column = 0;   // the cell under x (its trailing blank included), 0 left of the cells
+    int32_t columns = 1;  // the columns that cell shows: 2 for a pair entry
     bool rightOfCells = false;
     bool onCell = false;      // x lies on the cells, not left of them
     bool byteExists = false;  // that cell shows a byte
+    bool inText = false;      // a text cell
 };
 
-[[nodiscard]] HexColumn HexColumnAt(const RowLayout& layout, int32_t x)
+[[nodiscard]] PointedColumn ColumnAt(const RowLayout& layout, int32_t x, CellKind kind)
 {
-    HexColumn found;
+    PointedColumn found;
     int32_t column = 0;
     for (const ViewCell& cell : layout.cells) {
-        if (cell.kind != CellKind::Hex) continue;
+        if (cell.kind != kind) continue;
+        const int32_t columns = cell.textKind == TextKind::Pair ? 2 : 1;
         if (x < cell.x + cell.width + cell.trailingBlank) {
             found.column = column;
+            found.columns = columns;
             found.onCell = x >= cell.x;
             found.byteExists = cell.byteOffset >= 0;
             return found;
         }
-        ++column;
+        column += columns;
     }
     found.column = std::max(column - 1, 0);
     found.rightOfCells = true;
     return found;
+}
+
+// The column a click or a press chooses: the hexadecimal cell under x, else the text
+// cell under it; none right of the hexadecimal cells and off the text cells.
+[[nodiscard]] std::optional<PointedColumn> ClickedColumn(const RowLayout& layout, int32_t x)
+{
+    const PointedColumn hex = ColumnAt(layout, x, CellKind::Hex);
+    if (!hex.rightOfCells) return hex;
+    PointedColumn text = ColumnAt(layout, x, CellKind::Text);
+    if (!text.onCell || text.rightOfCells) return std::nullopt;
+    text.inText = true;
+    return text;
 }
 
 }  // namespace
@@ -72,10 +88,12 @@ EditResult Click(DocRecord& doc, Session& session, int32_t clientHeight, const T
     if (mouse.row >= 0 && mouse.row < VisibleRows(view, clientHeight)) doc.cursorRow = static_cast<int8_t>(mouse.row);
 
     // The column is the hexadecimal cell drawn under the pointer, its trailing blank
-    // included; a click left of the cells takes the first, right of them none.
+    // included, or the text cell under it (a pair's first byte); a click left of the
+    // hexadecimal cells takes the first, between the columns or right of them none.
     RowLayout layout;
-    const HexColumn hit = HexColumnAt(LayOutShownRow(doc, session, doc.cursorRow, measure, layout), mouse.x);
-    if (!hit.rightOfCells) doc.cursorColumn = static_cast<int8_t>(hit.column);
+    const std::optional<PointedColumn> hit =
+        ClickedColumn(LayOutShownRow(doc, session, doc.cursorRow, measure, layout), mouse.x);
+    if (hit) doc.cursorColumn = static_cast<int8_t>(hit->column);
     EndSelection(doc);
     CursorGeometry(view).SettleFullPaint(doc);
     result.repaint = Repaint::Full;
@@ -88,11 +106,13 @@ MouseDrag PressForDrag(const DocRecord& doc, const Session& session, int32_t cli
     const MouseRecord& mouse = session.mouse;
     if (!doc.hasData() || mouse.row < 0 || mouse.row >= VisibleRows(session.view, clientHeight)) return drag;
     RowLayout layout;
-    const HexColumn hit = HexColumnAt(LayOutShownRow(doc, session, mouse.row, measure, layout), mouse.x);
-    if (hit.rightOfCells || !hit.onCell || !hit.byteExists) return drag;
+    const std::optional<PointedColumn> hit =
+        ClickedColumn(LayOutShownRow(doc, session, mouse.row, measure, layout), mouse.x);
+    if (!hit || !hit->onCell || !hit->byteExists) return drag;
     drag.pressed = true;
+    drag.inText = hit->inText;
     drag.anchor = static_cast<int32_t>(static_cast<int64_t>(doc.topOffset) +
-                                       static_cast<int64_t>(mouse.row) * session.view.bytesPerRow + hit.column);
+                                       static_cast<int64_t>(mouse.row) * session.view.bytesPerRow + hit->column);
     return drag;
 }
 
@@ -103,9 +123,12 @@ EditResult DragTo(DocRecord& doc, const Session& session, int32_t clientHeight, 
     if (!drag.pressed || !doc.hasData() || doc.viewSize < 1) return result;
     const int32_t row = std::clamp(session.mouse.row, 0, VisibleRows(session.view, clientHeight) - 1);
     RowLayout layout;
-    const HexColumn hit = HexColumnAt(LayOutShownRow(doc, session, row, measure, layout), session.mouse.x);
-    const int64_t pointed =
-        static_cast<int64_t>(doc.topOffset) + static_cast<int64_t>(row) * session.view.bytesPerRow + hit.column;
+    const PointedColumn hit = ColumnAt(LayOutShownRow(doc, session, row, measure, layout), session.mouse.x,
+                                       drag.inText ? CellKind::Text : CellKind::Hex);
+    const int64_t rowStart = static_cast<int64_t>(doc.topOffset) + static_cast<int64_t>(row) * session.view.bytesPerRow;
+    int64_t pointed = rowStart + hit.column;
+    // A pair after the pressed byte is taken whole: its second byte ends the selection.
+    if (pointed > drag.anchor) pointed += hit.columns - 1;
     const auto byte = static_cast<int32_t>(std::clamp<int64_t>(pointed, 0, doc.viewSize - 1));
     if (!drag.selecting && byte == drag.anchor) return result;
     drag.selecting = true;

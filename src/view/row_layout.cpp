@@ -172,6 +172,8 @@ private:
         return request_.data != nullptr && offset >= 0 && offset < request_.limit;
     }
 
+    [[nodiscard]] bool pastFileEnd(int64_t offset) const { return offset >= request_.fileEnd; }
+
     [[nodiscard]] bool underCursor(int32_t column) const { return onCursorRow_ && request_.cursorColumn == column; }
 
     [[nodiscard]] bool selected(int64_t offset) const
@@ -199,9 +201,10 @@ private:
         const ColourPair& even = colours_[kSlotHexEven];
         const bool changed =
             present && request_.changes != nullptr && request_.changes->contains(static_cast<int32_t>(offset));
-        const ColourRef plainText = changed           ? colours_[kSlotHexChanged].text
-                                    : column % 2 == 0 ? even.text
-                                                      : colours_[kSlotHexOdd].text;
+        const ColourRef plainText = changed               ? colours_[kSlotHexChanged].text
+                                    : pastFileEnd(offset) ? colours_[kSlotPastFileEnd].text
+                                    : column % 2 == 0     ? even.text
+                                                          : colours_[kSlotHexOdd].text;
         const bool chosen = present && selected(offset);
         const ColourPair plain = chosen ? colours_[kSlotSelection] : ColourPair{plainText, even.back};
         const bool cursor = underCursor(column);
@@ -251,7 +254,12 @@ private:
 
     void addTextCell(const TextCellContent& content, int64_t offset, bool cursor, bool chosen)
     {
-        const TextColours colours = ColoursForText(content.kind, cursor, chosen, colours_);
+        TextColours colours = ColoursForText(content.kind, cursor, chosen, colours_);
+        // A cell that shows a byte past the file's end is dimmed (a pair when either is).
+        if (offset >= 0 && !chosen && pastFileEnd(offset + content.bytes - 1)) {
+            colours.hidden.text = colours_[kSlotPastFileEnd].text;
+            if (!cursor) colours.shown.text = colours.hidden.text;
+        }
         const bool unicode = request_.unicodeView;
         const int textWidth = width(content.text, unicode);
         ViewCell& cell = cells_.add(CellKind::Text, content.text, x_, textWidth, colours.shown);
@@ -322,6 +330,7 @@ RowRequest PageRowRequest(const DocRecord& doc, const Session& session, int row,
     RowRequest request;
     request.data = doc.data();
     request.limit = doc.data() != nullptr ? doc.viewSize : 0;
+    request.fileEnd = doc.fileSize;
     const int64_t rowOffset = static_cast<int64_t>(doc.topOffset) + static_cast<int64_t>(row) * view.bytesPerRow;
     request.rowOffset = static_cast<int32_t>(std::min<int64_t>(rowOffset, std::numeric_limits<int32_t>::max()));
     request.row = row;

@@ -10,6 +10,7 @@
 #include "view/selection.h"
 
 #include <cstdint>
+#include <limits>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -70,7 +71,10 @@ struct BlinkCell {
 
 struct RowRequest {
     const uint8_t* data = nullptr;
-    int32_t limit = 0;      // bytes [0, limit) exist; cells past it are blank
+    int32_t limit = 0;  // bytes [0, limit) exist; cells past it are blank
+    // Bytes from fileEnd on lie past the file's own end (the view buffer of a small
+    // file is longer): their text is drawn dimmed, unless changed, selected or under the cursor.
+    int32_t fileEnd = std::numeric_limits<int32_t>::max();
     int32_t rowOffset = 0;  // buffer offset of the row's first byte
     int row = 0;            // row index within the page
     int32_t bytesPerRow = 16;

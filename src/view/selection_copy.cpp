@@ -3,6 +3,7 @@
 #include "core/hex_text.h"
 #include "view/cursor_geometry.h"
 #include "view/row_layout.h"
+#include "view/shown_text.h"
 
 #include <algorithm>
 #include <string_view>
@@ -23,12 +24,12 @@ public:
 
     void append(std::string_view text)
     {
-        if (!unicode_) {
+        if (ShownAsLatin1(text, unicode_)) {
             for (const char c : text) out_ += static_cast<char16_t>(static_cast<uint8_t>(c));
             return;
         }
         auto found = decoded_.find(text);
-        if (found == decoded_.end()) found = decoded_.emplace(text, codec_.decode(text)).first;
+        if (found == decoded_.end()) found = decoded_.emplace(text, ShownText(text, unicode_, codec_)).first;
         out_ += found->second;
     }
 

@@ -21,8 +21,8 @@ namespace zarvo {
 
 // The texts of the text column's cells that show any of the bytes, joined: rows laid
 // out as the page lays them (a pair never starts in a row's last column), marks and "."
-// as drawn. With the document's Unicode view every cell's text is decoded from
-// Shift-JIS on its own, as it is drawn; otherwise each byte is one Latin-1 character.
+// as drawn, each cell's characters as ShownText gives them (with the document's
+// Unicode view every cell's text is decoded from Shift-JIS on its own).
 [[nodiscard]] std::u16string TableCopyText(const DocRecord& doc, const ViewState& view, ByteRange range,
                                            const Cp932Codec& codec);
 

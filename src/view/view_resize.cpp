@@ -15,21 +15,49 @@ void KeepCursorByte(DocRecord& doc, const ViewState& view)
     doc.topOffset = CursorGeometry(view.bytesPerRow, view.pageBytes).PlaceCursorOnPage(doc, doc.cursorOffset);
 }
 
-}  // namespace
+// The cursor keeps its byte on a refitted page; the page moves only when that byte
+// no longer lies on it.
+void KeepCursorOnPage(DocRecord& doc, const ViewState& view)
+{
+    const CursorGeometry geometry(view);
+    // A larger page may reach past the end: it starts earlier then, as a paint keeps it.
+    const int32_t top = std::clamp(doc.topOffset, 0, std::max(doc.viewSize - std::max(view.pageBytes, 0), 0));
+    const int64_t intoPage = static_cast<int64_t>(doc.cursorOffset) - top;
+    if (intoPage < 0 || intoPage >= static_cast<int64_t>(geometry.rowsPerPage()) * geometry.bytesPerRow()) {
+        KeepCursorByte(doc, view);
+        return;
+    }
+    doc.topOffset = top;
+    doc.cursorRow = static_cast<int8_t>(intoPage / geometry.bytesPerRow());
+    doc.cursorColumn = static_cast<int8_t>(intoPage % geometry.bytesPerRow());
+}
 
-void FitViewToArea(ViewState& view, const DisplaySettings& settings, const ClientArea& area)
+void FitPage(ViewState& view, const DisplaySettings& settings, const ClientArea& area)
 {
     if (settings.autoSizeRows) view.bytesPerRow = BytesPerRowForWidth(area.width, area.widths);
     view.pageBytes = RowsForHeight(area.height, view.rowHeight) * view.bytesPerRow;
+}
+
+}  // namespace
+
+void FitViewToArea(DocRecord& doc, Session& session, const ClientArea& area)
+{
+    FitPage(session.view, session.settings, area);
+    if (!doc.hasData()) return;
+    KeepCursorOnPage(doc, session.view);
+    CursorGeometry(session.view).SettleFullPaint(doc);
 }
 
 EditResult ResizeView(DocRecord& doc, Session& session, ClientArea area)
 {
     EditResult result;
     ViewState& view = session.view;
-    if (!session.settings.autoSizeRows) return result;
-    FitViewToArea(view, session.settings, area);
-    KeepCursorByte(doc, view);
+    FitPage(view, session.settings, area);
+    if (session.settings.autoSizeRows) {
+        KeepCursorByte(doc, view);
+    } else {
+        KeepCursorOnPage(doc, view);
+    }
     CursorGeometry(view).SettleFullPaint(doc);
     result.repaint = Repaint::Full;
     return result;

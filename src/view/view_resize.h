@@ -19,13 +19,15 @@ struct ClientArea {
 };
 
 // The row width (with automatic row sizing) and the page of rows of rowHeight that a
-// client area holds; the cursor is left where it is. For a window that becomes the
-// active one or gets a new font.
-void FitViewToArea(ViewState& view, const DisplaySettings& settings, const ClientArea& area);
+// client area holds, for a window that becomes the active one or gets a new font.
+// The cursor keeps its byte: the page stays where that byte is still on it, else
+// PlaceCursor chooses the page. A document without data is left alone.
+void FitViewToArea(DocRecord& doc, Session& session, const ClientArea& area);
 
-// The window was resized. With automatic row sizing (FixedRow checked) the row
-// follows the width, the page counts rows of rowHeight, and the cursor stays on its
-// byte; otherwise nothing changes.
+// The window was resized: the page holds the rows of rowHeight that fit now, and with
+// automatic row sizing (FixedRow checked) the row follows the width and PlaceCursor
+// puts the page around the cursor's byte. With a fixed row width the cursor keeps its
+// byte as FitViewToArea keeps it.
 [[nodiscard]] EditResult ResizeView(DocRecord& doc, Session& session, ClientArea area);
 
 // Ctrl+Left (delta -1) and Ctrl+Right (+1): one byte less or more per row, within

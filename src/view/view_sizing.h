@@ -11,6 +11,7 @@ namespace zarvo {
 struct RowWidths {
     int32_t fixed = 64;    // everything but the bytes: margin, offset, gaps, right edge
     int32_t perByte = 32;  // one hexadecimal cell (with its blank when spaced) and the widest text cell
+    bool operator==(const RowWidths&) const = default;
 };
 
 // With automatic row sizing: the bytes whose cells fit beside the fixed part, at

@@ -6,7 +6,10 @@
 #include "view/key_editing.h"
 
 #include <QFontMetrics>
+#include <QGlyphRun>
 #include <QKeyEvent>
+#include <QRawFont>
+#include <QTextLayout>
 
 using namespace zarvo;
 using namespace zarvo::window_test;
@@ -20,6 +23,14 @@ private slots:
     void onlyLeftClicksWithoutDragPlaceTheCursor();
     void scrollBarKeysWheelThumbAndActions();
     void resizeSizesRowsToWidth();
+    void pageKeysUseTheRowsThatFitNow_data();
+    void pageKeysUseTheRowsThatFitNow();
+    void statusShowsTheActiveWindowsCursor_data();
+    void statusShowsTheActiveWindowsCursor();
+    void japaneseTextDrawsWithTheJapaneseFace_data();
+    void japaneseTextDrawsWithTheJapaneseFace();
+    void rowsSizedToTheWidthHoldFullWidthCharacters_data();
+    void rowsSizedToTheWidthHoldFullWidthCharacters();
 };
 
 void EditorWindowTest::hexTyping()
@@ -247,6 +258,146 @@ void EditorWindowTest::resizeSizesRowsToWidth()
     QVERIFY(text.back().x + text.back().width + 2 * byteWidth > width);
     QCOMPARE(doc.cursorOffset, cursor);
     QCOMPARE(doc.topOffset + doc.cursorRow * view.bytesPerRow + doc.cursorColumn, cursor);
+}
+
+void EditorWindowTest::pageKeysUseTheRowsThatFitNow_data()
+{
+    QTest::addColumn<bool>("fixedRow");
+    QTest::addColumn<int>("firstHeight");
+    QTest::addColumn<int>("height");
+    QTest::newRow("fixed row, enlarged") << true << 150 << 500;
+    QTest::newRow("fixed row, shrunk") << true << 500 << 150;
+    QTest::newRow("auto-sized row, enlarged") << false << 150 << 500;
+}
+
+// After a resize Page Down moves by the rows the window shows, and Ctrl+End puts the
+// last byte on the last whole row, the cursor inside the file.
+void EditorWindowTest::pageKeysUseTheRowsThatFitNow()
+{
+    QFETCH(bool, fixedRow);
+    QFETCH(int, firstHeight);
+    QFETCH(int, height);
+    FrameFixture fixture;
+    const QByteArray bytes = PatternBytes(0x20000);
+    TMDIChild* editor = fixedRow ? fixture.openForKeys(QStringLiteral("rom.bin"), bytes)
+                                 : fixture.openNewFocused(QStringLiteral("rom.bin"), bytes);
+    ResizeClient(*editor, 600, firstHeight);
+    ResizeClient(*editor, 600, height);
+    const ViewState& view = fixture.session.view;
+    const DocRecord& doc = editor->document();
+    const int rows = editor->height() / view.rowHeight;
+    PlayKeys(editor, QStringLiteral("{Ctrl+PgDown}{PgDown}"));
+    QCOMPARE(doc.topOffset, rows * view.bytesPerRow);
+    QCOMPARE(int(doc.cursorRow), rows - 1);
+
+    PlayKeys(editor, QStringLiteral("{Ctrl+End}"));
+    QCOMPARE(doc.topOffset + rows * view.bytesPerRow, 0x20000);
+    QVERIFY(doc.cursorOffset < 0x20000);
+    QCOMPARE(fixture.statusTexts()[3], QStringLiteral("Decimal Offset: %1").arg(doc.cursorOffset));
+}
+
+void EditorWindowTest::statusShowsTheActiveWindowsCursor_data()
+{
+    QTest::addColumn<QString>("step");
+    QTest::newRow("new font") << "font";
+    QTest::newRow("offset form") << "LoROM1";
+    QTest::newRow("Ctrl+End after enlarging") << "end";
+    QTest::newRow("window switch") << "switch";
+}
+
+// Whatever repaints the windows, the five panels show the active window's cursor
+// byte and offset: a's bytes are their offset, b's their offset plus 0x80.
+void EditorWindowTest::statusShowsTheActiveWindowsCursor()
+{
+    QFETCH(QString, step);
+    FrameFixture fixture;
+    TMDIChild* a = fixture.openForKeys(QStringLiteral("a.bin"), PatternBytes(0x20000));
+    TMDIChild* b = fixture.openNewFocused(QStringLiteral("b.bin"), PatternBytes(0x20000, 0x80));
+    fixture.placeCursor(*b, 0x1234);
+    fixture.activate(a);
+    fixture.placeCursor(*a, 0x321);
+    if (step == QLatin1String("font")) {
+        fixture.prompter.fonts.push_back(QFont(QStringLiteral("DejaVu Sans Mono"), 20));
+        fixture.trigger("SetFont1");
+    } else if (step == QLatin1String("end")) {
+        ResizeClient(*a, 500, 150);
+        ResizeClient(*a, 500, 450);
+        PlayKeys(a, QStringLiteral("{Ctrl+PgDown}{Ctrl+End}"));
+    } else if (step == QLatin1String("switch")) {
+        // a shrinks while b is active: back in a, the cursor's byte is still shown.
+        PlayKeys(a, QStringLiteral("{Ctrl+PgDown}"));
+        fixture.activate(b);
+        ResizeClient(*a, 500, 120);
+        fixture.activate(a);
+    } else {
+        fixture.trigger(step.toLatin1().constData());
+    }
+    const DocRecord& doc = a->document();
+    const int32_t cursor = doc.cursorOffset;
+    QVERIFY(cursor >= doc.topOffset && cursor < doc.topOffset + fixture.session.view.pageBytes && cursor < 0x20000);
+    const QStringList status = fixture.statusTexts();
+    QCOMPARE(status[0], QStringLiteral("Decimal: %1").arg(cursor & 0xFF));
+    QCOMPARE(status[3], QStringLiteral("Decimal Offset: %1").arg(cursor));
+}
+
+void EditorWindowTest::japaneseTextDrawsWithTheJapaneseFace_data()
+{
+    QTest::addColumn<bool>("unicodeView");
+    QTest::addColumn<int>("byte");
+    QTest::addColumn<QString>("shown");
+    for (const bool unicode : {false, true}) {
+        const char* view = unicode ? "Unicode view" : "text column";
+        QTest::addRow("%s, katakana", view) << unicode << 0x10 << QStringLiteral("ア");
+        QTest::addRow("%s, hiragana", view) << unicode << 0x11 << QStringLiteral("あ");
+        QTest::addRow("%s, kanji", view) << unicode << 0x12 << QStringLiteral("漢字");
+    }
+}
+
+// A Japanese table's entries show their characters, each drawn from a face that has
+// its glyph (no empty box), the Japanese one.
+void EditorWindowTest::japaneseTextDrawsWithTheJapaneseFace()
+{
+    QFETCH(bool, unicodeView);
+    QFETCH(int, byte);
+    QFETCH(QString, shown);
+    FrameFixture fixture;
+    fixture.writeFile(QStringLiteral("rom.tbl"), "10=\x83\x41\n11=\x82\xA0\n12=\x8A\xBF\x8E\x9A\n");
+    TMDIChild* editor = fixture.openNewFocused(QStringLiteral("rom.bin"), Bytes({0x10, 0x11, 0x12}));
+    if (unicodeView) fixture.trigger("ViewKana");
+    const ViewCell cell = Cell(*editor, 0, byte - 0x10, true);
+    const FontTextMeasure& measure = fixture.frame->viewContext().measure;
+    QCOMPARE(measure.displayText(cell.text, cell.unicode), shown);
+    QTextLayout layout(shown, measure.font(cell.unicode));
+    layout.beginLayout();
+    layout.createLine();
+    layout.endLayout();
+    for (const QGlyphRun& run : layout.glyphRuns()) {
+        QCOMPARE(run.rawFont().familyName(), QStringLiteral("IPAGothic"));
+        QVERIFY(!run.glyphIndexes().contains(0));
+    }
+}
+
+void EditorWindowTest::rowsSizedToTheWidthHoldFullWidthCharacters_data()
+{
+    QTest::addColumn<bool>("unicodeView");
+    QTest::newRow("text column") << false;
+    QTest::newRow("Unicode view") << true;
+}
+
+// One byte a katakana: the text column of a row sized to the window ends inside it.
+void EditorWindowTest::rowsSizedToTheWidthHoldFullWidthCharacters()
+{
+    QFETCH(bool, unicodeView);
+    FrameFixture fixture;
+    fixture.writeFile(QStringLiteral("rom.tbl"), "10=\x83\x41\n");
+    TMDIChild* editor = fixture.openNewFocused(QStringLiteral("rom.bin"), QByteArray(4096, '\x10'));
+    if (unicodeView) fixture.trigger("ViewKana");
+    for (const int width : {450, 700}) {
+        ResizeClient(*editor, width, 300);
+        const std::vector<ViewCell> text = Cells(*editor, 0, CellKind::Text);
+        QCOMPARE(static_cast<int>(text.size()), fixture.session.view.bytesPerRow);
+        QVERIFY(text.back().x + text.back().width <= width);
+    }
 }
 
 QTEST_MAIN(EditorWindowTest)

@@ -43,6 +43,8 @@ class SelectionTest : public QObject {
     Q_OBJECT
 private slots:
     void selectCopyAndPaste();
+    void copyThenPasteGivesTheBytesBack_data();
+    void copyThenPasteGivesTheBytesBack();
 };
 
 void SelectionTest::selectCopyAndPaste()
@@ -112,6 +114,40 @@ void SelectionTest::selectCopyAndPaste()
     QCOMPARE(fixture.prompter.log(),
              (QStringList{QString::asprintf(messages::kPasteNoTableCode, 2, "Z"),
                           QString::asprintf(messages::kPasteNotHex, 4), QString::asprintf(messages::kPasteCut, 2, 4)}));
+}
+
+void SelectionTest::copyThenPasteGivesTheBytesBack_data()
+{
+    QTest::addColumn<bool>("textInput");
+    QTest::addColumn<bool>("unicodeView");
+    QTest::addColumn<QString>("copied");
+    QTest::newRow("hexadecimal input") << false << false << "41 42 10 81 40 42";
+    QTest::newRow("text input") << true << false << "ABアあB";
+    QTest::newRow("text input, Unicode view") << true << true << "ABアあB";
+}
+
+// Ctrl+Insert copies what Shift+Insert pastes in the same input: six bytes copied and
+// pasted at 0x100 come back as they were.
+void SelectionTest::copyThenPasteGivesTheBytesBack()
+{
+    QFETCH(bool, textInput);
+    QFETCH(bool, unicodeView);
+    QFETCH(QString, copied);
+    FrameFixture fixture;
+    fixture.writeFile(QStringLiteral("rom.tbl"), "41=A\n42=B\n10=\x83\x41\n8140=\x82\xA0\n");
+    const QByteArray bytes(
+        "AB\x10\x81\x40"
+        "B");
+    TMDIChild* editor = fixture.openNewFocused(QStringLiteral("rom.bin"), bytes + QByteArray(4090, '\0'));
+    fixture.prompter.clear();
+    if (unicodeView) fixture.trigger("ViewKana");
+    if (textInput) PlayKeys(editor, QStringLiteral("{Tab}"));
+    PlayKeys(editor, QStringLiteral("{Shift+Right}{Shift+Right}{Shift+Right}{Shift+Right}{Shift+Right}{Ctrl+Ins}"));
+    QCOMPARE(QGuiApplication::clipboard()->text(), copied);
+    fixture.placeCursor(*editor, 0x100);
+    PlayKeys(editor, QStringLiteral("{Shift+Ins}"));
+    QCOMPARE(Content(editor->document()).mid(0x100, 6), bytes);
+    QVERIFY(fixture.prompter.records.empty());
 }
 
 QTEST_MAIN(SelectionTest)

@@ -42,7 +42,9 @@ TEST(MouseClick, PicksTheCellDrawnUnderThePointer)
         {118, 40, true, 2, 1},
         {94 + 24 * 16 - 1, 0, true, 0, 15},
         {94 + 24 * 16, 0, true, 0, 7},  // right of the last cell: the column stays
-        {600, 63, true, 3, 7},          // the text column
+        {600, 63, true, 3, 14},         // the text column: its cells start at 486, 8 pixels each
+        {485, 63, true, 3, 7},          // between the columns: the column stays
+        {614, 63, true, 3, 7},          // right of the text
         {109, 20, false, 1, 0},
         {110, 20, false, 1, 1},
         {94 + 16 * 3 + 13, 20, false, 1, 3},  // the right half of a byte is that byte

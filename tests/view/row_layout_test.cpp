@@ -240,6 +240,25 @@ TEST_F(RowLayoutTest, CellsPastTheBufferAreBlank)
     EXPECT_EQ(RowText(layout), "");
 }
 
+// A 1-byte file in its longer view buffer: bytes 1 to 3 lie past its end, byte 2 changed.
+TEST_F(RowLayoutTest, BytesPastTheFileEndAreDimmedUnlessChangedOrUnderTheCursor)
+{
+    request.fileEnd = 1;
+    ChangeMarks changes;
+    const uint8_t before = 0;
+    changes.noteWrite(2, 1, &before);
+    request.changes = &changes;
+    PutCursor(3, false);
+    const RowLayout layout = LayOut({0x41, 0x81, 0x40, 0x41});
+    EXPECT_EQ(Describe(layout, CellKind::Hex),
+              (Lines{"Hex '41' x94 w16 FFFFFF/000000 @0 +8", "Hex '81' x118 w16 505050/000000 @1 +8",
+                     "Hex '40' x142 w16 0080FF/000000 @2 +8", "Hex '41' x166 w16 FFFFFF/808080 @3 +8"}));
+    EXPECT_EQ(Describe(layout, CellKind::Text),
+              (Lines{"Text:OneChar 'A' x198 w8 808000/000000 @0", "Text:Pair 'you' x206 w24 505050/000000 @1",
+                     "Text:OneChar 'A' x230 w8 808000/808080 @3"}));
+    EXPECT_EQ(DescribeBlink(layout), "'41' row2 x166 FFFFFF/808080 low 505050/000000 shown");
+}
+
 TEST_F(RowLayoutTest, UnicodeViewMeasuresTextCellsThroughTheKanaFont)
 {
     request.bytesPerRow = 3;

@@ -29,8 +29,9 @@ TEST(SelectionCopy, TableTextIsWhatTheTextColumnShowsForTheBytes)
         {0, false, {0, 3}, u"AyouB"},     {0, false, {2, 2}, u"you"},   // the second byte of a pair shows the pair
         {0, false, {3, 9}, u"Byouth/*."}, {0, false, {11, 12}, u".."},  // a pair never starts in a row's last column
         {1, false, {1, 4}, u"youB."},                                   // rows start where the page's rows start
-        {6, false, {0, 0}, u"A"},         {0, false, {14, 15}, u"\u0083AA"},  // one Latin-1 character a byte
-        {0, true, {14, 15}, u"\u30A2A"},                                      // decoded as the Unicode view draws it
+        {6, false, {0, 0}, u"A"},         {0, false, {3, 3}, u"B"},
+        {0, false, {14, 15}, u"\u30A2A"},  // a Japanese entry as its character
+        {0, true, {14, 15}, u"\u30A2A"},   // decoded as the Unicode view draws it
     };
     for (const auto& [top, unicode, range, text] : cases) {
         SCOPED_TRACE(range.first);

@@ -1,5 +1,6 @@
 #include "view/selection.h"
 
+#include "support/document_builder.h"
 #include "view/edit_harness.h"
 #include "view/mouse_placement.h"
 
@@ -71,7 +72,8 @@ TEST(Selection, RepaintsWhenItChangesEndsOnClicksAndTypingAndStaysInsideTheData)
 // 250 bytes from offset 186 on: the window shows 5 rows (the last one past the data)
 // over a page of 4; row r, column c is byte 186 + 16r + c. At 8 pixels a character the
 // hexadecimal cells start at x 94 and are 24 pixels wide with their blank (column c lies
-// under x 98 + 24c); rows are 16 pixels high.
+// under x 98 + 24c), the text cells at x 486, 8 pixels wide (column c under x 490 + 8c);
+// rows are 16 pixels high.
 TEST(MouseDrag, SelectsFromThePressedByteToTheByteUnderThePointer)
 {
     // pressed at x, y; moved to x, y
@@ -84,6 +86,9 @@ TEST(MouseDrag, SelectsFromThePressedByteToTheByteUnderThePointer)
         {146, 20, 146, -5, {188, 204}},   // above it: the first row
         {30, 20, 218, 36, kNone},         // pressed on the offset column
         {146, 68, 218, 36, kNone},        // on a cell past the data
+        {506, 20, 530, 36, {204, 223}},   // in the text column
+        {530, 36, 300, 4, {186, 223}},    // from the text column left of its cells: the first column
+        {482, 20, 530, 36, kNone},        // pressed between the columns
     };
     for (const auto& [pressX, pressY, toX, toY, selected] : cases) {
         SCOPED_TRACE(::testing::Message() << pressX << "," << pressY << " to " << toX << "," << toY);
@@ -99,6 +104,40 @@ TEST(MouseDrag, SelectsFromThePressedByteToTheByteUnderThePointer)
         EXPECT_EQ(editor.doc.cursorOffset, 193) << "a drag leaves the cursor";
         EXPECT_TRUE(editor.doc.nibblePending);
     }
+}
+
+// Row 1 of the same view holds the pair entry 81 40 ("you", 24 pixels) in columns 4
+// and 5: text cells . . . . you . .. at x 486, 494, 502, 510, 518 (to 542), 542, ..
+TEST(MouseDrag, APairInTheTextColumnCountsWhole)
+{
+    const auto pairRow = [](Editor& editor) {
+        editor.doc.table = testing::TableFrom("8140=you\n");
+        editor.byte(206) = 0x81;
+        editor.byte(207) = 0x40;
+        editor.at(186, 0, 7);
+    };
+    // pressed at x; moved to x, all on row 1
+    const std::tuple<int, int, ByteRange> cases[] = {
+        {498, 530, {203, 207}},  // forwards onto the pair: its second byte
+        {550, 530, {206, 209}},  // backwards onto it: its first byte
+        {530, 498, {203, 206}},  // pressed on the pair: its first byte
+    };
+    for (const auto& [pressX, toX, selected] : cases) {
+        SCOPED_TRACE(::testing::Message() << pressX << " to " << toX);
+        Editor editor(250, 5, 4);
+        pairRow(editor);
+        RecordMouseMove(editor.session.mouse, pressX, 20, 16);
+        MouseDrag drag = PressForDrag(editor.doc, editor.session, editor.clientHeight, FixedPitch());
+        RecordMouseMove(editor.session.mouse, toX, 20, 16);
+        (void)DragTo(editor.doc, editor.session, editor.clientHeight, FixedPitch(), drag);
+        EXPECT_EQ(Selected(editor.doc), selected);
+    }
+    // A click on it puts the cursor on its first byte.
+    Editor editor(250, 5, 4);
+    pairRow(editor);
+    RecordMouseMove(editor.session.mouse, 540, 20, 16);
+    (void)Click(editor.doc, editor.session, editor.clientHeight, FixedPitch());
+    EXPECT_EQ(editor.doc.cursorOffset, 206);
 }
 
 }  // namespace

@@ -15,20 +15,24 @@ struct ResizeCase {
     int32_t bytesPerRow;
     int32_t rows;  // pageBytes / bytesPerRow
     bool autoSized = true;
-    Repaint repaint = Repaint::Full;
 };
 
-// Rows follow the window when auto-sized; a fixed row width ignores it.
-TEST(ResizeView, RowsFollowTheWindowOnlyWhenAutoSized)
+// The page always holds the rows that fit; the row follows the width only when auto-sized.
+TEST(ResizeView, PageFollowsTheHeightAndRowTheWidthWhenAutoSized)
 {
     // Rows of the view font's height (16 pixels here), bytes of the measured widths.
     const RowWidths classic;
     const RowWidths measured{91, 28};
     const ResizeCase cases[] = {
-        {{640, 320, classic}, 18, 20}, {{640, 320, measured}, 19, 20},
-        {{445, 245, classic}, 11, 15}, {{96, 160, classic}, 1, 10},
-        {{40, 160, measured}, 1, 10},  {{100000, 100000, classic}, 128, 128},  // the 8-bit cursor fields allow no more
-        {{640, 10, classic}, 18, 1},   {{640, 320, classic}, 16, 10, false, Repaint::Nothing},
+        {{640, 320, classic}, 18, 20},
+        {{640, 320, measured}, 19, 20},
+        {{445, 245, classic}, 11, 15},
+        {{96, 160, classic}, 1, 10},
+        {{40, 160, measured}, 1, 10},
+        {{100000, 100000, classic}, 128, 128},  // the 8-bit cursor fields allow no more
+        {{640, 10, classic}, 18, 1},
+        {{640, 320, classic}, 16, 20, false},
+        {{640, 40, classic}, 16, 2, false},
     };
     for (const ResizeCase& c : cases) {
         SCOPED_TRACE(::testing::Message() << c.area.width << " x " << c.area.height);
@@ -40,7 +44,36 @@ TEST(ResizeView, RowsFollowTheWindowOnlyWhenAutoSized)
         EXPECT_EQ(editor.session.view.pageBytes, c.rows * c.bytesPerRow);
         EXPECT_EQ(editor.doc.cursorOffset, 0x134);
         EXPECT_LT(editor.doc.cursorRow, c.rows);
-        EXPECT_EQ(result.repaint, c.repaint);
+        EXPECT_EQ(result.repaint, Repaint::Full);
+    }
+}
+
+// A page refitted to a window keeps the cursor on its byte, and on its row while the
+// byte stays on the page; a larger page at the end starts earlier.
+TEST(FitViewToArea, CursorKeepsItsByteOnThePage)
+{
+    struct Case {
+        int32_t top;
+        int row;
+        int32_t height;  // rows of 16 pixels
+        int32_t expectedTop;
+        int expectedRow;
+    };
+    const Case cases[] = {
+        {0x1000, 3, 20, 0x1000, 3},               // taller: nothing moves
+        {0x1000, 9, 5, 0x1000 + 0x90 - 0x40, 4},  // shorter: PlaceCursor's row 0x109 mod 16, at most the last
+        {65536 - 160, 9, 40, 65536 - 640, 39},    // taller at the end: the page starts earlier
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::Message() << "top " << c.top << " row " << c.row << " height " << c.height);
+        Editor editor(65536, 10);
+        editor.at(c.top, c.row, 5);
+        const int32_t cursor = editor.doc.cursorOffset;
+        FitViewToArea(editor.doc, editor.session, ClientArea{640, c.height * 16, RowWidths{}});
+        EXPECT_EQ(editor.session.view.pageBytes, c.height * 16);
+        EXPECT_EQ(editor.doc.cursorOffset, cursor);
+        EXPECT_EQ(editor.doc.topOffset, c.expectedTop);
+        EXPECT_EQ(editor.doc.cursorRow, c.expectedRow);
     }
 }
 

@@ -11,8 +11,8 @@
 
 namespace zarvo {
 
-// Ctrl+Insert (hexadecimal text) and Ctrl+Shift+Insert (table text). The document
-// and its selection stay as they are.
+// Ctrl+Insert (hexadecimal text, or table text in text input) and Ctrl+Shift+Insert
+// (table text). The document and its selection stay as they are.
 void CopyToClipboard(const DocRecord& doc, const ViewContext& context, bool tableText);
 
 struct ClipboardPaste {

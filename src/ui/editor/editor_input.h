@@ -30,8 +30,9 @@ namespace zarvo {
 [[nodiscard]] std::vector<std::string> TypedCharacters(const QKeyEvent& event, const Cp932Codec& codec);
 [[nodiscard]] std::vector<std::string> TypedCharacters(const QString& text, const Cp932Codec& codec);
 
-// The clipboard's keys: Ctrl+Insert copies hexadecimal text, Ctrl+Shift+Insert table
-// text, Shift+Insert pastes (the keypad's Insert too). Ctrl+C stays Compare Files.
+// The clipboard's keys: Ctrl+Insert copies hexadecimal text (table text in text
+// input), Ctrl+Shift+Insert table text, Shift+Insert pastes (the keypad's Insert too).
+// Ctrl+C stays Compare Files.
 enum class ClipboardKey { CopyHex, CopyTableText, Paste };
 [[nodiscard]] std::optional<ClipboardKey> ClipboardKeyFor(const QKeyEvent& event);
 

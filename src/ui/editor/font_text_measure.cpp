@@ -1,5 +1,10 @@
 #include "ui/editor/font_text_measure.h"
 
+#include "view/shown_text.h"
+
+#include <QFontInfo>
+#include <QStringList>
+
 namespace zarvo {
 
 namespace {
@@ -27,19 +32,30 @@ int HexCellIndex(std::string_view text)
 
 }  // namespace
 
+QFont WithJapaneseFallback(const QFont& font)
+{
+    // The face the font resolved to comes first: a face that is not installed
+    // ("Courier New") at the head of a list would let the Japanese face draw everything.
+    QStringList families{QFontInfo(font).family()};
+    for (const char* face : kJapaneseFaces) families << QString::fromLatin1(face);
+    QFont withFallback = font;
+    withFallback.setFamilies(families);
+    return withFallback;
+}
+
 FontTextMeasure::FontTextMeasure(const Cp932Codec& codec, const QFont& viewFont, const QFont& kanaFont)
     : codec_(codec),
-      viewFont_(viewFont),
+      viewFont_(WithJapaneseFallback(viewFont)),
       kanaFont_(kanaFont),
-      viewMetrics_(viewFont),
+      viewMetrics_(viewFont_),
       kanaMetrics_(kanaFont)
 {}
 
 void FontTextMeasure::setFonts(const QFont& viewFont, const QFont& kanaFont)
 {
-    viewFont_ = viewFont;
+    viewFont_ = WithJapaneseFallback(viewFont);
     kanaFont_ = kanaFont;
-    viewMetrics_ = QFontMetrics(viewFont);
+    viewMetrics_ = QFontMetrics(viewFont_);
     kanaMetrics_ = QFontMetrics(kanaFont);
     hexEntries_.fill(std::nullopt);
     plainEntries_.clear();
@@ -55,11 +71,7 @@ const QStaticText& FontTextMeasure::staticText(std::string_view text, bool unico
 
 QString FontTextMeasure::displayText(std::string_view text, bool unicode) const
 {
-    if (unicode) {
-        const std::u16string decoded = codec_.decode(text);
-        return QString::fromUtf16(decoded.data(), static_cast<qsizetype>(decoded.size()));
-    }
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+    return QString::fromStdU16String(ShownText(text, unicode, codec_));
 }
 
 const FontTextMeasure::Entry& FontTextMeasure::entry(std::string_view text, bool unicode) const

@@ -1,6 +1,7 @@
 #pragma once
 // Widths and drawable texts of view cells, measured with the view font (bytes as
-// Latin-1) or the kana font (bytes decoded as Shift-JIS). Every distinct text is
+// Latin-1, or a Japanese table's Shift-JIS text as its characters) or the kana font
+// (bytes decoded as Shift-JIS). Every distinct text is
 // measured and laid out once; the cache is dropped when the fonts change. The
 // 256 hexadecimal byte texts live in an array, all other texts in a hash.
 
@@ -19,6 +20,14 @@
 
 namespace zarvo {
 
+// The Japanese faces asked for by name, in this order: the original platform's, then
+// the one installed here (Debian's fonts-ipafont-gothic).
+inline constexpr std::array<const char*, 3> kJapaneseFaces = {"MS Gothic", "MS Mincho", "IPAGothic"};
+
+// The font with the Japanese faces behind its own: characters it has no glyph for
+// (kana and kanji) are drawn with them, the others keep its face.
+[[nodiscard]] QFont WithJapaneseFallback(const QFont& font);
+
 class FontTextMeasure final : public TextMeasure {
 public:
     FontTextMeasure(const Cp932Codec& codec, const QFont& viewFont, const QFont& kanaFont);
@@ -29,7 +38,7 @@ public:
     [[nodiscard]] int width(std::string_view text, bool unicode) const override;
     // The cell text ready to draw with font(unicode); its top-left is the cell's origin.
     [[nodiscard]] const QStaticText& staticText(std::string_view text, bool unicode) const;
-    // The characters the bytes stand for: Latin-1, or Shift-JIS when unicode.
+    // The characters the bytes stand for (ShownText).
     [[nodiscard]] QString displayText(std::string_view text, bool unicode) const;
 
 private:

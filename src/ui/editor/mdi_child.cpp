@@ -117,6 +117,11 @@ void TMDIChild::FormPaint()
     }
     update();
     if (!canPaint()) return;
+    // Rows that follow the width are refitted when their cells' widths changed since
+    // (a table of wider characters loaded, the Unicode view switched).
+    if (context_.session.settings.autoSizeRows && isCurrentEditor() && rowWidths() != fittedWidths_) {
+        FitViewToWindow();
+    }
     // Every full repaint keeps the page inside the document and puts cursorOffset on
     // the cursor's cell before anything is drawn; painting itself changes nothing.
     CursorGeometry(context_.session.view).SettleFullPaint(doc_);
@@ -198,12 +203,13 @@ void TMDIChild::BlinkTick()
 
 void TMDIChild::FitViewToWindow()
 {
-    FitViewToArea(context_.session.view, context_.session.settings, ClientArea{width(), height(), rowWidths()});
+    fittedWidths_ = rowWidths();
+    FitViewToArea(doc_, context_.session, ClientArea{width(), height(), fittedWidths_});
 }
 
 RowWidths TMDIChild::rowWidths() const
 {
-    return context_.rowWidths(doc_.unicodeView, context_.session.settings.spacedHex);
+    return context_.rowWidths(doc_.unicodeView, context_.session.settings.spacedHex, &doc_.table);
 }
 
 const RowLayout& TMDIChild::LayOutPageRow(int row) const
@@ -295,13 +301,11 @@ void TMDIChild::PaintBlinkCell(QPainter& painter)
 void TMDIChild::ShowStatus()
 {
     const DocRecord& doc = doc_;
-    if (context_.statusBar == nullptr) return;
-    // The sixth panel describes the active window's selection, not that of one
-    // repainted behind it.
-    if (isCurrentEditor()) {
-        const std::optional<ByteRange> selected = SelectedRange(doc);
-        context_.statusBar->setSelectionText(selected ? Text(SelectionStatusText(*selected)) : QString());
-    }
+    // The panels describe the active window's cursor and selection, never those of a
+    // window repainted behind it (a new font or offset form repaints them all).
+    if (context_.statusBar == nullptr || !isCurrentEditor()) return;
+    const std::optional<ByteRange> selected = SelectedRange(doc);
+    context_.statusBar->setSelectionText(selected ? Text(SelectionStatusText(*selected)) : QString());
     if (doc.cursorOffset < 0 || doc.cursorOffset >= doc.viewSize) return;
     context_.statusBar->setValueTexts(StatusTexts(doc.data()[doc.cursorOffset], doc.cursorOffset));
 }
@@ -317,7 +321,8 @@ void TMDIChild::resizeEvent(QResizeEvent* event)
     }
     // The view settings are the program's: only the active window sizes them.
     if (!canPaint() || !isCurrentEditor()) return;
-    ShowEdit(ResizeView(doc_, context_.session, ClientArea{width(), height(), rowWidths()}));
+    fittedWidths_ = rowWidths();
+    ShowEdit(ResizeView(doc_, context_.session, ClientArea{width(), height(), fittedWidths_}));
 }
 
 void TMDIChild::closeEvent(QCloseEvent* event)
@@ -354,7 +359,8 @@ void TMDIChild::ClipboardKeyPressed(ClipboardKey key)
     switch (key) {
     case ClipboardKey::CopyHex:
     case ClipboardKey::CopyTableText:
-        CopyToClipboard(doc_, context_, key == ClipboardKey::CopyTableText);
+        // In text input Ctrl+Insert copies what that input pastes back: the text column.
+        CopyToClipboard(doc_, context_, key == ClipboardKey::CopyTableText || doc_.textMode);
         return;
     case ClipboardKey::Paste: {
         const ClipboardPaste paste = PasteFromClipboard(doc_, context_);

@@ -49,7 +49,7 @@ public:
     // The blink tick: flips the cursor cell between its two colourings.
     void BlinkTick();
     // Sizes the rows to the window when rows follow the width, and the page to the
-    // rows of the view font that fit.
+    // rows of the view font that fit; the cursor keeps its byte on the page.
     void FitViewToWindow();
     // Shows what an edit changed: the rows or the window it names, the status bar,
     // and the scroll bar at topOffset.
@@ -103,6 +103,7 @@ private:
     QPoint pressPosition_;
     MouseDrag drag_;          // a selection a drag with the left button makes
     int wheelRemainder_ = 0;  // angle delta not yet turned into rows
+    RowWidths fittedWidths_;  // the widths the view was last fitted to the window with
 };
 
 }  // namespace zarvo

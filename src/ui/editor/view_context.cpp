@@ -1,5 +1,7 @@
 #include "ui/editor/view_context.h"
 
+#include "view/shown_text.h"
+
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QStringList>
@@ -29,7 +31,9 @@ QFont KanaFontFor(int pointSize)
 {
     QFont font;
     // "MS Gothic" where it exists, else "MS Mincho", else the Japanese face installed here.
-    font.setFamilies({QStringLiteral("MS Gothic"), QStringLiteral("MS Mincho"), QStringLiteral("IPAGothic")});
+    QStringList families;
+    for (const char* face : kJapaneseFaces) families << QString::fromLatin1(face);
+    font.setFamilies(families);
     font.setPointSize(std::clamp(pointSize, kMinFontPointSize, kMaxFontPointSize));
     font.setWeight(QFont::Normal);
     return font;
@@ -73,7 +77,7 @@ ViewContext::ViewContext(Session& session)
     setViewFont(viewFont, false);
 }
 
-RowWidths ViewContext::rowWidths(bool unicodeView, bool spacedHex) const
+RowWidths ViewContext::rowWidths(bool unicodeView, bool spacedHex, const TableData* table) const
 {
     const int blank = measure.width(" ", false);
     int textCell = 0;
@@ -82,6 +86,15 @@ RowWidths ViewContext::rowWidths(bool unicodeView, bool spacedHex) const
         // Single bytes are half-width characters of the kana font; a pair of bytes
         // draws one full-width character.
         textCell = std::max(measure.width("W", true), (measure.width("\x82\xA0", true) + 1) / 2);
+    }
+    if (table != nullptr) {
+        // A byte whose entry is one character shows that character, however wide.
+        // Longer entries (words) are left out: they would leave room for few bytes.
+        for (const std::optional<std::string>& text : table->singleText) {
+            if (text && ShownText(*text, unicodeView, codec).size() == 1) {
+                textCell = std::max(textCell, measure.width(*text, unicodeView));
+            }
+        }
     }
     RowWidths widths;
     // The margin, the offset and its gap, the gap before the text column, and a blank

@@ -50,8 +50,9 @@ struct ViewContext {
     void setViewFont(const QFont& font, bool remakeKanaFont);
     [[nodiscard]] int rowHeight() const { return session.view.rowHeight < 1 ? 1 : session.view.rowHeight; }
     // What a row takes with the current fonts: the offset, the gaps and, per byte, a
-    // hexadecimal cell and the widest text cell (of the kana font in Unicode view).
-    [[nodiscard]] RowWidths rowWidths(bool unicodeView, bool spacedHex) const;
+    // hexadecimal cell and the widest text cell (of the kana font in Unicode view), a
+    // one-character entry of the table included (a Japanese table's full-width kana).
+    [[nodiscard]] RowWidths rowWidths(bool unicodeView, bool spacedHex, const TableData* table = nullptr) const;
 
     Session& session;
     Cp932Codec codec;
