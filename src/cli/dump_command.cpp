@@ -7,6 +7,7 @@
 #include "core/output_file.h"
 #include "dump/dump_file.h"
 #include "dump/dump_label.h"
+#include "dump/dump_range.h"
 
 namespace zarvo::cli {
 
@@ -82,16 +83,23 @@ int Run(const std::vector<std::string>& arguments, std::ostream& out, std::ostre
 
     DocRecord doc;
     TableSession tables;
-    if (!LoadRom(doc, tables, words[1], err)) return kFailed;
+    RomReader rom(words[1]);
+    if (!rom.open(doc, tables, err)) return kFailed;
     if (needsTable && !LoadTable(doc, tables, *option("--table"), err)) return kFailed;
 
     const DumpKind kind =
         mode == "text" || (labels && parsed->flags.count("--bin") == 0) ? DumpKind::Text : DumpKind::Binary;
     if (labels) {
+        // The labels may name any part of the file.
+        if (!rom.readRange(doc, 0, doc.fileSize, err)) return kFailed;
         const std::string* folder = option("-d");
         return DumpLabels(doc, tables, kind, folder != nullptr ? *folder : std::string(), out, err);
     }
     const DumpFields fields{*option("-o"), *option("--start"), *option("--end")};
+    // Only the bytes dumped are read (none for a refused range, which the dump reports).
+    const RangeCheck check = CheckDumpRange(kind, fields.start, fields.end, doc);
+    const int64_t readEnd = check.error == RangeError::None ? check.range.start + check.range.size : 0;
+    if (!rom.readRange(doc, check.range.start, readEnd, err)) return kFailed;
     // "-" is standard output; the dump's own messages tell a failure, as for a file.
     const DumpWriter writer = [&](const DumpProducer& produce) {
         if (fields.fileName != "-") return WriteOutput(fields.fileName, OutputRule::StreamsAllowed, produce);

@@ -63,33 +63,29 @@ void MatchFinder::chooseAnchors()
     uint64_t nextCost = UINT64_MAX;
     for (int32_t i = 0; i < length_; ++i) {
         const uint8_t byte = pattern_[static_cast<std::size_t>(i)];
-        // The first byte is always compared: the candidate test knows no wildcard.
-        if (i > 0 && rule_.wildcard && byte == kWildcardByte) continue;
+        if (rule_.wildcard && byte == kWildcardByte) continue;
         Anchor anchor{i, byte, rule_.ignoreCase && IsLetter(byte)};
         uint64_t cost = counts[byte];
         if (anchor.folded) {
             anchor.byte = static_cast<uint8_t>(byte | kCaseBit);
             cost = uint64_t{counts[anchor.byte]} + counts[anchor.byte & ~kCaseBit];
         }
+        anchorCount_ = std::min(anchorCount_ + 1, 2);
         if (cost < rarestCost) {
             nextRarest_ = rarest_;
             nextCost = rarestCost;
-            twoAnchors_ = rarestCost != UINT64_MAX;
             rarest_ = anchor;
             rarestCost = cost;
         } else if (cost < nextCost) {
             nextRarest_ = anchor;
             nextCost = cost;
-            twoAnchors_ = true;
         }
     }
 }
 
 bool MatchFinder::matchesAt(int32_t position) const
 {
-    const uint8_t* bytes = data_.data() + position;
-    return IsCandidate(bytes[0], pattern_[0], rule_.ignoreCase) &&
-           PatternMatchesAt(pattern_.data(), bytes, length_, rule_);
+    return PatternMatchesAt(pattern_.data(), data_.data() + position, length_, rule_);
 }
 
 // Positions from..last one by one; false when visit asked to stop.
@@ -186,7 +182,11 @@ void MatchFinder::scan(int32_t from, int32_t last, Visit&& visit) const
     from = std::max(from, 0);
     last = std::min(last, lastPosition_);
     if (from > last) return;
-    if (!twoAnchors_) {
+    if (anchorCount_ == 0) {
+        (void)scanPositions(from, last, visit);
+        return;
+    }
+    if (anchorCount_ == 1) {
         scanOneAnchor(from, last, visit);
         return;
     }
@@ -207,6 +207,24 @@ int32_t MatchFinder::next(int32_t from, int32_t last) const
 void MatchFinder::forEach(int32_t from, int32_t last, const std::function<bool(int32_t position)>& visit) const
 {
     scan(from, last, visit);
+}
+
+bool ForEachMatch(BytePieces& source, int32_t first, std::span<const uint8_t> pattern, MatchRule rule,
+                  const std::function<bool(int32_t position)>& visit)
+{
+    if (pattern.empty() || pattern.size() > static_cast<std::size_t>(kSearchPatternBytes)) return true;
+    // A match may begin in the last pattern.size() - 1 bytes of a piece: the next
+    // piece begins with them.
+    const auto overlap = static_cast<int32_t>(pattern.size() - 1);
+    return source.forEachPiece(first, source.size(), overlap, [&](std::span<const uint8_t> piece, int32_t offset) {
+        const MatchFinder finder(piece, pattern, rule);
+        bool goOn = true;
+        finder.forEach(first - offset, finder.lastPosition(), [&](int32_t position) {
+            goOn = visit(offset + position);
+            return goOn;
+        });
+        return goOn;
+    });
 }
 
 }  // namespace zarvo

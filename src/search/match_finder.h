@@ -1,11 +1,12 @@
 #pragma once
 // Finds where a pattern matches in a byte buffer, in ascending order, by the scan's
-// rule: the candidate test on the first byte, then PatternMatchesAt. Instead of
-// testing every position it looks for the two pattern bytes that are rarest in a
-// sample of the buffer, sixteen positions at a time (either letter case with
-// ignoreCase), and tests only where both stand; a pattern with one byte to compare
-// is looked for with memchr.
+// rule (PatternMatchesAt). Instead of testing every position it looks for the two
+// pattern bytes that are rarest in a sample of the buffer, sixteen positions at a
+// time (either letter case with ignoreCase), and tests only where both stand; a
+// pattern with one byte to compare is looked for with memchr, and one of wildcards
+// only matches everywhere.
 
+#include "core/byte_pieces.h"
 #include "core/search_state.h"
 #include "search/pattern_match.h"
 
@@ -57,7 +58,13 @@ private:
     MatchRule rule_;
     Anchor rarest_;
     Anchor nextRarest_;
-    bool twoAnchors_ = false;
+    int anchorCount_ = 0;  // 0 when every pattern byte is a wildcard, at most 2
 };
+
+// Every match of pattern in source's bytes from first on, in ascending order, while
+// visit returns true; the source is read a piece at a time. False when it could not
+// be read.
+[[nodiscard]] bool ForEachMatch(BytePieces& source, int32_t first, std::span<const uint8_t> pattern, MatchRule rule,
+                                const std::function<bool(int32_t position)>& visit);
 
 }  // namespace zarvo
