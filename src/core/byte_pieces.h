@@ -18,7 +18,7 @@ namespace zarvo {
 using PieceVisitor = std::function<bool(std::span<const uint8_t> piece, int32_t offset)>;
 
 // Pieces of about this many bytes keep a piece and the work on it in the cache.
-inline constexpr std::size_t kPieceBytes = std::size_t{256} << 10;
+inline constexpr std::size_t kPieceBytes = std::size_t{128} << 10;
 
 class BytePieces {
 public:

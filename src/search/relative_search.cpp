@@ -18,6 +18,9 @@ namespace {
 constexpr int kBaseValues = 256;
 constexpr std::size_t kLineWordWidth = 15;
 constexpr int32_t kCountingPercent = 50;  // the counting pass's share of the progress
+// A document's bytes are looked at a MiB at a time: progress is told, and the
+// window's events run, 64 times in a pass over 64 MiB.
+constexpr std::size_t kDocumentPieceBytes = std::size_t{1} << 20;
 
 // The steps between neighbouring letters of word.
 [[nodiscard]] std::vector<uint8_t> WordSteps(std::string_view word)
@@ -198,7 +201,7 @@ std::optional<std::vector<RelativeHit>> FindRelativeHits(std::span<const uint8_t
                                                          std::string_view word, MatchRule rule, int32_t limit,
                                                          const SearchProgress& progress)
 {
-    MemoryPieces pieces(data);
+    MemoryPieces pieces(data, kDocumentPieceBytes);
     std::vector<RelativeHit> hits;
     const RelativeWalk walk = ForEachRelativeHit(
         pieces, first, word, rule, limit, [&hits](const RelativeHit& hit) { hits.push_back(hit); }, progress, SIZE_MAX);
@@ -266,7 +269,8 @@ RelativeSearchOutcome RunRelativeSearch(Session& session, DocRecord* doc, std::s
 
     // The hits go straight into the list; the source holds the document's bytes in
     // place, so nothing touches them once progress has said the document is gone.
-    MemoryPieces pieces(std::span<const uint8_t>(doc->data(), static_cast<std::size_t>(std::max(doc->viewSize, 0))));
+    MemoryPieces pieces(std::span<const uint8_t>(doc->data(), static_cast<std::size_t>(std::max(doc->viewSize, 0))),
+                        kDocumentPieceBytes);
     list.relativeWord = std::string(word);
     const RelativeWalk walk = ForEachRelativeHit(
         pieces, first, word, MatchRule{options.IgCase, options.WildCrd}, options.FindLimit ? kFindLimitMatches : -1,

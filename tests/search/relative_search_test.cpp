@@ -63,7 +63,7 @@ TEST(RelativeHits, OnePassListsWhatThe256ScansList)
 // piece, and stops when told.
 TEST(RelativeHits, OnePassReportsProgressAndStopsWhenTold)
 {
-    const std::vector<uint8_t> data(4 * kPieceBytes, 'x');
+    const std::vector<uint8_t> data(std::size_t{4} << 20, 'x');  // four pieces of a MiB
     std::vector<int32_t> seen;
     const auto all = FindRelativeHits(data, 0, "xx", {}, 1, [&](int32_t percent) {
         seen.push_back(percent);
