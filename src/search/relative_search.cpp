@@ -17,7 +17,8 @@ namespace {
 
 constexpr int kBaseValues = 256;
 constexpr std::size_t kLineWordWidth = 15;
-constexpr int32_t kCountingPercent = 50;  // the counting pass's share of the progress
+constexpr int32_t kCountingPercent = 50;                        // the counting pass's share of the progress
+constexpr std::size_t kHitsPerProgress = std::size_t{1} << 20;  // hits handed over between reports
 // A document's bytes are looked at a MiB at a time: progress is told, and the
 // window's events run, 64 times in a pass over 64 MiB.
 constexpr std::size_t kDocumentPieceBytes = std::size_t{1} << 20;
@@ -83,27 +84,14 @@ struct BaseRun {
     int64_t hits = 0;
 };
 
-// The hits from the byte differences: a counting pass (the first half of the
-// progress), then a pass per run of base values. The limit is shared out to the
-// lowest base values first.
-[[nodiscard]] RelativeWalk StepHits(BytePieces& source, int32_t first, std::string_view word, int32_t limit,
-                                    const RelativeHitVisitor& visit, const SearchProgress& progress,
-                                    std::size_t hitBudget)
-{
-    StepPasses passes(source, first, word, progress);
-    std::array<int64_t, kBaseValues> counts{};
-    RelativeWalk walk = passes.pass(
-        [&counts](int32_t, uint8_t base) {
-            ++counts[base];
-            return true;
-        },
-        0, kCountingPercent);
-    if (walk != RelativeWalk::Done) return walk;
+using HitCounts = std::array<int64_t, kBaseValues>;
 
-    const auto budget = static_cast<int64_t>(std::clamp<std::size_t>(hitBudget, 1, INT64_MAX));
-    int64_t total = 0;
+// The runs of base values in the list's order. The counts are cut to the limit
+// first, which goes to the lowest base values.
+[[nodiscard]] std::vector<BaseRun> PlanRuns(HitCounts& counts, int32_t limit, int64_t budget)
+{
     std::vector<BaseRun> runs;
-    int64_t largestCollected = 0;
+    int64_t total = 0;
     for (int base = 0; base < kBaseValues; ++base) {
         int64_t& count = counts[static_cast<std::size_t>(base)];
         if (limit >= 0) count = std::min(count, limit - total);
@@ -115,52 +103,94 @@ struct BaseRun {
         } else {
             runs.push_back({base, base, count});
         }
-        if (runs.back().hits <= budget) largestCollected = std::max(largestCollected, runs.back().hits);
     }
+    return runs;
+}
 
-    std::vector<int32_t> offsets(static_cast<std::size_t>(largestCollected));
-    for (std::size_t index = 0; index < runs.size(); ++index) {
-        const BaseRun& run = runs[index];
-        const auto percent = [&](std::size_t passes) {
-            return kCountingPercent +
-                   static_cast<int32_t>(passes * static_cast<std::size_t>(100 - kCountingPercent) / runs.size());
-        };
-        int64_t remaining = run.hits;
-        if (run.hits > budget) {
-            walk = passes.pass(
-                [&](int32_t position, uint8_t base) {
-                    if (base != run.firstBase) return true;
-                    visit({position, base});
-                    return --remaining > 0;
-                },
-                percent(index), percent(index + 1));
-            if (walk != RelativeWalk::Done) return walk;
-            continue;
-        }
-        // Each base value's hits go to their own stretch of offsets, in offset order.
-        std::array<int64_t, kBaseValues> places{};
-        std::array<int64_t, kBaseValues> wanted{};
-        int64_t place = 0;
-        for (int base = run.firstBase; base <= run.lastBase; ++base) {
-            places[static_cast<std::size_t>(base)] = place;
-            wanted[static_cast<std::size_t>(base)] = counts[static_cast<std::size_t>(base)];
-            place += counts[static_cast<std::size_t>(base)];
-        }
-        walk = passes.pass(
-            [&](int32_t position, uint8_t base) {
-                if (base < run.firstBase || base > run.lastBase || wanted[base] == 0) return true;
-                --wanted[base];
-                offsets[static_cast<std::size_t>(places[base]++)] = position;
-                return --remaining > 0;
-            },
-            percent(index), percent(index + 1));
-        if (walk != RelativeWalk::Done) return walk;
-        std::size_t at = 0;
-        for (int base = run.firstBase; base <= run.lastBase; ++base) {
-            for (int64_t i = 0; i < counts[static_cast<std::size_t>(base)]; ++i) {
-                visit({offsets[at++], static_cast<uint8_t>(base)});
+// A base value with more hits than the budget: its pass hands them over in offset order.
+[[nodiscard]] RelativeWalk HandOverRun(StepPasses& passes, const BaseRun& run, const RelativeHitVisitor& visit,
+                                       int32_t percentFrom, int32_t percentTo)
+{
+    int64_t remaining = run.hits;
+    return passes.pass(
+        [&](int32_t position, uint8_t base) {
+            if (base != run.firstBase) return true;
+            visit({position, base});
+            return --remaining > 0;
+        },
+        percentFrom, percentTo);
+}
+
+// The hits of a run of base values: collected in one pass, each base value's into its
+// own stretch of offsets (in offset order), then handed over. Each half takes half of
+// the run's progress.
+[[nodiscard]] RelativeWalk CollectRun(StepPasses& passes, const BaseRun& run, const HitCounts& counts,
+                                      std::vector<int32_t>& offsets, const RelativeHitVisitor& visit,
+                                      const SearchProgress& progress, int32_t percentFrom, int32_t percentTo)
+{
+    HitCounts places{};
+    HitCounts wanted{};
+    int64_t place = 0;
+    for (int base = run.firstBase; base <= run.lastBase; ++base) {
+        places[static_cast<std::size_t>(base)] = place;
+        wanted[static_cast<std::size_t>(base)] = counts[static_cast<std::size_t>(base)];
+        place += counts[static_cast<std::size_t>(base)];
+    }
+    offsets.resize(static_cast<std::size_t>(run.hits));
+    int64_t remaining = run.hits;
+    const int32_t middle = (percentFrom + percentTo) / 2;
+    const RelativeWalk walk = passes.pass(
+        [&](int32_t position, uint8_t base) {
+            if (base < run.firstBase || base > run.lastBase || wanted[base] == 0) return true;
+            --wanted[base];
+            offsets[static_cast<std::size_t>(places[base]++)] = position;
+            return --remaining > 0;
+        },
+        percentFrom, middle);
+    if (walk != RelativeWalk::Done) return walk;
+    std::size_t at = 0;
+    for (int base = run.firstBase; base <= run.lastBase; ++base) {
+        for (int64_t i = 0; i < counts[static_cast<std::size_t>(base)]; ++i, ++at) {
+            if (progress && at % kHitsPerProgress == kHitsPerProgress - 1 &&
+                !progress(middle + static_cast<int32_t>(static_cast<int64_t>(at) * (percentTo - middle) / run.hits))) {
+                return RelativeWalk::Stopped;
             }
+            visit({offsets[at], static_cast<uint8_t>(base)});
         }
+    }
+    return RelativeWalk::Done;
+}
+
+// The hits from the byte differences: a counting pass (the first half of the
+// progress), then a pass per run of base values.
+[[nodiscard]] RelativeWalk StepHits(BytePieces& source, int32_t first, std::string_view word, int32_t limit,
+                                    const RelativeHitVisitor& visit, const SearchProgress& progress,
+                                    std::size_t hitBudget)
+{
+    StepPasses passes(source, first, word, progress);
+    HitCounts counts{};
+    const RelativeWalk counted = passes.pass(
+        [&counts](int32_t, uint8_t base) {
+            ++counts[base];
+            return true;
+        },
+        0, kCountingPercent);
+    if (counted != RelativeWalk::Done) return counted;
+
+    const auto budget = static_cast<int64_t>(std::clamp<std::size_t>(hitBudget, 1, INT64_MAX));
+    const std::vector<BaseRun> runs = PlanRuns(counts, limit, budget);
+    std::vector<int32_t> offsets;
+    for (std::size_t index = 0; index < runs.size(); ++index) {
+        const auto percent = [&runs](std::size_t done) {
+            return kCountingPercent +
+                   static_cast<int32_t>(done * static_cast<std::size_t>(100 - kCountingPercent) / runs.size());
+        };
+        const BaseRun& run = runs[index];
+        const RelativeWalk walk =
+            run.hits > budget
+                ? HandOverRun(passes, run, visit, percent(index), percent(index + 1))
+                : CollectRun(passes, run, counts, offsets, visit, progress, percent(index), percent(index + 1));
+        if (walk != RelativeWalk::Done) return walk;
     }
     return RelativeWalk::Done;
 }
