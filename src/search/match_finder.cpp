@@ -101,6 +101,18 @@ bool MatchFinder::matchesAt(int32_t position) const
     return PatternMatchesAt(pattern_.data(), data_.data() + position, length_, rule_);
 }
 
+// The positions from + lane for the lanes set in mask; false when visit asked to stop.
+template <class Visit>
+bool MatchFinder::visitCandidates(int32_t from, uint64_t mask, Visit&& visit) const
+{
+    while (mask != 0) {
+        const int lane = __builtin_ctzll(mask);
+        mask &= mask - 1;
+        if (matchesAt(from + lane) && !visit(from + lane)) return false;
+    }
+    return true;
+}
+
 // Positions from..last one by one; false when visit asked to stop.
 template <class Visit>
 bool MatchFinder::scanPositions(int32_t from, int32_t last, Visit&& visit) const
@@ -143,11 +155,7 @@ bool MatchFinder::scanBlocks(int32_t& from, int32_t last, Visit&& visit) const
             if (mask != 0) break;
         }
         if (mask == 0) break;
-        while (mask != 0) {
-            const int lane = __builtin_ctz(mask);
-            mask &= mask - 1;
-            if (matchesAt(from + lane) && !visit(from + lane)) return false;
-        }
+        if (!visitCandidates(from, mask, visit)) return false;
         from += 16;
     }
 #else
@@ -188,11 +196,7 @@ __attribute__((target("avx2"))) bool MatchFinder::scanWideBlocks(int32_t& from, 
             if (mask != 0) break;
         }
         if (mask == 0) break;
-        while (mask != 0) {
-            const int lane = __builtin_ctzll(mask);
-            mask &= mask - 1;
-            if (matchesAt(from + lane) && !visit(from + lane)) return false;
-        }
+        if (!visitCandidates(from, mask, visit)) return false;
         from += 64;
     }
     return true;

@@ -47,6 +47,8 @@ private:
     template <class Visit>
     void scan(int32_t from, int32_t last, Visit&& visit) const;
     template <class Visit>
+    [[nodiscard]] bool visitCandidates(int32_t from, uint64_t mask, Visit&& visit) const;
+    template <class Visit>
     [[nodiscard]] bool scanPositions(int32_t from, int32_t last, Visit&& visit) const;
     template <class Visit>
     [[nodiscard]] bool scanBlocks(int32_t& from, int32_t last, Visit&& visit) const;
