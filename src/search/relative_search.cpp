@@ -1,6 +1,5 @@
 #include "search/relative_search.h"
 
-#include "core/hex_text.h"
 #include "search/match_finder.h"
 #include "search/result_list.h"
 #include "search/search_messages.h"
@@ -54,11 +53,20 @@ public:
         const auto overlap = static_cast<int32_t>(steps_.size());
         const bool read =
             source_.forEachPiece(first_, source_.size(), overlap, [&](std::span<const uint8_t> piece, int32_t offset) {
-                ForEachStepMatch(piece, first_ - offset, INT32_MAX, steps_, [&](int32_t position) {
+                const auto hit = [&](int32_t position) {
                     if (!complete && !onHit(offset + position, piece[static_cast<std::size_t>(position)])) {
                         complete = true;
                     }
-                });
+                };
+                if (steps_.empty()) {
+                    // Every position holds a hit of a one-letter word: no need to look.
+                    const auto end = static_cast<int32_t>(piece.size());
+                    for (int32_t position = std::max(first_ - offset, 0); position < end && !complete; ++position) {
+                        hit(position);
+                    }
+                } else {
+                    ForEachStepMatch(piece, first_ - offset, INT32_MAX, steps_, hit);
+                }
                 if (progress_) {
                     const int64_t done = int64_t{offset} + static_cast<int64_t>(piece.size()) - first_;
                     stopped = !progress_(percentFrom + static_cast<int32_t>(done * (percentTo - percentFrom) / span));
@@ -179,7 +187,13 @@ using HitCounts = std::array<int64_t, kBaseValues>;
 
     const auto budget = static_cast<int64_t>(std::clamp<std::size_t>(hitBudget, 1, INT64_MAX));
     const std::vector<BaseRun> runs = PlanRuns(counts, limit, budget);
+    // Room for the largest run collected, made once: the offsets never move.
+    int64_t largest = 0;
+    for (const BaseRun& run : runs) {
+        if (run.hits <= budget) largest = std::max(largest, run.hits);
+    }
     std::vector<int32_t> offsets;
+    offsets.reserve(static_cast<std::size_t>(largest));
     for (std::size_t index = 0; index < runs.size(); ++index) {
         const auto percent = [&runs](std::size_t done) {
             return kCountingPercent +
@@ -241,21 +255,27 @@ std::optional<std::vector<RelativeHit>> FindRelativeHits(std::span<const uint8_t
 
 void AppendRelativeLine(std::string& out, int32_t offset, std::string_view word, uint8_t base)
 {
+    // Written out by hand: a relative search may list a line for every byte of an image.
+    constexpr char kDigits[] = "0123456789ABCDEF";
     const uint8_t firstLetter = word.empty() ? 0 : static_cast<uint8_t>(word[0]);
     const auto standsFor = [&](char letter) {
-        return static_cast<uint32_t>(static_cast<uint8_t>(static_cast<uint8_t>(letter) - firstLetter + base));
+        return static_cast<uint8_t>(static_cast<uint8_t>(letter) - firstLetter + base);
     };
-    out += "[$";
-    AppendHex(out, static_cast<uint32_t>(offset), 8);
-    out += "] ";
+    char head[] = "[$00000000] ";
+    for (int digit = 0; digit < 8; ++digit) {
+        head[2 + digit] = kDigits[(static_cast<uint32_t>(offset) >> (28 - 4 * digit)) & 0xF];
+    }
+    char tail[] = " | A=00 a=00 0=00";
+    const char letters[] = {'A', 'a', '0'};
+    for (std::size_t i = 0; i < 3; ++i) {
+        const uint8_t value = standsFor(letters[i]);
+        tail[5 + 5 * i] = kDigits[value >> 4];
+        tail[6 + 5 * i] = kDigits[value & 0xF];
+    }
+    out.append(head, sizeof head - 1);
     out += word;
     if (word.size() < kLineWordWidth) out.append(kLineWordWidth - word.size(), ' ');
-    out += " | A=";
-    AppendHex(out, standsFor('A'), 2);
-    out += " a=";
-    AppendHex(out, standsFor('a'), 2);
-    out += " 0=";
-    AppendHex(out, standsFor('0'), 2);
+    out.append(tail, sizeof tail - 1);
 }
 
 std::string RelativeLine(int32_t offset, std::string_view word, uint8_t base)
