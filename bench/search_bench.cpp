@@ -1,8 +1,12 @@
 // The searches on large images, in memory: the scan of the Find dialog on 64 MiB
 // (exact, ignoring case, with wildcards, on a ROM-like image full of zeros) and the
-// relative search on 16 MiB.
+// relative search on 16 MiB. And zarvo-tool's searches, which read a cached 16 MiB
+// file a piece at a time: the hexadecimal listing, and the relative search of a
+// one-letter word, whose every byte is a hit, in bounded memory.
 
+#include "core/byte_pieces.h"
 #include "core/document.h"
+#include "core/input_file.h"
 #include "core/search_state.h"
 #include "core/session.h"
 #include "search/relative_search.h"
@@ -11,6 +15,8 @@
 
 #include <benchmark/benchmark.h>
 #include <cstring>
+#include <filesystem>
+#include <fstream>
 #include <random>
 #include <string_view>
 
@@ -132,6 +138,65 @@ BENCHMARK(RelativeWord)->Unit(benchmark::kMillisecond);
 
 void RelativeWordIgnoringCase(benchmark::State& state) { Relative(state, true); }
 BENCHMARK(RelativeWordIgnoringCase)->Unit(benchmark::kMillisecond);
+
+// A file of the random image, in the page cache once written; removed afterwards.
+class CachedFile {
+public:
+    CachedFile(const zarvo::DocRecord& doc, const char* name)
+        : path_((std::filesystem::temp_directory_path() / name).string())
+    {
+        std::ofstream(path_, std::ios::binary)
+            .write(reinterpret_cast<const char*>(doc.data()), static_cast<std::streamsize>(doc.fileSize));
+    }
+    ~CachedFile() { std::filesystem::remove(path_); }
+    CachedFile(const CachedFile&) = delete;
+    CachedFile& operator=(const CachedFile&) = delete;
+
+    [[nodiscard]] const std::string& path() const { return path_; }
+
+private:
+    std::string path_;
+};
+
+// "zarvo-tool search --hex" without its start: every match of four bytes listed.
+void ListFromFilePieces(benchmark::State& state)
+{
+    const zarvo::DocRecord doc = RandomDocument(kRelativeImageSize, 6);
+    const CachedFile file(doc, "zarvo-bench-search.bin");
+    const zarvo::SearchPattern pattern = zarvo::BuildHexPattern("5D B7 EE D7", false);
+    int64_t matches = 0;
+    for (auto _ : state) {
+        zarvo::InputFile input(file.path());
+        zarvo::FilePieces pieces(input, input.size());
+        zarvo::SearchState search;
+        zarvo::StorePattern(search, pattern);
+        matches = zarvo::ListMatches(search, {.SaveFnd = true}, pieces, 0,
+                                     [](int32_t offset) { benchmark::DoNotOptimize(offset); });
+    }
+    state.counters["matches"] = static_cast<double>(matches);
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * doc.fileSize);
+}
+BENCHMARK(ListFromFilePieces)->Unit(benchmark::kMillisecond);
+
+// "zarvo-tool rsearch" of one letter: a hit at every byte, put in order a run of base
+// values at a time.
+void RelativeLetterFromFilePieces(benchmark::State& state)
+{
+    const zarvo::DocRecord doc = RandomDocument(kRelativeImageSize, 7);
+    const CachedFile file(doc, "zarvo-bench-rsearch.bin");
+    int64_t lines = 0;
+    for (auto _ : state) {
+        zarvo::InputFile input(file.path());
+        zarvo::FilePieces pieces(input, input.size());
+        lines = 0;
+        const zarvo::RelativeWalk walk =
+            zarvo::ForEachRelativeHit(pieces, 0, "a", {}, -1, [&lines](const zarvo::RelativeHit&) { ++lines; });
+        benchmark::DoNotOptimize(walk);
+    }
+    state.counters["lines"] = static_cast<double>(lines);
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * doc.fileSize);
+}
+BENCHMARK(RelativeLetterFromFilePieces)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

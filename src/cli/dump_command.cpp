@@ -10,6 +10,7 @@
 #include "core/output_file.h"
 #include "dump/dump_file.h"
 #include "dump/dump_label.h"
+#include "dump/dump_range.h"
 
 #include <cstdint>
 
@@ -103,7 +104,8 @@ int Run(const std::vector<std::string>& arguments, std::ostream& out, std::ostre
 
     DocRecord doc;
     TableSession tables;
-    if (!LoadRom(doc, tables, words[1], err)) return kFailed;
+    RomReader rom(words[1]);
+    if (!rom.open(doc, tables, err)) return kFailed;
     // The editor's list holds the first labels of a table; the tool dumps them all.
     if (labels) tables.dumpLabelLimit = SIZE_MAX;
     if (needsTable && !LoadTable(doc, tables, *option("--table"), err)) return kFailed;
@@ -111,9 +113,15 @@ int Run(const std::vector<std::string>& arguments, std::ostream& out, std::ostre
     const DumpKind kind =
         mode == "text" || (labels && parsed->flags.count("--bin") == 0) ? DumpKind::Text : DumpKind::Binary;
     if (labels) {
+        // The labels may name any part of the file.
+        if (!rom.readRange(doc, 0, doc.fileSize, err)) return kFailed;
         const std::string* folder = option("-d");
         return DumpLabels(doc, tables, kind, folder != nullptr ? *folder : std::string(), out, err);
     }
+    // Only the bytes dumped are read (none for a refused range, which the dump reports).
+    const RangeCheck check = CheckDumpRange(kind, fields.start, fields.end, doc);
+    const int64_t readEnd = check.error == RangeError::None ? check.range.start + check.range.size : 0;
+    if (!rom.readRange(doc, check.range.start, readEnd, err)) return kFailed;
     // A failed write says so with the system's reason, as every command's output does;
     // the dump's own messages tell the rest (a refused range, no memory for the text).
     bool writeFailed = false;

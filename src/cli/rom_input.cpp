@@ -5,6 +5,8 @@
 #include "core/open_sequence.h"
 #include "core/table_loader.h"
 
+#include <algorithm>
+
 namespace zarvo::cli {
 
 bool LoadRom(DocRecord& doc, TableSession& tables, const std::string& path, std::ostream& err)
@@ -37,6 +39,55 @@ bool LoadTable(DocRecord& doc, TableSession& tables, const std::string& path, st
         return false;
     }
     return true;
+}
+
+RomReader::RomReader(const std::string& path) : path_(path), file_(path) {}
+
+bool RomReader::ready(std::ostream& err) const
+{
+    if (file_.isOpen()) return true;
+    reportReadFailure(err);
+    return false;
+}
+
+int32_t RomReader::viewSize() const { return std::max(file_.size(), kMinimumViewSize); }
+
+bool RomReader::open(DocRecord& doc, TableSession& tables, std::ostream& err) const
+{
+    if (!ready(err)) return false;
+    // What OpenDocumentSequence sets up besides the bytes, with the header kept.
+    doc.fileName = path_;
+    doc.headerSize = 0;
+    doc.fileSize = file_.size();
+    doc.viewSize = viewSize();
+    const int8_t activeTable = doc.table.activeTable;
+    LoadAsciiTable(doc, tables);
+    doc.table.activeTable = activeTable;
+    doc.journal.setRecording(false);
+    return true;
+}
+
+bool RomReader::readRange(DocRecord& doc, int64_t from, int64_t to, std::ostream& err)
+{
+    if (!doc.hasData()) {
+        // Untouched pages of the buffer take no memory.
+        std::optional<DocumentBytes> bytes = DocumentBytes::Allocate(static_cast<std::size_t>(doc.viewSize));
+        if (!bytes) {
+            PrintFailure(err, InputFailureText({InputError::OutOfMemory}, path_));
+            return false;
+        }
+        doc.storage = std::move(*bytes);
+    }
+    from = std::max<int64_t>(from, 0);
+    to = std::min<int64_t>(to, doc.fileSize);
+    if (from >= to || file_.readAt(from, doc.storage.data() + from, static_cast<std::size_t>(to - from))) return true;
+    reportReadFailure(err);
+    return false;
+}
+
+void RomReader::reportReadFailure(std::ostream& err) const
+{
+    PrintFailure(err, InputFailureText(file_.failure(), path_));
 }
 
 std::optional<InputBytes> ReadInput(const std::string& path, std::ostream& err)

@@ -4,9 +4,8 @@
 #include "cli/document_output.h"
 #include "cli/listing_writer.h"
 #include "cli/rom_input.h"
-#include "core/session.h"
+#include "core/search_state.h"
 #include "search/relative_search.h"
-#include "search/result_list.h"
 #include "search/search_messages.h"
 
 namespace zarvo::cli {
@@ -35,25 +34,26 @@ int Run(const std::vector<std::string>& arguments, std::ostream& out, std::ostre
         return kWrongUsage;
     }
 
-    DocRecord doc;
-    Session session;
-    if (!LoadRom(doc, session.tables, parsed->positional[0], err)) return kFailed;
-    SearchOptions& options = session.search.dialog.options;
-    options.FindFromStart = true;
-    options.FindLimit = parsed->flags.count("--limit") != 0;
-    const RelativeSearchOutcome outcome = RunRelativeSearch(session, &doc, word);
-    if (outcome.status != RelativeSearchStatus::Done) {
-        PrintLine(err, outcome.notice ? outcome.notice->text : messages::kNoTextEntered);
+    RomReader rom(parsed->positional[0]);
+    if (!rom.ready(err)) return kFailed;
+    if (word.empty()) {
+        PrintLine(err, messages::kNoTextEntered);
         return kFailed;
     }
-
+    // The file is read a piece at a time and each line printed once its place is
+    // known, so memory stays bounded however many lines there are.
     ListingWriter listing(out);
-    const ResultListState& list = session.search.list;
-    for (std::size_t i = 0; i < ResultLineCount(list); ++i) {
-        AppendResultLine(listing.line(), list, i);
+    FilePieces pieces = rom.pieces(rom.viewSize());
+    const int32_t limit = parsed->flags.count("--limit") != 0 ? kFindLimitMatches : -1;
+    const RelativeWalk walk = ForEachRelativeHit(pieces, 0, word, {}, limit, [&](const RelativeHit& hit) {
+        AppendRelativeLine(listing.line(), hit.offset, word, hit.base);
         listing.endLine();
-    }
+    });
     listing.flush();
+    if (walk != RelativeWalk::Done) {
+        rom.reportReadFailure(err);
+        return kFailed;
+    }
     return FinishListing(out, err);
 }
 

@@ -5,10 +5,13 @@
 #include "cli/hex_argument.h"
 #include "cli/listing_writer.h"
 #include "cli/rom_input.h"
-#include "core/session.h"
+#include "core/search_state.h"
+#include "core/table_session.h"
 #include "search/result_list.h"
 #include "search/search_messages.h"
 #include "search/search_run.h"
+
+#include <memory>
 
 namespace zarvo::cli {
 
@@ -21,7 +24,8 @@ constexpr const char* kUsage =
     "checked. The whole addressable buffer is searched: at least 65,535 bytes, zeros\n"
     "after the end of a shorter file.\n"
     "  --text TEXT    each byte of TEXT through the table's entries (bytes as given)\n"
-    "  --hex HEX      hexadecimal byte pairs; ** is any byte with --wildcard\n"
+    "  --hex HEX      hexadecimal byte pairs, blanks allowed between them (\"8B A8\");\n"
+    "                 ** is any byte with --wildcard\n"
     "  --ignore-case  ASCII letters match in either case\n"
     "  --wildcard     a pattern byte 2A (* in TEXT) matches any byte\n"
     "  --limit        at most 128 matches\n"
@@ -53,27 +57,30 @@ int Run(const std::vector<std::string>& arguments, std::ostream& out, std::ostre
         return kWrongUsage;
     }
 
-    DocRecord doc;
-    Session session;
-    if (!LoadRom(doc, session.tables, parsed->positional[0], err)) return kFailed;
-    if (byText && !LoadTable(doc, session.tables, table->second, err)) return kFailed;
+    RomReader rom(parsed->positional[0]);
+    if (!rom.ready(err)) return kFailed;
+    // Only a text search reads a table (and a document record to hold it).
+    std::unique_ptr<DocRecord> textDoc;
+    TableSession tables;
+    if (byText) {
+        textDoc = std::make_unique<DocRecord>();
+        if (!rom.open(*textDoc, tables, err) || !LoadTable(*textDoc, tables, table->second, err)) return kFailed;
+    }
 
-    session.search.state.SearchKind = byText ? FindKind::Text : FindKind::Hex;
-    SearchOptions& options = session.search.dialog.options;
+    SearchSession search;
+    search.state.SearchKind = byText ? FindKind::Text : FindKind::Hex;
+    SearchOptions& options = search.dialog.options;
     options.SaveFnd = true;
     options.FindFromStart = true;
     options.IgCase = parsed->flags.count("--ignore-case") != 0;
     options.WildCrd = parsed->flags.count("--wildcard") != 0;
     options.FindLimit = parsed->flags.count("--limit") != 0;
 
-    ListingWriter listing(out);
     const std::string& boxText = byText ? text->second : hex->second;
-    const SearchRunOutcome outcome = RunSearch(session.search, session.view, &doc, boxText, [&listing](int32_t offset) {
-        AppendMatchLine(listing.line(), offset);
-        listing.endLine();
-    });
+    const SearchRunOutcome outcome = PrepareSearchPattern(search, textDoc ? &textDoc->table : nullptr, boxText);
     switch (outcome.status) {
     case SearchRunStatus::Searched:
+    case SearchRunStatus::NoDocument:
         break;
     case SearchRunStatus::NothingTyped:
         PrintLine(err, messages::kNoTextEntered);
@@ -81,11 +88,19 @@ int Run(const std::vector<std::string>& arguments, std::ostream& out, std::ostre
     case SearchRunStatus::Refused:
         PrintLine(err, outcome.notice ? outcome.notice->text : messages::kNoTextEntered);
         return kFailed;
-    case SearchRunStatus::NoDocument:
-        err << "zarvo-tool: " << parsed->positional[0] << " holds no data\n";
+    }
+    // The file is read a piece at a time; matches are printed as they are found.
+    ListingWriter listing(out);
+    FilePieces pieces = rom.pieces(rom.viewSize());
+    const int32_t listed = ListMatches(search.state, options, pieces, 0, [&listing](int32_t offset) {
+        AppendMatchLine(listing.line(), offset);
+        listing.endLine();
+    });
+    listing.flush();
+    if (listed < 0) {
+        rom.reportReadFailure(err);
         return kFailed;
     }
-    listing.flush();
     return FinishListing(out, err);
 }
 

@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <optional>
 #include <string_view>
 
 namespace zarvo::cli {
@@ -132,10 +133,19 @@ std::optional<TileSheetOptions> ReadTileSheetOptions(const ParsedArguments& pars
 }
 
 bool PrepareTileSheet(DocRecord& doc, TileSession& tiles, const std::string& romPath, const TileSheetOptions& options,
-                      std::ostream& err)
+                      std::ostream& err, RomBytes bytes)
 {
     TableSession tables;
-    if (!LoadRom(doc, tables, romPath, err)) return false;
+    std::optional<RomReader> rom;
+    if (bytes == RomBytes::Whole) {
+        if (!LoadRom(doc, tables, romPath, err)) return false;
+    } else {
+        rom.emplace(romPath);
+        if (!rom->open(doc, tables, err) ||
+            !rom->readRange(doc, kSavestatePaletteOffset, kSavestatePaletteOffset + kSavestatePaletteBytes, err)) {
+            return false;
+        }
+    }
     if (IsSavestatePath(romPath)) ReadSavestatePalette(doc);
     if (!options.savestatePath.empty()) {
         const ZstPaletteLoad loaded = LoadZstPalette(doc, options.savestatePath);
@@ -161,6 +171,14 @@ bool PrepareTileSheet(DocRecord& doc, TileSession& tiles, const std::string& rom
     doc.tileView.stripHeight = options.stripHeight;
     doc.tileView.stripsAcross = options.stripsAcross;
     doc.topOffset = options.offset;
+    if (bytes == RomBytes::SheetOnly) {
+        // The strips start ever further on: the last one ends the bytes shown.
+        (void)ApplyEndOfDataClamp(doc);
+        const SheetLayout layout = SheetLayoutOf(doc);
+        const int64_t end = StripStart(layout, StripRowCount(layout.stripHeight) - 1, layout.stripsAcross - 1) +
+                            StripExtent(layout.format, layout.stripHeight);
+        if (!rom->readRange(doc, layout.offset, end, err)) return false;
+    }
     RedrawSheet(tiles, doc, SheetRedraw::Full);
     return true;
 }

@@ -36,11 +36,18 @@ struct TileSheetOptions {
 // Reads the options; on a wrong value gives nothing and the reason in error.
 [[nodiscard]] std::optional<TileSheetOptions> ReadTileSheetOptions(const ParsedArguments& parsed, std::string& error);
 
+// What PrepareTileSheet reads of the ROM.
+enum class RomBytes {
+    Whole,      // every byte: the document is written out afterwards
+    SheetOnly,  // the bytes the sheet shows and a savestate's palette; the rest is zero
+};
+
 // Loads the ROM (a savestate's palette included, as Open reads it), loads the ZST
 // palette the options name, sets format, height, width and the sheet offset, and
 // draws the sheet through the end-of-data clamp. False with a message on err when
 // a file cannot be read.
 [[nodiscard]] bool PrepareTileSheet(DocRecord& doc, TileSession& tiles, const std::string& romPath,
-                                    const TileSheetOptions& options, std::ostream& err);
+                                    const TileSheetOptions& options, std::ostream& err,
+                                    RomBytes bytes = RomBytes::Whole);
 
 }  // namespace zarvo::cli

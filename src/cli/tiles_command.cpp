@@ -54,7 +54,7 @@ int Run(const std::vector<std::string>& arguments, std::ostream& out, std::ostre
 
     DocRecord doc;
     TileSession tiles;
-    if (!PrepareTileSheet(doc, tiles, parsed->positional[0], *options, err)) return kFailed;
+    if (!PrepareTileSheet(doc, tiles, parsed->positional[0], *options, err, RomBytes::SheetOnly)) return kFailed;
     tiles.gridShown = parsed->flags.count("--grid") != 0;
     SheetBitmap bitmap{};
     PaintSheet(tiles, doc, bitmap);

@@ -83,7 +83,8 @@ int Run(const std::vector<std::string>& arguments, std::ostream& out, std::ostre
 
     DocRecord doc;
     TableSession tables;
-    if (!LoadRom(doc, tables, parsed->positional[0], err)) return kFailed;
+    RomReader rom(parsed->positional[0]);
+    if (!rom.open(doc, tables, err)) return kFailed;
     if (const auto* table = option("--table"); table != nullptr && !LoadTable(doc, tables, *table, err)) {
         return kFailed;
     }
@@ -92,8 +93,6 @@ int Run(const std::vector<std::string>& arguments, std::ostream& out, std::ostre
     const NoWidth measure;
     RowLayout layout;
     RowRequest request;
-    request.data = doc.data();
-    request.limit = doc.fileSize;
     request.bytesPerRow = width;
     request.offsetMode = mode;
 
@@ -102,23 +101,38 @@ int Run(const std::vector<std::string>& arguments, std::ostream& out, std::ostre
     // they stay as they are.
     const bool terminal = WritesToTerminal(out);
     std::string line;
-    for (int64_t start = offset; start < doc.fileSize && rows > 0; start += width, --rows) {
-        request.rowOffset = static_cast<int32_t>(start);
-        LayOutRow(request, doc.table, colours, measure, layout);
-        line = OffsetText(request.rowOffset, mode);
-        line += "  ";
-        const int32_t end = std::min<int64_t>(start + width, doc.fileSize);
-        for (int32_t position = request.rowOffset; position < end; ++position) {
-            if (position != request.rowOffset) line += ' ';
-            line += kHexDigits[doc.data()[position] >> 4];
-            line += kHexDigits[doc.data()[position] & 0x0F];
+    // The rows are read a few thousand at a time, whole rows to a piece; a row's text
+    // never reads past the row.
+    constexpr int32_t kRowsPerPiece = 4096;
+    const int64_t wanted = std::min<int64_t>(int64_t{rows} * width, int64_t{doc.fileSize} - offset);
+    const auto end = static_cast<int32_t>(offset + std::max<int64_t>(wanted, 0));
+    FilePieces pieces(rom.pieces(doc.fileSize, static_cast<std::size_t>(width) * kRowsPerPiece));
+    const bool read = pieces.forEachPiece(offset, end, 0, [&](std::span<const uint8_t> piece, int32_t pieceOffset) {
+        request.data = piece.data();
+        request.limit = static_cast<int32_t>(piece.size());
+        for (int32_t start = 0; start < request.limit; start += width) {
+            request.rowOffset = start;
+            LayOutRow(request, doc.table, colours, measure, layout);
+            line = OffsetText(pieceOffset + start, mode);
+            line += "  ";
+            const int32_t rowEnd = std::min(start + width, request.limit);
+            for (int32_t position = start; position < rowEnd; ++position) {
+                if (position != start) line += ' ';
+                line += kHexDigits[piece[static_cast<std::size_t>(position)] >> 4];
+                line += kHexDigits[piece[static_cast<std::size_t>(position)] & 0x0F];
+            }
+            line += "  ";
+            const std::size_t textStart = line.size();
+            line += RowText(layout);
+            if (terminal) HideControlBytes(line, textStart);
+            line += '\n';
+            out.write(line.data(), static_cast<std::streamsize>(line.size()));
         }
-        line += "  ";
-        const std::size_t textStart = line.size();
-        line += RowText(layout);
-        if (terminal) HideControlBytes(line, textStart);
-        line += '\n';
-        out.write(line.data(), static_cast<std::streamsize>(line.size()));
+        return true;
+    });
+    if (!read) {
+        rom.reportReadFailure(err);
+        return kFailed;
     }
     return FinishListing(out, err);
 }

@@ -116,6 +116,21 @@ bool InputFile::read(uint8_t* into, std::size_t count)
     return static_cast<std::size_t>(got) == count || fail(InputError::CannotRead, 0);
 }
 
+bool InputFile::readAt(int64_t offset, uint8_t* into, std::size_t count)
+{
+    if (fd_ < 0) return false;
+    std::size_t done = 0;
+    while (done < count) {
+        const ssize_t got = ::pread(fd_, into + done, count - done, static_cast<off_t>(offset + done));
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) return fail(InputError::CannotRead, errno);
+        // The file was cut short since it was opened.
+        if (got == 0) return fail(InputError::CannotRead, 0);
+        done += static_cast<std::size_t>(got);
+    }
+    return true;
+}
+
 InputBytes ReadInputFile(const std::string& path, std::size_t minimumSize, int64_t sizeLimit)
 {
     InputBytes input;

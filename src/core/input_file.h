@@ -56,6 +56,9 @@ public:
     [[nodiscard]] bool read(uint8_t* into, std::size_t count);
     // Reads up to count bytes, fewer only at the end of the file; -1 on a read error.
     [[nodiscard]] int64_t readUpTo(uint8_t* into, std::size_t count);
+    // Reads the count bytes at offset, wherever the reads above have got to; false,
+    // with failure() set, when the file ends before them or cannot be read.
+    [[nodiscard]] bool readAt(int64_t offset, uint8_t* into, std::size_t count);
 
 private:
     [[nodiscard]] bool open(const std::string& path);

@@ -151,7 +151,9 @@ FindButtonOutcome PressFindButton(Session& session, DocRecord* doc, std::string_
 bool SearchesOnChange(const SearchSession& search, std::string_view boxText)
 {
     if (!search.dialog.options.IncFind) return false;
-    return !(search.state.SearchKind == FindKind::Hex && boxText.size() % 2 != 0);
+    // Not while a hexadecimal digit waits for its pair.
+    return !(search.state.SearchKind == FindKind::Hex &&
+             BuildHexPattern(boxText, true).error == PatternError::HexMissingDigit);
 }
 
 FindButtonOutcome SearchAgain(Session& session, DocRecord* doc)

@@ -68,7 +68,7 @@ struct FindButtonOutcome {
                                                 const SearchProgress& progress = {});
 
 // FindBoxChange: incremental search runs the Find button at every change, except
-// in hexadecimal search while the text holds an odd number of characters.
+// in hexadecimal search while a digit lacks its pair (blanks between pairs aside).
 [[nodiscard]] bool SearchesOnChange(const SearchSession& search, std::string_view boxText);
 
 // Search Again (F3): with matchCount not 0 it only brings the list back (showList);

@@ -21,8 +21,9 @@ constexpr std::string_view kHexDigits = "0123456789ABCDEF";
     for (char& c : upper) {
         if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
     }
-    const bool allowed =
-        options.WildCrd || upper == "*" || (upper.size() == 1 && kHexDigits.find(upper[0]) != std::string_view::npos);
+    // A blank may stand between pairs.
+    const bool allowed = options.WildCrd || upper == "*" || upper == " " ||
+                         (upper.size() == 1 && kHexDigits.find(upper[0]) != std::string_view::npos);
     if (!allowed) return Verdict(KeyVerdict::Swallow);
     if (upper == key.character) return Verdict(KeyVerdict::Pass);
     return {KeyVerdict::Replace, upper, KeyCommand::None, nullptr};

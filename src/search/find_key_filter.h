@@ -46,7 +46,8 @@ struct KeyFilterResult {
 // The rule for key typed while boxText (Shift-JIS bytes) is in FindBox, in the search
 // kind, with the dialog's options and the active table. Text search lets through
 // only characters that begin some entry text (blank and Backspace always);
-// hexadecimal search only hexadecimal digits (upper-cased), '*' and Backspace; with
+// hexadecimal search only hexadecimal digits (upper-cased), the blank that may stand
+// between pairs, '*' and Backspace; with
 // wildcards both let everything through. '*' with wildcards is refused in an empty
 // box and typed as the pair "**" in hexadecimal and kana search, where Backspace
 // removes a trailing pair at once. Kana search takes only '*' and Backspace: its

@@ -2,9 +2,14 @@
 
 #include <algorithm>
 #include <cstring>
+#include <optional>
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
+#endif
+#if defined(__x86_64__) && defined(__GNUC__)
+#include <immintrin.h>
+#define ZARVO_WIDE_SCAN 1
 #endif
 
 namespace zarvo {
@@ -43,17 +48,25 @@ constexpr uint8_t kCaseBit = 0x20;
 
 }  // namespace
 
-MatchFinder::MatchFinder(std::span<const uint8_t> data, std::span<const uint8_t> pattern, MatchRule rule)
-    : data_(data),
-      rule_(rule)
+MatchFinder::MatchFinder(std::span<const uint8_t> data, std::span<const uint8_t> pattern, MatchRule rule) : rule_(rule)
 {
     length_ = static_cast<int32_t>(std::min<std::size_t>(pattern.size(), kSearchPatternBytes));
     if (length_ < static_cast<int32_t>(pattern.size())) length_ = 0;  // never cut a pattern
     std::copy_n(pattern.begin(), length_, pattern_.begin());
+    lookAt(data);
+    if (lastPosition_ >= 0) chooseAnchors();
+#if defined(ZARVO_WIDE_SCAN)
+    wide_ = __builtin_cpu_supports("avx2") != 0;
+#endif
+}
+
+void MatchFinder::lookAt(std::span<const uint8_t> data)
+{
+    data_ = data;
+    lastPosition_ = -1;
     if (length_ > 0 && data.size() >= static_cast<std::size_t>(length_)) {
         lastPosition_ = static_cast<int32_t>(data.size() - static_cast<std::size_t>(length_));
     }
-    if (lastPosition_ >= 0) chooseAnchors();
 }
 
 void MatchFinder::chooseAnchors()
@@ -63,33 +76,41 @@ void MatchFinder::chooseAnchors()
     uint64_t nextCost = UINT64_MAX;
     for (int32_t i = 0; i < length_; ++i) {
         const uint8_t byte = pattern_[static_cast<std::size_t>(i)];
-        // The first byte is always compared: the candidate test knows no wildcard.
-        if (i > 0 && rule_.wildcard && byte == kWildcardByte) continue;
+        if (rule_.wildcard && byte == kWildcardByte) continue;
         Anchor anchor{i, byte, rule_.ignoreCase && IsLetter(byte)};
         uint64_t cost = counts[byte];
         if (anchor.folded) {
             anchor.byte = static_cast<uint8_t>(byte | kCaseBit);
             cost = uint64_t{counts[anchor.byte]} + counts[anchor.byte & ~kCaseBit];
         }
+        anchorCount_ = std::min(anchorCount_ + 1, 2);
         if (cost < rarestCost) {
             nextRarest_ = rarest_;
             nextCost = rarestCost;
-            twoAnchors_ = rarestCost != UINT64_MAX;
             rarest_ = anchor;
             rarestCost = cost;
         } else if (cost < nextCost) {
             nextRarest_ = anchor;
             nextCost = cost;
-            twoAnchors_ = true;
         }
     }
 }
 
 bool MatchFinder::matchesAt(int32_t position) const
 {
-    const uint8_t* bytes = data_.data() + position;
-    return IsCandidate(bytes[0], pattern_[0], rule_.ignoreCase) &&
-           PatternMatchesAt(pattern_.data(), bytes, length_, rule_);
+    return PatternMatchesAt(pattern_.data(), data_.data() + position, length_, rule_);
+}
+
+// The positions from + lane for the lanes set in mask; false when visit asked to stop.
+template <class Visit>
+bool MatchFinder::visitCandidates(int32_t from, uint64_t mask, Visit&& visit) const
+{
+    while (mask != 0) {
+        const int lane = __builtin_ctzll(mask);
+        mask &= mask - 1;
+        if (matchesAt(from + lane) && !visit(from + lane)) return false;
+    }
+    return true;
 }
 
 // Positions from..last one by one; false when visit asked to stop.
@@ -134,11 +155,7 @@ bool MatchFinder::scanBlocks(int32_t& from, int32_t last, Visit&& visit) const
             if (mask != 0) break;
         }
         if (mask == 0) break;
-        while (mask != 0) {
-            const int lane = __builtin_ctz(mask);
-            mask &= mask - 1;
-            if (matchesAt(from + lane) && !visit(from + lane)) return false;
-        }
+        if (!visitCandidates(from, mask, visit)) return false;
         from += 16;
     }
 #else
@@ -148,6 +165,49 @@ bool MatchFinder::scanBlocks(int32_t& from, int32_t last, Visit&& visit) const
 #endif
     return true;
 }
+
+#if defined(ZARVO_WIDE_SCAN)
+// scanBlocks with 64 positions at a time, for processors with AVX2; the positions
+// left over go to scanBlocks.
+template <class Visit>
+__attribute__((target("avx2"))) bool MatchFinder::scanWideBlocks(int32_t& from, int32_t last, Visit&& visit) const
+{
+    const __m256i firstByte = _mm256_set1_epi8(static_cast<char>(rarest_.byte));
+    const __m256i firstCase = _mm256_set1_epi8(static_cast<char>(rarest_.folded ? kCaseBit : 0));
+    const __m256i secondByte = _mm256_set1_epi8(static_cast<char>(nextRarest_.byte));
+    const __m256i secondCase = _mm256_set1_epi8(static_cast<char>(nextRarest_.folded ? kCaseBit : 0));
+    const uint8_t* first = data_.data() + rarest_.position;
+    const uint8_t* second = data_.data() + nextRarest_.position;
+    // The lanes of 32 positions where both anchor bytes stand.
+    const auto hits = [&](int32_t at) __attribute__((target("avx2")))
+    {
+        const __m256i firstLanes =
+            _mm256_or_si256(_mm256_loadu_si256(reinterpret_cast<const __m256i*>(first + at)), firstCase);
+        const __m256i secondLanes =
+            _mm256_or_si256(_mm256_loadu_si256(reinterpret_cast<const __m256i*>(second + at)), secondCase);
+        return static_cast<uint32_t>(_mm256_movemask_epi8(
+            _mm256_and_si256(_mm256_cmpeq_epi8(firstLanes, firstByte), _mm256_cmpeq_epi8(secondLanes, secondByte))));
+    };
+    while (from + 63 <= last) {
+        // 64 positions a round; rounds without a candidate stay in this loop.
+        uint64_t mask = 0;
+        for (; from + 63 <= last; from += 64) {
+            mask = hits(from) | uint64_t{hits(from + 32)} << 32;
+            if (mask != 0) break;
+        }
+        if (mask == 0) break;
+        if (!visitCandidates(from, mask, visit)) return false;
+        from += 64;
+    }
+    return true;
+}
+#else
+template <class Visit>
+bool MatchFinder::scanWideBlocks(int32_t&, int32_t, Visit&&) const
+{
+    return true;
+}
+#endif
 
 // The one byte to compare, found with memchr (once per letter case).
 template <class Visit>
@@ -186,10 +246,15 @@ void MatchFinder::scan(int32_t from, int32_t last, Visit&& visit) const
     from = std::max(from, 0);
     last = std::min(last, lastPosition_);
     if (from > last) return;
-    if (!twoAnchors_) {
+    if (anchorCount_ == 0) {
+        (void)scanPositions(from, last, visit);
+        return;
+    }
+    if (anchorCount_ == 1) {
         scanOneAnchor(from, last, visit);
         return;
     }
+    if (wide_ && !scanWideBlocks(from, last, visit)) return;
     if (!scanBlocks(from, last, visit)) return;
     (void)scanPositions(from, last, visit);
 }
@@ -207,6 +272,30 @@ int32_t MatchFinder::next(int32_t from, int32_t last) const
 void MatchFinder::forEach(int32_t from, int32_t last, const std::function<bool(int32_t position)>& visit) const
 {
     scan(from, last, visit);
+}
+
+bool ForEachMatch(BytePieces& source, int32_t first, std::span<const uint8_t> pattern, MatchRule rule,
+                  const std::function<bool(int32_t position)>& visit)
+{
+    if (pattern.empty() || pattern.size() > static_cast<std::size_t>(kSearchPatternBytes)) return true;
+    // A match may begin in the last pattern.size() - 1 bytes of a piece: the next
+    // piece begins with them.
+    const auto overlap = static_cast<int32_t>(pattern.size() - 1);
+    std::optional<MatchFinder> finder;
+    return source.forEachPiece(first, source.size(), overlap, [&](std::span<const uint8_t> piece, int32_t offset) {
+        // The pattern bytes looked for are chosen once, from the first piece.
+        if (finder) {
+            finder->lookAt(piece);
+        } else {
+            finder.emplace(piece, pattern, rule);
+        }
+        bool goOn = true;
+        finder->forEach(first - offset, finder->lastPosition(), [&](int32_t position) {
+            goOn = visit(offset + position);
+            return goOn;
+        });
+        return goOn;
+    });
 }
 
 }  // namespace zarvo

@@ -1,11 +1,12 @@
 #pragma once
 // Finds where a pattern matches in a byte buffer, in ascending order, by the scan's
-// rule: the candidate test on the first byte, then PatternMatchesAt. Instead of
-// testing every position it looks for the two pattern bytes that are rarest in a
-// sample of the buffer, sixteen positions at a time (either letter case with
-// ignoreCase), and tests only where both stand; a pattern with one byte to compare
-// is looked for with memchr.
+// rule (PatternMatchesAt). Instead of testing every position it looks for the two
+// pattern bytes that are rarest in a sample of the buffer, sixteen positions at a
+// time (either letter case with ignoreCase), and tests only where both stand; a
+// pattern with one byte to compare is looked for with memchr, and one of wildcards
+// only matches everywhere. Processors with AVX2 look at 32 positions at a time.
 
+#include "core/byte_pieces.h"
 #include "core/search_state.h"
 #include "search/pattern_match.h"
 
@@ -21,6 +22,10 @@ public:
     // The pattern is copied (at most kSearchPatternBytes; an empty one never matches);
     // the buffer must outlive the finder.
     MatchFinder(std::span<const uint8_t> data, std::span<const uint8_t> pattern, MatchRule rule);
+
+    // Looks at another buffer from now on, with the pattern bytes chosen for the
+    // first: the pieces of one long run of bytes share them.
+    void lookAt(std::span<const uint8_t> data);
 
     // The last position at which the whole pattern fits, -1 when none does.
     [[nodiscard]] int32_t lastPosition() const { return lastPosition_; }
@@ -42,9 +47,13 @@ private:
     template <class Visit>
     void scan(int32_t from, int32_t last, Visit&& visit) const;
     template <class Visit>
+    [[nodiscard]] bool visitCandidates(int32_t from, uint64_t mask, Visit&& visit) const;
+    template <class Visit>
     [[nodiscard]] bool scanPositions(int32_t from, int32_t last, Visit&& visit) const;
     template <class Visit>
     [[nodiscard]] bool scanBlocks(int32_t& from, int32_t last, Visit&& visit) const;
+    template <class Visit>
+    [[nodiscard]] bool scanWideBlocks(int32_t& from, int32_t last, Visit&& visit) const;
     template <class Visit>
     void scanOneAnchor(int32_t from, int32_t last, Visit&& visit) const;
     [[nodiscard]] bool matchesAt(int32_t position) const;
@@ -57,7 +66,14 @@ private:
     MatchRule rule_;
     Anchor rarest_;
     Anchor nextRarest_;
-    bool twoAnchors_ = false;
+    int anchorCount_ = 0;  // 0 when every pattern byte is a wildcard, at most 2
+    bool wide_ = false;    // the processor has AVX2
 };
+
+// Every match of pattern in source's bytes from first on, in ascending order, while
+// visit returns true; the source is read a piece at a time. False when it could not
+// be read.
+[[nodiscard]] bool ForEachMatch(BytePieces& source, int32_t first, std::span<const uint8_t> pattern, MatchRule rule,
+                                const std::function<bool(int32_t position)>& visit);
 
 }  // namespace zarvo

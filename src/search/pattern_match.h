@@ -16,15 +16,8 @@ struct MatchRule {
     return byte >= 'a' && byte <= 'z' ? static_cast<uint8_t>(byte - 'a' + 'A') : byte;
 }
 
-// The scan's first test at a position: the data byte equals the pattern's first
-// byte, folded with ignoreCase. A first byte 0x2A is compared too, wildcard or not.
-[[nodiscard]] constexpr bool IsCandidate(uint8_t dataByte, uint8_t firstPatternByte, bool ignoreCase)
-{
-    return ignoreCase ? UpperByte(dataByte) == UpperByte(firstPatternByte) : dataByte == firstPatternByte;
-}
-
 // True when bytes[0 .. length) equal pattern[0 .. length) under the rule, pattern
-// bytes 0x2A skipped when the rule has wildcards.
+// bytes 0x2A skipped when the rule has wildcards (the first one too).
 [[nodiscard]] bool PatternMatchesAt(const uint8_t* pattern, const uint8_t* bytes, int32_t length, MatchRule rule);
 
 }  // namespace zarvo

@@ -4,6 +4,7 @@
 #include "search/search_messages.h"
 
 #include <string>
+#include <vector>
 
 namespace zarvo {
 
@@ -52,6 +53,9 @@ private:
     int32_t count_ = 0;
 };
 
+// What may stand between hexadecimal pairs, as in pasted hexadecimal text.
+[[nodiscard]] bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+
 [[nodiscard]] char UpperAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
 
 }  // namespace
@@ -72,18 +76,29 @@ SearchPattern BuildTextPattern(const TableData& table, std::string_view text, bo
 
 SearchPattern BuildHexPattern(std::string_view text, bool wildcard)
 {
-    if (text.empty()) return PatternWriter::Refused(PatternError::NothingToSearch);
-    if (text.size() % 2 != 0) return PatternWriter::Refused(PatternError::HexMissingDigit);
-    if (text.size() / 2 > static_cast<std::size_t>(kSearchPatternBytes)) {
+    // The pairs first, so that a missing digit or a text too long is told before
+    // anything in a pair.
+    std::vector<std::string_view> pairs;
+    for (std::size_t at = 0; at < text.size();) {
+        if (IsBlank(text[at])) {
+            ++at;
+            continue;
+        }
+        if (at + 1 == text.size()) return PatternWriter::Refused(PatternError::HexMissingDigit);
+        pairs.push_back(text.substr(at, 2));
+        at += 2;
+    }
+    if (pairs.empty()) return PatternWriter::Refused(PatternError::NothingToSearch);
+    if (pairs.size() > static_cast<std::size_t>(kSearchPatternBytes)) {
         return PatternWriter::Refused(PatternError::TooLong);
     }
     PatternWriter writer;
-    for (std::size_t i = 0; i < text.size(); i += 2) {
-        if (text[i] == '*') {
+    for (const std::string_view pair : pairs) {
+        if (pair[0] == '*') {
             if (!wildcard) return PatternWriter::Refused(PatternError::WildCardNotEnabled);
             writer.add(kWildcardByte);
         } else {
-            writer.add(static_cast<uint8_t>(ReadHexPrefix(text.substr(i, 2)).value));
+            writer.add(static_cast<uint8_t>(ReadHexPrefix(pair).value));
         }
     }
     return writer.finish();

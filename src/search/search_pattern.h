@@ -39,7 +39,8 @@ struct SearchPattern {
 
 // Hexadecimal search: every two characters give one byte, read with the stop rule
 // (so "1." gives 1 and ".." gives 0); a pair starting with '*' is the wildcard 0x2A,
-// refused unless wildcard is set.
+// refused unless wildcard is set. Blanks, tabs and line ends may stand between
+// pairs ("8B A8 AD AA"); a pair begins at the first character that is not one.
 [[nodiscard]] SearchPattern BuildHexPattern(std::string_view text, bool wildcard);
 
 // Kana search: text in two-byte steps; "**" gives 0x2A, else the lowest single byte

@@ -25,25 +25,19 @@ ScanResult ScanDocument(SearchState& state, const SearchOptions& options, DocRec
 {
     ScanResult result;
     state.searchFound = false;
-    const auto length = static_cast<std::size_t>(std::clamp(state.patternLength, 0, kSearchPatternBytes));
     const std::span<const uint8_t> data(doc.data(), static_cast<std::size_t>(std::max(doc.viewSize, 0)));
-    const MatchFinder finder(data, std::span<const uint8_t>(state.searchPattern.data(), length),
-                             MatchRule{options.IgCase, options.WildCrd});
     const int32_t first = ScanStart(state, options, doc, view);
-    const int32_t last = finder.lastPosition();
-
     const bool limitReached = options.FindLimit && state.matchCount >= kFindLimitMatches;
     const bool lists = options.SaveFnd && state.SearchKind != FindKind::Relative && !limitReached;
     if (lists) {
-        finder.forEach(first, last, [&](int32_t position) {
-            if (sink) sink(position);
-            ++result.listed;
-            ++state.matchCount;
-            return !(options.FindLimit && state.matchCount >= kFindLimitMatches);
-        });
+        MemoryPieces whole(data, data.size());
+        result.listed = ListMatches(state, options, whole, first, sink);
         return result;
     }
-    const int32_t position = finder.next(first, last);
+    const auto length = static_cast<std::size_t>(std::clamp(state.patternLength, 0, kSearchPatternBytes));
+    const MatchFinder finder(data, std::span<const uint8_t>(state.searchPattern.data(), length),
+                             MatchRule{options.IgCase, options.WildCrd});
+    const int32_t position = finder.next(first, finder.lastPosition());
     if (position < 0) return result;
     doc.topOffset = CursorGeometry(view).PlaceCursorOnPage(doc, position);
     state.searchFound = true;
@@ -52,20 +46,31 @@ ScanResult ScanDocument(SearchState& state, const SearchOptions& options, DocRec
     return result;
 }
 
+int32_t ListMatches(SearchState& state, const SearchOptions& options, BytePieces& source, int32_t first,
+                    const MatchSink& sink)
+{
+    if (options.FindLimit && state.matchCount >= kFindLimitMatches) return 0;
+    const auto length = static_cast<std::size_t>(std::clamp(state.patternLength, 0, kSearchPatternBytes));
+    int32_t listed = 0;
+    const bool read = ForEachMatch(source, first, std::span<const uint8_t>(state.searchPattern.data(), length),
+                                   MatchRule{options.IgCase, options.WildCrd}, [&](int32_t position) {
+                                       if (sink) sink(position);
+                                       ++listed;
+                                       ++state.matchCount;
+                                       return !(options.FindLimit && state.matchCount >= kFindLimitMatches);
+                                   });
+    return read ? listed : -1;
+}
+
 void StorePattern(SearchState& state, const SearchPattern& pattern)
 {
     state.searchPattern = pattern.bytes;
     state.patternLength = pattern.length;
 }
 
-SearchRunOutcome RunSearch(SearchSession& search, const ViewState& view, DocRecord* doc, std::string_view boxText,
-                           const MatchSink& sink)
+SearchRunOutcome PrepareSearchPattern(SearchSession& search, const TableData* table, std::string_view boxText)
 {
     SearchRunOutcome outcome;
-    if (doc == nullptr || !doc->hasData()) {
-        outcome.status = SearchRunStatus::NoDocument;
-        return outcome;
-    }
     SearchState& state = search.state;
     const SearchOptions& options = search.dialog.options;
     if (state.SearchKind != FindKind::Relative) {
@@ -75,7 +80,8 @@ SearchRunOutcome RunSearch(SearchSession& search, const ViewState& view, DocReco
         }
         std::optional<SearchPattern> built;
         if (state.SearchKind == FindKind::Text) {
-            built = BuildTextPattern(doc->table, boxText, options.IgCase, options.WildCrd);
+            built = table != nullptr ? BuildTextPattern(*table, boxText, options.IgCase, options.WildCrd)
+                                     : SearchPattern{PatternError::NothingToSearch};
         } else if (state.SearchKind == FindKind::Hex) {
             built = BuildHexPattern(boxText, options.WildCrd);
         }
@@ -90,8 +96,22 @@ SearchRunOutcome RunSearch(SearchSession& search, const ViewState& view, DocReco
     if (state.patternLength <= 0 || state.patternLength > kSearchPatternBytes) {
         outcome.status = SearchRunStatus::Refused;
         outcome.notice = PatternErrorNotice(PatternError::NothingToSearch);
+    }
+    return outcome;
+}
+
+SearchRunOutcome RunSearch(SearchSession& search, const ViewState& view, DocRecord* doc, std::string_view boxText,
+                           const MatchSink& sink)
+{
+    SearchRunOutcome outcome;
+    if (doc == nullptr || !doc->hasData()) {
+        outcome.status = SearchRunStatus::NoDocument;
         return outcome;
     }
+    outcome = PrepareSearchPattern(search, &doc->table, boxText);
+    if (outcome.status != SearchRunStatus::Searched) return outcome;
+    SearchState& state = search.state;
+    const SearchOptions& options = search.dialog.options;
     outcome.scan = ScanDocument(state, options, *doc, view, sink);
     if (!outcome.scan.found && state.SearchKind != FindKind::Relative && state.matchCount == 0 && !options.IncFind) {
         outcome.notice = Notice{NoticeKind::Exclamation, messages::kNoStringFoundCaption, messages::kStringNotFound};

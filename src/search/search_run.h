@@ -4,6 +4,7 @@
 // document that either stops on the first match after the cursor, moving the
 // cursor there, or lists every match.
 
+#include "core/byte_pieces.h"
 #include "core/document.h"
 #include "core/notice.h"
 #include "core/search_state.h"
@@ -40,6 +41,13 @@ struct ScanResult {
 [[nodiscard]] ScanResult ScanDocument(SearchState& state, const SearchOptions& options, DocRecord& doc,
                                       const ViewState& view, const MatchSink& sink);
 
+// The listing of ScanDocument with SaveFnd over bytes read a piece at a time: every
+// match from first on goes to the sink and raises matchCount, up to 128 in all with
+// FindLimit (nothing when matchCount is there already). Returns the matches listed,
+// or -1 when the bytes could not be read.
+[[nodiscard]] int32_t ListMatches(SearchState& state, const SearchOptions& options, BytePieces& source, int32_t first,
+                                  const MatchSink& sink);
+
 enum class SearchRunStatus {
     Searched,
     NothingTyped,  // an empty box outside Search Again: nothing happens
@@ -52,6 +60,14 @@ struct SearchRunOutcome {
     ScanResult scan;
     std::optional<Notice> notice;  // the refusal, or "Sorry... The string was not found."
 };
+
+// RunSearch's first step: text search makes searchPattern from boxText through table
+// (the document's; only text search reads it, and finds nothing to search without
+// one), hexadecimal search from its digits; kana search and Search Again keep the
+// pattern they have. Searched when there is a pattern to scan for; otherwise nothing
+// changed and the outcome says why.
+[[nodiscard]] SearchRunOutcome PrepareSearchPattern(SearchSession& search, const TableData* table,
+                                                    std::string_view boxText);
 
 // RunSearch with boxText as FindBox's bytes: text and hexadecimal search build the
 // pattern from it, kana search and Search Again keep the pattern they have. Listed

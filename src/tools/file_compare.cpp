@@ -1,5 +1,6 @@
 #include "tools/file_compare.h"
 
+#include "core/document_bytes.h"
 #include "tools/tool_messages.h"
 
 #include <algorithm>
@@ -125,9 +126,11 @@ CompareOutcome CompareFiles(const std::string& first, const std::string& second,
     try {
         // Small pieces read into two reused buffers stay in the cache; on this kind of
         // machine that is several times faster than walking mappings of both files.
+        // The buffers are page-aligned: the kernel copies into them in step with the
+        // file's pages, which some processors do several times faster.
         const auto total = static_cast<std::size_t>(std::min(a.size(), b.size()));
-        std::vector<uint8_t> pieceA(kComparePiece);
-        std::vector<uint8_t> pieceB(kComparePiece);
+        DocumentBytes pieceA = DocumentBytes::Owned(kComparePiece);
+        DocumentBytes pieceB = DocumentBytes::Owned(kComparePiece);
         DifferenceScanner scanner;
         std::size_t nextReport = kCompareProgressStep;
         while (scanner.scanned() < total) {

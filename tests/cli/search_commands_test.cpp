@@ -1,6 +1,7 @@
 #include "cli/rsearch_command.h"
 #include "cli/rtable_command.h"
 #include "cli/search_command.h"
+#include "core/byte_pieces.h"
 #include "core/hex_text.h"
 #include "support/temp_folder.h"
 #include "support/tool_run.h"
@@ -50,6 +51,8 @@ TEST_F(SearchCommandsTest, SearchListsEveryMatchFromOffsetZeroOrSaysWhyNot)
         {search, Words{romPath, "--hex", "4C696E6B"}, 0, "[$0000002B]\n"},
         {search, Words{romPath, "--hex", "6C696e6b", "--ignore-case"}, 0, "[$0000002B]\n[$0000002F]\n"},
         {search, Words{romPath, "--hex", "8B**8D", "--wildcard"}, 0, linkLines},
+        {search, Words{romPath, "--hex", "8B 88 8D 8A"}, 0, linkLines},
+        {search, Words{romPath, "--hex", "**88", "--wildcard"}, 0, linkLines},  // a leading wildcard
         {search, Words{romPath, "--hex", "FF"}, 0, ""},
         {search, Words{romPath, "--hex", "8B8"}, 1, "", "Hex string is missing one digit.\n"},
         {search, Words{romPath, "--hex", "8B**"}, 1, "", "Wild Card not enabled...\n"},
@@ -71,6 +74,24 @@ TEST_F(SearchCommandsTest, SearchListsEveryMatchFromOffsetZeroOrSaysWhyNot)
     EXPECT_EQ(zeros.substr(0, 12), "[$00000000]\n");
     EXPECT_EQ(zeros.substr(zeros.size() - 12), "[$0000FFFE]\n");
     EXPECT_EQ(RunCommand(search, {romPath, "--hex", "0000", "--limit"}).out.size(), 128u * 12u);
+}
+
+// The file is read a piece at a time: a match across two pieces is listed once.
+TEST_F(SearchCommandsTest, MatchesAcrossThePiecesOfALargeFileAreListedOnce)
+{
+    std::string big(2 * kPieceBytes + 100, '\x11');
+    const std::size_t across[] = {kPieceBytes - 2, 2 * kPieceBytes - 1};
+    std::string matches;
+    std::string hits;
+    for (const std::size_t at : across) {
+        big.replace(at, 4, "Link");
+        const std::string offset = "[$" + FormatHex(static_cast<uint32_t>(at), 8) + "]";
+        matches += offset + "\n";
+        hits += offset + " Link            | A=41 a=61 0=30\n";
+    }
+    const std::string path = folder.write("big.bin", big);
+    testing::ExpectRun({cli::SearchCommand(), Words{path, "--hex", "4C 69 6E 6B"}, 0, matches});
+    testing::ExpectRun({cli::RsearchCommand(), Words{path, "Link"}, 0, hits});
 }
 
 TEST_F(SearchCommandsTest, RelativeSearchLinesAndTheTableMadeFromOne)

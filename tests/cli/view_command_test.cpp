@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 #include <string>
+#include <vector>
 
 namespace zarvo {
 namespace {
@@ -56,6 +57,32 @@ TEST(ViewCommand, RowsAsTheViewShowsThemToTheEndOfTheFile)
         {view, Words{ascii, "--table"}, 2},
     };
     for (const testing::CommandRun& run : runs) testing::ExpectRun(run);
+}
+
+// The file is read a few thousand rows at a time: the rows after the first piece
+// keep their offsets and bytes.
+TEST(ViewCommand, RowsAfterTheFirstPieceKeepTheirOffsetsAndBytes)
+{
+    testing::TempFolder folder;
+    std::vector<uint8_t> bytes(20000);
+    for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<uint8_t>(i * 7 + i / 1000);
+    const auto rom = folder.write("rom.bin", bytes);
+    const std::string out = testing::RunCommand(cli::ViewCommand(), {rom, "--offset", "1", "--width", "3"}).out;
+    std::vector<std::string> lines;
+    for (std::size_t at = 0; at < out.size();) {
+        const std::size_t end = out.find('\n', at);
+        lines.push_back(out.substr(at, end - at));
+        at = end + 1;
+    }
+    ASSERT_EQ(lines.size(), 6667u);  // 19,999 bytes in rows of 3
+    const struct {
+        std::size_t row;
+        const char* start;
+    } rows[] = {{0, "00000001  07 0E 15  "},
+                {4095, "00002FFE  FE 05 0C  "},
+                {4096, "00003001  13 1A 21  "},
+                {6666, "00004E1F  EC  "}};
+    for (const auto& row : rows) EXPECT_EQ(lines[row.row].substr(0, std::string(row.start).size()), row.start);
 }
 
 }  // namespace

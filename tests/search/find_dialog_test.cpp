@@ -104,6 +104,8 @@ TEST_F(FindDialogTest, IncrementalSearchKeepsTheDialogAndCollectedListsBringTheL
     options().IncFind = true;
     EXPECT_FALSE(SearchesOnChange(session.search, "636"));
     EXPECT_TRUE(SearchesOnChange(session.search, "6361"));
+    EXPECT_FALSE(SearchesOnChange(session.search, "63 6"));  // a digit waits for its pair
+    EXPECT_TRUE(SearchesOnChange(session.search, "63 61 "));
     EXPECT_FALSE(PressFindButton(session, &doc, "").notice);  // an emptied box: nothing happens
     const FindButtonOutcome typed = PressFindButton(session, &doc, "6361");
     EXPECT_FALSE(typed.closeDialog);

@@ -45,6 +45,7 @@ TEST(FindKeyFilter, EachSearchKindLetsThroughItsOwnKeys)
         {FindKind::Hex, typed("*"), "", plain, KeyVerdict::Pass},  // refused later, when searching
         {FindKind::Hex, typed("*"), "12", wild, KeyVerdict::Replace, "**"},
         {FindKind::Hex, typed("."), "", plain, KeyVerdict::Pass},
+        {FindKind::Hex, typed(" "), "8B", plain, KeyVerdict::Pass},  // a blank between pairs
         {FindKind::Hex, backspace, "12**", wild, KeyVerdict::EraseLastTwo},
         {FindKind::Hex, backspace, "*", wild, KeyVerdict::Pass},
         {FindKind::Hex, backspace, "1*", plain, KeyVerdict::EraseLastTwo},

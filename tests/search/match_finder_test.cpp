@@ -22,7 +22,8 @@ std::vector<int32_t> FinderMatches(const std::vector<uint8_t>& data, int32_t fro
 }
 
 // Random buffers over small alphabets (letters of both cases, '*' among them), and
-// patterns cut from the buffer with some bytes turned into '*' or case-flipped.
+// patterns cut from the buffer with some bytes (the first one too) turned into '*'
+// or case-flipped.
 TEST(MatchFinder, FindsWhatAPlainScanOfEveryPositionFinds)
 {
     std::mt19937 random(1234);
@@ -42,8 +43,17 @@ TEST(MatchFinder, FindsWhatAPlainScanOfEveryPositionFinds)
         const MatchRule rule{round % 3 == 1, round % 4 >= 2};
         const auto from = static_cast<int32_t>(random() % size);
         SCOPED_TRACE(round);
-        EXPECT_EQ(FinderMatches(data, from, pattern, rule),
-                  testing::ModelMatches(data, static_cast<std::size_t>(from), pattern, rule.ignoreCase, rule.wildcard));
+        const std::vector<int32_t> model =
+            testing::ModelMatches(data, static_cast<std::size_t>(from), pattern, rule.ignoreCase, rule.wildcard);
+        EXPECT_EQ(FinderMatches(data, from, pattern, rule), model);
+        // The same buffer looked at in small pieces: a match across two is found once.
+        MemoryPieces pieces(data, 1 + random() % 64);
+        std::vector<int32_t> inPieces;
+        EXPECT_TRUE(ForEachMatch(pieces, from, pattern, rule, [&](int32_t position) {
+            inPieces.push_back(position);
+            return true;
+        }));
+        EXPECT_EQ(inPieces, model);
     }
 }
 

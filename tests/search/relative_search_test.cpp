@@ -43,11 +43,44 @@ TEST(RelativeHits, OnePassListsWhatThe256ScansList)
         const auto first = static_cast<int32_t>(round % 4 == 0 ? random() % size : 0);
         const int32_t limit = round % 3 == 2 ? 1 + static_cast<int32_t>(random() % 40) : -1;
         SCOPED_TRACE(::testing::PrintToString(round) + " " + word);
+        const std::vector<ModelHit> model = testing::ModelRelativeHits(
+            data, static_cast<std::size_t>(first), word, false, false, limit < 0 ? SIZE_MAX : std::size_t(limit));
         const auto hits = FindRelativeHits(data, first, word, {}, limit);
         ASSERT_TRUE(hits);
-        EXPECT_EQ(AsModel(*hits), testing::ModelRelativeHits(data, static_cast<std::size_t>(first), word, false, false,
-                                                             limit < 0 ? SIZE_MAX : std::size_t(limit)));
+        EXPECT_EQ(AsModel(*hits), model);
+        // In small pieces, with room for a few offsets at a time: more passes, the same lines.
+        MemoryPieces pieces(data, 1 + random() % 50);
+        std::vector<RelativeHit> streamed;
+        const RelativeWalk walk = ForEachRelativeHit(
+            pieces, first, word, {}, limit, [&](const RelativeHit& hit) { streamed.push_back(hit); }, {},
+            1 + random() % 6);
+        EXPECT_EQ(walk, RelativeWalk::Done);
+        EXPECT_EQ(AsModel(streamed), model);
     }
+}
+
+// A search without ignoring case or wildcards reports its progress too: piece by
+// piece while it counts (the first half) and collects, and while it hands over
+// millions of hits; and it stops when told.
+TEST(RelativeHits, OnePassReportsProgressAndStopsWhenTold)
+{
+    const std::vector<uint8_t> data(std::size_t{4} << 20, 'x');  // four pieces of a MiB
+    std::vector<int32_t> seen;
+    const auto all = FindRelativeHits(data, 0, "xx", {}, -1, [&](int32_t percent) {
+        seen.push_back(percent);
+        return true;
+    });
+    ASSERT_TRUE(all);
+    EXPECT_EQ(all->size(), data.size() - 1);
+    EXPECT_EQ(seen.front(), 12);  // a quarter of the counting pass
+    EXPECT_GT(seen.back(), 75);   // handing over, after the pass that collects
+    EXPECT_TRUE(std::is_sorted(seen.begin(), seen.end()));
+    seen.clear();
+    EXPECT_FALSE(FindRelativeHits(data, 0, "xx", {}, -1, [&](int32_t percent) {
+        seen.push_back(percent);
+        return seen.size() < 2;
+    }));
+    EXPECT_EQ(seen.size(), 2u);
 }
 
 TEST(RelativeHits, IgnoreCaseAndWildcardsApplyToTheComputedBytes)

@@ -36,7 +36,7 @@ inline bool ModelMatchesAt(const std::vector<uint8_t>& data, std::size_t p, cons
 {
     if (p + pattern.size() > data.size()) return false;
     for (std::size_t i = 0; i < pattern.size(); ++i) {
-        const bool skipped = wildcard && i > 0 && pattern[i] == 0x2A;  // the first byte is always compared
+        const bool skipped = wildcard && pattern[i] == 0x2A;  // the first byte too
         const uint8_t a = ignoreCase ? Upper(pattern[i]) : pattern[i];
         const uint8_t b = ignoreCase ? Upper(data[p + i]) : data[p + i];
         if (!skipped && a != b) return false;

@@ -94,6 +94,17 @@ TEST_F(SearchRunTest, TheLimitEndsTheListAt128AndThenMovesTheCursor)
     EXPECT_EQ(full.scan.listed, 0);
 }
 
+TEST_F(SearchRunTest, ALeadingWildcardMatchesAnyByte)
+{
+    Open("xAyA*B**A");
+    options() = {.SaveFnd = true, .WildCrd = true, .FindFromStart = true};
+    EXPECT_EQ(Run(FindKind::Hex, "**41").scan.listed, 3);
+    EXPECT_EQ(Lines(), (std::vector<std::string>{"[$00000000]", "[$00000002]", "[$00000007]"}));
+    // Without wildcards 2A is an ordinary byte, typed as digits.
+    options().WildCrd = false;
+    EXPECT_EQ(Run(FindKind::Hex, "2A 42").scan.listed, 1);
+}
+
 TEST_F(SearchRunTest, RefusedTextsSearchNothingAndKeepTheLastPattern)
 {
     Open("AB\x01");

@@ -39,6 +39,7 @@ void SearchFindTest::searchMovesTheCursorOrSays()
         int cursor;
         QStringList texts;
         QStringList lines;
+        bool pasted = false;  // put into the box as Ctrl+V does, past the key rules
     } cases[] = {
         {text, {"IgCase"}, "hello", 0x101, {}, {}},
         {text, {"FindFromStart"}, "ABC", 0, {}, {}},  // offset 0 itself
@@ -47,6 +48,8 @@ void SearchFindTest::searchMovesTheCursorOrSays()
         {text, {}, "", 0, {kNoText}, {}},
         // Typed in lower case, one '*' typing the pair "**": 48 ** 4C, "HeL" at 0x101.
         {"HexSearch1", {"WildCrd"}, "48*4c", 0x101, {}, {}},
+        {"HexSearch1", {}, "48 65 4c", 0x101, {}, {}},  // blanks between the pairs
+        {"HexSearch1", {}, "48 65\t4C", 0x101, {}, {}, true},
     };
     for (const auto& c : cases) {
         FrameFixture fixture;
@@ -56,7 +59,11 @@ void SearchFindTest::searchMovesTheCursorOrSays()
         fixture.triggerModal(c.command, [&] {
             caption = windows.find->windowTitle();
             windows.click(c.options);
-            windows.type(c.typed);
+            if (c.pasted) {
+                windows.box()->insert(c.typed);
+            } else {
+                windows.type(c.typed);
+            }
             windows.press(Qt::Key_Return);
         });
         QCOMPARE(caption,

@@ -27,6 +27,7 @@ constexpr int kWindowWidth = 339;
 constexpr int kWindowHeight = 194;
 constexpr int kListFontPixels = 11;
 constexpr int kItemHeight = 14;
+constexpr int kLinesPerLayoutBatch = 20000;
 // The longest line the searches write: a relative-search hit with a 15-letter word.
 constexpr const char* kWidestLine = "[$00000000] MMMMMMMMMMMMMMM | A=00 a=00 0=00";
 
@@ -56,8 +57,13 @@ TListForm::TListForm(Session& session, CurrentDocument& documents, PreparedLines
     ListBox1->setFont(font);
     model_->setRowSize(QSize(QFontMetrics(font).horizontalAdvance(QString::fromLatin1(kWidestLine)) + 8, kItemHeight));
     ListBox1->setModel(model_);
-    // Every line has the same height, so a long list is laid out without measuring it.
+    // Every line has the same height, so a long list is laid out without measuring it,
+    // and a few thousand lines at a time between the window's events: a list of a hit
+    // for every byte of a large image shows its first lines at once and stays usable
+    // while the rest are laid out.
     ListBox1->setUniformItemSizes(true);
+    ListBox1->setLayoutMode(QListView::Batched);
+    ListBox1->setBatchSize(kLinesPerLayoutBatch);
     ListBox1->setSelectionMode(QAbstractItemView::SingleSelection);
     ListBox1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     ListBox1->installEventFilter(this);
