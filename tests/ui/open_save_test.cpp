@@ -164,14 +164,17 @@ void OpenSaveTest::failedOpenLeavesNoWindow()
 void OpenSaveTest::openingAnOpenFileShowsItsWindow_data()
 {
     QTest::addColumn<QString>("again");  // the name the file is opened by the second time
-    QTest::newRow("same path") << "game.bin";
-    QTest::newRow("another name of it") << "sub/../game.bin";
-    QTest::newRow("a link to it") << "link.bin";
+    QTest::addColumn<bool>("changedOnDisk");
+    QTest::newRow("same path") << "game.bin" << false;
+    QTest::newRow("another name of it") << "sub/../game.bin" << false;
+    QTest::newRow("a link to it") << "link.bin" << false;
+    QTest::newRow("changed on disk: offered to be read again") << "game.bin" << true;
 }
 
 void OpenSaveTest::openingAnOpenFileShowsItsWindow()
 {
     QFETCH(QString, again);
+    QFETCH(bool, changedOnDisk);
     FrameFixture fixture;
     QVERIFY(QDir(fixture.folder.path()).mkdir(QStringLiteral("sub")));
     TMDIChild* game = fixture.openNew(QStringLiteral("game.bin"), PatternBytes(64));
@@ -179,13 +182,22 @@ void OpenSaveTest::openingAnOpenFileShowsItsWindow()
     game->document().data()[0] = 0x55;  // what is in the window stays
     fixture.openNew(QStringLiteral("other.bin"), PatternBytes(16));
     qobject_cast<QMdiSubWindow*>(game->parentWidget())->showMinimized();
+    if (changedOnDisk) fixture.writeFile(QStringLiteral("game.bin"), PatternBytes(80));
     fixture.prompter.clear();
+    fixture.prompter.answers.push_back(false);  // not read again
 
     QCOMPARE(fixture.open(fixture.path(again)), game);
     QCOMPARE(fixture.frame->mdiArea()->subWindowList().size(), 2);
     QVERIFY(!game->parentWidget()->isMinimized());
     QCOMPARE(game->document().data()[0], uint8_t{0x55});
-    QCOMPARE(fixture.prompter.log(), QStringList{kAllFiles});
+    QStringList log{kAllFiles};
+    if (changedOnDisk) {
+        log << QStringLiteral(
+                   "ask(File Changed..., question): \"%1\"\nhas been changed on disk by another "
+                   "program. Do you wish to read it again?")
+                   .arg(fixture.path(QStringLiteral("game.bin")));
+    }
+    QCOMPARE(fixture.prompter.log(), log);
 }
 
 void OpenSaveTest::newWindowShowsSixteenBytesOrIsMaximized_data()

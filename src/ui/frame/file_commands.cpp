@@ -9,6 +9,7 @@
 #include "ui/common/background_task.h"
 #include "ui/common/chooser_start.h"
 #include "ui/common/qt_text.h"
+#include "ui/editor/mdi_child.h"
 #include "ui/frame/document_windows.h"
 
 #include <QAction>
@@ -80,6 +81,8 @@ void FileCommands::OpenDocument(const QString& path)
     if (QMdiSubWindow* shown = windows_.windowOfFile(file)) {
         RememberRecentFile(file, true);
         windows_.activate(shown);
+        // Opened again because it changed on disk, perhaps: it is offered to be read again.
+        if (TMDIChild* editor = DocumentWindows::editorIn(shown)) CheckFileOnDisk(editor->document());
         emit documentsChanged();
         return;
     }
@@ -102,7 +105,7 @@ void FileCommands::OpenDocument(const QString& path)
     emit documentsChanged();
 }
 
-SaveError FileCommands::WriteDocument(const DocRecord& doc, const std::string& path)
+SaveError FileCommands::WriteDocument(DocRecord& doc, const std::string& path)
 {
     SaveError result = SaveError::CannotWrite;
     const bool wasSaving = std::exchange(saving_, true);
@@ -112,6 +115,8 @@ SaveError FileCommands::WriteDocument(const DocRecord& doc, const std::string& p
             progress.report(static_cast<int64_t>(done), static_cast<int64_t>(total));
         });
     });
+    // Taken before any window is activated again, which looks whether the file changed.
+    if (result == SaveError::None) doc.diskStamp = StampOf(path).value_or(FileStamp{});
     saving_ = wasSaving;
     return result;
 }
@@ -129,7 +134,6 @@ void FileCommands::AfterSave(DocRecord& doc)
 {
     prompter_.showMessage(SavedText(doc));
     MarkDocumentSaved(doc);
-    doc.diskStamp = StampOf(doc.fileName).value_or(FileStamp{});
     windows_.repaint(doc);
 }
 

@@ -50,9 +50,9 @@ signals:
     void documentsChanged();
 
 private:
-    // Writes doc to path on a worker thread while the windows stay painted; a long
-    // write shows its progress.
-    [[nodiscard]] SaveError WriteDocument(const DocRecord& doc, const std::string& path);
+    // Writes doc to path on a worker thread while the windows stay painted (a long
+    // write shows its progress); on success the file's stamp is the document's.
+    [[nodiscard]] SaveError WriteDocument(DocRecord& doc, const std::string& path);
     // The save message, with the changed bytes past the file's end that were not written.
     [[nodiscard]] QString SavedText(const DocRecord& doc) const;
     void AfterSave(DocRecord& doc);
