@@ -53,6 +53,24 @@ void ChangeMarks::settle(int32_t offset, int32_t count, const uint8_t* now)
     });
 }
 
+void ChangeMarks::clearBefore(int32_t end)
+{
+    if (end <= 0) return;
+    const int32_t partial = end >> kPageShift;
+    pages_.erase(pages_.begin(), pages_.lower_bound(partial));
+    const auto found = pages_.find(partial);
+    if (found == pages_.end()) return;
+    Page& page = found->second;
+    for (int32_t at = 0; at < (end & (kPageBytes - 1)); ++at) {
+        uint64_t& word = page.marked[static_cast<std::size_t>(at) / 64];
+        const uint64_t bit = uint64_t{1} << (at % 64);
+        if ((word & bit) == 0) continue;
+        word &= ~bit;
+        --page.count;
+    }
+    if (page.count == 0) pages_.erase(found);
+}
+
 bool ChangeMarks::contains(int32_t offset) const
 {
     if (offset < 0) return false;

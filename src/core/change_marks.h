@@ -21,6 +21,8 @@ public:
     void settle(int32_t offset, int32_t count, const uint8_t* now);
     // Every byte now equals what the file holds.
     void clear() { pages_.clear(); }
+    // The bytes before end now equal what the file holds; later ones keep their marks.
+    void clearBefore(int32_t end);
     [[nodiscard]] bool empty() const { return pages_.empty(); }
     [[nodiscard]] bool contains(int32_t offset) const;
 

@@ -16,6 +16,19 @@ namespace {
     return {first, std::max<int64_t>(end - first, 0)};
 }
 
+// Differing bytes closer than this are journaled as one run: a run's own record costs
+// more than the equal bytes between them.
+constexpr int64_t kJoinedGap = 16;
+constexpr int64_t kCompareBlock = 4096;
+
+// The first offset from at on where the buffers differ, or end.
+[[nodiscard]] int64_t FirstDifference(const uint8_t* held, const uint8_t* wanted, int64_t at, int64_t end)
+{
+    while (at + kCompareBlock <= end && std::memcmp(held + at, wanted + at, kCompareBlock) == 0) at += kCompareBlock;
+    while (at < end && held[at] == wanted[at]) ++at;
+    return at;
+}
+
 }  // namespace
 
 int32_t OverwriteBytes(DocRecord& doc, int32_t offset, std::span<const uint8_t> bytes)
@@ -40,6 +53,27 @@ int32_t FillBytes(DocRecord& doc, int32_t offset, int32_t count, uint8_t value)
     return static_cast<int32_t>(length);
 }
 
+void OverwriteDifferingBytes(DocRecord& doc, std::span<const uint8_t> bytes)
+{
+    if (!doc.hasData()) return;
+    const int64_t capacity = static_cast<int64_t>(doc.storage.size()) - doc.headerSize;
+    const int64_t length = std::min(static_cast<int64_t>(bytes.size()), capacity);
+    uint8_t* held = doc.data();
+    const uint8_t* wanted = bytes.data();
+    const EditStep step(doc);
+    int64_t at = FirstDifference(held, wanted, 0, length);
+    while (at < length) {
+        int64_t lastDifferent = at;
+        for (int64_t next = at + 1; next < length && next - lastDifferent <= kJoinedGap; ++next) {
+            if (held[next] != wanted[next]) lastDifferent = next;
+        }
+        const int64_t count = lastDifferent + 1 - at;
+        doc.journal.recordWrite(doc, static_cast<int32_t>(at), static_cast<int32_t>(count));
+        std::memcpy(held + at, wanted + at, static_cast<std::size_t>(count));
+        at = FirstDifference(held, wanted, lastDifferent + 1, length);
+    }
+}
+
 bool UndoEdit(DocRecord& doc) { return doc.journal.undo(doc); }
 
 bool RedoEdit(DocRecord& doc) { return doc.journal.redo(doc); }
@@ -47,8 +81,19 @@ bool RedoEdit(DocRecord& doc) { return doc.journal.redo(doc); }
 void MarkDocumentSaved(DocRecord& doc)
 {
     doc.journal.markSaved();
-    doc.changes.clear();
+    // Bytes past the file's end are never written: they stay changed.
+    doc.changes.clearBefore(std::max(doc.fileSize, 0));
     doc.modified = false;
+}
+
+int32_t ChangedBytesPastFileEnd(const DocRecord& doc)
+{
+    // Only a small file has bytes past its end, at most 65,535 of them.
+    int32_t count = 0;
+    for (int32_t offset = std::max(doc.fileSize, 0); offset < doc.viewSize; ++offset) {
+        if (doc.changes.contains(offset)) ++count;
+    }
+    return count;
 }
 
 }  // namespace zarvo

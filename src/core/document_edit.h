@@ -17,6 +17,11 @@ int32_t OverwriteBytes(DocRecord& doc, int32_t offset, std::span<const uint8_t> 
 // Sets count bytes from offset on to value, within 0 .. viewSize - 1 as above.
 int32_t FillBytes(DocRecord& doc, int32_t offset, int32_t count, uint8_t value);
 
+// Writes bytes over the buffer from offset 0 on, as far as the buffer reaches (past
+// viewSize too), journaling only the runs that differ from what it holds: the history
+// of rewriting a whole document costs what changed, not its size.
+void OverwriteDifferingBytes(DocRecord& doc, std::span<const uint8_t> bytes);
+
 // Gathers every change made while it lives into one undo step: a command that writes
 // several ranges, resizes or moves the cursor after writing is taken back whole.
 class EditStep {
@@ -34,8 +39,11 @@ private:
 bool UndoEdit(DocRecord& doc);
 bool RedoEdit(DocRecord& doc);
 
-// The document was just written to its file: nothing is modified or marked changed,
-// and undoing or redoing back to here clears modified again.
+// The document was just written to its file: nothing is modified, undoing or redoing
+// back to here clears modified again, and only the changed bytes past the file's end
+// (the view buffer of a small file, never written) keep their change mark.
 void MarkDocumentSaved(DocRecord& doc);
+// The changed bytes past the file's end, which a save leaves unwritten.
+[[nodiscard]] int32_t ChangedBytesPastFileEnd(const DocRecord& doc);
 
 }  // namespace zarvo

@@ -69,18 +69,43 @@ std::string FileNamePart(std::string_view path)
     return std::string(separator == std::string_view::npos ? path : path.substr(separator + 1));
 }
 
-SaveError SaveDocumentFile(const DocRecord& doc)
+std::string FolderPart(std::string_view path)
 {
-    if (!doc.hasData() || doc.fileName.empty()) return SaveError::CannotCreate;
-    const auto count = static_cast<std::size_t>(doc.headerSize) + static_cast<std::size_t>(doc.fileSize);
-    return WriteFileReplacing(doc.fileName, doc.storage.data(), count);
+    const auto slash = path.rfind('/');
+    if (slash == std::string_view::npos) return ".";
+    return slash == 0 ? "/" : std::string(path.substr(0, slash));
 }
+
+std::string PathWithExtension(std::string_view path, std::string_view extension)
+{
+    const auto slash = path.rfind('/');
+    const auto nameStart = slash == std::string_view::npos ? 0 : slash + 1;
+    const auto dot = path.rfind('.');
+    // A leading dot names a hidden file; it starts no extension.
+    const bool hasExtension = dot != std::string_view::npos && dot > nameStart;
+    return std::string(hasExtension ? path.substr(0, dot) : path) + "." + std::string(extension);
+}
+
+std::string PathInFolder(std::string_view folder, std::string_view name)
+{
+    if (folder.empty() || name.empty() || name.front() == '/') return std::string(name);
+    std::string path(folder);
+    if (path.back() != '/') path += '/';
+    return path + std::string(name);
+}
+
+SaveError WriteDocumentTo(const DocRecord& doc, const std::string& path, const WriteProgress& progress)
+{
+    if (!doc.hasData() || path.empty()) return SaveError::CannotCreate;
+    const auto count = static_cast<std::size_t>(doc.headerSize) + static_cast<std::size_t>(doc.fileSize);
+    return WriteFileReplacing(path, doc.storage.data(), count, progress);
+}
+
+SaveError SaveDocumentFile(const DocRecord& doc) { return WriteDocumentTo(doc, doc.fileName); }
 
 SaveError SaveDocumentAs(DocRecord& doc, const std::string& newPath)
 {
-    if (!doc.hasData() || newPath.empty()) return SaveError::CannotCreate;
-    const auto count = static_cast<std::size_t>(doc.headerSize) + static_cast<std::size_t>(doc.fileSize);
-    const SaveError result = WriteFileReplacing(newPath, doc.storage.data(), count);
+    const SaveError result = WriteDocumentTo(doc, newPath);
     if (result == SaveError::None) doc.fileName = newPath;
     return result;
 }

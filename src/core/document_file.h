@@ -37,10 +37,23 @@ void ReadSavestatePalette(DocRecord& doc);
 [[nodiscard]] std::string CompanionTablePath(std::string_view path);
 // The part of a path after its last '\\' or '/'.
 [[nodiscard]] std::string FileNamePart(std::string_view path);
+// The folder of a path: the part before its last '/' ("/" for a file at the root, "."
+// for a bare name).
+[[nodiscard]] std::string FolderPart(std::string_view path);
+// The path with the extension of its file name (not of a folder) replaced by
+// extension, or extension added to a name without one: game.smc -> game.tbl.
+[[nodiscard]] std::string PathWithExtension(std::string_view path, std::string_view extension);
+// A relative name taken as lying in folder; an absolute name, or any name when folder
+// is empty, stays as it is.
+[[nodiscard]] std::string PathInFolder(std::string_view folder, std::string_view name);
 
-// Writes headerSize + fileSize bytes to doc.fileName through a temporary file in the
-// same folder, keeping the old file's permissions; a target that is not a regular
-// file, or that this user may not write, is refused. doc is not changed.
+// Writes headerSize + fileSize bytes to path through a temporary file in the same
+// folder, keeping the old file's permissions; a target that is not a regular file, or
+// that this user may not write, is refused. doc is not changed, so that another thread
+// may paint it meanwhile; progress (when given) is told from the writing thread.
+[[nodiscard]] SaveError WriteDocumentTo(const DocRecord& doc, const std::string& path,
+                                        const WriteProgress& progress = {});
+// WriteDocumentTo the document's own file.
 [[nodiscard]] SaveError SaveDocumentFile(const DocRecord& doc);
 // Saves to newPath and, on success only, makes it the document's fileName.
 [[nodiscard]] SaveError SaveDocumentAs(DocRecord& doc, const std::string& newPath);

@@ -15,7 +15,15 @@ inline constexpr const char* kModifiedQuestion = "\"%s\"\nhas been modified. Do 
 inline constexpr const char* kModifiedCaption = "ROM Data Modified...";
 inline constexpr const char* kFileChangedQuestion =
     "\"%s\"\nhas been changed on disk by another program. Do you wish to read it again?";
+// Asked instead when the document holds edits that are not saved.
+inline constexpr const char* kFileChangedOverEditsQuestion =
+    "\"%s\"\nhas been changed on disk by another program. Do you wish to read it again?\n"
+    "Your unsaved changes will be replaced; Undo gives them back.";
 inline constexpr const char* kFileChangedCaption = "File Changed...";
+// After the save message, when a small file's view buffer holds changes past its end.
+inline constexpr const char* kChangedPastEndNotSaved = "%d changed bytes past the end of the file were not saved";
+// The progress window of a long save.
+inline constexpr const char* kSavingProgress = "Saving %s...";
 inline constexpr const char* kHelpError = "Error loading HH.exe. It is required for HTML Help files...";
 inline constexpr const char* kHelpErrorCaption = "Zarvo32 EX Help error";
 inline constexpr const char* kTableAllocation = "Error Allocating Memory for the Table File...";

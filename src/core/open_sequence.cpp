@@ -1,6 +1,11 @@
 #include "core/open_sequence.h"
 
+#include "core/document_edit.h"
+
+#include <algorithm>
+#include <cstring>
 #include <filesystem>
+#include <span>
 #include <system_error>
 
 namespace zarvo {
@@ -50,31 +55,69 @@ bool ChangedOnDisk(const DocRecord& doc)
     return now && *now != doc.diskStamp;
 }
 
+namespace {
+
+// A savestate whose file became shorter than its header can no longer show its data
+// without it: it is read as a fresh open reads it, and the history starts afresh.
+void ReplaceWithoutHistory(DocRecord& doc, InputBytes& fresh)
+{
+    doc.storage = std::move(fresh.bytes);
+    doc.headerSize = 0;
+    doc.fileSize = fresh.length;
+    doc.viewSize = std::max(fresh.length, kMinimumViewSize);
+    doc.journal = EditJournal{};
+}
+
+}  // namespace
+
 OpenOutcome ReloadDocument(DocRecord& doc)
 {
     OpenOutcome outcome;
-    DocRecord fresh;
-    outcome.error = OpenDocumentFile(fresh, doc.fileName, &outcome.failure);
-    if (outcome.error != OpenError::None) return outcome;
-    if (doc.headerSize > 0 && CanRemoveSavestateHeader(fresh)) RemoveSavestateHeader(fresh);
-    if (IsSavestatePath(doc.fileName)) ReadSavestatePalette(fresh);
-    doc.storage = std::move(fresh.storage);
-    doc.headerSize = fresh.headerSize;
-    doc.fileSize = fresh.fileSize;
-    doc.viewSize = fresh.viewSize;
-    doc.savestatePalette = fresh.savestatePalette;
+    // Read with room for all the buffer holds now, so that what lies past the file's
+    // new end reads as zero, as after an open.
+    InputBytes fresh =
+        ReadInputFile(doc.fileName, std::max(doc.storage.size(), static_cast<std::size_t>(kMinimumViewSize)));
+    outcome.failure = fresh.failure;
+    outcome.error = fresh.failure.error;
+    if (!fresh.ok()) return outcome;
+    if (fresh.bytes.size() > doc.storage.size()) {
+        std::optional<DocumentBytes> larger = DocumentBytes::Allocate(fresh.bytes.size());
+        if (!larger) {
+            outcome.failure.error = outcome.error = OpenError::OutOfMemory;
+            return outcome;
+        }
+        std::memcpy(larger->data(), doc.storage.data(), doc.storage.size());
+        doc.storage = std::move(*larger);
+    }
+
+    const int32_t header = doc.headerSize;
+    if (header > 0 && fresh.length < header) {
+        ReplaceWithoutHistory(doc, fresh);
+    } else {
+        // One step of the history: undo gives back the document as it was, edits included.
+        const EditStep step(doc);
+        // The header is no part of the history; Save writes back the one the file has now.
+        std::memcpy(doc.storage.data(), fresh.bytes.data(), static_cast<std::size_t>(header));
+        OverwriteDifferingBytes(doc, std::span(fresh.bytes.data() + header, fresh.bytes.size() - header));
+        doc.fileSize = fresh.length - header;
+        doc.viewSize = std::max(fresh.length, kMinimumViewSize) - header;
+        doc.nibblePending = false;
+        // A shorter file takes the view back to its start; the next paint settles the rest.
+        if (doc.topOffset >= doc.viewSize || doc.cursorOffset >= doc.viewSize) {
+            doc.topOffset = 0;
+            doc.cursorOffset = 0;
+            doc.cursorRow = 0;
+            doc.cursorColumn = 0;
+        }
+    }
+    doc.savestatePalette.reset();
+    if (IsSavestatePath(doc.fileName)) ReadSavestatePalette(doc);
     doc.diskStamp = StampOf(doc.fileName).value_or(FileStamp{});
-    doc.journal = EditJournal{};
+    // The document is its file again.
+    doc.journal.markSaved();
     doc.changes.clear();
     doc.modified = false;
     doc.nibblePending = false;
-    // A shorter file takes the view back to its start; the next paint settles the rest.
-    if (doc.topOffset >= doc.viewSize || doc.cursorOffset >= doc.viewSize) {
-        doc.topOffset = 0;
-        doc.cursorOffset = 0;
-        doc.cursorRow = 0;
-        doc.cursorColumn = 0;
-    }
     return outcome;
 }
 

@@ -40,8 +40,9 @@ struct OpenOutcome {
 
 // Reads the document's file again: the bytes, sizes and palette anew (a savestate
 // header removed again when it was before), the table, the view and the cursor kept
-// where they fit; the undo history starts afresh and nothing is modified. On an error
-// the document is as it was.
+// where they fit. The reading is one step of the undo history, so undo gives back the
+// document as it was, unsaved edits included; afterwards nothing is modified. On an
+// error the document is as it was.
 [[nodiscard]] OpenOutcome ReloadDocument(DocRecord& doc);
 
 }  // namespace zarvo

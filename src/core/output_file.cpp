@@ -3,6 +3,7 @@
 #include "core/file_descriptor.h"
 #include "core/interrupt_cleanup.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
@@ -19,6 +20,11 @@ namespace {
 // folder entry holds) still leaves room for it.
 constexpr const char* kTemporaryName = "/.zarvo-XXXXXX";
 constexpr int kMostLinksFollowed = 40;  // as the system itself gives up (ELOOP)
+// A file pushed to the disk piece by piece goes in about this many pieces, none
+// smaller than the first bound nor larger than the second.
+constexpr std::size_t kPushPieces = 32;
+constexpr std::size_t kSmallestPushPiece = std::size_t{256} << 10;
+constexpr std::size_t kLargestPushPiece = std::size_t{8} << 20;
 
 std::string FolderOf(const std::string& path)
 {
@@ -58,6 +64,38 @@ private:
     WriteFailure& failure_;
 };
 
+// Pushes the pieces of a file to the disk as they are written: each piece's writeback
+// starts at once and everything before it is waited for, so that copying and the disk
+// overlap and the progress told is what the disk holds. Only a hint to the system
+// (which may not support it); the final sync stays the proof.
+class DiskPush {
+public:
+    DiskPush(const WriteProgress& progress, std::size_t total) : progress_(progress), total_(total) {}
+
+    void written(int fd, std::size_t count)
+    {
+        const std::size_t start = written_;
+        written_ += count;
+        (void)sync_file_range(fd, static_cast<off64_t>(start), static_cast<off64_t>(count), SYNC_FILE_RANGE_WRITE);
+        if (start > onDisk_) {
+            (void)sync_file_range(fd, static_cast<off64_t>(onDisk_), static_cast<off64_t>(start - onDisk_),
+                                  SYNC_FILE_RANGE_WAIT_BEFORE | SYNC_FILE_RANGE_WRITE | SYNC_FILE_RANGE_WAIT_AFTER);
+            onDisk_ = start;
+        }
+        if (progress_) progress_(onDisk_, total_);
+    }
+    void synced()
+    {
+        if (progress_) progress_(total_, total_);
+    }
+
+private:
+    const WriteProgress& progress_;
+    std::size_t total_;
+    std::size_t written_ = 0;
+    std::size_t onDisk_ = 0;
+};
+
 // Writes to a descriptor that is not replaced: standard output, a FIFO, a device.
 SaveError WriteStream(int fd, const ContentProducer& produce, Outcome& outcome)
 {
@@ -81,7 +119,7 @@ mode_t ModeFor(const struct stat* old)
 }
 
 SaveError ReplaceRegularFile(const std::string& target, const struct stat* old, const ContentProducer& produce,
-                             Outcome& outcome)
+                             Outcome& outcome, DiskPush* push)
 {
     const std::string folder = FolderOf(target);
     std::string temporary = folder + kTemporaryName;
@@ -109,13 +147,17 @@ SaveError ReplaceRegularFile(const std::string& target, const struct stat* old, 
         return discard(SaveError::CannotWrite, errno);
     }
     int writeError = 0;
-    const ByteSink sink = [&file, &writeError](const uint8_t* bytes, std::size_t count) {
-        if (WriteFully(file.get(), bytes, count)) return true;
-        writeError = errno;
-        return false;
+    const ByteSink sink = [&file, &writeError, push](const uint8_t* bytes, std::size_t count) {
+        if (!WriteFully(file.get(), bytes, count)) {
+            writeError = errno;
+            return false;
+        }
+        if (push != nullptr) push->written(file.get(), count);
+        return true;
     };
     if (!produce(sink)) return discard(SaveError::CannotWrite, writeError);
     if (fdatasync(file.get()) != 0) return discard(SaveError::CannotWrite, errno);
+    if (push != nullptr) push->synced();
     if (!file.close()) return discard(SaveError::CannotWrite, errno);
     {
         const BlockedInterrupts blocked;
@@ -156,7 +198,10 @@ std::string WriteFailureText(const WriteFailure& failure, std::string_view path)
     return "cannot write " + where + ": " + std::strerror(failure.systemError);
 }
 
-SaveError WriteOutput(const std::string& path, OutputRule rule, const ContentProducer& produce, WriteFailure* failure)
+namespace {
+
+SaveError WriteOutputPushed(const std::string& path, OutputRule rule, const ContentProducer& produce,
+                            WriteFailure* failure, DiskPush* push)
 {
     Outcome outcome(failure);
     const bool streams = rule == OutputRule::StreamsAllowed;
@@ -184,7 +229,14 @@ SaveError WriteOutput(const std::string& path, OutputRule rule, const ContentPro
         FileDescriptor probe(::open(target.c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
         if (!probe.valid()) return outcome.fail(SaveError::ReadOnlyTarget, errno);
     }
-    return ReplaceRegularFile(target, exists ? &info : nullptr, produce, outcome);
+    return ReplaceRegularFile(target, exists ? &info : nullptr, produce, outcome, push);
+}
+
+}  // namespace
+
+SaveError WriteOutput(const std::string& path, OutputRule rule, const ContentProducer& produce, WriteFailure* failure)
+{
+    return WriteOutputPushed(path, rule, produce, failure, nullptr);
 }
 
 SaveError WriteOutput(const std::string& path, OutputRule rule, const uint8_t* bytes, std::size_t count,
@@ -202,6 +254,20 @@ SaveError WriteFileReplacing(const std::string& path, const uint8_t* bytes, std:
 SaveError WriteFileReplacing(const std::string& path, const ContentProducer& produce)
 {
     return WriteOutput(path, OutputRule::RegularFileOnly, produce);
+}
+
+SaveError WriteFileReplacing(const std::string& path, const uint8_t* bytes, std::size_t count,
+                             const WriteProgress& progress, WriteFailure* failure)
+{
+    const std::size_t piece = std::clamp(count / kPushPieces, kSmallestPushPiece, kLargestPushPiece);
+    const ContentProducer inPieces = [bytes, count, piece](const ByteSink& sink) {
+        for (std::size_t done = 0; done < count; done += piece) {
+            if (!sink(bytes + done, std::min(piece, count - done))) return false;
+        }
+        return true;
+    };
+    DiskPush push(progress, count);
+    return WriteOutputPushed(path, OutputRule::RegularFileOnly, inPieces, failure, &push);
 }
 
 }  // namespace zarvo

@@ -53,6 +53,14 @@ using ContentProducer = std::function<bool(const ByteSink&)>;
 
 // Writes count bytes to path, replacing a regular file only.
 [[nodiscard]] SaveError WriteFileReplacing(const std::string& path, const uint8_t* bytes, std::size_t count);
+
+// Told how many of total bytes have reached the disk; called on the thread that writes.
+using WriteProgress = std::function<void(std::size_t done, std::size_t total)>;
+// The same, for a large file that the user waits for: it is written in pieces, each
+// pushed to the disk while the next one is written, so that the progress follows the
+// disk and the final sync has little left to do.
+[[nodiscard]] SaveError WriteFileReplacing(const std::string& path, const uint8_t* bytes, std::size_t count,
+                                           const WriteProgress& progress, WriteFailure* failure = nullptr);
 [[nodiscard]] SaveError WriteFileReplacing(const std::string& path, const ContentProducer& produce);
 
 }  // namespace zarvo

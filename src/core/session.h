@@ -73,7 +73,8 @@ struct Session {
     DumpState dump;
     TileSession tiles;
     bool applicationReady = false;
-    std::string currentDirectory;  // the open dialogs start here
+    std::string currentDirectory;  // the open dialogs start here without a document
+    std::string openFolder;        // of the file last chosen in an open dialog: relative dump names land here
     std::string settingsPath;
     std::string recentFilesPath;           // the list of the files opened last
     std::vector<std::string> recentFiles;  // newest first

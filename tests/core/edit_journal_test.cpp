@@ -139,6 +139,36 @@ TEST(EditJournal, MemoryFollowsTheBytesChanged)
     EXPECT_EQ(doc.journal.bytesHeld(), 2000u + 60000u);  // a fill keeps no bytes after
 }
 
+// A document read again is rewritten whole; only the runs that differ are kept, runs
+// fewer than 17 equal bytes apart as one.
+TEST(EditJournal, RewritingTheWholeBufferKeepsWhatDiffers)
+{
+    const struct {
+        const char* name;
+        std::vector<int32_t> differing;
+        std::size_t held;  // bytes before and after
+    } cases[] = {
+        {"nothing differs", {}, 0},
+        {"three far apart", {100, 5000, 69999}, 6},
+        {"ten apart: one run of eleven", {100, 110}, 22},
+        {"seventeen apart: two runs", {100, 117}, 4},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        DocRecord doc = MakeDocument(66000);
+        const State before = StateOf(doc);
+        std::vector<uint8_t> rewritten(doc.data(), doc.data() + doc.storage.size());
+        for (const int32_t offset : c.differing) rewritten[static_cast<std::size_t>(offset)] ^= 0xFF;
+        OverwriteDifferingBytes(doc, rewritten);
+        EXPECT_TRUE(std::equal(rewritten.begin(), rewritten.end(), doc.data()));
+        EXPECT_EQ(doc.journal.bytesHeld(), c.held);
+        EXPECT_EQ(doc.journal.stepCount(), c.differing.empty() ? 0u : 1u);
+        if (c.differing.empty()) continue;
+        ASSERT_TRUE(UndoEdit(doc));
+        EXPECT_EQ(StateOf(doc), before);
+    }
+}
+
 // Random edits, undos and redos against a model that keeps a whole copy per step.
 TEST(EditJournal, RandomHistoriesMatchACopyingModel)
 {

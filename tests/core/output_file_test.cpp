@@ -2,6 +2,7 @@
 
 #include "support/temp_folder.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <filesystem>
@@ -79,6 +80,29 @@ TEST(WriteOutput, WritesReplacesOrRefusesByWhatTheTargetIs)
         if (c.expected != SaveError::None && type == fs::file_type::regular) {
             EXPECT_EQ(ReadBytes(f.file(c.target)), kOld);
         }
+        EXPECT_FALSE(LeftTemporaryFiles(f.path()));
+    }
+}
+
+// A large write goes in pieces pushed to the disk, telling how far it got.
+TEST(WriteFileReplacing, TellsProgressUpToTheWholeFile)
+{
+    for (const std::size_t size : {std::size_t{0}, std::size_t{1}, (std::size_t{1} << 20) + 3}) {
+        SCOPED_TRACE(size);
+        TempFolder f;
+        const std::vector<uint8_t> bytes = testing::PatternBytes(size);
+        std::vector<std::size_t> told;
+        const auto target = f.file("big.bin");
+        ASSERT_EQ(WriteFileReplacing(target, bytes.data(), size,
+                                     [&](std::size_t done, std::size_t total) {
+                                         EXPECT_EQ(total, size);
+                                         told.push_back(done);
+                                     }),
+                  SaveError::None);
+        EXPECT_TRUE(ReadBytes(target) == bytes);
+        ASSERT_FALSE(told.empty());
+        EXPECT_TRUE(std::is_sorted(told.begin(), told.end()));
+        EXPECT_EQ(told.back(), size);
         EXPECT_FALSE(LeftTemporaryFiles(f.path()));
     }
 }

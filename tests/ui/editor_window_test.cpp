@@ -224,10 +224,6 @@ void EditorWindowTest::scrollBarKeysWheelThumbAndActions()
         QCOMPARE(int(doc.cursorColumn), c.cursorColumn < 0 ? view.bytesPerRow - 1 : c.cursorColumn);
         QCOMPARE(bar->value(), doc.topOffset);
     }
-
-    // A window without data has no bar to show.
-    TMDIChild* empty = fixture.open(fixture.path(QStringLiteral("missing.bin")));
-    QVERIFY(empty != nullptr && !empty->scrollBar()->isVisible());
 }
 
 void EditorWindowTest::resizeSizesRowsToWidth()

@@ -5,6 +5,7 @@
 
 #include "core/messages.h"
 #include "frame_fixture.h"
+#include "ui/common/background_task.h"
 #include "ui/editor/view_context.h"
 #include "ui/frame/about_box.h"
 #include "ui/settings/tcol_form.h"
@@ -15,8 +16,12 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QProgressDialog>
 #include <QSet>
 #include <QStatusTipEvent>
+
+#include <chrono>
+#include <thread>
 
 using namespace zarvo;
 using namespace zarvo::window_test;
@@ -67,6 +72,9 @@ private slots:
     void cursorCellBlinkAndRowRepaints();
     void statusBarMenuItemsAndHints();
     void windowsOpenInsideTheWorkspaceAndTheWindowMenu();
+    void windowMenuListsTheWindowsActiveChecked();
+    void longWorkShowsProgressAndKeepsPainting_data();
+    void longWorkShowsProgressAndKeepsPainting();
     void helpErrorBox();
     void aboutBoxClosesOnEscapeOnly();
     void dialogBoxesChangeTheView();
@@ -267,10 +275,9 @@ void FrameTest::statusBarMenuItemsAndHints()
 void FrameTest::windowsOpenInsideTheWorkspaceAndTheWindowMenu()
 {
     FrameFixture fixture;
-    const QString file = fixture.writeFile(QStringLiteral("a.bin"), PatternBytes(64));
     const QRect workspace = fixture.frame->mdiArea()->viewport()->rect();
     for (int count = 0; count < 12; ++count) {
-        QVERIFY(fixture.open(file) != nullptr);
+        QVERIFY(fixture.openNew(QStringLiteral("%1.bin").arg(count), PatternBytes(64)) != nullptr);
         const QMdiSubWindow* newest = fixture.frame->mdiArea()->subWindowList().last();
         QVERIFY2(workspace.contains(newest->geometry()), qPrintable(QString::number(count)));
     }
@@ -289,6 +296,63 @@ void FrameTest::windowsOpenInsideTheWorkspaceAndTheWindowMenu()
     QCOMPARE(windows[0]->geometry().top(), 0);
     QCOMPARE(windows[1]->geometry().top(), 0);
     QVERIFY(!windows[0]->geometry().intersects(windows[1]->geometry()));
+}
+
+void FrameTest::windowMenuListsTheWindowsActiveChecked()
+{
+    FrameFixture fixture;
+    TMDIChild* first = fixture.openNew(QStringLiteral("a&b.bin"), PatternBytes(16));
+    fixture.openNew(QStringLiteral("c.bin"), PatternBytes(16))->document().modified = true;
+    fixture.openNew(QStringLiteral("d.bin"), PatternBytes(16));
+    auto* menu = fixture.frame->findChild<QMenu*>(QStringLiteral("Window1"));
+    const auto listed = [menu] {
+        QMetaObject::invokeMethod(menu, &QMenu::aboutToShow);
+        QStringList items;
+        for (const QAction* item : menu->actions()) {
+            if (item->isVisible() && !item->isSeparator()) items << item->text() + (item->isChecked() ? " [x]" : "");
+        }
+        return items;
+    };
+    fixture.frame->editorWindows()[1]->FormPaint();  // the caption takes the modified mark
+    const QStringList fixed{"&Arrange Icons", "&Minimize All", "&Restore All", "&Close All"};
+    QCOMPARE(listed(), fixed + QStringList({"&1 a&&b.bin", "&2 c.bin*", "&3 d.bin [x]"}));
+    fixture.action("WindowList1")->trigger();
+    FrameFixture::settle();
+    QCOMPARE(fixture.frame->activeEditor(), first);
+    QCOMPARE(listed(), fixed + QStringList({"&1 a&&b.bin [x]", "&2 c.bin*", "&3 d.bin"}));
+    fixture.trigger("CloseAll1");
+    QCOMPARE(listed(), fixed);
+}
+
+void FrameTest::longWorkShowsProgressAndKeepsPainting_data()
+{
+    QTest::addColumn<int>("milliseconds");
+    QTest::addColumn<bool>("shown");
+    QTest::newRow("quick") << 0 << false;
+    QTest::newRow("long") << kProgressShownAfterMilliseconds + 400 << true;
+}
+
+void FrameTest::longWorkShowsProgressAndKeepsPainting()
+{
+    QFETCH(int, milliseconds);
+    QFETCH(bool, shown);
+    FrameFixture fixture;
+    int ticks = 0;
+    bool progressSeen = false;
+    QTimer clock;
+    QObject::connect(&clock, &QTimer::timeout, [&] {
+        ++ticks;
+        const auto* window = fixture.frame->findChild<QProgressDialog*>(QStringLiteral("TaskProgress"));
+        if (window != nullptr && window->isVisible() && window->value() > 0) progressSeen = true;
+    });
+    clock.start(20);
+    RunWithProgress(fixture.frame.get(), QStringLiteral("Working"), [&](TaskProgress& progress) {
+        progress.report(1, 2);
+        std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+    });
+    QCOMPARE(progressSeen, shown);
+    QVERIFY(ticks >= milliseconds / 40);  // the timers ran all along
+    QVERIFY(fixture.frame->findChild<QProgressDialog*>(QStringLiteral("TaskProgress")) == nullptr);
 }
 
 void FrameTest::helpErrorBox()

@@ -15,6 +15,8 @@ private slots:
     void undoAndRedoWalkTheSessionBothWays();
     void recentFilesListTheLastOpened();
     void fileChangedOnDiskIsReadAgainOnlyWhenWanted();
+    void readingAgainIsOneUndoStep_data();
+    void readingAgainIsOneUndoStep();
 };
 
 void HistoryTest::undoAndRedoWalkTheSessionBothWays()
@@ -88,7 +90,8 @@ void HistoryTest::recentFilesListTheLastOpened()
     QFile::remove(first);
     fixture.prompter.clear();
     fixture.trigger("RecentFile2");
-    QCOMPARE(fixture.prompter.texts(), QStringList{"Fata Error: Unable to open file."});
+    QCOMPARE(fixture.prompter.texts(),
+             QStringList{"Fata Error: Unable to open file.\ncannot open " + first + ": No such file or directory"});
     QCOMPARE(fixture.readFile(QStringLiteral("zv32ex.mru")), (second + "\n").toUtf8());
 }
 
@@ -109,13 +112,59 @@ void HistoryTest::fileChangedOnDiskIsReadAgainOnlyWhenWanted()
     QCOMPARE(fixture.prompter.texts(), QStringList{question});
     QCOMPARE(Content(first->document()), PatternBytes(100));
 
-    // Changed once more, Yes reads it: nothing modified, no history.
+    // Changed once more, Yes reads it: nothing modified.
     fixture.writeFile(QStringLiteral("rom.bin"), PatternBytes(300, 9));
     fixture.prompter.answers.push_back(true);
     fixture.activate(second);
     fixture.activate(first);
     QCOMPARE(Content(first->document()), PatternBytes(300, 9));
-    QVERIFY(!first->document().modified && !fixture.action("Undo1")->isEnabled());
+    QVERIFY(!first->document().modified);
+    QCOMPARE(fixture.prompter.unexpected, 0);
+}
+
+void HistoryTest::readingAgainIsOneUndoStep_data()
+{
+    QTest::addColumn<bool>("edited");
+    QTest::addColumn<int>("newSize");
+    QTest::newRow("edits replaced, file grown past the buffer") << true << 70000;
+    QTest::newRow("edits replaced, file shrunk") << true << 50;
+    QTest::newRow("nothing edited") << false << 300;
+}
+
+void HistoryTest::readingAgainIsOneUndoStep()
+{
+    QFETCH(bool, edited);
+    QFETCH(int, newSize);
+    FrameFixture fixture;
+    TMDIChild* first = fixture.openNewFocused(QStringLiteral("rom.bin"), PatternBytes(100));
+    const DocRecord& doc = first->document();
+    if (edited) PlayKeys(first, QStringLiteral("4142"));
+    const QByteArray before = Content(doc);
+    TMDIChild* second = fixture.openNew(QStringLiteral("other.bin"), PatternBytes(16));
+    const QString path = fixture.writeFile(QStringLiteral("rom.bin"), PatternBytes(newSize, 5));
+
+    fixture.prompter.clear();
+    fixture.prompter.answers.push_back(true);
+    fixture.activate(second);
+    fixture.activate(first);
+    // Edits that are not saved are named as what the reading replaces.
+    const QString question = QStringLiteral(
+                                 "\"%1\"\nhas been changed on disk by another program. Do you wish to "
+                                 "read it again?")
+                                 .arg(path) +
+                             (edited ? "\nYour unsaved changes will be replaced; Undo gives them back." : "");
+    QCOMPARE(fixture.prompter.texts(), QStringList{question});
+    QCOMPARE(Content(doc), PatternBytes(newSize, 5));
+    QCOMPARE(Caption(*first), QStringLiteral("rom.bin"));
+
+    first->setFocus();
+    fixture.press(QKeyCombination(Qt::ControlModifier, Qt::Key_Z));
+    QCOMPARE(Content(doc), before);
+    QCOMPARE(doc.modified, true);  // what the file holds now differs
+    QCOMPARE(Caption(*first), QStringLiteral("rom.bin*"));
+    fixture.press(QKeyCombination(Qt::ControlModifier, Qt::Key_Y));
+    QCOMPARE(Content(doc), PatternBytes(newSize, 5));
+    QVERIFY(!doc.modified);
     QCOMPARE(fixture.prompter.unexpected, 0);
 }
 

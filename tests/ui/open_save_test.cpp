@@ -2,9 +2,15 @@
 
 #include "core/messages.h"
 #include "frame_fixture.h"
+#include "ui/dump/dump_commands.h"
+#include "ui/dump/tdump_form.h"
 
 #include <QDir>
 #include <QMdiArea>
+#include <QMdiSubWindow>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace zarvo;
 using namespace zarvo::window_test;
@@ -24,11 +30,23 @@ class OpenSaveTest : public QObject {
 private slots:
     void opensIntoCaptionedWindowsAndClosesAll();
     void savestateQuestion();
-    void openFailureKeepsEmptyWindow();
+    void failedOpenLeavesNoWindow_data();
+    void failedOpenLeavesNoWindow();
+    void openingAnOpenFileShowsItsWindow_data();
+    void openingAnOpenFileShowsItsWindow();
+    void newWindowShowsSixteenBytesOrIsMaximized_data();
+    void newWindowShowsSixteenBytesOrIsMaximized();
+    void choosersStartBesideTheDocument_data();
+    void choosersStartBesideTheDocument();
+    void relativeDumpNameLandsInTheFolderLastOpened();
     void saveAndSaveAs();
+    void saveKeepsChangesPastTheEndMarked_data();
+    void saveKeepsChangesPastTheEndMarked();
     void saveFailuresKeepWindowEditsAndProgram();
     void closingModifiedWindow_data();
     void closingModifiedWindow();
+    void closeItemAndItsKeys_data();
+    void closeItemAndItsKeys();
 };
 
 void OpenSaveTest::opensIntoCaptionedWindowsAndClosesAll()
@@ -49,7 +67,6 @@ void OpenSaveTest::opensIntoCaptionedWindowsAndClosesAll()
     QCOMPARE(fixture.action("tblv1")->text(), QStringLiteral("..."));
 
     // The page is sized to the new window's client area, rows of the view font's height.
-    QVERIFY(editor->width() > 400 && editor->width() < 445);
     const ViewState& view = fixture.session.view;
     const int rows = view.pageBytes / view.bytesPerRow;
     const int rowHeight = fixture.frame->viewContext().rowHeight();
@@ -108,33 +125,151 @@ void OpenSaveTest::savestateQuestion()
     }
 }
 
-void OpenSaveTest::openFailureKeepsEmptyWindow()
+void OpenSaveTest::failedOpenLeavesNoWindow_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("reason");  // the second line of the message, after the path
+    QTest::newRow("missing") << "missing.bin"
+                             << ": No such file or directory";
+    QTest::newRow("folder") << "folder"
+                            << " is not a regular file";
+    QTest::newRow("FIFO") << "fifo"
+                          << " is not a regular file";
+    QTest::newRow("unreadable") << "locked.bin"
+                                << ": Permission denied";
+}
+
+void OpenSaveTest::failedOpenLeavesNoWindow()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, reason);
+    if (name == "locked.bin" && geteuid() == 0) QSKIP("root reads every file");
+    FrameFixture fixture;
+    QVERIFY(QDir(fixture.folder.path()).mkdir(QStringLiteral("folder")));
+    QCOMPARE(mkfifo(fixture.path(QStringLiteral("fifo")).toLocal8Bit().constData(), 0600), 0);
+    fixture.writeFile(QStringLiteral("locked.bin"), "x");
+    QVERIFY(QFile::setPermissions(fixture.path(QStringLiteral("locked.bin")), QFileDevice::WriteOwner));
+    // An open window stays as it is, and stays the active one.
+    TMDIChild* other = fixture.openNew(QStringLiteral("other.bin"), PatternBytes(16));
+    fixture.prompter.clear();
+
+    fixture.open(fixture.path(name));
+    const QString path = fixture.path(name);
+    const QString where = reason.startsWith(QLatin1Char(':')) ? "cannot open " + path : path;
+    QCOMPARE(fixture.prompter.log(), (QStringList{kAllFiles, kCannotOpen + "\n" + where + reason}));
+    QCOMPARE(fixture.frame->mdiArea()->subWindowList().size(), 1);
+    QCOMPARE(fixture.frame->activeEditor(), other);
+}
+
+void OpenSaveTest::openingAnOpenFileShowsItsWindow_data()
+{
+    QTest::addColumn<QString>("again");  // the name the file is opened by the second time
+    QTest::addColumn<bool>("changedOnDisk");
+    QTest::newRow("same path") << "game.bin" << false;
+    QTest::newRow("another name of it") << "sub/../game.bin" << false;
+    QTest::newRow("a link to it") << "link.bin" << false;
+    QTest::newRow("changed on disk: offered to be read again") << "game.bin" << true;
+}
+
+void OpenSaveTest::openingAnOpenFileShowsItsWindow()
+{
+    QFETCH(QString, again);
+    QFETCH(bool, changedOnDisk);
+    FrameFixture fixture;
+    QVERIFY(QDir(fixture.folder.path()).mkdir(QStringLiteral("sub")));
+    TMDIChild* game = fixture.openNew(QStringLiteral("game.bin"), PatternBytes(64));
+    QVERIFY(QFile::link(fixture.path(QStringLiteral("game.bin")), fixture.path(QStringLiteral("link.bin"))));
+    game->document().data()[0] = 0x55;  // what is in the window stays
+    fixture.openNew(QStringLiteral("other.bin"), PatternBytes(16));
+    qobject_cast<QMdiSubWindow*>(game->parentWidget())->showMinimized();
+    if (changedOnDisk) fixture.writeFile(QStringLiteral("game.bin"), PatternBytes(80));
+    fixture.prompter.clear();
+    fixture.prompter.answers.push_back(false);  // not read again
+
+    QCOMPARE(fixture.open(fixture.path(again)), game);
+    QCOMPARE(fixture.frame->mdiArea()->subWindowList().size(), 2);
+    QVERIFY(!game->parentWidget()->isMinimized());
+    QCOMPARE(game->document().data()[0], uint8_t{0x55});
+    QStringList log{kAllFiles};
+    if (changedOnDisk) {
+        log << QStringLiteral(
+                   "ask(File Changed..., question): \"%1\"\nhas been changed on disk by another "
+                   "program. Do you wish to read it again?")
+                   .arg(fixture.path(QStringLiteral("game.bin")));
+    }
+    QCOMPARE(fixture.prompter.log(), log);
+}
+
+void OpenSaveTest::newWindowShowsSixteenBytesOrIsMaximized_data()
+{
+    QTest::addColumn<bool>("previousMaximized");
+    QTest::newRow("after a normal window") << false;
+    QTest::newRow("after a maximised window") << true;
+}
+
+void OpenSaveTest::newWindowShowsSixteenBytesOrIsMaximized()
+{
+    QFETCH(bool, previousMaximized);
+    FrameFixture fixture;
+    fixture.frame->resize(1400, 900);
+    TMDIChild* first = fixture.openNew(QStringLiteral("first.bin"), PatternBytes(0x1000));
+    if (previousMaximized) first->parentWidget()->showMaximized();
+    TMDIChild* editor = fixture.openNew(QStringLiteral("second.bin"), PatternBytes(0x1000));
+    QCOMPARE(editor->parentWidget()->isMaximized(), previousMaximized);
+    if (previousMaximized) return;
+    // Rows of 16 bytes (following the window's width), the last text cell inside it.
+    QCOMPARE(fixture.session.view.bytesPerRow, 16);
+    const std::vector<ViewCell> texts = Cells(*editor, 0, CellKind::Text);
+    QCOMPARE(int(texts.size()), 16);
+    QVERIFY(CellRect(*editor, 0, 15, true).right() < editor->width());
+}
+
+void OpenSaveTest::choosersStartBesideTheDocument_data()
+{
+    QTest::addColumn<QString>("command");  // a menu item, or a key
+    QTest::addColumn<QString>("chooser");
+    QTest::newRow("Open") << "Open1"
+                          << "open(Open File for Editing, All files (*.*), ./roms)";
+    QTest::newRow("Save As") << "SaveFileAs"
+                             << "save(Save File As, All files (*.*), ./roms/game.smc)";
+    QTest::newRow("table") << "Tbl11"
+                           << "open(Open Table File, Tbl files (*.tbl *.TBL), ./roms/game.tbl)";
+    QTest::newRow("patch") << "Patch1"
+                           << "open(Open PATCH file..., IPS files (*.ips), ./roms/game.ips)";
+    QTest::newRow("unchanged file") << "IPSMake1"
+                                    << "open(Open UNCHANGED file..., All files (*.*), ./roms)";
+    QTest::newRow("insertion") << "InsertBINARYData1"
+                               << "open(Open, All files (*.*), ./roms)";
+    QTest::newRow("no document: the folder chosen last") << "CloseAll1"
+                                                         << "open(Open File for Editing, All files (*.*), ./roms)";
+}
+
+void OpenSaveTest::choosersStartBesideTheDocument()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, chooser);
+    FrameFixture fixture;
+    QVERIFY(QDir(fixture.folder.path()).mkdir(QStringLiteral("roms")));
+    fixture.openNew(QStringLiteral("roms/game.smc"), PatternBytes(64));
+    fixture.prompter.clear();
+    fixture.prompter.answers.push_back(false);  // the patch's question whether to save first
+    fixture.prompter.files.push_back(std::nullopt);
+    fixture.trigger(command.toLatin1().constData());
+    if (command == "CloseAll1") fixture.trigger("Open1");
+    QVERIFY(fixture.prompter.log().contains(chooser));
+}
+
+void OpenSaveTest::relativeDumpNameLandsInTheFolderLastOpened()
 {
     FrameFixture fixture;
-    // A cancelled choice makes no window.
-    fixture.prompter.files.push_back(std::nullopt);
-    fixture.trigger("Open1");
-    QCOMPARE(fixture.frame->editorWindows().size(), std::size_t{0});
-    fixture.prompter.clear();
-    TMDIChild* editor = fixture.open(fixture.path(QStringLiteral("missing.bin")));
-    QCOMPARE(fixture.prompter.log(), (QStringList{kAllFiles, kCannotOpen}));
-    QVERIFY(editor != nullptr && !editor->hasData());
-    QCOMPARE(fixture.frame->editorWindows().size(), std::size_t{1});
-
-    // It paints black only and leaves the status bar alone.
-    const QImage image = editor->grab().toImage();
-    for (int y = 0; y < image.height(); y += 7) {
-        for (int x = 0; x < image.width(); x += 7) QCOMPARE(image.pixelColor(x, y), QColor(Qt::black));
-    }
-    QCOMPARE(fixture.statusTexts()[0], QStringLiteral("Decimal: 000"));
-
-    // The commands that need data do nothing for it, and it closes without asking.
-    fixture.trigger("SaveFile1");
-    fixture.trigger("Tbl11");
-    editor->parentWidget()->close();
-    FrameFixture::settle();
-    QCOMPARE(fixture.frame->editorWindows().size(), std::size_t{0});
-    QCOMPARE(fixture.prompter.records.size(), std::size_t{2});
+    QVERIFY(QDir(fixture.folder.path()).mkdir(QStringLiteral("roms")));
+    TMDIChild* editor = fixture.openNewFocused(QStringLiteral("roms/game.smc"), PatternBytes(64));
+    TDumpForm* dump = fixture.frame->findChild<DumpCommands*>()->dumpDialog();
+    PlayKeys(editor, QStringLiteral("{F11}"));
+    QTest::keyClicks(Child<QLineEdit>(dump, "DFile"), QStringLiteral("part.bin"));
+    PlayKeys(editor, QStringLiteral("{Right}{Right}{Right}{F11}"));
+    QCOMPARE(fixture.readFile(QStringLiteral("roms/part.bin")), PatternBytes(4));
+    QVERIFY(!QFile::exists(fixture.path(QStringLiteral("part.bin"))));
 }
 
 void OpenSaveTest::saveAndSaveAs()
@@ -158,7 +293,7 @@ void OpenSaveTest::saveAndSaveAs()
     fixture.prompter.clear();
     fixture.prompter.files.push_back(target);
     fixture.trigger("SaveFileAs");
-    QCOMPARE(fixture.prompter.log(), (QStringList{"save(Save File As, All files (*.*), )", kSaved}));
+    QCOMPARE(fixture.prompter.log(), (QStringList{"save(Save File As, All files (*.*), ./old.bin)", kSaved}));
     QCOMPARE(doc.fileName, target.toStdString());
     QVERIFY(!doc.modified);
     QCOMPARE(Caption(*editor), QStringLiteral("new.bin"));
@@ -172,6 +307,34 @@ void OpenSaveTest::saveAndSaveAs()
     fixture.trigger("SaveFileAs");
     QCOMPARE(fixture.prompter.texts(), QStringList());
     QCOMPARE(doc.fileName, target.toStdString());
+}
+
+void OpenSaveTest::saveKeepsChangesPastTheEndMarked_data()
+{
+    QTest::addColumn<int>("past");  // bytes typed past the file's end
+    QTest::addColumn<QString>("message");
+    QTest::newRow("none past the end") << 0 << kSaved;
+    QTest::newRow("two past the end") << 2 << kSaved + "\n2 changed bytes past the end of the file were not saved";
+}
+
+void OpenSaveTest::saveKeepsChangesPastTheEndMarked()
+{
+    QFETCH(int, past);
+    QFETCH(QString, message);
+    FrameFixture fixture;
+    TMDIChild* editor = fixture.openForKeys(QStringLiteral("small.bin"), PatternBytes(100));
+    const DocRecord& doc = editor->document();
+    fixture.placeCursor(*editor, 5);
+    PlayKeys(editor, QStringLiteral("99"));
+    fixture.placeCursor(*editor, 200);
+    PlayKeys(editor, QString(QStringLiteral("AA")).repeated(past));
+    fixture.prompter.clear();
+    fixture.press(QKeyCombination(Qt::ControlModifier, Qt::Key_S));
+    QCOMPARE(fixture.prompter.log(), QStringList{message});
+    QCOMPARE(fixture.readFile(QStringLiteral("small.bin")), WithBytes(PatternBytes(100), 5, "\x99"));
+    QVERIFY(!doc.changes.contains(5));
+    for (int offset = 200; offset < 200 + past; ++offset) QVERIFY(doc.changes.contains(offset));
+    QVERIFY(!doc.changes.contains(200 + past));
 }
 
 void OpenSaveTest::saveFailuresKeepWindowEditsAndProgram()
@@ -252,6 +415,32 @@ void OpenSaveTest::closingModifiedWindow()
     QVERIFY(fixture.frame->isVisible());
     QCOMPARE(fixture.frame->editorWindows().size(), std::size_t{1});
     QVERIFY(fixture.frame->close());
+}
+
+void OpenSaveTest::closeItemAndItsKeys_data()
+{
+    QTest::addColumn<QKeyCombination>("key");
+    QTest::addColumn<bool>("modified");
+    QTest::newRow("Ctrl+W") << QKeyCombination(Qt::ControlModifier, Qt::Key_W) << false;
+    QTest::newRow("Ctrl+F4, modified") << QKeyCombination(Qt::ControlModifier, Qt::Key_F4) << true;
+}
+
+void OpenSaveTest::closeItemAndItsKeys()
+{
+    QFETCH(QKeyCombination, key);
+    QFETCH(bool, modified);
+    FrameFixture fixture;
+    TMDIChild* first = fixture.openNew(QStringLiteral("first.bin"), PatternBytes(32));
+    TMDIChild* second = fixture.openNew(QStringLiteral("second.bin"), PatternBytes(32));
+    second->document().modified = modified;
+    QCOMPARE(fixture.action("Close1")->text(), QStringLiteral("&Close"));
+    fixture.prompter.clear();
+    fixture.prompter.dismissals.push_back(Answer::No);
+    fixture.press(key);
+    FrameFixture::settle();
+    // Only the active window closes, after the question about its changes.
+    QCOMPARE(fixture.frame->editorWindows(), std::vector<TMDIChild*>{first});
+    QCOMPARE(fixture.prompter.recordsOf(PromptRecord::Kind::Question).size(), std::size_t{modified ? 1u : 0u});
 }
 
 QTEST_MAIN(OpenSaveTest)

@@ -24,7 +24,11 @@ constexpr const char* kIconNames[] = {"none", "stop", "exclamation", "question"}
 QString Line(const PromptRecord& record)
 {
     using Kind = PromptRecord::Kind;
-    const QString directory = record.directory == QDir::currentPath() ? QStringLiteral(".") : record.directory;
+    // The working directory, and names in it, written from ".".
+    QString directory = record.directory;
+    if (directory == QDir::currentPath() || directory.startsWith(QDir::currentPath() + QLatin1Char('/'))) {
+        directory.replace(0, QDir::currentPath().size(), QStringLiteral("."));
+    }
     switch (record.kind) {
     case Kind::Message:
         return record.text;

@@ -40,7 +40,7 @@ public:
     [[nodiscard]] std::vector<PromptRecord> recordsOf(PromptRecord::Kind kind) const;
     // Every record as one line, in order: a message as its text; "box(caption, icon): text",
     // "ask(caption, icon): text", "open(caption, filter, directory)", "save(...)" and
-    // "font(family, style)", the working directory written ".".
+    // "font(family, style)", the working directory written "." (a name in it "./name").
     [[nodiscard]] QStringList log() const;
     void clear() { records.clear(); }
 

@@ -136,7 +136,7 @@ void TileWindowTest::zstPaletteChooser()
         fixture.tileKey(Qt::Key_L, Qt::ControlModifier);
         const auto chosen = fixture.prompter.recordsOf(PromptRecord::Kind::OpenFile);
         QCOMPARE(int(chosen.size()), 1);
-        QCOMPARE(chosen.front().directory, fixture.folder.path());
+        QCOMPARE(chosen.front().directory, fixture.path(QStringLiteral("rom.zst")));  // beside the document
         QCOMPARE(fixture.prompter.texts(), c.texts);
         QCOMPARE(fixture.doc().savestatePalette.has_value(), c.loaded);
         fixture.trigger("ZstPal");

@@ -25,7 +25,7 @@ namespace {
 QByteArray Patch(const QByteArray& records) { return QByteArray("PATCH") + records + QByteArray("EOF"); }
 
 const QString kPatchQuestion = QStringLiteral("ask( IPS Patcher..., question): Save ROM before patching?");
-const QString kPatchChooser = QStringLiteral("open(Open PATCH file..., IPS files (*.ips), .)");
+const QString kPatchChooser = QStringLiteral("open(Open PATCH file..., IPS files (*.ips), ./rom.ips)");
 const QString kUnchangedChooser = QStringLiteral("open(Open UNCHANGED file..., All files (*.*), .)");
 const QString kChecksumQuestion = QStringLiteral("ask(CheckSum Repair..., none): Repair the CheckSum in this ROM?");
 

@@ -9,6 +9,7 @@
 #include "dump/goto_offset.h"
 #include "dump/table_append.h"
 #include "ui/common/chooser_filter.h"
+#include "ui/common/chooser_start.h"
 #include "ui/common/current_document.h"
 #include "ui/common/notice_box.h"
 #include "ui/common/qt_text.h"
@@ -226,8 +227,8 @@ void DumpCommands::InsertBINARYData1Click()
         prompter_.showMessage(Text(refusal != nullptr ? refusal : messages::kInsertWhilePending));
         return;
     }
-    const std::optional<QString> path = prompter_.chooseOpenFile(tr("Open"), FromPath(session_.currentDirectory),
-                                                                 ChooserFilter(messages::kInsertChooserFilter));
+    const std::optional<QString> path = prompter_.chooseOpenFile(
+        tr("Open"), ChooserFolder(session_, chosen.lock().get()), ChooserFilter(messages::kInsertChooserFilter));
     std::shared_ptr<DocRecord> doc = StillCurrent(chosen, documents_);
     if (!path || path->isEmpty() || doc == nullptr) return;
     InsertionFile file;

@@ -1,6 +1,7 @@
 #include "ui/dump/tdump_form.h"
 
 #include "core/document.h"
+#include "core/document_file.h"
 #include "core/shift_jis_line.h"
 #include "dump/dump_messages.h"
 #include "dump/goto_offset.h"
@@ -92,10 +93,16 @@ void TDumpForm::CreateControls()
 DumpFields TDumpForm::fields() const
 {
     DumpFields fields;
-    // A dump label's name goes into the table file; a dump's name is a path.
-    fields.fileName = session_.dump.mode == DumpMode::LabelStarted
-                          ? EncodeTableLine(codec_, DFile->text().toStdU16String())
-                          : ToPath(DFile->text());
+    // A dump label's name goes into the table file; a dump's name is a path, and a
+    // relative one lies in the folder of the file last chosen to open.
+    const DumpMode mode = session_.dump.mode;
+    if (mode == DumpMode::LabelStarted) {
+        fields.fileName = EncodeTableLine(codec_, DFile->text().toStdU16String());
+    } else if (mode == DumpMode::TextStarted || mode == DumpMode::BinaryStarted) {
+        fields.fileName = PathInFolder(session_.openFolder, ToPath(DFile->text()));
+    } else {
+        fields.fileName = ToPath(DFile->text());
+    }
     fields.start = BegOfs->text().toStdString();
     fields.end = EndOfs->text().toStdString();
     return fields;

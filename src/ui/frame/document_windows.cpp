@@ -5,20 +5,25 @@
 #include "ui/editor/view_context.h"
 #include "view/cursor_geometry.h"
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 
 #include <algorithm>
+#include <filesystem>
+#include <system_error>
 #include <utility>
 
 namespace zarvo {
 
 namespace {
 
-constexpr int kEditorWindowWidth = 445;
-constexpr int kEditorWindowHeight = 245;
 constexpr int kCascadeStep = 24;  // each new window a title bar lower and to the right
+// A new window shows rows of this many bytes with their text, and this many rows.
+constexpr int kBytesShown = 16;
+constexpr int kRowsShown = 16;
 
 }  // namespace
 
@@ -37,6 +42,8 @@ DocumentWindows::~DocumentWindows()
 
 TMDIChild* DocumentWindows::addWindow(std::shared_ptr<DocRecord> doc, const QString& caption)
 {
+    const QMdiSubWindow* previous = area_.currentSubWindow();
+    const bool maximized = previous != nullptr && previous->isMaximized();
     auto* editor = new TMDIChild(context_, *doc);
     DocRecord* record = doc.get();
     editor->setCloseQuery([this, record] { return !closeQuery_ || closeQuery_(*record); });
@@ -45,8 +52,15 @@ TMDIChild* DocumentWindows::addWindow(std::shared_ptr<DocRecord> doc, const QStr
                                                               Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                                                               Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     subWindow->setAttribute(Qt::WA_DeleteOnClose);
+    // Ctrl+F4 and Ctrl+W belong to the File menu's Close; the window's own menu keeps
+    // its Close item without them, so that the keys are not claimed twice.
+    if (const QMenu* own = subWindow->systemMenu()) {
+        for (QAction* item : own->actions()) {
+            if (item->shortcuts().contains(QKeySequence(QKeySequence::Close))) item->setShortcuts({});
+        }
+    }
     subWindow->setWindowTitle(caption + QStringLiteral("[*]"));
-    subWindow->resize(kEditorWindowWidth, kEditorWindowHeight);
+    subWindow->resize(sizeFor(*subWindow, *record));
     subWindow->move(placementFor(*subWindow));
     entries_.push_back({std::move(doc), subWindow, subWindow, editor, record->hasData()});
     connect(subWindow, &QObject::destroyed, this, &DocumentWindows::forget);
@@ -56,9 +70,24 @@ TMDIChild* DocumentWindows::addWindow(std::shared_ptr<DocRecord> doc, const QStr
         subWindow->setWindowModified(record->modified);
         emit documentShown();
     });
-    subWindow->show();
+    if (maximized) {
+        subWindow->showMaximized();
+    } else {
+        subWindow->show();
+    }
     emit windowsChanged();
     return editor;
+}
+
+QSize DocumentWindows::sizeFor(const QMdiSubWindow& subWindow, const DocRecord& doc) const
+{
+    // Rows of 16 bytes with their text column, measured with the view's fonts, inside
+    // the window's frame; never larger than the visible workspace.
+    const RowWidths widths = context_.rowWidths(doc.unicodeView, context_.session.settings.spacedHex);
+    const QMargins frame = subWindow.contentsMargins();
+    const QSize wanted(widths.fixed + kBytesShown * widths.perByte + frame.left() + frame.right(),
+                       kRowsShown * context_.rowHeight() + frame.top() + frame.bottom());
+    return area_.isVisible() ? wanted.boundedTo(area_.viewport()->size()) : wanted;
 }
 
 QPoint DocumentWindows::placementFor(QMdiSubWindow& subWindow) const
@@ -135,6 +164,28 @@ const DocumentWindows::Entry* DocumentWindows::entryOf(const DocRecord& doc) con
         if (entry.doc.get() == &doc) return &entry;
     }
     return nullptr;
+}
+
+QMdiSubWindow* DocumentWindows::windowOfFile(const std::string& path) const
+{
+    for (const Entry& entry : entries_) {
+        std::error_code error;
+        if (entry.subWindow && entry.doc->hasData() && std::filesystem::equivalent(entry.doc->fileName, path, error)) {
+            return entry.subWindow;
+        }
+    }
+    return nullptr;
+}
+
+void DocumentWindows::activate(QMdiSubWindow* subWindow)
+{
+    if (subWindow->isMinimized()) subWindow->showNormal();
+    area_.setActiveSubWindow(subWindow);
+}
+
+void DocumentWindows::closeActive()
+{
+    if (QMdiSubWindow* current = area_.currentSubWindow(); current != nullptr && !current->isHidden()) current->close();
 }
 
 bool DocumentWindows::takeFreshlyOpened(const DocRecord& doc)

@@ -10,6 +10,7 @@
 
 #include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
 class QMdiArea;
@@ -32,9 +33,16 @@ public:
 
     void setCloseQuery(CloseQuery query) { closeQuery_ = std::move(query); }
 
-    // Makes the editor window of doc (opened, or empty when its file could not be
-    // read), places it inside the visible workspace and shows it.
+    // Makes the editor window of doc, sized for rows of 16 bytes with their text (or
+    // maximised when the active window is), places it inside the visible workspace
+    // and shows it.
     TMDIChild* addWindow(std::shared_ptr<DocRecord> doc, const QString& caption);
+    // The window whose document is the file at path (under any of its names), or none.
+    [[nodiscard]] QMdiSubWindow* windowOfFile(const std::string& path) const;
+    // Makes a window the active one, restoring it when it is minimised.
+    void activate(QMdiSubWindow* subWindow);
+    // Closes the active editor window (its document asks about unsaved changes).
+    void closeActive();
     void setCaption(const DocRecord& doc, const QString& caption);
 
     // The shown editor windows (a closed one stays listed, hidden, until it is deleted).
@@ -75,6 +83,7 @@ private:
     void forget(QObject* subWindow);
     [[nodiscard]] const Entry* entryOf(const DocRecord& doc) const;
     [[nodiscard]] QPoint placementFor(QMdiSubWindow& subWindow) const;
+    [[nodiscard]] QSize sizeFor(const QMdiSubWindow& subWindow, const DocRecord& doc) const;
 
     QMdiArea& area_;
     ViewContext& context_;

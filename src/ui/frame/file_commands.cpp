@@ -6,14 +6,19 @@
 #include "core/open_sequence.h"
 #include "core/recent_files.h"
 #include "core/session.h"
+#include "ui/common/background_task.h"
+#include "ui/common/chooser_start.h"
 #include "ui/common/qt_text.h"
+#include "ui/editor/mdi_child.h"
 #include "ui/frame/document_windows.h"
 
 #include <QAction>
 #include <QDir>
+#include <QMdiSubWindow>
 #include <QMenu>
 
 #include <memory>
+#include <utility>
 
 namespace zarvo {
 
@@ -22,6 +27,12 @@ namespace {
 QString AllFilesFilter() { return QStringLiteral("All files (*.*)"); }
 
 QString CaptionFor(const std::string& path) { return FromPath(FileNamePart(path)); }
+
+// The open failure's message, and on its second line the path and why it failed.
+QString OpenFailureText(const std::string& path, const InputFailure& failure)
+{
+    return Text(messages::kCannotOpenFile) + QLatin1Char('\n') + FromPath(InputFailureText(failure, path));
+}
 
 }  // namespace
 
@@ -43,56 +54,97 @@ void FileCommands::AddMenuItems(QMenu& file, EditorItems& editorItems)
                               tr("Write the file back to disk"));
     SaveFileAs = AddMenuAction(&file, "SaveFileAs", tr("Save File &As"), QKeySequence(tr("Ctrl+A")),
                                tr("Write the file under a new name"));
+    Close1 = AddMenuAction(&file, "Close1", tr("&Close"), QKeySequence(tr("Ctrl+F4")), tr("Close the active window"));
+    Close1->setShortcuts({QKeySequence(tr("Ctrl+F4")), QKeySequence(tr("Ctrl+W"))});
     RecentFiles1 = AddSubMenu(&file, "RecentFiles1", tr("Recent &Files"), tr("Open one of the files opened last"));
     FillRecentFilesMenu();
     connect(Open1, &QAction::triggered, this, &FileCommands::Open1Click);
     connect(SaveFile1, &QAction::triggered, this, &FileCommands::SaveFile1Click);
     connect(SaveFileAs, &QAction::triggered, this, &FileCommands::SaveFileAsClick);
-    editorItems.insert(editorItems.end(), {SaveFile1, SaveFileAs});
+    connect(Close1, &QAction::triggered, this, &FileCommands::Close1Click);
+    editorItems.insert(editorItems.end(), {SaveFile1, SaveFileAs, Close1});
 }
 
 void FileCommands::Open1Click()
 {
+    const std::shared_ptr<DocRecord> active = windows_.document();
     const std::optional<QString> path =
-        prompter_.chooseOpenFile(tr("Open File for Editing"), FromPath(session_.currentDirectory), AllFilesFilter());
+        prompter_.chooseOpenFile(tr("Open File for Editing"), ChooserFolder(session_, active.get()), AllFilesFilter());
     if (!path || path->isEmpty()) return;
     OpenDocument(*path);
 }
 
 void FileCommands::OpenDocument(const QString& path)
 {
-    auto doc = std::make_shared<DocRecord>();
     const std::string file = ToPath(path);
+    // One file, one window: a file already open is shown where it is.
+    if (QMdiSubWindow* shown = windows_.windowOfFile(file)) {
+        RememberRecentFile(file, true);
+        windows_.activate(shown);
+        // Opened again because it changed on disk, perhaps: it is offered to be read again.
+        if (TMDIChild* editor = DocumentWindows::editorIn(shown)) CheckFileOnDisk(editor->document());
+        emit documentsChanged();
+        return;
+    }
+    auto doc = std::make_shared<DocRecord>();
     OpenChoices choices;
     choices.removeSavestateHeader = [this] {
         return prompter_.askYesNo(Text(messages::kSavestateQuestion), Text(messages::kSavestateCaption),
                                   MessageIcon::Question);
     };
     const OpenOutcome opened = OpenDocumentSequence(*doc, session_.tables, file, choices);
-    // A file that cannot be read still gets its window, empty: it paints nothing and
-    // closes normally.
-    windows_.addWindow(doc, CaptionFor(file));
     RememberRecentFile(file, opened.error == OpenError::None);
+    // A file that cannot be read gets no window: the message says why.
     if (opened.error != OpenError::None) {
-        prompter_.showMessage(Text(messages::kCannotOpenFile));
-    } else {
-        session_.currentDirectory = ToPath(QDir::currentPath());
-        if (opened.table == TableLoadResult::OutOfMemory) prompter_.showMessage(Text(messages::kTableAllocation));
+        prompter_.showMessage(OpenFailureText(file, opened.failure));
+        return;
     }
+    windows_.addWindow(doc, CaptionFor(file));
+    session_.currentDirectory = ToPath(QDir::currentPath());
+    if (opened.table == TableLoadResult::OutOfMemory) prompter_.showMessage(Text(messages::kTableAllocation));
     emit documentsChanged();
+}
+
+SaveError FileCommands::WriteDocument(DocRecord& doc, const std::string& path)
+{
+    SaveError result = SaveError::CannotWrite;
+    const bool wasSaving = std::exchange(saving_, true);
+    const QString label = QString::asprintf(messages::kSavingProgress, FileNamePart(path).c_str());
+    RunWithProgress(qobject_cast<QWidget*>(parent()), label, [&](TaskProgress& progress) {
+        result = WriteDocumentTo(doc, path, [&progress](std::size_t done, std::size_t total) {
+            progress.report(static_cast<int64_t>(done), static_cast<int64_t>(total));
+        });
+    });
+    // Taken before any window is activated again, which looks whether the file changed.
+    if (result == SaveError::None) doc.diskStamp = StampOf(path).value_or(FileStamp{});
+    saving_ = wasSaving;
+    return result;
+}
+
+QString FileCommands::SavedText(const DocRecord& doc) const
+{
+    QString text = Text(messages::kSavedSuccessfully);
+    if (const int32_t unsaved = ChangedBytesPastFileEnd(doc); unsaved > 0) {
+        text += QLatin1Char('\n') + QString::asprintf(messages::kChangedPastEndNotSaved, unsaved);
+    }
+    return text;
+}
+
+void FileCommands::AfterSave(DocRecord& doc)
+{
+    prompter_.showMessage(SavedText(doc));
+    MarkDocumentSaved(doc);
+    windows_.repaint(doc);
 }
 
 bool FileCommands::SaveDocument(DocRecord& doc)
 {
     if (!doc.hasData() || doc.fileName.empty()) return true;
-    if (SaveDocumentFile(doc) != SaveError::None) {
+    if (WriteDocument(doc, doc.fileName) != SaveError::None) {
         prompter_.showMessage(Text(messages::kProblemWriting));
         return false;
     }
-    prompter_.showMessage(Text(messages::kSavedSuccessfully));
-    MarkDocumentSaved(doc);
-    doc.diskStamp = StampOf(doc.fileName).value_or(FileStamp{});
-    windows_.repaint(doc);
+    AfterSave(doc);
     return true;
 }
 
@@ -105,19 +157,21 @@ void FileCommands::SaveFileAsClick()
 {
     const std::shared_ptr<DocRecord> doc = windows_.document();
     if (doc == nullptr || doc->fileName.empty()) return;
-    const std::optional<QString> path = prompter_.chooseSaveFile(tr("Save File As"), QString(), AllFilesFilter());
+    const std::optional<QString> path =
+        prompter_.chooseSaveFile(tr("Save File As"), ChooserSuggestion(session_, doc.get()), AllFilesFilter());
     if (!path || path->isEmpty()) return;
-    if (SaveDocumentAs(*doc, ToPath(*path)) != SaveError::None) {
+    const std::string target = ToPath(*path);
+    if (WriteDocument(*doc, target) != SaveError::None) {
         prompter_.showMessage(Text(messages::kProblemWriting));
         return;
     }
-    prompter_.showMessage(Text(messages::kSavedSuccessfully));
-    MarkDocumentSaved(*doc);
-    doc->diskStamp = StampOf(doc->fileName).value_or(FileStamp{});
+    doc->fileName = target;
+    AfterSave(*doc);
     windows_.setCaption(*doc, CaptionFor(doc->fileName));
-    windows_.repaint(*doc);
     emit documentsChanged();
 }
+
+void FileCommands::Close1Click() { windows_.closeActive(); }
 
 bool FileCommands::EditorCloseQuery(DocRecord& doc)
 {
@@ -162,13 +216,14 @@ void FileCommands::FillRecentFilesMenu()
 
 void FileCommands::CheckFileOnDisk(DocRecord& doc)
 {
-    if (!ChangedOnDisk(doc)) return;
+    if (saving_ || !ChangedOnDisk(doc)) return;
     // Asked once for this change: the answer, whatever it is, takes the file as it is now.
     doc.diskStamp = StampOf(doc.fileName).value_or(FileStamp{});
-    const QString question = QString::asprintf(messages::kFileChangedQuestion, doc.fileName.c_str());
+    const char* form = doc.modified ? messages::kFileChangedOverEditsQuestion : messages::kFileChangedQuestion;
+    const QString question = QString::asprintf(form, doc.fileName.c_str());
     if (!prompter_.askYesNo(question, Text(messages::kFileChangedCaption), MessageIcon::Question)) return;
-    if (ReloadDocument(doc).error != OpenError::None) {
-        prompter_.showMessage(Text(messages::kCannotOpenFile));
+    if (const OpenOutcome read = ReloadDocument(doc); read.error != OpenError::None) {
+        prompter_.showMessage(OpenFailureText(doc.fileName, read.failure));
         return;
     }
     windows_.repaint(doc);

@@ -1,7 +1,9 @@
 #pragma once
-// The File menu's document commands: Open, Save and Save As, and the question asked
-// before a modified document's window closes.
+// The File menu's document commands: Open, Save, Save As and Close, and the question
+// asked before a modified document's window closes. A file already open is shown in
+// its window rather than opened twice; a file that cannot be opened leaves no window.
 
+#include "core/output_file.h"
 #include "ui/common/menu_actions.h"
 #include "ui/common/prompter.h"
 
@@ -23,7 +25,7 @@ class FileCommands final : public QObject {
 public:
     FileCommands(Session& session, Prompter& prompter, DocumentWindows& windows, QObject* parent = nullptr);
 
-    // Open1, SaveFile1, SaveFileAs and the Recent Files submenu.
+    // Open1, SaveFile1, SaveFileAs, Close1 and the Recent Files submenu.
     void AddMenuItems(QMenu& file, EditorItems& editorItems);
 
     // Writes the document back to its file; false when that failed (the message was shown).
@@ -31,7 +33,8 @@ public:
     // Asked before a window closes: false keeps it open.
     [[nodiscard]] bool EditorCloseQuery(DocRecord& doc);
     // The document's window became active: when its file changed on disk since it was
-    // read or saved, asks whether to read it again (once for each change).
+    // read or saved, asks whether to read it again (once for each change). Reading it
+    // is one step of the document's undo history.
     void CheckFileOnDisk(DocRecord& doc);
     // Opens a file as Open does, without the chooser.
     void OpenDocument(const QString& path);
@@ -40,21 +43,30 @@ public slots:
     void Open1Click();
     void SaveFile1Click();
     void SaveFileAsClick();
+    void Close1Click();
 
 signals:
-    // A document was opened or renamed: menus and the table captions follow it.
+    // A document was opened, read again or renamed: menus and the table captions follow it.
     void documentsChanged();
 
 private:
+    // Writes doc to path on a worker thread while the windows stay painted (a long
+    // write shows its progress); on success the file's stamp is the document's.
+    [[nodiscard]] SaveError WriteDocument(DocRecord& doc, const std::string& path);
+    // The save message, with the changed bytes past the file's end that were not written.
+    [[nodiscard]] QString SavedText(const DocRecord& doc) const;
+    void AfterSave(DocRecord& doc);
     void RememberRecentFile(const std::string& path, bool opened);
     void FillRecentFilesMenu();
 
     Session& session_;
     Prompter& prompter_;
     DocumentWindows& windows_;
+    bool saving_ = false;  // the file on disk changes under the save: it is not asked about
     QAction* Open1 = nullptr;
     QAction* SaveFile1 = nullptr;
     QAction* SaveFileAs = nullptr;
+    QAction* Close1 = nullptr;
     QMenu* RecentFiles1 = nullptr;
 };
 

@@ -8,6 +8,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QPointer>
 
 #include <algorithm>
 
@@ -44,6 +45,38 @@ void WindowCommands::AddMenuItems(QMenu& window, EditorItems& editorItems)
     connect(CloseAll1, &QAction::triggered, this, &WindowCommands::CloseAll1Click);
     editorItems.insert(editorItems.end(), {WindowCascadeItem, TileVertical1, TileHorizontal1, WindowArrangeItem,
                                            WindowMinimizeItem, RestoreAll1, CloseAll1});
+    window_ = &window;
+    listSeparator_ = window.addSeparator();
+    listSeparator_->setVisible(false);
+    connect(&window, &QMenu::aboutToShow, this, &WindowCommands::UpdateWindowList);
+}
+
+void WindowCommands::UpdateWindowList()
+{
+    for (QAction* item : listed_) {
+        window_->removeAction(item);
+        delete item;
+    }
+    listed_.clear();
+    const std::vector<QMdiSubWindow*> windows = windows_.subWindows();
+    listSeparator_->setVisible(!windows.empty());
+    const QMdiSubWindow* active = area_.currentSubWindow();
+    for (std::size_t index = 0; index < windows.size(); ++index) {
+        QMdiSubWindow* window = windows[index];
+        QString name = window->windowTitle();
+        name.replace(QStringLiteral("[*]"), window->isWindowModified() ? QStringLiteral("*") : QString());
+        name.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        // The first nine are reached by their digit, as in every MDI program.
+        const QString number = index < 9 ? QStringLiteral("&%1").arg(index + 1) : QString::number(index + 1);
+        QAction* item = window_->addAction(number + QLatin1Char(' ') + name);
+        item->setObjectName(QStringLiteral("WindowList%1").arg(index + 1));
+        item->setCheckable(true);
+        item->setChecked(window == active);
+        connect(item, &QAction::triggered, this, [this, window = QPointer<QMdiSubWindow>(window)] {
+            if (window) windows_.activate(window);
+        });
+        listed_.push_back(item);
+    }
 }
 
 void WindowCommands::WindowCascadeItemClick()

@@ -1,10 +1,13 @@
 #pragma once
 // The Window menu: every editor window cascaded, tiled, lined up when minimised,
-// minimised, restored or closed.
+// minimised, restored or closed; below them the open windows, the active one checked,
+// each item making its window the active one.
 
 #include "ui/common/menu_actions.h"
 
 #include <QObject>
+
+#include <vector>
 
 class QMdiArea;
 class QMenu;
@@ -28,6 +31,8 @@ public slots:
     void WindowMinimizeItemClick();
     void RestoreAll1Click();
     void CloseAll1Click();
+    // Lists the open windows at the end of the menu; run as the menu opens.
+    void UpdateWindowList();
 
 signals:
     void windowsClosed();
@@ -39,6 +44,9 @@ private:
 
     QMdiArea& area_;
     DocumentWindows& windows_;
+    QMenu* window_ = nullptr;
+    QAction* listSeparator_ = nullptr;
+    std::vector<QAction*> listed_;
 };
 
 }  // namespace zarvo

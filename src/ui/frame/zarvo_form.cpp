@@ -56,7 +56,7 @@ QMenu* AddTopMenu(QMenuBar* bar, const char* objectName, const QString& caption)
 TZarvoForm::TZarvoForm(Session& session, Prompter& prompter, QWidget* parent)
     : QMainWindow(parent),
       session_(session),
-      prompter_(prompter),
+      prompter_(prompter, session),
       context_(session),
       helpOpener_([](const QUrl& url) { return QDesktopServices::openUrl(url); })
 {

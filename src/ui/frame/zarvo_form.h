@@ -6,6 +6,7 @@
 
 #include "core/session.h"
 #include "ui/common/menu_actions.h"
+#include "ui/common/open_folder_prompter.h"
 #include "ui/common/prompter.h"
 #include "ui/editor/view_context.h"
 
@@ -77,7 +78,7 @@ private:
     void FormActivate(QMdiSubWindow* subWindow);
 
     Session& session_;
-    Prompter& prompter_;
+    OpenFolderPrompter prompter_;
     ViewContext context_;
     HelpOpener helpOpener_;
     QMdiArea* mdiArea_ = nullptr;

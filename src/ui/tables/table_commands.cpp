@@ -5,6 +5,7 @@
 #include "core/messages.h"
 #include "core/session.h"
 #include "core/table_loader.h"
+#include "ui/common/chooser_start.h"
 #include "ui/common/current_document.h"
 #include "ui/common/qt_text.h"
 #include "ui/tables/ttm_form.h"
@@ -86,8 +87,8 @@ void TableCommands::LoadTableSlot(DocRecord& doc, int slot, bool autoLoad)
 {
     const auto index = static_cast<std::size_t>(slot);
     if (!autoLoad) {
-        const std::optional<QString> path =
-            prompter_.chooseOpenFile(tr("Open Table File"), FromPath(session_.currentDirectory), TableFilesFilter());
+        const std::optional<QString> path = prompter_.chooseOpenFile(
+            tr("Open Table File"), ChooserSuggestion(session_, &doc, "tbl"), TableFilesFilter());
         if (!path || path->isEmpty()) return;
         doc.table.tableName[index] = ToPath(*path);
     }

@@ -6,6 +6,7 @@
 #include "core/shift_jis_line.h"
 #include "core/table_list_file.h"
 #include "core/table_list_text.h"
+#include "ui/common/chooser_start.h"
 #include "ui/common/current_document.h"
 #include "ui/common/menu_actions.h"
 #include "ui/common/qt_text.h"
@@ -242,8 +243,9 @@ void TTMForm::FormCloseQuery()
 
 void TTMForm::OpenTableFile1Click()
 {
-    const std::optional<QString> chosen = prompter_.chooseOpenFile(
-        tr("Open Table File"), FromPath(session_.currentDirectory), QStringLiteral("Tbl files (*.tbl *.TBL)"));
+    const std::optional<QString> chosen =
+        prompter_.chooseOpenFile(tr("Open Table File"), ChooserSuggestion(session_, documents_.document().get(), "tbl"),
+                                 QStringLiteral("Tbl files (*.tbl *.TBL)"));
     if (!chosen || chosen->isEmpty()) return;
     const std::string path = ToPath(*chosen);
     const auto lines = ReadTableListFile(path);
@@ -260,8 +262,9 @@ void TTMForm::SaveTableFile1Click()
     }
     std::string target = editFileName_;
     if (target.empty()) {
-        const std::optional<QString> chosen =
-            prompter_.chooseSaveFile(tr("Save Table File"), QString(), QStringLiteral("TBL files (*.tbl)"));
+        const std::optional<QString> chosen = prompter_.chooseSaveFile(
+            tr("Save Table File"), ChooserSuggestion(session_, documents_.document().get(), "tbl"),
+            QStringLiteral("TBL files (*.tbl)"));
         if (!chosen) return;
         if (chosen->isEmpty()) {
             prompter_.showMessage(Text(messages::kNoFileSelected));

@@ -13,6 +13,7 @@
 #include "tiles/tile_status.h"
 #include "tiles/zst_palette_file.h"
 #include "ui/common/chooser_filter.h"
+#include "ui/common/chooser_start.h"
 #include "ui/common/current_document.h"
 #include "ui/common/menu_actions.h"
 #include "ui/common/qt_text.h"
@@ -280,9 +281,10 @@ void TTileForm::FormKeyDown(const TileKeyPress& press)
 
 void TTileForm::LoadSNESSaveStatePal1Click()
 {
-    if (documents_.document() == nullptr) return;
-    const std::optional<QString> path =
-        prompter_.chooseOpenFile(tr("Open"), FromPath(session_.currentDirectory), ChooserFilter(messages::kZstFilter));
+    const std::shared_ptr<DocRecord> active = documents_.document();
+    if (active == nullptr) return;
+    const std::optional<QString> path = prompter_.chooseOpenFile(
+        tr("Open"), ChooserSuggestion(session_, active.get(), "zst"), ChooserFilter(messages::kZstFilter));
     // The window may have closed while the chooser was open.
     const std::shared_ptr<DocRecord> doc = documents_.document();
     if (!path || path->isEmpty() || doc == nullptr) return;

@@ -4,6 +4,7 @@
 #include "tools/file_compare.h"
 #include "tools/tool_messages.h"
 #include "ui/common/chooser_filter.h"
+#include "ui/common/chooser_start.h"
 #include "ui/common/qt_text.h"
 #include "ui/tools/compare_list_model.h"
 
@@ -115,9 +116,9 @@ void TCompForm::CreateControls()
 void TCompForm::Button1Click(int tag)
 {
     // The frame's file chooser, whose title reads "Open" after the patch commands too.
-    const std::optional<QString> path =
-        prompter_.chooseOpenFile(Text(messages::kIpsChooserTitleAfter), FromPath(session_.currentDirectory),
-                                 ChooserFilter(messages::kCompareChooserFilter));
+    const std::optional<QString> path = prompter_.chooseOpenFile(Text(messages::kIpsChooserTitleAfter),
+                                                                 ChooserFolder(session_, documents_.document().get()),
+                                                                 ChooserFilter(messages::kCompareChooserFilter));
     if (!path || path->isEmpty()) return;
     (tag == 0 ? Edit1 : Edit2)->setText(*path);
 }

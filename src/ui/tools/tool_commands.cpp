@@ -5,7 +5,9 @@
 #include "tools/checksum_repair.h"
 #include "tools/ips_document.h"
 #include "tools/tool_messages.h"
+#include "ui/common/background_task.h"
 #include "ui/common/chooser_filter.h"
+#include "ui/common/chooser_start.h"
 #include "ui/common/current_document.h"
 #include "ui/common/notice_box.h"
 #include "ui/common/qt_text.h"
@@ -61,22 +63,29 @@ void ToolCommands::AddMenuItems(QMenu& tools, EditorItems& editorItems)
 
 void ToolCommands::_IpsSub(int flag)
 {
-    if (documents_.document() == nullptr) return;
-    const QString directory = FromPath(session_.currentDirectory);
+    const std::shared_ptr<DocRecord> active = documents_.document();
+    if (active == nullptr) return;
     if (flag == 0) {
-        const std::optional<QString> unchanged = prompter_.chooseOpenFile(
-            Text(messages::kIpsChooseUnchangedTitle), directory, ChooserFilter(messages::kIpsChooseUnchangedFilter));
+        const std::optional<QString> unchanged =
+            prompter_.chooseOpenFile(Text(messages::kIpsChooseUnchangedTitle), ChooserFolder(session_, active.get()),
+                                     ChooserFilter(messages::kIpsChooseUnchangedFilter));
         const std::shared_ptr<DocRecord> doc = documents_.document();
         if (!unchanged || unchanged->isEmpty() || doc == nullptr) return;
-        ShowNotice(prompter_, CreatePatchForDocument(*doc, ToPath(*unchanged)));
+        // Reading both files and writing the patch may take a while on a slow disk.
+        Notice notice;
+        const std::string unchangedPath = ToPath(*unchanged);
+        RunWithProgress(qobject_cast<QWidget*>(parent()), Text(messages::kIpsCreatorCaption),
+                        [&](TaskProgress&) { notice = CreatePatchForDocument(*doc, unchangedPath); });
+        ShowNotice(prompter_, notice);
         return;
     }
     if (prompter_.askYesNo(Text(messages::kIpsSaveFirstQuestion), Text(messages::kIpsPatcherCaption),
                            MessageIcon::Question)) {
         saveActive_();
     }
-    const std::optional<QString> patch = prompter_.chooseOpenFile(Text(messages::kIpsChoosePatchTitle), directory,
-                                                                  ChooserFilter(messages::kIpsChoosePatchFilter));
+    const std::optional<QString> patch =
+        prompter_.chooseOpenFile(Text(messages::kIpsChoosePatchTitle), ChooserSuggestion(session_, active.get(), "ips"),
+                                 ChooserFilter(messages::kIpsChoosePatchFilter));
     const std::shared_ptr<DocRecord> doc = documents_.document();
     if (!patch || patch->isEmpty() || doc == nullptr) return;
     const Notice notice = PatchDocumentFromFile(*doc, ToPath(*patch), session_.view);
