@@ -125,12 +125,12 @@ int Run(const std::vector<std::string>& arguments, std::ostream& out, std::ostre
     // A failed write says so with the system's reason, as every command's output does;
     // the dump's own messages tell the rest (a refused range, no memory for the text).
     bool writeFailed = false;
-    const DumpWriter writer = [&](const DumpProducer& produce) {
-        const OutputResult result = WriteCommandOutputResult(fields.fileName, produce, out, err);
+    const DumpWriter writer = [&](const std::string& path, const DumpProducer& produce) {
+        const OutputResult result = WriteCommandOutputResult(path, produce, out, err);
         writeFailed = result == OutputResult::WriteFailed;
         return result == OutputResult::Written ? SaveError::None : SaveError::CannotWrite;
     };
-    const DumpResult result = RunDump(kind, doc, fields, 0, writer);
+    const DumpResult result = RunDump(kind, doc, fields, 0, {writer, {}});
     if (writeFailed) return kFailed;
     return Report(result, err);
 }

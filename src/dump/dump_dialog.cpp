@@ -52,9 +52,9 @@ void TakeStart(DialogOutcome& outcome, DumpFields& fields, int32_t cursor)
 }
 
 [[nodiscard]] DialogOutcome FinishDump(DumpKind kind, DialogOutcome outcome, DumpState& state, const DumpFields& fields,
-                                       const DocRecord& doc)
+                                       const DocRecord& doc, const DumpOutput& output)
 {
-    DumpResult result = RunDump(kind, doc, fields, state.batchRemaining);
+    DumpResult result = RunDump(kind, doc, fields, state.batchRemaining, output);
     outcome.notice = std::move(result.notice);
     if (result.mode == DumpMode::NoFileName) {
         // The dump stays started: a name and another press finish it.
@@ -103,7 +103,8 @@ int32_t DialogCursorOffset(const DocRecord& doc, int32_t bytesPerRow)
 
 std::string DialogOffsetText(int32_t offset) { return FormatHex(static_cast<uint32_t>(offset), 8); }
 
-DialogOutcome PressDumpKey(DumpKind kind, DumpState& state, DumpFields& fields, int32_t cursor, const DocRecord& doc)
+DialogOutcome PressDumpKey(DumpKind kind, DumpState& state, DumpFields& fields, int32_t cursor, const DocRecord& doc,
+                           const DumpOutput& output)
 {
     DialogOutcome outcome;
     if (kind == DumpKind::Text && state.mode == DumpMode::BinaryStarted) {
@@ -123,7 +124,7 @@ DialogOutcome PressDumpKey(DumpKind kind, DumpState& state, DumpFields& fields, 
     }
     // Also while a dump label or a byte fill is pending: the boxes are dumped as they are.
     fields.end = DialogOffsetText(cursor);
-    return FinishDump(kind, std::move(outcome), state, fields, doc);
+    return FinishDump(kind, std::move(outcome), state, fields, doc, output);
 }
 
 DialogOutcome PressDumpLabelKey(DumpState& state, DumpFields& fields, int32_t cursor, DocRecord& doc,
@@ -158,7 +159,8 @@ DialogOutcome PressFillKey(DumpState& state, DumpFields& fields, int32_t cursor,
     return FinishFill(std::move(outcome), state, fields, cursor, doc, false);
 }
 
-DialogOutcome PressDone(DumpState& state, DumpFields& fields, int32_t cursor, DocRecord& doc, TableSession& tables)
+DialogOutcome PressDone(DumpState& state, DumpFields& fields, int32_t cursor, DocRecord& doc, TableSession& tables,
+                        const DumpOutput& output)
 {
     DialogOutcome outcome;
     if (fields.fileName.empty() && state.mode != DumpMode::FillStarted) {
@@ -171,7 +173,7 @@ DialogOutcome PressDone(DumpState& state, DumpFields& fields, int32_t cursor, Do
     case DumpMode::BinaryStarted:
     case DumpMode::TextStarted: {
         const DumpKind kind = state.mode == DumpMode::TextStarted ? DumpKind::Text : DumpKind::Binary;
-        outcome.notice = RunDump(kind, doc, fields, state.batchRemaining).notice;
+        outcome.notice = RunDump(kind, doc, fields, state.batchRemaining, output).notice;
         break;
     }
     case DumpMode::LabelStarted:

@@ -39,9 +39,10 @@ struct DialogOutcome {
 // "%08X", as the presses write offsets into the boxes.
 [[nodiscard]] std::string DialogOffsetText(int32_t offset);
 
-// F10 (Text) or F11 (Binary). Refused while the other dump is pending.
+// F10 (Text) or F11 (Binary). Refused while the other dump is pending. A dump that
+// runs goes to output.
 [[nodiscard]] DialogOutcome PressDumpKey(DumpKind kind, DumpState& state, DumpFields& fields, int32_t cursor,
-                                         const DocRecord& doc);
+                                         const DocRecord& doc, const DumpOutput& output = {});
 // F2: the first press starts a dump label, the second appends it to the table file.
 [[nodiscard]] DialogOutcome PressDumpLabelKey(DumpState& state, DumpFields& fields, int32_t cursor, DocRecord& doc,
                                               TableSession& tables);
@@ -49,7 +50,7 @@ struct DialogOutcome {
 [[nodiscard]] DialogOutcome PressFillKey(DumpState& state, DumpFields& fields, int32_t cursor, DocRecord& doc);
 // The Done button: runs the pending command when all three boxes hold text.
 [[nodiscard]] DialogOutcome PressDone(DumpState& state, DumpFields& fields, int32_t cursor, DocRecord& doc,
-                                      TableSession& tables);
+                                      TableSession& tables, const DumpOutput& output = {});
 // Esc in one of the boxes: the pending command ends, the boxes are emptied.
 [[nodiscard]] DialogOutcome PressEscape(DumpState& state, DumpFields& fields);
 // The close box, Esc on the dialog, or any other close: the pending command ends.

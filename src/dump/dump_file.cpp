@@ -4,6 +4,7 @@
 #include "dump/dump_messages.h"
 #include "dump/text_dump.h"
 
+#include <algorithm>
 #include <new>
 #include <span>
 
@@ -16,6 +17,19 @@ namespace {
 [[nodiscard]] DumpResult Refused(RangeError error)
 {
     return {DumpMode::Idle, false, PlainNotice(RangeErrorText(error))};
+}
+
+// The bytes themselves, a MiB at a time so that progress can follow them.
+[[nodiscard]] bool WriteBinaryDump(std::span<const uint8_t> bytes, const ByteSink& sink, const DumpProgress& progress)
+{
+    constexpr std::size_t kPiece = std::size_t{1} << 20;
+    for (std::size_t done = 0; done < bytes.size();) {
+        const std::size_t count = std::min(kPiece, bytes.size() - done);
+        if (!sink(bytes.data() + done, count)) return false;
+        done += count;
+        if (progress) progress(static_cast<int64_t>(done), static_cast<int64_t>(bytes.size()));
+    }
+    return true;
 }
 
 [[nodiscard]] Notice Success(DumpKind kind)
@@ -34,7 +48,7 @@ std::string ActiveTablePath(const TableData& table)
 }
 
 DumpResult RunDump(DumpKind kind, const DocRecord& doc, const DumpFields& fields, int32_t batchRemaining,
-                   const DumpWriter& writer)
+                   const DumpOutput& output)
 {
     if (!doc.hasData()) return {};
     const RangeCheck check = CheckDumpRange(kind, fields.start, fields.end, doc);
@@ -48,15 +62,16 @@ DumpResult RunDump(DumpKind kind, const DocRecord& doc, const DumpFields& fields
 
     bool outOfMemory = false;
     const DumpProducer produce = [&](const ByteSink& sink) {
-        if (kind == DumpKind::Binary) return bytes.empty() || sink(bytes.data(), bytes.size());
+        if (kind == DumpKind::Binary) return WriteBinaryDump(bytes, sink, output.progress);
         try {
-            return WriteTextDump(bytes, doc.table, context, sink);
+            return WriteTextDump(bytes, doc.table, context, sink, output.progress);
         } catch (const std::bad_alloc&) {
             outOfMemory = true;
             return false;
         }
     };
-    const SaveError error = writer ? writer(produce) : WriteFileReplacing(fields.fileName, produce);
+    const SaveError error =
+        output.writer ? output.writer(fields.fileName, produce) : WriteFileReplacing(fields.fileName, produce);
     if (outOfMemory) return {DumpMode::Idle, false, PlainNotice(messages::kCannotAllocateDump)};
     switch (error) {
     case SaveError::None:
@@ -72,14 +87,14 @@ DumpResult RunDump(DumpKind kind, const DocRecord& doc, const DumpFields& fields
     return {DumpMode::CannotCreate, false, FileError(FillInText(messages::kCannotWriteDump, fields.fileName))};
 }
 
-DumpResult DumpBinData(const DocRecord& doc, const DumpFields& fields, int32_t batchRemaining, const DumpWriter& writer)
+DumpResult DumpBinData(const DocRecord& doc, const DumpFields& fields, int32_t batchRemaining, const DumpOutput& output)
 {
-    return RunDump(DumpKind::Binary, doc, fields, batchRemaining, writer);
+    return RunDump(DumpKind::Binary, doc, fields, batchRemaining, output);
 }
 
-DumpResult DumpTxtData(const DocRecord& doc, const DumpFields& fields, int32_t batchRemaining, const DumpWriter& writer)
+DumpResult DumpTxtData(const DocRecord& doc, const DumpFields& fields, int32_t batchRemaining, const DumpOutput& output)
 {
-    return RunDump(DumpKind::Text, doc, fields, batchRemaining, writer);
+    return RunDump(DumpKind::Text, doc, fields, batchRemaining, output);
 }
 
 }  // namespace zarvo

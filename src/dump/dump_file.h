@@ -21,10 +21,20 @@ struct DumpFields {
     std::string end;       // EndOfs
 };
 
-// Hands produce a sink to the destination and finishes it; the editor's writer is
-// WriteFileReplacing on the named file. The tool passes others (standard output).
+// Hands produce a sink to the file at path and finishes it; by default that is
+// WriteFileReplacing. The tool passes others (standard output), the editor one that
+// writes on a worker thread while it shows progress.
 using DumpProducer = std::function<bool(const ByteSink&)>;
-using DumpWriter = std::function<SaveError(const DumpProducer& produce)>;
+using DumpWriter = std::function<SaveError(const std::string& path, const DumpProducer& produce)>;
+// Told how many of the range's total bytes the dump has turned into output; called on
+// the thread that writes.
+using DumpProgress = std::function<void(int64_t done, int64_t total)>;
+
+// Where a dump goes and who hears of its progress; both may be left empty.
+struct DumpOutput {
+    DumpWriter writer;
+    DumpProgress progress;
+};
 
 struct DumpResult {
     // NoFileName: the dump stays started and the dialog open; CannotCreate: the
@@ -37,11 +47,11 @@ struct DumpResult {
 // DumpBinData and DumpTxtData: the range checks of each kind, the file name, the
 // dump. A success is announced only when batchRemaining is 0; failures always are.
 [[nodiscard]] DumpResult RunDump(DumpKind kind, const DocRecord& doc, const DumpFields& fields, int32_t batchRemaining,
-                                 const DumpWriter& writer = {});
+                                 const DumpOutput& output = {});
 [[nodiscard]] DumpResult DumpBinData(const DocRecord& doc, const DumpFields& fields, int32_t batchRemaining,
-                                     const DumpWriter& writer = {});
+                                     const DumpOutput& output = {});
 [[nodiscard]] DumpResult DumpTxtData(const DocRecord& doc, const DumpFields& fields, int32_t batchRemaining,
-                                     const DumpWriter& writer = {});
+                                     const DumpOutput& output = {});
 
 // The path of the active table, empty for the built-in ASCII table (%tblname).
 [[nodiscard]] std::string ActiveTablePath(const TableData& table);

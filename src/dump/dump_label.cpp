@@ -110,7 +110,7 @@ const char* DumpFromListRefusal(const TableSession& tables)
 }
 
 std::vector<LabelDump> DumpLabelBatch(const DocRecord& doc, std::span<const std::string> lines, DumpKind kind,
-                                      DumpState& state, std::string_view folder)
+                                      DumpState& state, std::string_view folder, const DumpOutput& output)
 {
     std::vector<LabelDump> dumps(lines.size());
     std::set<std::string> planned;
@@ -137,7 +137,7 @@ std::vector<LabelDump> DumpLabelBatch(const DocRecord& doc, std::span<const std:
     for (LabelDump& dump : dumps) {
         if (dump.skipped || dump.refusal != LabelRefusal::None) continue;
         if (state.batchRemaining > 0) --state.batchRemaining;
-        dump.result = RunDump(kind, doc, dump.fields, state.batchRemaining);
+        dump.result = RunDump(kind, doc, dump.fields, state.batchRemaining, output);
     }
     state.batchRemaining = 0;
     return dumps;

@@ -68,6 +68,7 @@ struct LabelDump {
 // a label that fails, is refused, or a line that is no label (skipped; neither is
 // counted) does not stop the others. batchRemaining is 0 afterwards.
 [[nodiscard]] std::vector<LabelDump> DumpLabelBatch(const DocRecord& doc, std::span<const std::string> lines,
-                                                    DumpKind kind, DumpState& state, std::string_view folder = {});
+                                                    DumpKind kind, DumpState& state, std::string_view folder = {},
+                                                    const DumpOutput& output = {});
 
 }  // namespace zarvo

@@ -34,6 +34,7 @@ inline constexpr const char* kBinaryDumped = "Data was dumped to the binary file
 inline constexpr const char* kBinaryDumpCaption = "Binary Dumping...";
 inline constexpr const char* kTextDumped = "Data was dumped to the text file...";
 inline constexpr const char* kTextDumpCaption = "Text Dumping...";
+inline constexpr const char* kDumpingProgress = "Dumping to %s...";
 inline constexpr const char* kEndMarkText = "<END>\n";
 
 // Dump From List.

@@ -24,13 +24,19 @@ public:
           output_(sink)
     {}
 
-    bool run(const TableData& table)
+    bool run(const TableData& table, const std::function<void(int64_t, int64_t)>& progress)
     {
+        constexpr int64_t kReportEvery = int64_t{1} << 20;
         if (table.dumpHeader.used != 0) output_.write(CodeToText(table.dumpHeader.text, context_, 0));
         int64_t position = 0;
+        int64_t nextReport = kReportEvery;
         while (position < size_ && !output_.failed()) {
             position = copyPlainBytes(position);
             if (position < size_) position = translate(position);
+            if (progress && position >= nextReport) {
+                progress(position, size_);
+                nextReport = position + kReportEvery;
+            }
         }
         if (table.dumpFooter.used != 0) output_.write(CodeToText(table.dumpFooter.text, context_, size_));
         return output_.flush();
@@ -162,10 +168,10 @@ private:
 }  // namespace
 
 bool WriteTextDump(std::span<const uint8_t> bytes, const TableData& table, const DumpContext& context,
-                   const ByteSink& sink)
+                   const ByteSink& sink, const std::function<void(int64_t done, int64_t total)>& progress)
 {
     TextDumper dumper(bytes, table, context, sink);
-    return dumper.run(table);
+    return dumper.run(table, progress);
 }
 
 }  // namespace zarvo

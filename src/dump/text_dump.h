@@ -9,13 +9,15 @@
 #include "dump/code_to_text.h"
 
 #include <cstdint>
+#include <functional>
 #include <span>
 
 namespace zarvo {
 
 // Writes the dump of bytes (the dumped range, context.size bytes long) to sink.
 // False when the sink refused a write.
+// progress, when given, hears how many of the bytes are done every MiB or so.
 [[nodiscard]] bool WriteTextDump(std::span<const uint8_t> bytes, const TableData& table, const DumpContext& context,
-                                 const ByteSink& sink);
+                                 const ByteSink& sink, const std::function<void(int64_t done, int64_t total)>& progress = {});
 
 }  // namespace zarvo

@@ -69,16 +69,32 @@ TEST_F(DumpFileTest, RefusalsAndFailuresWriteNothingAndSaySo)
 
     // A disk that fills up half way: the old file stays, no success is reported.
     folder.write("out.txt", std::string("old dump"));
-    const DumpWriter fullDisk = [&](const DumpProducer& produce) {
-        return WriteFileReplacing(path, [&](const ByteSink& sink) {
+    const DumpWriter fullDisk = [&](const std::string& target, const DumpProducer& produce) {
+        return WriteFileReplacing(target, [&](const ByteSink& sink) {
             return produce([&](const uint8_t* bytes, std::size_t count) { return sink(bytes, count / 2) && false; });
         });
     };
-    const DumpResult failed = DumpTxtData(doc, {path, "0", "7FFFF"}, 0, fullDisk);
+    const DumpResult failed = DumpTxtData(doc, {path, "0", "7FFFF"}, 0, {fullDisk, {}});
     EXPECT_FALSE(failed.written);
     EXPECT_EQ(failed.notice.text, "Fatal Error: Could not write\n " + path);
     EXPECT_EQ(ReadText(path), "old dump");
     EXPECT_EQ(folder.entries(), std::vector<std::string>{"out.txt"});
+}
+
+TEST_F(DumpFileTest, ProgressFollowsTheRangeToItsEnd)
+{
+    const DocRecord big = testing::MakeDocument(PatternBytes(0x280000));
+    for (const DumpKind kind : {DumpKind::Binary, DumpKind::Text}) {
+        std::vector<int64_t> reports;
+        const DumpProgress progress = [&](int64_t done, int64_t total) {
+            EXPECT_EQ(total, 0x280000);
+            reports.push_back(done);
+        };
+        ASSERT_TRUE(RunDump(kind, big, {folder.file("big.dat"), "0", "27FFFF"}, 0, {{}, progress}).written);
+        EXPECT_GE(reports.size(), 2U);
+        EXPECT_TRUE(std::is_sorted(reports.begin(), reports.end()));
+        EXPECT_GE(reports.back(), 0x200000);
+    }
 }
 
 TEST_F(DumpFileTest, BatchAnnouncesOnlyItsLastDumpAndGoesOnPastBadLabels)

@@ -45,7 +45,8 @@ DumpCommands::DumpCommands(Session& session, Prompter& prompter, CurrentDocument
       session_(session),
       prompter_(prompter),
       documents_(documents),
-      tableReloaded_(std::move(tableReloaded))
+      tableReloaded_(std::move(tableReloaded)),
+      dumpWriter_(dialogParent)
 {
     DumpForm = new TDumpForm(session_, prompter_, documents_, codec_, tableReloaded_, dialogParent);
     JumpForm = new TJumpForm(session_, codec_, dialogParent);
@@ -175,7 +176,7 @@ void DumpCommands::DumpKey(DumpKind kind)
     const std::shared_ptr<DocRecord> doc = documents_.document();
     if (doc == nullptr || DumpForm->insertionShown()) return;
     DumpFields fields = DumpForm->fields();
-    const DialogOutcome outcome = PressDumpKey(kind, session_.dump, fields, CursorOf(*doc), *doc);
+    const DialogOutcome outcome = PressDumpKey(kind, session_.dump, fields, CursorOf(*doc), *doc, dumpWriter_.output());
     DumpForm->ShowOutcome(outcome, fields, doc.get());
 }
 
@@ -210,7 +211,7 @@ void DumpCommands::DumpFromList(const std::vector<std::string>& lines, DumpKind 
 {
     const std::shared_ptr<DocRecord> doc = documents_.document();
     if (doc == nullptr) return;
-    for (const LabelDump& dump : DumpLabelBatch(*doc, lines, kind, session_.dump)) {
+    for (const LabelDump& dump : DumpLabelBatch(*doc, lines, kind, session_.dump, session_.openFolder, dumpWriter_.output())) {
         ShowNotice(prompter_, dump.result.notice);
     }
 }

@@ -9,6 +9,7 @@
 #include "dump/dump_range.h"
 #include "ui/common/menu_actions.h"
 #include "ui/common/prompter.h"
+#include "ui/dump/dump_progress_writer.h"
 
 #include <QObject>
 
@@ -84,6 +85,7 @@ private:
     TDumpForm* DumpForm = nullptr;
     TJumpForm* JumpForm = nullptr;
     QMenu* DumpFromList1 = nullptr;
+    DumpProgressWriter dumpWriter_;
 };
 
 }  // namespace zarvo

@@ -55,7 +55,8 @@ TDumpForm::TDumpForm(Session& session, Prompter& prompter, CurrentDocument& docu
       prompter_(prompter),
       documents_(documents),
       codec_(codec),
-      tableReloaded_(std::move(tableReloaded))
+      tableReloaded_(std::move(tableReloaded)),
+      dumpWriter_(this)
 {
     setObjectName(QStringLiteral("DumpForm"));
     setModal(false);
@@ -172,7 +173,8 @@ void TDumpForm::Button1Click()
     if (doc == nullptr) return;
     DumpFields edited = fields();
     const DialogOutcome outcome =
-        PressDone(session_.dump, edited, DialogCursorOffset(*doc, session_.view.bytesPerRow), *doc, session_.tables);
+        PressDone(session_.dump, edited, DialogCursorOffset(*doc, session_.view.bytesPerRow), *doc, session_.tables,
+                  dumpWriter_.output());
     ShowOutcome(outcome, edited, doc.get());
 }
 

@@ -10,6 +10,7 @@
 #include "dump/dump_dialog.h"
 #include "ui/common/current_document.h"
 #include "ui/common/prompter.h"
+#include "ui/dump/dump_progress_writer.h"
 
 #include <QDialog>
 
@@ -70,6 +71,7 @@ private:
     const Cp932Codec& codec_;
     std::function<void(DocRecord&)> tableReloaded_;
     bool insertion_ = false;
+    DumpProgressWriter dumpWriter_;
 
     QFrame* Panel1 = nullptr;
     QLabel* StaticText1 = nullptr;
