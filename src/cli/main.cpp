@@ -1,5 +1,6 @@
 // zarvo-tool: the editor's engine for scripts and batch work.
 
+#include "cli/bps_command.h"
 #include "cli/command.h"
 #include "cli/compare_command.h"
 #include "cli/document_output.h"
@@ -15,6 +16,7 @@
 #include "cli/standard_output.h"
 #include "cli/tiles_command.h"
 #include "cli/tiles_import_command.h"
+#include "cli/ups_command.h"
 #include "cli/view_command.h"
 #include "core/interrupt_cleanup.h"
 
@@ -34,7 +36,7 @@ std::vector<zarvo::cli::Command> Commands()
         zarvo::cli::CompareCommand(),     zarvo::cli::ResizeCommand(), zarvo::cli::SearchCommand(),
         zarvo::cli::RsearchCommand(),     zarvo::cli::RtableCommand(), zarvo::cli::DumpCommand(),
         zarvo::cli::FillCommand(),        zarvo::cli::InsertCommand(), zarvo::cli::TilesCommand(),
-        zarvo::cli::TilesImportCommand(),
+        zarvo::cli::TilesImportCommand(), zarvo::cli::BpsCommand(),    zarvo::cli::UpsCommand(),
     };
 }
 
