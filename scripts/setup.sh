@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   cmake g++ make pkg-config
-  qt6-base-dev libgl-dev
+  qt6-base-dev libgl-dev libspng-dev
   fonts-ipafont-gothic
   libdeflate-dev
   libgtest-dev libgmock-dev libbenchmark-dev

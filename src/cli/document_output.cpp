@@ -6,23 +6,44 @@
 
 namespace zarvo::cli {
 
-bool WriteCommandOutput(const std::string& path, const ContentProducer& produce, std::ostream& out, std::ostream& err)
+OutputResult WriteCommandOutputResult(const std::string& path, const ContentProducer& produce, std::ostream& out,
+                                      std::ostream& err)
 {
+    // Tells a failed write (said here, with its reason) from content that could not be
+    // made (said by whoever made it).
+    bool writeFailed = false;
+    const ContentProducer watched = [&produce, &writeFailed](const ByteSink& sink) {
+        return produce([&sink, &writeFailed](const uint8_t* bytes, std::size_t count) {
+            writeFailed = !sink(bytes, count);
+            return !writeFailed;
+        });
+    };
     if (path == "-") {
         const ByteSink sink = [&out](const uint8_t* bytes, std::size_t count) {
             out.write(reinterpret_cast<const char*>(bytes), static_cast<std::streamsize>(count));
             return static_cast<bool>(out);
         };
-        const bool produced = produce(sink);
+        const bool produced = watched(sink);
         out.flush();
-        if (produced && out) return true;
+        if (produced && out) return OutputResult::Written;
+        if (!writeFailed && out) return OutputResult::ContentFailed;
         PrintFailure(err, "cannot write to standard output: " + OutputFailureReason(out));
-        return false;
+        return OutputResult::WriteFailed;
     }
     WriteFailure failure;
-    if (WriteOutput(path, OutputRule::StreamsAllowed, produce, &failure) == SaveError::None) return true;
+    if (WriteOutput(path, OutputRule::StreamsAllowed, watched, &failure) == SaveError::None) {
+        return OutputResult::Written;
+    }
+    if (failure.error == SaveError::CannotWrite && !writeFailed && failure.systemError == 0) {
+        return OutputResult::ContentFailed;
+    }
     PrintFailure(err, WriteFailureText(failure, path));
-    return false;
+    return OutputResult::WriteFailed;
+}
+
+bool WriteCommandOutput(const std::string& path, const ContentProducer& produce, std::ostream& out, std::ostream& err)
+{
+    return WriteCommandOutputResult(path, produce, out, err) == OutputResult::Written;
 }
 
 bool WriteDocumentTo(const DocRecord& doc, const std::string& path, std::ostream& out, std::ostream& err)

@@ -10,10 +10,18 @@
 
 namespace zarvo::cli {
 
+enum class OutputResult {
+    Written,
+    WriteFailed,    // "zarvo-tool: cannot write PATH: REASON" went to err
+    ContentFailed,  // produce gave up without a failed write; it tells why, nothing was printed
+};
+
 // Writes what produce hands to its sink to the output path a command names: "-" is
 // out (standard output), a FIFO or a character device is written directly, a regular
 // file is replaced through a temporary file so a failure leaves no half-written file.
-// On failure writes "zarvo-tool: cannot write PATH: REASON" to err.
+[[nodiscard]] OutputResult WriteCommandOutputResult(const std::string& path, const ContentProducer& produce,
+                                                    std::ostream& out, std::ostream& err);
+// The same for content that cannot fail to be made: true when written.
 [[nodiscard]] bool WriteCommandOutput(const std::string& path, const ContentProducer& produce, std::ostream& out,
                                       std::ostream& err);
 // The header and fileSize bytes of doc, written that way.

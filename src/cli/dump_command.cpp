@@ -2,9 +2,11 @@
 
 #include "cli/arguments.h"
 #include "cli/document_output.h"
+#include "cli/hex_argument.h"
 #include "cli/rom_input.h"
 #include "cli/terminal_text.h"
 #include "core/dump_state.h"
+#include "core/hex_text.h"
 #include "core/output_file.h"
 #include "dump/dump_file.h"
 #include "dump/dump_label.h"
@@ -89,6 +91,16 @@ int Run(const std::vector<std::string>& arguments, std::ostream& out, std::ostre
         return WrongUsage(err, "dump " + mode + " needs --start HEX, --end HEX and -o OUT");
     }
 
+    // Read whole before anything is loaded; the dump reads the digits as its dialog does.
+    DumpFields fields{labels ? std::string() : *option("-o"), {}, {}};
+    if (!labels) {
+        const auto start = ParseHexArgument("--start", *option("--start"), kBoxLimit, error);
+        const auto end = start ? ParseHexArgument("--end", *option("--end"), kBoxLimit, error) : std::nullopt;
+        if (!end) return WrongUsage(err, error);
+        fields.start = FormatHex(*start, 0);
+        fields.end = FormatHex(*end, 0);
+    }
+
     DocRecord doc;
     TableSession tables;
     if (!LoadRom(doc, tables, words[1], err)) return kFailed;
@@ -102,19 +114,17 @@ int Run(const std::vector<std::string>& arguments, std::ostream& out, std::ostre
         const std::string* folder = option("-d");
         return DumpLabels(doc, tables, kind, folder != nullptr ? *folder : std::string(), out, err);
     }
-    const DumpFields fields{*option("-o"), *option("--start"), *option("--end")};
-    // "-" is standard output; the dump's own messages tell a failure, as for a file.
+    // A failed write says so with the system's reason, as every command's output does;
+    // the dump's own messages tell the rest (a refused range, no memory for the text).
+    bool writeFailed = false;
     const DumpWriter writer = [&](const DumpProducer& produce) {
-        if (fields.fileName != "-") return WriteOutput(fields.fileName, OutputRule::StreamsAllowed, produce);
-        const ByteSink sink = [&out](const uint8_t* bytes, std::size_t count) {
-            out.write(reinterpret_cast<const char*>(bytes), static_cast<std::streamsize>(count));
-            return static_cast<bool>(out);
-        };
-        const bool produced = produce(sink);
-        out.flush();
-        return produced && out ? SaveError::None : SaveError::CannotWrite;
+        const OutputResult result = WriteCommandOutputResult(fields.fileName, produce, out, err);
+        writeFailed = result == OutputResult::WriteFailed;
+        return result == OutputResult::Written ? SaveError::None : SaveError::CannotWrite;
     };
-    return Report(RunDump(kind, doc, fields, 0, writer), err);
+    const DumpResult result = RunDump(kind, doc, fields, 0, writer);
+    if (writeFailed) return kFailed;
+    return Report(result, err);
 }
 
 }  // namespace

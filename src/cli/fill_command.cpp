@@ -2,8 +2,12 @@
 
 #include "cli/arguments.h"
 #include "cli/document_output.h"
+#include "cli/hex_argument.h"
 #include "cli/rom_input.h"
+#include "core/hex_text.h"
 #include "dump/byte_fill.h"
+
+#include <utility>
 
 namespace zarvo::cli {
 
@@ -24,10 +28,20 @@ int Run(const std::vector<std::string>& arguments, std::ostream& out, std::ostre
         err << (parsed ? std::string("fill needs a ROM, --start, --end, --value and -o") : error) << "\n" << kUsage;
         return kWrongUsage;
     }
+    // Read whole before anything is loaded; the fill reads the digits as its dialog does.
+    DumpFields fields;
+    for (auto [name, field] :
+         {std::pair{"--start", &fields.start}, {"--end", &fields.end}, {"--value", &fields.fileName}}) {
+        const auto value = ParseHexArgument(name, parsed->values.at(name), kBoxLimit, error);
+        if (!value) {
+            err << error << "\n" << kUsage;
+            return kWrongUsage;
+        }
+        *field = FormatHex(*value, 0);
+    }
     DocRecord doc;
     TableSession tables;
     if (!LoadRom(doc, tables, parsed->positional[0], err)) return kFailed;
-    const DumpFields fields{parsed->values.at("--value"), parsed->values.at("--start"), parsed->values.at("--end")};
     const FillResult result = RunByteFill(doc, fields);
     if (!result.filled) {
         PrintLine(err, result.notice.text);

@@ -2,7 +2,9 @@
 
 #include "cli/arguments.h"
 #include "cli/document_output.h"
+#include "cli/hex_argument.h"
 #include "cli/rom_input.h"
+#include "core/hex_text.h"
 #include "dump/binary_insertion.h"
 #include "dump/dump_messages.h"
 
@@ -21,8 +23,13 @@ int Run(const std::vector<std::string>& arguments, std::ostream& out, std::ostre
 {
     std::string error;
     const auto parsed = ParseArguments(arguments, {"--at", "-o"}, {}, error);
-    if (!parsed || parsed->positional.size() != 2 || parsed->values.size() != 2 || parsed->values.at("--at").empty()) {
+    if (!parsed || parsed->positional.size() != 2 || parsed->values.size() != 2) {
         err << (parsed ? std::string("insert needs a ROM, a FILE, --at HEX and -o OUT") : error) << "\n" << kUsage;
+        return kWrongUsage;
+    }
+    const auto position = ParseHexArgument("--at", parsed->values.at("--at"), kBoxLimit, error);
+    if (!position) {
+        err << error << "\n" << kUsage;
         return kWrongUsage;
     }
     DocRecord doc;
@@ -33,7 +40,7 @@ int Run(const std::vector<std::string>& arguments, std::ostream& out, std::ostre
         PrintLine(err, file.openFailure().text);
         return kFailed;
     }
-    const InsertionPlan plan = PlanInsertion(parsed->values.at("--at"), file.size(), doc);
+    const InsertionPlan plan = PlanInsertion(FormatHex(*position, 0), file.size(), doc);
     const Notice notice = InsertFileBytes(doc, file, plan);
     if (notice.text != messages::kInserted) {
         PrintLine(err, notice.text);

@@ -13,12 +13,10 @@ namespace {
 constexpr const char* kModuleName = "libzarvo_png.so";
 
 using EncodeFunction = int (*)(const uint8_t*, int, int, uint8_t**, std::size_t*);
-using DecodeFunction = int (*)(const uint8_t*, std::size_t, int*, int*, uint32_t**);
 using FreeFunction = void (*)(void*);
 
 struct Codec {
     EncodeFunction encode = nullptr;
-    DecodeFunction decode = nullptr;
     FreeFunction release = nullptr;
 };
 
@@ -50,9 +48,8 @@ std::optional<Codec> LoadCodec(std::string& error)
     }
     Codec codec;
     codec.encode = reinterpret_cast<EncodeFunction>(::dlsym(module, "zarvo_png_encode_rgb888"));
-    codec.decode = reinterpret_cast<DecodeFunction>(::dlsym(module, "zarvo_png_decode_argb32"));
     codec.release = reinterpret_cast<FreeFunction>(::dlsym(module, "zarvo_png_free"));
-    if (codec.encode == nullptr || codec.decode == nullptr || codec.release == nullptr) {
+    if (codec.encode == nullptr || codec.release == nullptr) {
         error = std::string("the PNG codec ") + kModuleName + " is incomplete";
         return std::nullopt;
     }
@@ -74,19 +71,6 @@ std::optional<std::vector<uint8_t>> EncodePng(const std::vector<uint8_t>& rgb, i
     }
     const std::unique_ptr<uint8_t, FreeFunction> owned(png, codec->release);
     return std::vector<uint8_t>(png, png + size);
-}
-
-std::optional<DecodedImage> DecodeImage(const uint8_t* bytes, std::size_t size, std::string& error)
-{
-    const std::optional<Codec> codec = LoadCodec(error);
-    if (!codec) return std::nullopt;
-    DecodedImage image;
-    uint32_t* pixels = nullptr;
-    if (codec->decode(bytes, size, &image.width, &image.height, &pixels) != 0) return std::nullopt;
-    const std::unique_ptr<uint32_t, FreeFunction> owned(pixels, codec->release);
-    const std::size_t count = static_cast<std::size_t>(image.width) * static_cast<std::size_t>(image.height);
-    image.pixels.assign(pixels, pixels + count);
-    return image;
 }
 
 }  // namespace zarvo::cli

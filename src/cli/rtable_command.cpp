@@ -2,12 +2,18 @@
 
 #include "cli/arguments.h"
 #include "cli/document_output.h"
+#include "cli/hex_argument.h"
 #include "core/table_list_file.h"
 #include "search/relative_table.h"
+
+#include <optional>
+#include <string_view>
 
 namespace zarvo::cli {
 
 namespace {
+
+constexpr HexLimit kByteLimit{0xFF, "a byte is at most FF"};
 
 constexpr const char* kUsage =
     "usage: zarvo-tool rtable A=XX -o OUT.tbl\n"
@@ -15,7 +21,21 @@ constexpr const char* kUsage =
     "hit whose line ends in A=XX: byte XX stands for 'A' and every printable ASCII\n"
     "character keeps its distance from 'A', one \"KK=c\" line per byte, as the table\n"
     "maker saves it. A whole relative-search line may be given instead of A=XX.\n"
-    "-o - writes the table to standard output.\n";
+    "-o - writes the table to standard output; an existing FIFO or device is written\n"
+    "directly.\n";
+
+// The digits after "A=": the whole word "A=XX", or up to the next blank of a
+// relative-search line ("... | A=41 a=61 0=30").
+std::optional<std::string_view> DigitsOfA(std::string_view word)
+{
+    constexpr std::string_view kBare = "A=";
+    constexpr std::string_view kInLine = "| A=";
+    if (word.starts_with(kBare)) return word.substr(kBare.size());
+    const auto mark = word.rfind(kInLine);
+    if (mark == std::string_view::npos) return std::nullopt;
+    const std::string_view rest = word.substr(mark + kInLine.size());
+    return rest.substr(0, rest.find(' '));
+}
 
 int Run(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err)
 {
@@ -30,22 +50,17 @@ int Run(const std::vector<std::string>& arguments, std::ostream& out, std::ostre
         err << "rtable needs A=XX and -o OUT.tbl\n" << kUsage;
         return kWrongUsage;
     }
-    const std::optional<uint8_t> valueOfA = TableValueOfA(parsed->positional[0]);
+    const std::optional<std::string_view> digits = DigitsOfA(parsed->positional[0]);
+    const auto valueOfA = digits ? ParseHexArgument("A", *digits, kByteLimit, error) : std::nullopt;
     if (!valueOfA) {
-        err << "rtable needs the value of A as A=XX (hexadecimal)\n" << kUsage;
+        err << (digits ? error : std::string("rtable needs the value of A as A=XX (hexadecimal)")) << "\n" << kUsage;
         return kWrongUsage;
     }
-    const std::vector<std::string> lines = FirstTableLines(*valueOfA);
-    if (output->second == "-") {
-        const std::string content = TableFileContent(lines);
-        out.write(content.data(), static_cast<std::streamsize>(content.size()));
-        return FinishListing(out, err);
-    }
-    if (WriteTableListFile(output->second, lines) != SaveError::None) {
-        err << "zarvo-tool: cannot write " << output->second << "\n";
-        return kFailed;
-    }
-    return kDone;
+    const std::string content = TableFileContent(FirstTableLines(static_cast<uint8_t>(*valueOfA)));
+    const auto produce = [&content](const ByteSink& sink) {
+        return sink(reinterpret_cast<const uint8_t*>(content.data()), content.size());
+    };
+    return WriteCommandOutput(output->second, produce, out, err) ? kDone : kFailed;
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include "cli/arguments.h"
 #include "cli/document_output.h"
+#include "cli/hex_argument.h"
 #include "cli/listing_writer.h"
 #include "cli/rom_input.h"
 #include "core/session.h"
@@ -42,6 +43,13 @@ int Run(const std::vector<std::string>& arguments, std::ostream& out, std::ostre
     const bool byText = text != parsed->values.end();
     if (byText == (hex != parsed->values.end()) || (byText && table == parsed->values.end())) {
         err << "search needs --text with --table, or --hex\n" << kUsage;
+        return kWrongUsage;
+    }
+
+    // Odd digit counts and wildcards keep the Find dialog's messages; other characters
+    // mean the word is not what the user meant.
+    if (!byText && !IsHexPatternText(hex->second)) {
+        err << "--hex: \"" << hex->second << "\" holds more than hexadecimal byte pairs, ** and blanks\n" << kUsage;
         return kWrongUsage;
     }
 

@@ -2,8 +2,12 @@
 
 #include "cli/document_output.h"
 #include "cli/png_codec.h"
-#include "core/document_file.h"
+#include "cli/png_decoder.h"
+#include "cli/rom_input.h"
 #include "tiles/rgb565.h"
+
+#include <algorithm>
+#include <span>
 
 namespace zarvo::cli {
 
@@ -29,26 +33,26 @@ bool WriteSheetPng(const SheetBitmap& bitmap, const std::string& path, std::ostr
 bool ReadSheetPicture(const std::string& path, SheetPicture& picture, std::ostream& err)
 {
     // Read as every input file is read: regular files only.
-    DocRecord file;
-    if (OpenDocumentFile(file, path) != OpenError::None) {
-        err << "zarvo-tool: cannot open " << path << "\n";
+    const std::optional<InputBytes> file = ReadInput(path, err);
+    if (!file) return false;
+    const std::span<const uint8_t> bytes = file->content();
+    const PngPicture png = DecodePng(bytes.data(), bytes.size(), kSheetSide, kSheetSide);
+    switch (png.error) {
+    case PngReadError::None:
+        std::copy(png.pixels.begin(), png.pixels.end(), picture.begin());
+        return true;
+    case PngReadError::NotPng:
+        PrintFailure(err, path + " is not a PNG image");
         return false;
-    }
-    std::string error;
-    const std::optional<DecodedImage> image =
-        DecodeImage(file.data(), static_cast<std::size_t>(std::max(file.fileSize, 0)), error);
-    if (!image) {
-        if (error.empty()) error = path + " is not an image zarvo-tool can read";
-        err << "zarvo-tool: " << error << "\n";
+    case PngReadError::WrongSize:
+        PrintFailure(err, path + " is " + std::to_string(png.width) + " x " + std::to_string(png.height) +
+                              " pixels; a tile sheet is 128 x 128");
         return false;
+    case PngReadError::Damaged:
+        break;
     }
-    if (image->width != kSheetSide || image->height != kSheetSide) {
-        err << "zarvo-tool: " << path << " is " << image->width << " x " << image->height
-            << " pixels; a tile sheet is 128 x 128\n";
-        return false;
-    }
-    std::copy(image->pixels.begin(), image->pixels.end(), picture.begin());
-    return true;
+    PrintFailure(err, path + " is not a complete, sound PNG image: " + png.reason);
+    return false;
 }
 
 }  // namespace zarvo::cli

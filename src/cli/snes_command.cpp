@@ -2,8 +2,8 @@
 
 #include "cli/arguments.h"
 #include "cli/document_output.h"
+#include "cli/hex_argument.h"
 #include "cli/rom_input.h"
-#include "core/hex_text.h"
 #include "core/table_session.h"
 #include "tools/checksum_repair.h"
 #include "tools/snes_address.h"
@@ -29,7 +29,7 @@ constexpr const char* kUsage =
     "writes ROM with the new checksum to OUT (unchanged when no repair is needed); -o -\n"
     "writes it to standard output after the report.\n";
 
-constexpr uint32_t kLargestFieldValue = 0xFFFFFF;  // the converter's fields hold six digits
+constexpr HexLimit kFieldLimit{0xFFFFFF, "the converter's fields hold at most FFFFFF"};
 
 int WrongUsage(std::ostream& err, const std::string& why)
 {
@@ -61,16 +61,14 @@ int Address(const ParsedArguments& parsed, std::ostream& out, std::ostream& err)
         return WrongUsage(err, "give one of --to-snes HEX, --to-file HEX");
     }
     state.direction = toSnes != parsed.values.end() ? ConvertDirection::ToSnes : ConvertDirection::ToFile;
-    const std::string& text = (toSnes != parsed.values.end() ? toSnes : toFile)->second;
-    const HexReading value = ReadHexPrefix(text, kLargestFieldValue);
-    if (value.overflow) {
-        return WrongUsage(err, "the value " + text + " is too large: the converter's fields hold at most FFFFFF");
-    }
-    if (value.digits == 0) return WrongUsage(err, "the value needs one to six hexadecimal digits");
+    const auto& [option, text] = *(toSnes != parsed.values.end() ? toSnes : toFile);
+    std::string error;
+    const auto value = ParseHexArgument(option, text, kFieldLimit, error);
+    if (!value) return WrongUsage(err, error);
     if (parsed.flags.count("--header") != 0) state.headerSize = kCopierHeaderSize;
     if (parsed.flags.count("--bank80") != 0) state.bankBase = kFastBankBase;
 
-    const SnesConversion result = ConvertSnesAddress(state, static_cast<uint32_t>(value.value));
+    const SnesConversion result = ConvertSnesAddress(state, *value);
     if (!result.ok) {
         PrintLine(err, result.message);
         return kFailed;

@@ -1,9 +1,9 @@
 #include "cli/tile_sheet_options.h"
 
 #include "cli/document_output.h"
+#include "cli/hex_argument.h"
 #include "cli/rom_input.h"
 #include "core/document_file.h"
-#include "core/hex_text.h"
 #include "core/table_session.h"
 #include "tiles/sheet_image.h"
 #include "tiles/sheet_layout.h"
@@ -11,7 +11,10 @@
 #include "tiles/tile_format.h"
 #include "tiles/zst_palette_file.h"
 
+#include <algorithm>
+#include <array>
 #include <cctype>
+#include <string_view>
 
 namespace zarvo::cli {
 
@@ -29,7 +32,39 @@ namespace {
     return negative ? -*magnitude : *magnitude;
 }
 
+// The names --format takes, in the order of the format numbers.
+constexpr std::array<std::string_view, kTileFormatCount> kFormatNames = {
+    "1bpp", "nes", "gb", "snes4", "snes8", "mode7", "sms", "gba4", "genesis", "snes3",
+};
+
+bool SameLetters(std::string_view a, std::string_view b)
+{
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+           });
+}
+
+// "A ZST palette was asked for but there is none": why, for a script's user.
+std::string MissingZstPaletteText(const std::string& romPath)
+{
+    if (!IsSavestatePath(romPath)) {
+        return "--palette zst: " + romPath +
+               " is not a ZSNES savestate (its extension does not begin with .zs) and holds no ZST palette";
+    }
+    return "--palette zst: " + romPath + " is too short to hold a savestate palette (" +
+           std::to_string(kSavestatePaletteOffset + kSavestatePaletteBytes) + " bytes are needed)";
+}
+
 }  // namespace
+
+std::optional<int32_t> ParseTileFormat(std::string_view text)
+{
+    if (const auto number = ParseCount(std::string(text), 0, kTileFormatCount - 1)) return number;
+    for (int32_t format = 0; format < kTileFormatCount; ++format) {
+        if (SameLetters(text, kFormatNames[static_cast<std::size_t>(format)])) return format;
+    }
+    return std::nullopt;
+}
 
 std::set<std::string> TileSheetValueOptions()
 {
@@ -49,16 +84,20 @@ std::optional<TileSheetOptions> ReadTileSheetOptions(const ParsedArguments& pars
     TileSheetOptions options;
 
     const std::string* format = option("--format");
-    if (format == nullptr) return fail("--format N is needed");
-    const auto formatNumber = ParseCount(*format, 0, kTileFormatCount - 1);
-    if (!formatNumber) return fail("--format needs a format number from 0 to 9");
+    if (format == nullptr) return fail("--format FORMAT is needed");
+    const auto formatNumber = ParseTileFormat(*format);
+    if (!formatNumber) {
+        return fail(
+            "--format needs a format number from 0 to 9 or its name: 1bpp, nes, gb, snes4, snes8, mode7, sms, "
+            "gba4, genesis, snes3");
+    }
     options.format = *formatNumber;
 
     const std::string* offset = option("--offset");
     if (offset == nullptr) return fail("--offset HEX is needed");
-    const auto offsetValue = ParseHexOffset(*offset);
-    if (!offsetValue) return fail("--offset needs a hexadecimal offset");
-    options.offset = *offsetValue;
+    const auto offsetValue = ParseHexArgument("--offset", *offset, kOffsetLimit, error);
+    if (!offsetValue) return std::nullopt;
+    options.offset = static_cast<int32_t>(*offsetValue);
 
     if (const std::string* height = option("--height")) {
         const auto value = ParseCount(*height, 1, kMaxStripHeight);
@@ -109,6 +148,12 @@ bool PrepareTileSheet(DocRecord& doc, TileSession& tiles, const std::string& rom
             err << "zarvo-tool: " << options.savestatePath
                 << " is not named as a ZSNES savestate (.zs...); its palette is not used\n";
         }
+    }
+    // The editor draws with the standard palette when the document has no ZST palette;
+    // a script that asked for one is told instead.
+    if (options.palette == TilePalette::Zst && !doc.savestatePalette) {
+        PrintFailure(err, MissingZstPaletteText(romPath));
+        return false;
     }
     tiles.palette = options.palette;
     tiles.colourShift = options.colourShift;

@@ -11,8 +11,14 @@
 #include <ostream>
 #include <set>
 #include <string>
+#include <string_view>
 
 namespace zarvo::cli {
+
+// A tile format given to --format: its number (0 to 9, the rows of the format table;
+// the tile window's key is the next digit, 0 for 9) or its name (1bpp, nes, gb, snes4,
+// snes8, mode7, sms, gba4, genesis, snes3; any letter case).
+[[nodiscard]] std::optional<int32_t> ParseTileFormat(std::string_view text);
 
 // The value options both commands take.
 [[nodiscard]] std::set<std::string> TileSheetValueOptions();

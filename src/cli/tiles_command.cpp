@@ -9,17 +9,29 @@ namespace zarvo::cli {
 namespace {
 
 constexpr const char* kUsage =
-    "usage: zarvo-tool tiles ROM --format N --offset HEX [--height H] [--width W]\n"
+    "usage: zarvo-tool tiles ROM --format FORMAT --offset HEX [--height H] [--width W]\n"
     "                  [--palette std|nes|zst|zst:FILE] [--shift N] [--grid] -o SHEET.png\n"
     "Writes the 128 x 128 tile sheet of ROM as the editor's tile view draws it before\n"
-    "stretching, without the cursor frame. Formats: 0 1-Bpp, 1 N.E.S, 2 GameBoy, 3 SNES\n"
-    "4-Bpp, 4 SNES 8-Bpp, 5 Mode-7 / GBA 8BPP, 6 Sega Master Sys / GG, 7 GBA 4BPP,\n"
-    "8 Sega Genesis, 9 SNES 3-Bpp. The sheet starts at HEX, kept inside the data as the\n"
-    "view keeps it; H is the tile height (1..32, default 8), W the tiles across (1..16,\n"
-    "default 16). The palette is the standard one (default), the NES one, the ROM's own\n"
-    "savestate palette (zst) or the one of the ZSNES savestate FILE; N (decimal, may be\n"
-    "negative) is added to every colour index. --grid draws every eighth row and column\n"
-    "in grey. Each RGB565 colour is written with 8-bit channels, its top bits repeated.\n";
+    "stretching, without the cursor frame. FORMAT is a format's number or name; the\n"
+    "tile window selects the same formats with its keys and its View > Format menu:\n"
+    "  number  name     key  menu item\n"
+    "  0       1bpp     1    1-Bpp\n"
+    "  1       nes      2    N.E.S\n"
+    "  2       gb       3    GameBoy\n"
+    "  3       snes4    4    SNES 4-Bpp\n"
+    "  4       snes8    5    SNES 8-Bpp\n"
+    "  5       mode7    6    Mode-7 / GBA 8BPP\n"
+    "  6       sms      7    Sega Master Sys / GG\n"
+    "  7       gba4     8    GBA 4BPP\n"
+    "  8       genesis  9    Sega Genesis\n"
+    "  9       snes3    0    SNES 3-Bpp\n"
+    "The sheet starts at HEX, kept inside the data as the view keeps it; H is the tile\n"
+    "height (1..32, default 8), W the tiles across (1..16, default 16). The palette is\n"
+    "the standard one (default), the NES one, the ROM's own savestate palette (zst; a\n"
+    "ROM that is no ZSNES savestate holding one is refused) or the one of the ZSNES\n"
+    "savestate FILE; N (decimal, may be negative) is added to every colour index.\n"
+    "--grid draws every eighth row and column in grey. Each RGB565 colour is written\n"
+    "with 8-bit channels, its top bits repeated.\n";
 
 int Run(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err)
 {
@@ -53,10 +65,11 @@ int Run(const std::vector<std::string>& arguments, std::ostream& out, std::ostre
 
 Command TilesCommand()
 {
-    return {"tiles",
-            "tiles ROM --format N --offset HEX [--height H] [--width W] [--palette std|nes|zst:FILE] [--shift N] "
-            "[--grid] -o SHEET.png",
-            kUsage, &Run};
+    return {
+        "tiles",
+        "tiles ROM --format FORMAT --offset HEX [--height H] [--width W] [--palette std|nes|zst|zst:FILE] [--shift N] "
+        "[--grid] -o SHEET.png",
+        kUsage, &Run};
 }
 
 }  // namespace zarvo::cli

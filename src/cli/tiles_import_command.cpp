@@ -17,7 +17,7 @@ namespace zarvo::cli {
 namespace {
 
 constexpr const char* kUsage =
-    "usage: zarvo-tool tiles-import ROM SHEET.png --format N --offset HEX [--height H] [--width W]\n"
+    "usage: zarvo-tool tiles-import ROM SHEET.png --format FORMAT --offset HEX [--height H] [--width W]\n"
     "                         [--palette std|nes|zst|zst:FILE] [--shift N] -o OUT\n"
     "Encodes a 128 x 128 sheet picture, as `zarvo-tool tiles` writes it and edited in any\n"
     "image editor, back into the bytes of ROM that the same sheet shows, and writes the\n"
@@ -77,7 +77,8 @@ int Run(const std::vector<std::string>& arguments, std::ostream& out, std::ostre
 Command TilesImportCommand()
 {
     return {"tiles-import",
-            "tiles-import ROM SHEET.png --format N --offset HEX [--height H] [--width W] [--palette std|nes|zst:FILE] "
+            "tiles-import ROM SHEET.png --format FORMAT --offset HEX [--height H] [--width W] [--palette "
+            "std|nes|zst|zst:FILE] "
             "[--shift N] -o OUT",
             kUsage, &Run};
 }

@@ -2,10 +2,10 @@
 
 #include "cli/arguments.h"
 #include "cli/document_output.h"
+#include "cli/hex_argument.h"
 #include "cli/rom_input.h"
 #include "cli/standard_output.h"
 #include "cli/terminal_text.h"
-#include "core/hex_text.h"
 #include "view/colour_table.h"
 #include "view/offset_form.h"
 #include "view/row_layout.h"
@@ -53,16 +53,12 @@ int Run(const std::vector<std::string>& arguments, std::ostream& out, std::ostre
     int32_t width = 16;
     OffsetMode mode = OffsetMode::Standard;
     if (const auto* text = option("--offset")) {
-        const HexReading value = ReadHexPrefix(*text, INT32_MAX);
-        if (value.overflow) {
-            err << "--offset " << *text << " is too large: offsets go up to 7FFFFFFF\n" << kUsage;
+        const auto value = ParseHexArgument("--offset", *text, kOffsetLimit, error);
+        if (!value) {
+            err << error << "\n" << kUsage;
             return kWrongUsage;
         }
-        if (value.digits == 0) {
-            err << "--offset needs a hexadecimal offset\n" << kUsage;
-            return kWrongUsage;
-        }
-        offset = static_cast<int32_t>(value.value);
+        offset = static_cast<int32_t>(*value);
     }
     if (const auto* text = option("--rows")) {
         const auto value = ParseCount(*text, 0, INT32_MAX);

@@ -27,7 +27,8 @@ bool IsSavestatePath(std::string_view path)
 {
     const auto slash = path.rfind('/');
     const std::string_view name = slash == std::string_view::npos ? path : path.substr(slash + 1);
-    const auto dot = name.find('.');
+    // The last extension only: game.zst.bak is a copy kept aside, not a savestate.
+    const auto dot = name.rfind('.');
     if (dot == std::string_view::npos || name.size() - dot < 3) return false;
     return std::tolower(static_cast<unsigned char>(name[dot + 1])) == 'z' &&
            std::tolower(static_cast<unsigned char>(name[dot + 2])) == 's';

@@ -21,9 +21,10 @@ using OpenError = InputError;
 // given) says why.
 [[nodiscard]] OpenError OpenDocumentFile(DocRecord& doc, const std::string& path, InputFailure* failure = nullptr);
 
-// True when the text from the first '.' of the file's name (the part after the last
-// '/') begins with ".zs", letters compared without regard to case. Folders do not
-// count: game.zst inside roms.old/ is a savestate.
+// True when the last extension of the file's name (the part after the last '/')
+// begins with "zs", letters compared without regard to case: my.game.zst and
+// SAVE.ZS1 are savestates, game.zst.bak is not. Folders do not count: game.zst inside
+// roms.old/ is a savestate.
 [[nodiscard]] bool IsSavestatePath(std::string_view path);
 // A savestate header can be removed only when the file holds all of it.
 [[nodiscard]] bool CanRemoveSavestateHeader(const DocRecord& doc);

@@ -9,7 +9,7 @@ namespace zarvo {
 
 namespace {
 
-constexpr int kInterrupts[] = {SIGINT, SIGTERM, SIGHUP, SIGPIPE};
+constexpr int kInterrupts[] = {SIGINT, SIGTERM, SIGHUP, SIGPIPE, SIGQUIT, SIGALRM, SIGUSR1, SIGUSR2};
 
 // The one piece of process-wide mutable state: a signal handler has no other way to
 // learn which file to remove. It is a fixed buffer and a flag, written only while the
@@ -52,6 +52,10 @@ void RemoveTemporaryFileOnSignals()
         for (const int other : kInterrupts) sigaddset(&handler.sa_mask, other);
         sigaction(signal, &handler, nullptr);
     }
+    struct sigaction ignored {};
+    ignored.sa_handler = SIG_IGN;
+    sigemptyset(&ignored.sa_mask);
+    sigaction(SIGXFSZ, &ignored, nullptr);
 }
 
 void SetPendingTemporaryFile(const std::string& path)
@@ -62,6 +66,13 @@ void SetPendingTemporaryFile(const std::string& path)
 }
 
 void ClearPendingTemporaryFile() { temporaryPending = 0; }
+
+void RemovePendingTemporaryFile()
+{
+    const BlockedInterrupts blocked;
+    if (temporaryPending != 0) ::unlink(pendingTemporaryPath);
+    temporaryPending = 0;
+}
 
 BlockedInterrupts::BlockedInterrupts()
 {

@@ -165,7 +165,7 @@ TEST_F(DumpCommandsTest, RefusalsGoToStandardErrorAndWriteNoFile)
         {cli::DumpCommand(), Dump("text", "20", "1E", none), 1, "",
          "Ending Address is Less Than Starting Address...\n"},
         {cli::DumpCommand(), Dump("bin", "0", "1", missing), 1, "",
-         "Fatal Error: Could not create\n " + missing + "\n"},
+         "zarvo-tool: cannot write " + missing + ": No such file or directory\n"},
         {cli::DumpCommand(), Words{"labels", rom, "--table", folder.write("plain.tbl", "41=A\n")}, 1, "",
          "You have no available dump labels...\n"},
         {cli::InsertCommand(), Words{rom, rom, "--at", "20000", "-o", none}, 1, "",

@@ -71,7 +71,7 @@ TEST(TilesCommand, WritesTheSheetThePaletteAndShiftGive)
     } cases[] = {
         {0, 8, 16, 0x1234, "1234", StandardPalette(), 0, {}},
         {1, 16, 16, 0x400, "400", NesPalette(), 0, {"--palette", "nes"}},
-        {2, 12, 5, 0x10, "10z", StandardPalette(), 16, {"--shift", "16"}},  // read up to the 'z'
+        {2, 12, 5, 0x10, "10", StandardPalette(), 16, {"--shift", "16"}},
         {3, 8, 16, 0x2000, "2000", StandardPalette(), 0, {"--grid"}},
         {4, 32, 7, 0x3001, "3001", StandardPalette(), -300, {"--shift", "-300"}},
         {5, 1, 16, 0, "9000", StandardPalette(), 0, {}},  // 128 x 1024 bytes are more than the data
@@ -101,24 +101,54 @@ TEST(TilesCommand, WritesTheSheetThePaletteAndShiftGive)
     }
 }
 
+TEST(TilesCommand, FormatNamesSelectTheNumberedFormats)
+{
+    TempFolder folder;
+    const auto rom = folder.write("rom.bin", RandomBytes(70000, 8));
+    const auto sheet = [&](const std::string& format) {
+        const auto png = folder.file(format + ".png");
+        const auto done = RunCommand(cli::TilesCommand(), {rom, "--format", format, "--offset", "100", "-o", png});
+        return std::pair(done.status, testing::ReadText(png));
+    };
+    const char* names[] = {"1bpp", "NES", "gb", "snes4", "snes8", "mode7", "sms", "gba4", "Genesis", "snes3"};
+    for (int format = 0; format < 10; ++format) {
+        const auto byNumber = sheet(std::to_string(format));
+        ASSERT_EQ(byNumber.first, 0);
+        EXPECT_EQ(sheet(names[format]), byNumber) << names[format];
+    }
+    for (const char* wrong : {"snes", "2bpp", "10", "-1", ""}) EXPECT_EQ(sheet(wrong).first, 2) << wrong;
+}
+
 TEST(TilesCommand, SavestatePalettesFromAFileOrTheRomItself)
 {
     TempFolder folder;
     const auto rom = folder.write("plain.smc", std::vector<uint8_t>(70000, 0));
-    const auto firstPixel = [&](const std::string& romPath, const std::string& palette) {
-        const auto png = folder.file("p.png");
-        const auto done = RunCommand(cli::TilesCommand(),
-                                     {romPath, "--format", "0", "--offset", "0", "--palette", palette, "-o", png});
-        return std::tuple(done.status, done.err.empty(), Picture(png).pixel(0, 0));
+    const auto blue = Savestate({0x7C00});
+    const auto png = folder.file("p.png");
+    const auto sheet = [&](const std::string& romPath, const std::string& palette) {
+        std::filesystem::remove(png);
+        return RunCommand(cli::TilesCommand(),
+                          {romPath, "--format", "0", "--offset", "0", "--palette", palette, "-o", png});
     };
-    EXPECT_EQ(firstPixel(folder.write("game.zs1", Savestate({0x7C00})), "zst"), std::tuple(0, true, qRgb(0, 0, 0xFF)));
-    EXPECT_EQ(firstPixel(rom, "zst"), std::tuple(0, true, qRgb(0, 0, 0)));  // no savestate: the standard palette
-    // A file not named as a savestate is passed over, as the editor does, but the user is told.
-    EXPECT_EQ(firstPixel(rom, "zst:" + folder.write("colours.bin", Savestate({0x7C00}))),
-              std::tuple(0, false, qRgb(0, 0, 0)));
-    const auto missing =
-        RunCommand(cli::TilesCommand(), {rom, "--format", "0", "--offset", "0", "--palette",
-                                         "zst:" + folder.file("none.zst"), "-o", folder.file("q.png")});
+    for (const char* name : {"game.zs1", "my.game.ZST"}) {  // the last extension tells
+        const auto done = sheet(folder.write(name, blue), "zst");
+        EXPECT_EQ(std::tuple(done.status, done.err), std::tuple(0, "")) << name;
+        EXPECT_EQ(Picture(png).pixel(0, 0), qRgb(0, 0, 0xFF)) << name;
+    }
+    // Asked for, but no ZST palette to draw with: refused, not drawn in the standard palette.
+    const std::pair<std::string, std::string> refused[] = {
+        {rom, "zst"},
+        {folder.write("game.zst.bak", blue), "zst"},
+        {folder.write("short.zst", std::vector<uint8_t>(blue.begin(), blue.begin() + 2071)), "zst"},
+        {rom, "zst:" + folder.write("colours.bin", blue)},  // a file not named as a savestate is passed over
+    };
+    for (const auto& [romPath, palette] : refused) {
+        const auto done = sheet(romPath, palette);
+        EXPECT_EQ(done.status, 1) << romPath;
+        EXPECT_NE(done.err.find("zarvo-tool: --palette zst: " + romPath), std::string::npos) << done.err;
+        EXPECT_FALSE(std::filesystem::exists(png)) << romPath;
+    }
+    const auto missing = sheet(rom, "zst:" + folder.file("none.zst"));
     EXPECT_EQ(missing.status, 1);
     EXPECT_EQ(missing.err, "Fatal Error: Unable to open *.ZST file.\n");
 }
@@ -189,11 +219,21 @@ TEST(TilesImportCommand, RefusesPicturesItCannotReadBackAndWritesNothing)
     QImage wide(129, 128, QImage::Format_RGB32);
     wide.fill(0);
     wide.save(QString::fromStdString(folder.file("wide.png")));
+    Picture(png).save(QString::fromStdString(folder.file("sheet.bmp")));
+    const std::string whole = testing::ReadText(png);
+    const auto cut = [&](std::size_t size) {
+        return folder.write("cut" + std::to_string(size) + ".png", whole.substr(0, size));
+    };
     const std::pair<std::string, std::string> cases[] = {
         {changed(7, 3, qRgb(1, 2, 3)), "pixel (7, 3)"},
         {changed(90, 100, Expanded(0x0540)), "pixel (90, 100)"},  // index 2 needs more than one bit
         {changed(0, 127, qRgba(0, 0, 0, 128)), "pixel (0, 127)"},
-        {folder.write("text.png", std::string("not a picture")), "not an image"},
+        {folder.write("text.png", std::string("not a picture")), "not a PNG image"},
+        {folder.write("empty.png", std::string()), "not a PNG image"},
+        {folder.file("sheet.bmp"), "not a PNG image"},
+        {cut(whole.size() / 2), "not a complete, sound PNG image"},   // rows missing
+        {cut(whole.size() - 12), "not a complete, sound PNG image"},  // no end chunk
+        {cut(whole.size() - 1), "not a complete, sound PNG image"},   // the end chunk cut short
         {folder.file("wide.png"), "129 x 128"},
         {folder.file("absent.png"), "cannot open"},
     };

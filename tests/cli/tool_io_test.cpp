@@ -1,6 +1,7 @@
 // zarvo-tool run as a user runs it: its exit statuses and help, standard output full or
 // closed, outputs that are FIFOs or standard output, interruptions, a terminal.
 
+#include "core/hex_text.h"
 #include "support/document_builder.h"
 #include "support/temp_folder.h"
 #include "support/tool_run.h"
@@ -11,6 +12,7 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <string>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -78,8 +80,8 @@ TEST(ToolOutput, FullOrClosedStandardOutputFailsEveryCommand)
     }
 }
 
-// Both ways a command writes its output: a whole document (ips apply) and a stream of
-// pieces (dump bin).
+// Every way a command writes its output: a whole document (ips apply), a stream of
+// pieces (dump bin, dump text) and a table (rtable).
 TEST(ToolOutput, DashIsStandardOutputAndAFifoIsWrittenDirectly)
 {
     TempFolder folder;
@@ -89,9 +91,17 @@ TEST(ToolOutput, DashIsStandardOutputAndAFifoIsWrittenDirectly)
     const auto patch = folder.file("p.ips");
     ASSERT_EQ(RunTool(folder, "ips create " + rom + " " + folder.write("changed.bin", changed) + " -o " + patch).status,
               0);
+    const std::string table = folder.write("rom.tbl", "03=A\n0A=B\n");  // the first two bytes
+    std::string firstTable;  // 'A' stored as 00: bytes 00 to 3D are 'A' to '~'
+    for (int key = 0; key <= 0x3D; ++key) firstTable += FormatHex(key, 2) + "=" + static_cast<char>('A' + key) + "\n";
+    for (int key = 0xDF; key <= 0xFF; ++key) {  // and bytes DF to FF the blank to '@'
+        firstTable += FormatHex(key, 2) + "=" + static_cast<char>(key - 0xBF) + "\n";
+    }
     const std::pair<std::string, std::vector<uint8_t>> commands[] = {
         {"ips apply " + rom + " " + patch + " -o ", changed},
         {"dump bin " + rom + " --start 10 --end 1F -o ", {bytes.begin() + 0x10, bytes.begin() + 0x20}},
+        {"dump text " + rom + " --table " + table + " --start 0 --end 1 -o ", {'A', 'B'}},
+        {"rtable A=00 -o ", {firstTable.begin(), firstTable.end()}},
     };
     for (const auto& [command, written] : commands) {
         SCOPED_TRACE(command);
@@ -110,16 +120,26 @@ TEST(ToolOutput, DashIsStandardOutputAndAFifoIsWrittenDirectly)
         EXPECT_TRUE(fs::is_fifo(fifo));
         fs::remove(fifo);
     }
-    const testing::ToolOutcome full = RunTool(folder, "ips apply " + rom + " " + patch + " -o /dev/full");
-    EXPECT_EQ(full.status, 1);
-    EXPECT_EQ(full.err, "zarvo-tool: cannot write /dev/full: No space left on device\n");
+    // A failed write names the path and the system's reason.
+    const std::pair<std::string, std::string> failures[] = {
+        {"/dev/full", "No space left on device"},
+        {folder.file("none/out"), "No such file or directory"},
+    };
+    for (const auto& [command, written] : commands) {
+        for (const auto& [path, reason] : failures) {
+            const testing::ToolOutcome failed = RunTool(folder, command + path);
+            EXPECT_EQ(failed.status, 1) << command;
+            EXPECT_EQ(failed.err, "zarvo-tool: cannot write " + path + ": " + reason + "\n") << command;
+        }
+    }
 }
 
 // Killed while it writes a large output: the temporary file goes with it, the target
 // never appears, and the tool ends by the signal it was sent.
 TEST(ToolOutput, InterruptedWriteLeavesNoTemporaryFile)
 {
-    for (const int signal : {SIGINT, SIGTERM, SIGHUP, SIGPIPE}) {
+    constexpr int kSignals[] = {SIGINT, SIGTERM, SIGHUP, SIGPIPE, SIGQUIT, SIGALRM, SIGUSR1, SIGUSR2};
+    for (const int signal : kSignals) {
         SCOPED_TRACE(signal);
         TempFolder folder;
         const std::string rom = folder.write("rom.bin", PatternBytes(100));
@@ -127,7 +147,9 @@ TEST(ToolOutput, InterruptedWriteLeavesNoTemporaryFile)
         const pid_t child = fork();
         ASSERT_GE(child, 0);
         if (child == 0) {
-            for (const int reset : {SIGINT, SIGTERM, SIGHUP, SIGPIPE}) std::signal(reset, SIG_DFL);
+            for (const int reset : kSignals) std::signal(reset, SIG_DFL);
+            const rlimit noCore{0, 0};  // SIGQUIT ends it with a core dump otherwise
+            setrlimit(RLIMIT_CORE, &noCore);
             execl(ZARVO_TOOL_PATH, ZARVO_TOOL_PATH, "resize", rom.c_str(), "256", "--mbytes", "-o", out.c_str(),
                   static_cast<char*>(nullptr));
             _exit(127);
@@ -146,6 +168,19 @@ TEST(ToolOutput, InterruptedWriteLeavesNoTemporaryFile)
         EXPECT_EQ(WTERMSIG(status), signal);
         EXPECT_EQ(folder.entries(), std::vector<std::string>{"rom.bin"});
     }
+}
+
+// A file-size limit (ulimit -f) makes a write fail as a full disk does, instead of
+// killing the tool by SIGXFSZ with its temporary file left behind.
+TEST(ToolOutput, FileSizeLimitIsAnOrdinaryWriteError)
+{
+    TempFolder folder;
+    const std::string rom = folder.write("rom.bin", PatternBytes(100));
+    const std::string out = folder.file("out.bin");
+    const testing::ToolOutcome run = RunTool(folder, "resize " + rom + " 1 --mbytes -o " + out, "", "ulimit -f 64; ");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "zarvo-tool: cannot write " + out + ": File too large\n");
+    EXPECT_EQ(folder.entries(), std::vector<std::string>{"rom.bin"});
 }
 
 // A table's control bytes reach a pipe or a file as they are, but a terminal sees

@@ -39,8 +39,7 @@ TEST(ViewCommand, RowsAsTheViewShowsThemToTheEndOfTheFile)
         {view, row("8000", "lorom-fast"), 0, "00818000  00  .\n"},
         {view, row("10030", "hirom"), 0, "00C10030  00  .\n"},
         {view, row("10030", "memory"), 0, "007F0030  00  .\n"},
-        // Offsets are read up to the first character that is not a hexadecimal digit.
-        {view, Words{big, "--offset", "1003Fzz", "--width", "4"}, 0, "0001003F  00  .\n"},
+        {view, Words{big, "--offset", "1003f", "--width", "4"}, 0, "0001003F  00  .\n"},
         {view, Words{big, "--offset", "10040"}, 0, ""},
         {view, Words{big, "--rows", "0"}, 0, ""},
         {view, Words{empty}, 0, ""},

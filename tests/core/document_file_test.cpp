@@ -75,13 +75,14 @@ TEST(OpenDocumentFile, RefusesWhatIsNotARegularFileAndLeavesTheRecord)
     }
 }
 
-TEST(SavestatePath, DependsOnTheTextFromTheFirstDot)
+TEST(SavestatePath, DependsOnTheLastExtension)
 {
-    for (const char* path : {"/roms/game.zst", "/roms/save.zs1", "/roms/SAVE.ZST", "/my.dir/game.zst",
-                             "/roms/game.zst.bak", "/roms/.zs", "/home/u/.local/g.ZS2", "game.zst"}) {
+    for (const char* path : {"/roms/game.zst", "/roms/save.zs1", "/roms/SAVE.ZST", "/my.dir/game.zst", "my.game.zst",
+                             "/roms/a.b.Zs9", "/roms/.zs", "/home/u/.local/g.ZS2", "game.zst"}) {
         EXPECT_TRUE(IsSavestatePath(path)) << path;
     }
-    for (const char* path : {"/roms/save.sz", "/roms/game", "/roms/game.z", "/roms.old/game", "/a.zst/game.smc"}) {
+    for (const char* path : {"/roms/save.sz", "/roms/game", "/roms/game.z", "/roms.old/game", "/a.zst/game.smc",
+                             "/roms/game.zst.bak", "game.zs.", "my.zst.game"}) {
         EXPECT_FALSE(IsSavestatePath(path)) << path;
     }
 }

@@ -64,13 +64,15 @@ inline void ExpectRun(const CommandRun& run)
 
 // The program with arguments (one shell word list); its standard output goes to
 // redirection when one is given (">/dev/full", ">&-") and is captured otherwise.
-inline ToolOutcome RunTool(const TempFolder& folder, const std::string& arguments, const std::string& redirection = "")
+// shellFirst runs in the same shell before it ("ulimit -f 64; ").
+inline ToolOutcome RunTool(const TempFolder& folder, const std::string& arguments, const std::string& redirection = "",
+                           const std::string& shellFirst = "")
 {
     const std::string outPath = folder.file("stdout.txt");
     const std::string errPath = folder.file("stderr.txt");
     const std::string output = redirection.empty() ? ">" + outPath : redirection;
     const int waited =
-        std::system((std::string(ZARVO_TOOL_PATH) + " " + arguments + " " + output + " 2>" + errPath).c_str());
+        std::system((shellFirst + ZARVO_TOOL_PATH + " " + arguments + " " + output + " 2>" + errPath).c_str());
     ToolOutcome outcome{WIFEXITED(waited) ? WEXITSTATUS(waited) : -1, ReadText(outPath), ReadText(errPath)};
     std::filesystem::remove(outPath);
     std::filesystem::remove(errPath);

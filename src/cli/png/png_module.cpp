@@ -1,6 +1,6 @@
-// The PNG codec of zarvo-tool, built as a module of its own that the tile commands
-// load when they run: QtGui and the libraries it pulls in take longer to load than
-// most commands take to finish, so no other command should pay for them.
+// The PNG encoder of zarvo-tool, built as a module of its own that the tiles command
+// loads when it writes a sheet: QtGui and the libraries it pulls in take longer to
+// load than most commands take to finish, so no other command should pay for them.
 
 #include <QBuffer>
 #include <QByteArray>
@@ -49,30 +49,6 @@ __attribute__((visibility("default"))) int zarvo_png_encode_rgb888(const uint8_t
     *png = static_cast<uint8_t*>(CopyOut(bytes.constData(), static_cast<std::size_t>(bytes.size())));
     *size = static_cast<std::size_t>(bytes.size());
     return *png == nullptr ? 1 : 0;
-}
-
-// An image file's bytes to 0xAARRGGBB pixels, row by row; 0 on success, 1 when the
-// bytes are no image this codec reads.
-__attribute__((visibility("default"))) int zarvo_png_decode_argb32(const uint8_t* data, std::size_t size, int* width,
-                                                                   int* height, uint32_t** pixels)
-{
-    UseBuiltInImageFormats();
-    QImage image;
-    if (size == 0 || size > static_cast<std::size_t>(INT32_MAX) || !image.loadFromData(data, static_cast<int>(size))) {
-        return 1;
-    }
-    const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
-    *width = argb.width();
-    *height = argb.height();
-    const std::size_t count = static_cast<std::size_t>(argb.width()) * static_cast<std::size_t>(argb.height());
-    auto* out = static_cast<uint32_t*>(std::malloc(count == 0 ? 1 : count * sizeof(uint32_t)));
-    if (out == nullptr) return 1;
-    for (int y = 0; y < argb.height(); ++y) {
-        std::memcpy(out + static_cast<std::size_t>(y) * argb.width(), argb.constScanLine(y),
-                    static_cast<std::size_t>(argb.width()) * sizeof(uint32_t));
-    }
-    *pixels = out;
-    return 0;
 }
 
 __attribute__((visibility("default"))) void zarvo_png_free(void* memory) { std::free(memory); }
