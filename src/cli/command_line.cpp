@@ -7,9 +7,11 @@
 #include "cli/fill_command.h"
 #include "cli/insert_command.h"
 #include "cli/ips_command.h"
+#include "cli/pointers_command.h"
 #include "cli/resize_command.h"
 #include "cli/rsearch_command.h"
 #include "cli/rtable_command.h"
+#include "cli/script_command.h"
 #include "cli/search_command.h"
 #include "cli/snes_command.h"
 #include "cli/tiles_command.h"
@@ -53,7 +55,7 @@ std::vector<Command> ToolCommands()
     return {
         ViewCommand(),   IpsCommand(),     SnesCommand(),        CompareCommand(), ResizeCommand(),
         SearchCommand(), RsearchCommand(), RtableCommand(),      DumpCommand(),    FillCommand(),
-        InsertCommand(), TilesCommand(),   TilesImportCommand(), BpsCommand(), UpsCommand(),
+        InsertCommand(), TilesCommand(),   TilesImportCommand(), ScriptCommand(), PointersCommand(), BpsCommand(), UpsCommand(),
     };
 }
 

@@ -66,6 +66,10 @@ public:
         const std::size_t first = static_cast<std::size_t>(targets_.begin()->first);
         const std::size_t last = readStrings(first);
         writeHeader(first, last);
+        longestText_ = 5;
+        for (const ScriptToken& token : table_.tokens()) {
+            longestText_ = std::max(longestText_, token.text.size() + token.rest.size() + 2 * token.parameters);
+        }
         writeBlock();
         dump.strings = strings_;
         dump.script = std::move(out_);
@@ -191,63 +195,48 @@ private:
     // piece, or a line would begin with '#' or '/', the piece is written raw.
     void makeInsertable()
     {
-        std::size_t longestText = 5;
-        for (const ScriptToken& token : table_.tokens()) longestText = std::max(longestText, token.text.size() + token.rest.size() + 512);
         std::size_t runStart = 0;
         for (std::size_t i = 1; i <= pieces_.size(); ++i) {
             if (i < pieces_.size() && targets_.count(static_cast<int64_t>(pieces_[i].start)) == 0) continue;
-            std::size_t from = runStart;
-            while (true) {
-                const std::size_t changed = checkRun(runStart, i, from);
-                if (changed == i) break;
-                // A new raw piece changes the matches of pieces at most a token's text before it.
-                from = changed;
-                std::size_t reach = 0;
-                while (from > runStart && reach < longestText) reach += pieces_[--from].text.size();
-            }
+            checkRun(runStart, i);
             runStart = i;
         }
     }
 
-    // Checks the pieces [from, end) of the run [begin, end); the index of a piece it made
-    // raw, or end when all hold.
-    std::size_t checkRun(std::size_t begin, std::size_t end, std::size_t from)
+    void checkRun(std::size_t begin, std::size_t end)
     {
-        std::string text;
-        std::vector<std::size_t> startOf;
+        // Texts the script's lines cannot carry: line breaks inside a text, a line
+        // beginning like a command or a comment.
         bool lineStart = true;
         for (std::size_t i = begin; i < end; ++i) {
             Piece& piece = pieces_[i];
             const bool unsafe = piece.text.find_first_of("\r\n") != std::string::npos ||
                                 (lineStart && (piece.text.starts_with("#") || piece.text.starts_with("/")));
-            if (!piece.raw && unsafe) {
-                pieces_[i] = rawPieceFor(piece);
-                return i;
-            }
-            startOf.push_back(text.size());
-            text += piece.text;
+            if (!piece.raw && unsafe) piece = rawPieceFor(piece);
             lineStart = piece.breaksLine;
         }
+        // Each piece is matched in a window of the text from its start as long as the
+        // longest token; a piece made raw changes the matches of those just before it.
+        std::string window;
         std::vector<uint8_t> bytes;
-        for (std::size_t i = from; i < end; ++i) {
-            const Piece& piece = pieces_[i];
-            const TextToken found = table_.longestAt(text, startOf[i - begin]);
+        for (std::size_t i = begin; i < end;) {
+            window.clear();
+            for (std::size_t k = i; k < end && window.size() <= longestText_; ++k) window += pieces_[k].text;
+            Piece& piece = pieces_[i];
+            const TextToken found = table_.longestAt(window, 0);
             bytes.clear();
             if (found.length != 0) table_.appendBytes(found, bytes);
             const bool same = found.length == piece.text.size() && bytes.size() == piece.length &&
                               std::equal(bytes.begin(), bytes.end(), file_.begin() + static_cast<std::ptrdiff_t>(piece.start));
-            if (same) continue;
-            if (!piece.raw) {
-                pieces_[i] = rawPieceFor(piece);
-                return i;
+            // A raw escape that a table text begins with takes the other raw form.
+            const bool convertible = !piece.raw || piece.text.starts_with("<$");
+            if (same || !convertible) {
+                ++i;
+                continue;
             }
-            // A table text beginning like "<$41>": the other raw form.
-            if (piece.text.starts_with("<$")) {
-                pieces_[i] = rawPieceFor(piece, true);
-                return i;
-            }
+            piece = rawPieceFor(piece, piece.raw);
+            for (std::size_t reach = 0; i > begin && reach < longestText_;) reach += pieces_[--i].text.size();
         }
-        return end;
     }
 
     // A piece's bytes as raw escapes, as one piece that keeps its line break and end.
@@ -275,6 +264,7 @@ private:
     std::vector<Piece> pieces_;
     std::string out_;
     int32_t strings_ = 0;
+    std::size_t longestText_ = 5;  // the longest text a token may take in a script
 };
 
 }  // namespace

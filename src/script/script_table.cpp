@@ -187,7 +187,10 @@ ScriptTable ScriptTable::FromAtlasText(std::string_view content)
         if (token.kind == TokenKind::End && (!bytes || equals == std::string_view::npos)) {
             // "/text": a string ends here, and no byte is written for it.
             token.text = std::string(line.substr(1));
-            if (!token.text.empty()) noBytes.emplace_back(token.text, made.add(std::move(token)));
+            if (token.text.empty()) continue;
+            std::string text = token.text;
+            const int32_t index = made.add(std::move(token));
+            noBytes.emplace_back(std::move(text), index);
             continue;
         }
         if (!bytes) continue;

@@ -76,6 +76,10 @@ public:
     // The text of a token read from bytes (at its place, for a multicode's parameters),
     // as the script dump writes it; empty for a raw byte.
     [[nodiscard]] std::string textOf(const ByteToken& read, std::span<const uint8_t> bytes, std::size_t at) const;
+    // True for a table of ours, whose bytes read back by the dump's rules: the text read
+    // must then be the text typed. The other dialect's tables may give one key several
+    // texts, any of which reads back as that key.
+    [[nodiscard]] bool readsByDumpRules() const { return dumpRules_; }
     // A raw byte written as the script dump writes it: "<$XX>".
     [[nodiscard]] static std::string RawText(uint8_t byte);
 
