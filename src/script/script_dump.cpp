@@ -21,14 +21,17 @@ constexpr const char* kSlotsName = "Slots";
     return text;
 }
 
-// A piece of a string's text: the text written and the bytes it must insert as.
+// A piece of the block: bytes written as a token's text, or as raw escapes.
 struct Piece {
-    std::string text;
-    std::size_t start = 0;  // file offset of its first byte
-    std::size_t length = 0;
-    bool raw = false;
-    bool breaksLine = false;  // a line break follows it in the script
+    uint32_t start = 0;  // file offset of its first byte
+    uint32_t length = 0;
+    int32_t token = -1;   // the token its bytes read as; -1: raw escapes
+    int32_t target = -1;  // the target it begins at, by index; -1 when none does
+    bool parenthesized = false;  // raw escapes written "($XX)" instead of "<$XX>"
+    bool breaksLine = false;     // a line break follows it in the script
     bool endsString = false;
+
+    [[nodiscard]] bool raw() const { return token < 0; }
 };
 
 class Dumper {
@@ -62,8 +65,8 @@ public:
             dump.error = "no slot of the pointer table points into the file";
             return dump;
         }
-        targets_ = std::move(slotsByTarget);
-        const std::size_t first = static_cast<std::size_t>(targets_.begin()->first);
+        targets_.assign(slotsByTarget.begin(), slotsByTarget.end());
+        const auto first = static_cast<std::size_t>(targets_.front().first);
         const std::size_t last = readStrings(first);
         writeHeader(first, last);
         longestText_ = 5;
@@ -86,7 +89,12 @@ private:
     std::size_t readStrings(std::size_t position)
     {
         constexpr std::size_t kLongestLastString = 0x10000;
-        const auto highest = static_cast<std::size_t>(targets_.rbegin()->first);
+        const auto highest = static_cast<std::size_t>(targets_.back().first);
+        // The targets are met in ascending order: next is the first one not passed yet.
+        std::size_t next = 0;
+        const auto targetAt = [this](std::size_t index) {
+            return index < targets_.size() ? static_cast<std::size_t>(targets_[index].first) : file_.size();
+        };
         const bool endTokens = std::any_of(table_.tokens().begin(), table_.tokens().end(),
                                            [](const ScriptToken& token) { return token.kind == TokenKind::End; });
         bool inString = true;
@@ -94,31 +102,35 @@ private:
         while (position < file_.size()) {
             if (!inString) {
                 if (position > highest) break;
-                const auto next = static_cast<std::size_t>(targets_.lower_bound(static_cast<int64_t>(position))->first);
-                for (; position < next; ++position) pieces_.push_back(rawPiece(position));
+                for (; position < targetAt(next); ++position) pieces_.push_back(rawPiece(position));
                 inString = true;
             }
-            if (targets_.count(static_cast<int64_t>(position)) != 0) stringStart = position;
+            const bool atTarget = targetAt(next) == position;
+            if (atTarget) {
+                stringStart = position;
+                ++next;
+            }
             const bool last = position > highest;
             if (last && position - stringStart >= kLongestLastString) break;
-            const auto nextTarget = targets_.upper_bound(static_cast<int64_t>(position));
-            const std::size_t limit =
-                nextTarget == targets_.end() ? file_.size() : static_cast<std::size_t>(nextTarget->first);
+            const std::size_t limit = targetAt(next);
             const ByteToken read = table_.readAt(file_, position);
             if (read.length > limit - position) {
-                for (; position < limit; ++position) pieces_.push_back(rawPiece(position));
+                for (bool first = true; position < limit; ++position, first = false) {
+                    pieces_.push_back(rawPiece(position));
+                    pieces_.back().target = first && atTarget ? static_cast<int32_t>(next - 1) : -1;
+                }
                 continue;
             }
             if (last && !endTokens && read.token < 0) break;
-            Piece piece{table_.textOf(read, file_, position), position, read.length, read.token < 0};
-            if (read.token < 0 || piece.text.empty()) {
-                piece = rawPieceFor(piece);  // no token, or one without text: it cannot be typed
-            }
+            Piece piece{static_cast<uint32_t>(position), static_cast<uint32_t>(read.length), read.token};
+            // A token without text cannot be typed: its bytes are written raw.
+            if (read.token >= 0 && table_.token(read.token).text.empty()) piece.token = -1;
             if (read.token >= 0) {
                 const ScriptToken& token = table_.token(read.token);
                 piece.endsString = token.kind == TokenKind::End;
                 piece.breaksLine = token.breaksLine || piece.endsString;
             }
+            piece.target = atTarget ? static_cast<int32_t>(next - 1) : -1;
             pieces_.push_back(piece);
             position += read.length;
             if (piece.endsString) inString = false;
@@ -126,9 +138,28 @@ private:
         return position - 1;
     }
 
-    [[nodiscard]] Piece rawPiece(std::size_t position) const
+    [[nodiscard]] static Piece rawPiece(std::size_t position) { return {static_cast<uint32_t>(position), 1}; }
+
+    // The piece's text as the script holds it, added to out.
+    void appendText(const Piece& piece, std::string& out) const
     {
-        return {ScriptTable::RawText(file_[position]), position, 1, true, false, false};
+        if (!piece.raw()) {
+            const ScriptToken& token = table_.token(piece.token);
+            if (token.kind == TokenKind::Multicode) {
+                out += table_.textOf({piece.length, piece.token}, file_, piece.start);
+            } else {
+                out += token.text;
+            }
+            return;
+        }
+        for (uint32_t i = 0; i < piece.length; ++i) {
+            const std::size_t at = out.size();
+            out += ScriptTable::RawText(file_[piece.start + i]);
+            if (piece.parenthesized) {
+                out[at] = '(';
+                out.back() = ')';
+            }
+        }
     }
 
     void writeHeader(std::size_t first, std::size_t last)
@@ -168,18 +199,19 @@ private:
             lineOpen = false;
         };
         for (const Piece& piece : pieces_) {
-            if (const auto found = targets_.find(static_cast<int64_t>(piece.start)); found != targets_.end()) {
+            if (piece.target >= 0) {
+                const std::vector<int32_t>& slots = targets_[static_cast<std::size_t>(piece.target)].second;
                 endLine();
                 if (!stringOpen) ++strings_;
                 std::string names;
-                for (const int32_t slot : found->second) names += (names.empty() ? "" : ", ") + std::to_string(slot);
-                out_ += (found->second.size() == 1 ? "// slot " : "// slots ") + names + "\n";
-                for (const int32_t slot : found->second) {
+                for (const int32_t slot : slots) names += (names.empty() ? "" : ", ") + std::to_string(slot);
+                out_ += (slots.size() == 1 ? "// slot " : "// slots ") + names + "\n";
+                for (const int32_t slot : slots) {
                     out_ += "#WRITE(" + std::string(kSlotsName) + ", " + std::to_string(slot) + ")\n";
                 }
             }
             stringOpen = true;
-            line += piece.text;
+            appendText(piece, line);
             lineOpen = true;
             if (piece.breaksLine) endLine();
             if (piece.endsString) {
@@ -197,7 +229,7 @@ private:
     {
         std::size_t runStart = 0;
         for (std::size_t i = 1; i <= pieces_.size(); ++i) {
-            if (i < pieces_.size() && targets_.count(static_cast<int64_t>(pieces_[i].start)) == 0) continue;
+            if (i < pieces_.size() && pieces_[i].target < 0) continue;
             checkRun(runStart, i);
             runStart = i;
         }
@@ -208,11 +240,16 @@ private:
         // Texts the script's lines cannot carry: line breaks inside a text, a line
         // beginning like a command or a comment.
         bool lineStart = true;
+        std::string text;
         for (std::size_t i = begin; i < end; ++i) {
             Piece& piece = pieces_[i];
-            const bool unsafe = piece.text.find_first_of("\r\n") != std::string::npos ||
-                                (lineStart && (piece.text.starts_with("#") || piece.text.starts_with("/")));
-            if (!piece.raw && unsafe) piece = rawPieceFor(piece);
+            if (!piece.raw()) {
+                text.clear();
+                appendText(piece, text);
+                const bool unsafe = text.find_first_of("\r\n") != std::string::npos ||
+                                    (lineStart && (text.starts_with("#") || text.starts_with("/")));
+                if (unsafe) piece.token = -1;
+            }
             lineStart = piece.breaksLine;
         }
         // Each piece is matched in a window of the text from its start as long as the
@@ -221,45 +258,37 @@ private:
         std::vector<uint8_t> bytes;
         for (std::size_t i = begin; i < end;) {
             window.clear();
-            for (std::size_t k = i; k < end && window.size() <= longestText_; ++k) window += pieces_[k].text;
+            std::size_t own = 0;
+            for (std::size_t k = i; k < end && window.size() <= longestText_; ++k) {
+                appendText(pieces_[k], window);
+                if (k == i) own = window.size();
+            }
             Piece& piece = pieces_[i];
             const TextToken found = table_.longestAt(window, 0);
             bytes.clear();
             if (found.length != 0) table_.appendBytes(found, bytes);
-            const bool same = found.length == piece.text.size() && bytes.size() == piece.length &&
-                              std::equal(bytes.begin(), bytes.end(), file_.begin() + static_cast<std::ptrdiff_t>(piece.start));
+            const bool same = found.length == own && bytes.size() == piece.length &&
+                              std::equal(bytes.begin(), bytes.end(), file_.begin() + piece.start);
             // A raw escape that a table text begins with takes the other raw form.
-            const bool convertible = !piece.raw || piece.text.starts_with("<$");
+            const bool convertible = !piece.raw() || !piece.parenthesized;
             if (same || !convertible) {
                 ++i;
                 continue;
             }
-            piece = rawPieceFor(piece, piece.raw);
-            for (std::size_t reach = 0; i > begin && reach < longestText_;) reach += pieces_[--i].text.size();
-        }
-    }
-
-    // A piece's bytes as raw escapes, as one piece that keeps its line break and end.
-    [[nodiscard]] Piece rawPieceFor(const Piece& piece, bool parenthesized = false) const
-    {
-        Piece raw = piece;
-        raw.text.clear();
-        for (std::size_t i = 0; i < piece.length; ++i) {
-            std::string escape = ScriptTable::RawText(file_[piece.start + i]);
-            if (parenthesized) {
-                escape.front() = '(';
-                escape.back() = ')';
+            piece.parenthesized = piece.raw();
+            piece.token = -1;
+            for (std::size_t reach = 0; i > begin && reach < longestText_;) {
+                text.clear();
+                appendText(pieces_[--i], text);
+                reach += text.size();
             }
-            raw.text += escape;
         }
-        raw.raw = true;
-        return raw;
     }
 
     std::span<const uint8_t> file_;
     const ScriptTable& table_;
     const ScriptDumpRequest& request_;
-    std::map<int64_t, std::vector<int32_t>> targets_;
+    std::vector<std::pair<int64_t, std::vector<int32_t>>> targets_;  // ascending, with their slots
     std::vector<int32_t> skipped_;
     std::vector<Piece> pieces_;
     std::string out_;
