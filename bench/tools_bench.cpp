@@ -1,7 +1,9 @@
-// The ROM and patch tools on large images, in memory: IPS create and apply on 16 MiB,
+// The ROM and patch tools on large images, in memory: IPS and BPS create and apply on 16 MiB,
 // the file compare on 64 MiB, the SNES checksum on 8 MiB.
 
 #include "core/document.h"
+#include "tools/bps.h"
+#include "tools/bps_create.h"
 #include "tools/file_compare.h"
 #include "tools/ips.h"
 #include "tools/ips_document.h"
@@ -76,6 +78,55 @@ void IpsApplyToDocument(benchmark::State& state)
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(kPatchImageSize));
 }
 BENCHMARK(IpsApplyToDocument)->Unit(benchmark::kMillisecond);
+
+// Forty insertions and deletions of 1 to 256 bytes: everything after each one shifts.
+std::vector<uint8_t> ShiftingEdits(const std::vector<uint8_t>& image, unsigned seed)
+{
+    std::mt19937 random(seed);
+    std::vector<uint8_t> edited = image;
+    for (int edit = 0; edit < 40; ++edit) {
+        const std::size_t at = random() % (edited.size() - 256);
+        const std::size_t length = 1 + random() % 256;
+        if (edit % 2 == 0) {
+            std::vector<uint8_t> inserted(length);
+            for (auto& byte : inserted) byte = static_cast<uint8_t>(random());
+            edited.insert(edited.begin() + static_cast<std::ptrdiff_t>(at), inserted.begin(), inserted.end());
+        } else {
+            edited.erase(edited.begin() + static_cast<std::ptrdiff_t>(at),
+                         edited.begin() + static_cast<std::ptrdiff_t>(at + length));
+        }
+    }
+    return edited;
+}
+
+void BpsCreate(benchmark::State& state, bool shifting)
+{
+    const auto original = RandomImage(kPatchImageSize, 1);
+    const auto modified = shifting ? ShiftingEdits(original, 2) : ScatteredChanges(original, 2);
+    std::size_t patchSize = 0;
+    for (auto _ : state) {
+        const zarvo::BpsCreation made = zarvo::CreateBps(original, modified);
+        patchSize = made.patch.size();
+        benchmark::DoNotOptimize(made.patch.data());
+    }
+    state.counters["patch_bytes"] = static_cast<double>(patchSize);
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(kPatchImageSize));
+}
+BENCHMARK_CAPTURE(BpsCreate, insertions_and_deletions, true)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BpsCreate, one_percent_in_place, false)->Unit(benchmark::kMillisecond);
+
+void BpsApply(benchmark::State& state)
+{
+    const auto original = RandomImage(kPatchImageSize, 1);
+    const auto patch = zarvo::CreateBps(original, ShiftingEdits(original, 2)).patch;
+    for (auto _ : state) {
+        const zarvo::BpsApplication applied = zarvo::ApplyBps(patch, original);
+        if (applied.error != zarvo::BpsError::None) state.SkipWithError("apply failed");
+        benchmark::DoNotOptimize(applied.target.data());
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(kPatchImageSize));
+}
+BENCHMARK(BpsApply)->Unit(benchmark::kMillisecond);
 
 void CompareFiles64MiB(benchmark::State& state)
 {

@@ -7,6 +7,7 @@ packages=(
   cmake g++ make pkg-config
   qt6-base-dev libgl-dev libspng-dev
   fonts-ipafont-gothic
+  libdeflate-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb imagemagick xdotool xauth
 )

@@ -1,18 +1,22 @@
 #include "cli/command_line.h"
 
+#include "cli/bps_command.h"
 #include "cli/compare_command.h"
 #include "cli/document_output.h"
 #include "cli/dump_command.h"
 #include "cli/fill_command.h"
 #include "cli/insert_command.h"
 #include "cli/ips_command.h"
+#include "cli/pointers_command.h"
 #include "cli/resize_command.h"
 #include "cli/rsearch_command.h"
 #include "cli/rtable_command.h"
+#include "cli/script_command.h"
 #include "cli/search_command.h"
 #include "cli/snes_command.h"
 #include "cli/tiles_command.h"
 #include "cli/tiles_import_command.h"
+#include "cli/ups_command.h"
 #include "cli/view_command.h"
 #include "core/interrupt_cleanup.h"
 
@@ -51,7 +55,7 @@ std::vector<Command> ToolCommands()
     return {
         ViewCommand(),   IpsCommand(),     SnesCommand(),        CompareCommand(), ResizeCommand(),
         SearchCommand(), RsearchCommand(), RtableCommand(),      DumpCommand(),    FillCommand(),
-        InsertCommand(), TilesCommand(),   TilesImportCommand(),
+        InsertCommand(), TilesCommand(),   TilesImportCommand(), ScriptCommand(), PointersCommand(), BpsCommand(), UpsCommand(),
     };
 }
 

@@ -30,6 +30,27 @@ inline constexpr const char* kIpsPatchTruncated = "This PATCH file ends inside a
 inline constexpr const char* kIpsNoMemoryForPatched = "Fatal Error: Could Not Allocate Memory for PATCHED File.";
 inline constexpr const char* kIpsApplied = "Patching is complete! Remember to SAVE the changes!";
 
+// BPS and UPS patches. Texts with %lu and %08lX are filled in by the logic.
+inline constexpr const char* kBpsNotAPatch = "This is not a BPS patch: it is too short or does not begin with \"BPS1\".";
+inline constexpr const char* kBpsTooLarge = "The patch is for files of 2 GB or more, larger than can be read.";
+inline constexpr const char* kBpsBadHeader = "The patch is damaged: its header runs past its end.";
+inline constexpr const char* kBpsPatchDamaged = "The patch is damaged: its bytes give the CRC32 %08lX, it records %08lX.";
+inline constexpr const char* kBpsSourceIsTarget =
+    "This file is already the patched file (%lu bytes, CRC32 %08lX); the patch is not applied again.";
+inline constexpr const char* kBpsWrongSource =
+    "This patch was made for another file: it expects %lu bytes with the CRC32 %08lX, this file has %lu bytes "
+    "with the CRC32 %08lX.";
+inline constexpr const char* kBpsActionOutOfBounds =
+    "The patch is damaged: an action reaches outside the source, the patch or the target.";
+inline constexpr const char* kBpsActionsEndEarly = "The patch is damaged: its actions end before the target is complete.";
+inline constexpr const char* kBpsWrongTarget = "The patched file would have the CRC32 %08lX, the patch expects %08lX.";
+inline constexpr const char* kBpsOutOfMemory = "Not enough memory to hold the patched file.";
+inline constexpr const char* kUpsNotAPatch = "This is not a UPS patch: it is too short or does not begin with \"UPS1\".";
+inline constexpr const char* kUpsWrongInput =
+    "This patch was made for another file: it expects %lu bytes with the CRC32 %08lX (or the patched file, %lu bytes "
+    "with the CRC32 %08lX).";
+inline constexpr const char* kUpsDamaged = "The patch is damaged: a record runs past its end.";
+
 // SNES address converter.
 inline constexpr const char* kSnesConverterCaption = "Snes To Hex Convertor";
 inline constexpr const char* kSnesConverterHeading = "Offset:  Snes      Rom";

@@ -1,0 +1,10 @@
+#pragma once
+// zarvo-tool script dump / insert.
+
+#include "cli/command.h"
+
+namespace zarvo::cli {
+
+[[nodiscard]] Command ScriptCommand();
+
+}  // namespace zarvo::cli

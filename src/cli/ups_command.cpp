@@ -1,0 +1,52 @@
+#include "cli/ups_command.h"
+
+#include "cli/arguments.h"
+#include "cli/document_output.h"
+#include "cli/rom_input.h"
+#include "tools/ups.h"
+
+namespace zarvo::cli {
+
+namespace {
+
+constexpr const char* kUsage =
+    "usage: zarvo-tool ups apply FILE PATCH -o OUT\n"
+    "Writes FILE patched by the UPS patch PATCH to OUT. Given the patched file, the patch\n"
+    "runs backwards and gives the original. A damaged patch, or a FILE the patch was not\n"
+    "made for, is refused and nothing is written. -o - writes to standard output.\n";
+
+int Run(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err)
+{
+    std::string error;
+    const auto parsed = ParseArguments(arguments, {"-o"}, {}, error);
+    if (!parsed) {
+        err << error << "\n" << kUsage;
+        return kWrongUsage;
+    }
+    const auto& words = parsed->positional;
+    const auto output = parsed->values.find("-o");
+    if (words.size() != 3 || words[0] != "apply" || output == parsed->values.end()) {
+        err << kUsage;
+        return kWrongUsage;
+    }
+    const auto file = ReadInput(words[1], err);
+    if (!file) return kFailed;
+    const auto patch = ReadInput(words[2], err);
+    if (!patch) return kFailed;
+    const UpsApplication applied = ApplyUps(patch->content(), file->content());
+    if (applied.error != BpsError::None) {
+        PrintFailure(err, UpsErrorText(applied));
+        return kFailed;
+    }
+    const std::span<const uint8_t> result(applied.result);
+    const bool written = WriteCommandOutput(
+        output->second, [result](const ByteSink& sink) { return result.empty() || sink(result.data(), result.size()); },
+        out, err);
+    return written ? kDone : kFailed;
+}
+
+}  // namespace
+
+Command UpsCommand() { return {"ups", "ups apply FILE PATCH -o OUT", kUsage, &Run}; }
+
+}  // namespace zarvo::cli

@@ -1,0 +1,10 @@
+#pragma once
+// zarvo-tool ups apply.
+
+#include "cli/command.h"
+
+namespace zarvo::cli {
+
+[[nodiscard]] Command UpsCommand();
+
+}  // namespace zarvo::cli

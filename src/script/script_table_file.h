@@ -1,0 +1,14 @@
+#pragma once
+// Where a script's #ADDTBL finds its table file and how it is read: a relative path
+// beside the script first, then in the current folder (where translation projects run
+// their inserter from); in our table format, or in the script inserters' own dialect.
+
+#include "script/script_insertion.h"
+
+#include <string>
+
+namespace zarvo {
+
+[[nodiscard]] ScriptTableReader TableReaderBeside(const std::string& scriptPath, bool atlasTables);
+
+}  // namespace zarvo
