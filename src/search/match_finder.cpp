@@ -1,16 +1,10 @@
 #include "search/match_finder.h"
 
+#include "search/scan_instructions.h"
+
 #include <algorithm>
 #include <cstring>
 #include <optional>
-
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
-#if defined(__x86_64__) && defined(__GNUC__)
-#include <immintrin.h>
-#define ZARVO_WIDE_SCAN 1
-#endif
 
 namespace zarvo {
 
@@ -128,7 +122,7 @@ bool MatchFinder::scanPositions(int32_t from, int32_t last, Visit&& visit) const
 template <class Visit>
 bool MatchFinder::scanBlocks(int32_t& from, int32_t last, Visit&& visit) const
 {
-#if defined(__SSE2__)
+#if defined(ZARVO_SSE2_SCANS)
     // A letter with ignoreCase is compared with the case bit set; other bytes as they are.
     const auto caseBit = [](const Anchor& anchor) {
         return _mm_set1_epi8(static_cast<char>(anchor.folded ? kCaseBit : 0));

@@ -1,10 +1,8 @@
 #include "search/step_scan.h"
 
-#include <algorithm>
+#include "search/scan_instructions.h"
 
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
+#include <algorithm>
 
 namespace zarvo {
 
@@ -32,7 +30,7 @@ void ForEachStepMatch(std::span<const uint8_t> data, int32_t first, int32_t last
         for (; position < end; ++position) visit(static_cast<int32_t>(position));
         return;
     }
-#if defined(__SSE2__)
+#if defined(ZARVO_SSE2_SCANS)
     // Sixteen positions at a time: the first step (and the second, when there is
     // one) compared in one go; the few positions that pass are checked byte by byte.
     // A block reads up to its last position + 2, which the clipped end leaves in the
