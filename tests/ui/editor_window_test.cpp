@@ -21,7 +21,12 @@ private slots:
     void movesScrollTheViewAndTheBar();
     void inputModeKeysAndTextTyping();
     void onlyLeftClicksWithoutDragPlaceTheCursor();
-    void scrollBarKeysWheelThumbAndActions();
+    void scrollBarTakesNoKeys();
+    void wheelTurnsIntoLineSteps();
+    void thumbMovesThePage_data();
+    void thumbMovesThePage();
+    void barActionsActAsTheirKeys_data();
+    void barActionsActAsTheirKeys();
     void resizeSizesRowsToWidth();
     void pageKeysUseTheRowsThatFitNow_data();
     void pageKeysUseTheRowsThatFitNow();
@@ -161,7 +166,7 @@ void EditorWindowTest::onlyLeftClicksWithoutDragPlaceTheCursor()
     QCOMPARE(doc.cursorOffset, 5 * row + 4);
 }
 
-void EditorWindowTest::scrollBarKeysWheelThumbAndActions()
+void EditorWindowTest::scrollBarTakesNoKeys()
 {
     FrameFixture fixture;
     TMDIChild* editor = fixture.openNewFocused(QStringLiteral("rom.bin"), PatternBytes(0x20000));
@@ -169,20 +174,25 @@ void EditorWindowTest::scrollBarKeysWheelThumbAndActions()
     QVERIFY(bar->isVisible());
     QCOMPARE(bar->geometry(), QRect(0, 0, 12, editor->height()));
     QCOMPARE(bar->focusPolicy(), Qt::NoFocus);
-
     for (const Qt::Key key : {Qt::Key_Down, Qt::Key_PageDown, Qt::Key_End, Qt::Key_4}) QTest::keyClick(bar, key);
     FrameFixture::settle();
     const DocRecord& doc = editor->document();
     QCOMPARE(bar->value(), 0);
     QCOMPARE(doc.cursorOffset, 0);
     QVERIFY(!doc.nibblePending);
+}
 
-    // The wheel, over the rows and over the bar, turns into line steps.
+void EditorWindowTest::wheelTurnsIntoLineSteps()
+{
+    FrameFixture fixture;
+    TMDIChild* editor = fixture.openNewFocused(QStringLiteral("rom.bin"), PatternBytes(0x20000));
+    const DocRecord& doc = editor->document();
+    // Over the rows and over the bar alike.
     const ViewState& view = fixture.session.view;
     QVERIFY(VisibleRows(view, editor->height()) > 7);
     Wheel(editor, -120);  // one notch towards the user: three rows down
     QCOMPARE(int(doc.cursorRow), 3);
-    Wheel(bar, -120);
+    Wheel(editor->scrollBar(), -120);
     QCOMPARE(doc.cursorOffset, 6 * view.bytesPerRow);
     Wheel(editor, 60);  // half a notch waits for the other half
     QCOMPARE(int(doc.cursorRow), 6);
@@ -191,39 +201,60 @@ void EditorWindowTest::scrollBarKeysWheelThumbAndActions()
     Wheel(editor, 240);
     QCOMPARE(int(doc.cursorRow), 0);
     QCOMPARE(doc.topOffset, 0);
+}
 
-    // The thumb moved by hand (held down) and by setting its position.
-    for (const bool held : {true, false}) {
-        const int32_t target = held ? 0x1234 : 0x8765;
-        bar->setSliderDown(held);
-        bar->setSliderPosition(target);
-        bar->setSliderDown(false);
-        FrameFixture::settle();
-        QVERIFY(fixture.showsCursorAt(*editor, target));
-        QCOMPARE(int(doc.cursorColumn), target % view.bytesPerRow);
-    }
+void EditorWindowTest::thumbMovesThePage_data()
+{
+    QTest::addColumn<bool>("held");
+    QTest::addColumn<int>("target");
+    QTest::newRow("held down") << true << 0x1234;
+    QTest::newRow("position set") << false << 0x8765;
+}
 
-    // What each action of the bar does: the key it stands for, from row 2, column 2.
-    const struct {
-        QAbstractSlider::SliderAction action;
-        int topRows;  // rows above the page afterwards; -1 = one page
-        int cursorRow;
-        int cursorColumn;  // -1 = the last one
-    } cases[] = {
-        {QAbstractSlider::SliderSingleStepAdd, 0, 3, 2},  // Down
-        {QAbstractSlider::SliderPageStepAdd, -1, 2, 2},   // PageDown
-        {QAbstractSlider::SliderToMaximum, 0, 2, -1},     // End
-    };
-    for (const auto& c : cases) {
-        fixture.placeCursor(*editor, 0);
-        PlayKeys(editor, QStringLiteral("{Down}{Down}{Right}{Right}"));
-        bar->triggerAction(c.action);
-        FrameFixture::settle();
-        QCOMPARE(doc.topOffset, c.topRows < 0 ? view.pageBytes : c.topRows * view.bytesPerRow);
-        QCOMPARE(int(doc.cursorRow), c.cursorRow);
-        QCOMPARE(int(doc.cursorColumn), c.cursorColumn < 0 ? view.bytesPerRow - 1 : c.cursorColumn);
-        QCOMPARE(bar->value(), doc.topOffset);
-    }
+void EditorWindowTest::thumbMovesThePage()
+{
+    QFETCH(bool, held);
+    QFETCH(int, target);
+    FrameFixture fixture;
+    TMDIChild* editor = fixture.openNewFocused(QStringLiteral("rom.bin"), PatternBytes(0x20000));
+    QScrollBar* bar = editor->scrollBar();
+    bar->setSliderDown(held);
+    bar->setSliderPosition(target);
+    bar->setSliderDown(false);
+    FrameFixture::settle();
+    QVERIFY(fixture.showsCursorAt(*editor, target));
+    QCOMPARE(int(editor->document().cursorColumn), target % fixture.session.view.bytesPerRow);
+}
+
+void EditorWindowTest::barActionsActAsTheirKeys_data()
+{
+    // From row 2, column 2: the key each action stands for.
+    QTest::addColumn<int>("action");
+    QTest::addColumn<int>("topRows");  // rows above the page afterwards; -1 = one page
+    QTest::addColumn<int>("cursorRow");
+    QTest::addColumn<int>("cursorColumn");  // -1 = the last one
+    QTest::newRow("Down") << int(QAbstractSlider::SliderSingleStepAdd) << 0 << 3 << 2;
+    QTest::newRow("PageDown") << int(QAbstractSlider::SliderPageStepAdd) << -1 << 2 << 2;
+    QTest::newRow("End") << int(QAbstractSlider::SliderToMaximum) << 0 << 2 << -1;
+}
+
+void EditorWindowTest::barActionsActAsTheirKeys()
+{
+    QFETCH(int, action);
+    QFETCH(int, topRows);
+    QFETCH(int, cursorRow);
+    QFETCH(int, cursorColumn);
+    FrameFixture fixture;
+    TMDIChild* editor = fixture.openNewFocused(QStringLiteral("rom.bin"), PatternBytes(0x20000));
+    const ViewState& view = fixture.session.view;
+    const DocRecord& doc = editor->document();
+    PlayKeys(editor, QStringLiteral("{Down}{Down}{Right}{Right}"));
+    editor->scrollBar()->triggerAction(QAbstractSlider::SliderAction(action));
+    FrameFixture::settle();
+    QCOMPARE(doc.topOffset, topRows < 0 ? view.pageBytes : topRows * view.bytesPerRow);
+    QCOMPARE(int(doc.cursorRow), cursorRow);
+    QCOMPARE(int(doc.cursorColumn), cursorColumn < 0 ? view.bytesPerRow - 1 : cursorColumn);
+    QCOMPARE(editor->scrollBar()->value(), doc.topOffset);
 }
 
 void EditorWindowTest::resizeSizesRowsToWidth()

@@ -62,6 +62,13 @@ void WithSettingsDialog(FrameFixture& fixture, const std::function<void(TColForm
     }));
 }
 
+// A blink timer tick, and the paints it causes.
+void Tick(FrameFixture& fixture)
+{
+    QMetaObject::invokeMethod(fixture.frame.get(), "Timer1Timer");
+    FrameFixture::settle();
+}
+
 }  // namespace
 
 class FrameTest : public QObject {
@@ -69,8 +76,15 @@ class FrameTest : public QObject {
 private slots:
     void offsetModes();
     void unicodeViewFollowsActiveDocument();
-    void cursorCellBlinkAndRowRepaints();
-    void statusBarMenuItemsAndHints();
+    void cursorCellAndRowAreOnGrey();
+    void showLineRepaintsThoseRowsAlone();
+    void blinkRepaintsTheCursorCellAlone();
+    void fullPaintOrBlinkOffShowsTheCursor_data();
+    void fullPaintOrBlinkOffShowsTheCursor();
+    void menuItemsNeedAnEditorWindow();
+    void statusPanelsShowTheCursorByte();
+    void fullPaintKeepsThePageInsideTheDocument();
+    void menuHintGoesToTheSixthPanel();
     void windowsOpenInsideTheWorkspaceAndTheWindowMenu();
     void windowMenuListsTheWindowsActiveChecked();
     void longWorkShowsProgressAndKeepsPainting_data();
@@ -135,7 +149,7 @@ void FrameTest::unicodeViewFollowsActiveDocument()
     QVERIFY(fixture.action("ViewKana")->isChecked());
 }
 
-void FrameTest::cursorCellBlinkAndRowRepaints()
+void FrameTest::cursorCellAndRowAreOnGrey()
 {
     FrameFixture fixture;
     TMDIChild* editor = fixture.openNew(QStringLiteral("rom.bin"), PatternBytes(4096));
@@ -150,8 +164,12 @@ void FrameTest::cursorCellBlinkAndRowRepaints()
     const int rowHeight = fixture.frame->viewContext().rowHeight();
     QCOMPARE(image.pixelColor(kViewLeftMargin + 1, cursorCell.top() + 1), QColor(0x80, 0x80, 0x80));
     QCOMPARE(image.pixelColor(kViewLeftMargin + 1, cursorCell.top() - rowHeight + 1), QColor(Qt::black));
+}
 
-    // Showing two changed rows repaints those alone.
+void FrameTest::showLineRepaintsThoseRowsAlone()
+{
+    FrameFixture fixture;
+    TMDIChild* editor = fixture.openNew(QStringLiteral("rom.bin"), PatternBytes(4096));
     fixture.placeCursor(*editor, 0);
     const QString before = fixture.frame->statusPanels()->panelText(0);
     editor->document().data()[0] = 0xFF;  // the status bar is the caller's to refresh
@@ -160,8 +178,13 @@ void FrameTest::cursorCellBlinkAndRowRepaints()
     FrameFixture::settle();
     QCOMPARE(rows.painted(), QRegion(editor->rowRect(1)) + QRegion(editor->rowRect(3)));
     QCOMPARE(fixture.frame->statusPanels()->panelText(0), before);
+}
 
-    // The blink repaints the cursor cell alone; at eight bytes a row it sits on an odd column.
+void FrameTest::blinkRepaintsTheCursorCellAlone()
+{
+    FrameFixture fixture;
+    TMDIChild* editor = fixture.openNew(QStringLiteral("rom.bin"), PatternBytes(4096));
+    // At eight bytes a row the cursor sits on an odd column.
     fixture.session.view.bytesPerRow = 8;
     fixture.placeCursor(*editor, 0x13);
     const BlinkCell& blink = fixture.frame->viewContext().blink;
@@ -170,44 +193,55 @@ void FrameTest::cursorCellBlinkAndRowRepaints()
     const QRect cell = editor->blinkRect();
     PaintSpy spy(editor);
     QImage rendered(editor->size(), QImage::Format_RGB32);
-    const auto tick = [&fixture] {
-        QMetaObject::invokeMethod(fixture.frame.get(), "Timer1Timer");
-        FrameFixture::settle();
-    };
     const auto cellColours = [&] {
         rendered.fill(Qt::red);
         editor->render(&rendered, cell.topLeft(), QRegion(cell));
         return ColoursIn(rendered, QRect(cell.topLeft(), cell.size()));
     };
-    tick();
+    Tick(fixture);
     QVERIFY(!blink.phase);
     QCOMPARE(spy.regions, std::vector<QRegion>{QRegion(cell)});
     // There the hidden hex cell is teal text on black.
     const QSet<QRgb> hidden = cellColours();
     QVERIFY(hidden.contains(0x000000) && hidden.contains(0x008080) && !hidden.contains(0x808080));
     spy.regions.clear();
-    tick();
+    Tick(fixture);
     QVERIFY(blink.phase);
     QCOMPARE(spy.regions, std::vector<QRegion>{QRegion(cell)});
     const QSet<QRgb> shown = cellColours();
     QVERIFY(shown.contains(0x808080) && !shown.contains(0x000000) && shown.contains(QRgb(0xFFFFFF)));
-
-    // A full paint shows the cursor again whatever the phase was.
-    tick();
-    QVERIFY(!blink.phase);
-    editor->FormPaint();
-    FrameFixture::settle();
-    QVERIFY(blink.phase);
-
-    // Switched off, the timer leaves the cursor shown and paints nothing.
-    fixture.session.settings.blinkCursor = false;
-    spy.regions.clear();
-    tick();
-    QVERIFY(blink.phase);
-    QVERIFY(spy.regions.empty());
 }
 
-void FrameTest::statusBarMenuItemsAndHints()
+void FrameTest::fullPaintOrBlinkOffShowsTheCursor_data()
+{
+    QTest::addColumn<bool>("blinkOff");
+    QTest::newRow("full paint") << false;
+    QTest::newRow("blink switched off") << true;
+}
+
+void FrameTest::fullPaintOrBlinkOffShowsTheCursor()
+{
+    QFETCH(bool, blinkOff);
+    FrameFixture fixture;
+    TMDIChild* editor = fixture.openNew(QStringLiteral("rom.bin"), PatternBytes(4096));
+    fixture.placeCursor(*editor, 0x13);
+    const BlinkCell& blink = fixture.frame->viewContext().blink;
+    const PaintSpy spy(editor);
+    if (blinkOff) {
+        // Switched off, the timer leaves the cursor shown and paints nothing.
+        fixture.session.settings.blinkCursor = false;
+        Tick(fixture);
+        QVERIFY(spy.regions.empty());
+    } else {
+        Tick(fixture);
+        QVERIFY(!blink.phase);
+        editor->FormPaint();
+        FrameFixture::settle();
+    }
+    QVERIFY(blink.phase);
+}
+
+void FrameTest::menuItemsNeedAnEditorWindow()
 {
     // Cascade and the two tilings are hidden items: Qt reports hidden items as disabled.
     const char* const editorItems[] = {
@@ -219,16 +253,28 @@ void FrameTest::statusBarMenuItemsAndHints()
     FrameFixture fixture;
     for (const char* name : editorItems) QVERIFY2(!fixture.action(name)->isEnabled(), name);
     for (const char* name : alwaysItems) QVERIFY2(fixture.action(name)->isEnabled(), name);
-    QCOMPARE(fixture.statusTexts(), (QStringList{"Decimal: 000", "Hexdecimal: 00", "Binary: 00000000",
-                                                 "Decimal Offset: 0000000000", "Hexdecimal Offset: 00000000"}));
-
-    QByteArray bytes = PatternBytes(1024);
-    bytes[300] = 0x41;
     fixture.writeFile(QStringLiteral("rom.tbl"), "41=A\n");
-    TMDIChild* editor = fixture.openNew(QStringLiteral("rom.bin"), bytes);
+    TMDIChild* editor = fixture.openNew(QStringLiteral("rom.bin"), PatternBytes(1024));
     for (const char* name : editorItems) QVERIFY2(fixture.action(name)->isEnabled(), name);
     QCOMPARE(fixture.action("tblv1")->text(), QStringLiteral("rom.tbl"));
 
+    editor->parentWidget()->close();
+    FrameFixture::settle();
+    for (const char* name : editorItems) QVERIFY2(!fixture.action(name)->isEnabled(), name);
+    QCOMPARE(fixture.action("tblv1")->text(), QStringLiteral("..."));
+    for (const char* name : {"WindowCascadeItem", "TileVertical1", "TileHorizontal1"}) {
+        QVERIFY2(!fixture.action(name)->isVisible(), name);
+    }
+}
+
+void FrameTest::statusPanelsShowTheCursorByte()
+{
+    FrameFixture fixture;
+    QCOMPARE(fixture.statusTexts(), (QStringList{"Decimal: 000", "Hexdecimal: 00", "Binary: 00000000",
+                                                 "Decimal Offset: 0000000000", "Hexdecimal Offset: 00000000"}));
+    QByteArray bytes = PatternBytes(1024);
+    bytes[300] = 0x41;
+    TMDIChild* editor = fixture.openNew(QStringLiteral("rom.bin"), bytes);
     const auto panelWidths = [&fixture] {
         QList<int> widths;
         for (const QLabel* panel : fixture.frame->statusPanels()->findChildren<QLabel*>()) widths << panel->width();
@@ -241,9 +287,17 @@ void FrameTest::statusBarMenuItemsAndHints()
                                                  "Decimal Offset: 300", "Hexdecimal Ofset: 0000012C"}));
     // The panels keep their places whatever the numbers are.
     QCOMPARE(panelWidths(), widths);
+    editor->parentWidget()->close();
+    FrameFixture::settle();
+    // No window is left for the value panels to describe.
+    QCOMPARE(fixture.statusTexts(), (QStringList{"", "", "", "", ""}));
+}
 
-    // A full paint keeps the page inside the document (of 65535 bytes at least) and
-    // takes the cursor's offset from the page.
+void FrameTest::fullPaintKeepsThePageInsideTheDocument()
+{
+    FrameFixture fixture;
+    TMDIChild* editor = fixture.openNew(QStringLiteral("rom.bin"), PatternBytes(1024));
+    // The document is 65535 bytes at least; the cursor's offset comes from the page.
     DocRecord& doc = editor->document();
     doc.topOffset = 0x7FFFFF00;
     editor->FormPaint();
@@ -251,22 +305,16 @@ void FrameTest::statusBarMenuItemsAndHints()
     QCOMPARE(doc.topOffset, 65535 - fixture.session.view.pageBytes);
     QCOMPARE(doc.cursorOffset,
              doc.topOffset + int(doc.cursorRow) * fixture.session.view.bytesPerRow + doc.cursorColumn);
+}
 
-    editor->parentWidget()->close();
-    FrameFixture::settle();
-    for (const char* name : editorItems) QVERIFY2(!fixture.action(name)->isEnabled(), name);
-    QCOMPARE(fixture.action("tblv1")->text(), QStringLiteral("..."));
-    // No window is left for the value panels to describe.
-    QCOMPARE(fixture.statusTexts(), (QStringList{"", "", "", "", ""}));
-    for (const char* name : {"WindowCascadeItem", "TileVertical1", "TileHorizontal1"}) {
-        QVERIFY2(!fixture.action(name)->isVisible(), name);
-    }
-
-    // A menu hint goes to the sixth panel; the value panels stay in view meanwhile.
+void FrameTest::menuHintGoesToTheSixthPanel()
+{
+    FrameFixture fixture;
     QAction* open = fixture.action("Open1");
     QVERIFY(!open->statusTip().isEmpty());
     open->showStatusText(fixture.frame->menuBar());
     QCOMPARE(fixture.frame->statusPanels()->panelText(5), open->statusTip());
+    // The value panels stay in view meanwhile.
     const auto panels = fixture.frame->statusPanels()->findChildren<QLabel*>();
     QCOMPARE(panels.size(), 6);
     for (const QLabel* panel : panels) QVERIFY(panel->isVisible());

@@ -25,7 +25,10 @@ class SearchFindTest : public QObject {
     Q_OBJECT
 private slots:
     void searchMovesTheCursorOrSays();
-    void incrementalSearchAgainAndTheLimitOf128();
+    void optionsAreSetAllAtOnceAndKept();
+    void incrementalSearchFollowsEachKey();
+    void searchAgainWalksOnFromTheMatch();
+    void collectingStopsAt128AndSearchAgainShowsTheList();
     void kanaSearchTypesFromTheGrid();
 };
 
@@ -77,21 +80,37 @@ void SearchFindTest::searchMovesTheCursorOrSays()
     }
 }
 
-void SearchFindTest::incrementalSearchAgainAndTheLimitOf128()
+void SearchFindTest::optionsAreSetAllAtOnceAndKept()
 {
     FrameFixture fixture;
-    TMDIChild* editor = fixture.openNew(QStringLiteral("rom.bin"), Rom().replace(0x300, 200, QByteArray(200, 'Z')));
+    fixture.openNew(QStringLiteral("rom.bin"), Rom());
     const SearchWindows windows(fixture);
-    std::vector<int> cursors;
     QStringList afterSelectAll;
     QStringList afterRemoveAll;
-    bool openWhileTyping = true;
     fixture.triggerModal("AsciiSearch1", [&] {
         QTest::mouseClick(windows.control<QToolButton>("SpeedButton2"), Qt::LeftButton);
         afterSelectAll = windows.checked();
         QTest::mouseClick(windows.control<QToolButton>("SpeedButton1"), Qt::LeftButton);
         afterRemoveAll = windows.checked();
-        windows.click({"SaveFnd", "IncFind"});
+        windows.click({"IgCase", "WildCrd"});
+    });
+    QCOMPARE(afterSelectAll, (QStringList{"IgCase", "WildCrd", "FindFromStart", "IncFind", "FindLimit"}));
+    QCOMPARE(afterRemoveAll, QStringList{});
+    // The dialog keeps its choice between uses.
+    QStringList again;
+    fixture.triggerModal("AsciiSearch1", [&] { again = windows.checked(); });
+    QCOMPARE(again, (QStringList{"IgCase", "WildCrd"}));
+}
+
+void SearchFindTest::incrementalSearchFollowsEachKey()
+{
+    FrameFixture fixture;
+    TMDIChild* editor = fixture.openNew(QStringLiteral("rom.bin"), Rom());
+    const SearchWindows windows(fixture);
+    std::vector<int> cursors;
+    bool openWhileTyping = true;
+    fixture.triggerModal("AsciiSearch1", [&] {
+        windows.click({"IncFind"});
         // Each key searches from the cursor itself: "H" stays on "HeLLo", "HE" moves on.
         for (const QChar key : QStringLiteral("HEL")) {
             windows.type(key);
@@ -100,8 +119,6 @@ void SearchFindTest::incrementalSearchAgainAndTheLimitOf128()
         }
         windows.press(Qt::Key_Escape);
     });
-    QCOMPARE(afterSelectAll, (QStringList{"IgCase", "WildCrd", "FindFromStart", "IncFind", "FindLimit"}));
-    QCOMPARE(afterRemoveAll, QStringList{});
     QCOMPARE(cursors, (std::vector<int>{0x101, 0x2000, 0x2000}));
     QVERIFY(openWhileTyping);
     QVERIFY(!windows.find->isVisible());
@@ -111,12 +128,14 @@ void SearchFindTest::incrementalSearchAgainAndTheLimitOf128()
     QTest::keyClick(fixture.frame.get(), Qt::Key_F3);
     QCOMPARE(fixture.prompter.texts(), QStringList{kNoText});
     QCOMPARE(editor->document().cursorOffset, 0x2000);
+}
 
-    // A search from the top, repeated with F3; the options kept from before turned off.
-    fixture.prompter.clear();
-    fixture.placeCursor(*editor, 0);
+void SearchFindTest::searchAgainWalksOnFromTheMatch()
+{
+    FrameFixture fixture;
+    TMDIChild* editor = fixture.openNew(QStringLiteral("rom.bin"), Rom());
+    const SearchWindows windows(fixture);
     fixture.triggerModal("AsciiSearch1", [&] {
-        windows.click({"SaveFnd", "IncFind"});
         windows.type(QStringLiteral("HELLO"));
         windows.press(Qt::Key_Return);
     });
@@ -125,7 +144,14 @@ void SearchFindTest::incrementalSearchAgainAndTheLimitOf128()
     QTest::keyClick(fixture.frame.get(), Qt::Key_F3);
     QCOMPARE(fixture.prompter.texts(), QStringList{kNotFound});
     QCOMPARE(editor->document().cursorOffset, 0x2000);
+}
 
+void SearchFindTest::collectingStopsAt128AndSearchAgainShowsTheList()
+{
+    FrameFixture fixture;
+    TMDIChild* editor = fixture.openNew(QStringLiteral("rom.bin"), Rom().replace(0x300, 200, QByteArray(200, 'Z')));
+    const SearchWindows windows(fixture);
+    fixture.placeCursor(*editor, 0x2000);
     fixture.triggerModal("AsciiSearch1", [&] {
         windows.click({"SaveFnd", "FindLimit", "FindFromStart"});
         windows.type(QStringLiteral("Z"));

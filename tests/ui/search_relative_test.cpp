@@ -30,12 +30,14 @@ const QStringList kAbcLines{
 class SearchRelativeTest : public QObject {
     Q_OBJECT
 private slots:
-    void hitsMakeAFirstTable();
+    void hitsAreListedByBase();
+    void hitMakesAFirstTable();
+    void noHitSaysNotFound();
     void longSearchShowsProgress_data();
     void longSearchShowsProgress();
 };
 
-void SearchRelativeTest::hitsMakeAFirstTable()
+void SearchRelativeTest::hitsAreListedByBase()
 {
     FrameFixture fixture;
     TMDIChild* editor = fixture.openNew(QStringLiteral("rom.bin"), Rom(0x10000));
@@ -58,15 +60,26 @@ void SearchRelativeTest::hitsMakeAFirstTable()
     });
     QCOMPARE(refused, QStringLiteral("ABCDEFGHIJKLMNO"));
     QVERIFY(borrowed);
+    // The borrowed options are given back.
     QCOMPARE(windows.checked(), (QStringList{"SaveFnd", "FindFromStart"}));
     QVERIFY(windows.control("SaveFnd")->isEnabled() && windows.control("IncFind")->isEnabled());
     QCOMPARE(windows.lines(), kAbcLines);
     QCOMPARE(windows.list->windowTitle(), QStringLiteral("Data List: 4 Match(es) Found!"));
     QCOMPARE(doc.cursorOffset, 0x1234);
+}
 
+void SearchRelativeTest::hitMakesAFirstTable()
+{
+    FrameFixture fixture;
+    TMDIChild* editor = fixture.openNew(QStringLiteral("rom.bin"), Rom(0x10000));
+    const SearchWindows windows(fixture);
+    fixture.triggerModal("RelativeSearch1", [&] {
+        windows.type(QStringLiteral("Abc"));
+        windows.press(Qt::Key_Return);
+    });
+    QCOMPARE(windows.lines(), kAbcLines);
     // The table is made from the hit chosen in the list: the one at 80, where A is 1A.
     windows.enterOnLine(2);
-
     auto* maker = fixture.frame->findChild<TTMForm*>();
     QStringList prepared;
     fixture.prompter.answers = {true, true};  // "Save Table Data", then the table in use replaced
@@ -86,10 +99,16 @@ void SearchRelativeTest::hitsMakeAFirstTable()
     QCOMPARE(saved.join('\n'), prepared.join('\n') + '\n');
     QVERIFY(prepared.contains(QStringLiteral("1A=A")));
     // The saved table is the document's now: the hit reads as the word.
+    const DocRecord& doc = editor->document();
     QVERIFY2(RowTextColumn(*editor, doc.cursorRow).contains(QStringLiteral("Abc")),
              qPrintable(RowTextColumn(*editor, doc.cursorRow)));
+}
 
-    fixture.prompter.clear();
+void SearchRelativeTest::noHitSaysNotFound()
+{
+    FrameFixture fixture;
+    fixture.openNew(QStringLiteral("rom.bin"), Rom(0x10000));
+    const SearchWindows windows(fixture);
     fixture.triggerModal("RelativeSearch1", [&] {
         windows.type(QStringLiteral("Zz"));
         windows.press(Qt::Key_Return);

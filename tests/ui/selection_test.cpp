@@ -37,33 +37,52 @@ bool PaintedSelected(TMDIChild* editor, int32_t offset)
     return navy(CellRect(*editor, offset / 16, offset)) && navy(CellRect(*editor, offset / 16, offset, true));
 }
 
+// "ABC" and zeros, 16 bytes a row, the table 41=A 42=B 43=C, both columns of a row in view.
+TMDIChild* OpenAbc(FrameFixture& fixture)
+{
+    fixture.frame->colForm()->fixedRow()->setChecked(false);
+    fixture.writeFile(QStringLiteral("rom.tbl"), "41=A\n42=B\n43=C\n");
+    TMDIChild* editor = fixture.openNewFocused(QStringLiteral("rom.bin"), QByteArray("ABC") + QByteArray(4093, '\0'));
+    ResizeClient(*editor, 800, 300);
+    fixture.prompter.clear();
+    fixture.frame->statusPanels()->setHint(QStringLiteral("a hint"));
+    return editor;
+}
+
 }  // namespace
 
 class SelectionTest : public QObject {
     Q_OBJECT
 private slots:
-    void selectCopyAndPaste();
+    void shiftKeysSelectAndAMoveEnds();
+    void dragSelectsAndAClickEnds();
+    void copyPutsTextOnTheClipboard_data();
+    void copyPutsTextOnTheClipboard();
+    void pasteWritesFromTheCursor_data();
+    void pasteWritesFromTheCursor();
+    void pasteIsRefusedOrCutAtTheEnd_data();
+    void pasteIsRefusedOrCutAtTheEnd();
     void copyThenPasteGivesTheBytesBack_data();
     void copyThenPasteGivesTheBytesBack();
 };
 
-void SelectionTest::selectCopyAndPaste()
+void SelectionTest::shiftKeysSelectAndAMoveEnds()
 {
-    // "ABC" and zeros, 16 bytes a row, the table 41=A 42=B 43=C.
     FrameFixture fixture;
-    fixture.frame->colForm()->fixedRow()->setChecked(false);
-    fixture.writeFile(QStringLiteral("rom.tbl"), "41=A\n42=B\n43=C\n");
-    TMDIChild* editor = fixture.openNewFocused(QStringLiteral("rom.bin"), QByteArray("ABC") + QByteArray(4093, '\0'));
-    ResizeClient(*editor, 800, 300);  // wide enough for both columns of a row
-    fixture.prompter.clear();
-    fixture.frame->statusPanels()->setHint(QStringLiteral("a hint"));
+    TMDIChild* editor = OpenAbc(fixture);
     PlayKeys(editor, QStringLiteral("{Shift+Right}{Shift+Down}{Shift}"));
     QCOMPARE(Selected(fixture, editor), QStringLiteral("0-17 Selected: 18 bytes [00000000-00000011]"));
     QVERIFY(PaintedSelected(editor, 1) && PaintedSelected(editor, 16) && !PaintedSelected(editor, 18));
     PlayKeys(editor, QStringLiteral("{Left}"));
     QCOMPARE(Selected(fixture, editor), QStringLiteral("none a hint"));
     QVERIFY(!PaintedSelected(editor, 1));
+}
 
+void SelectionTest::dragSelectsAndAClickEnds()
+{
+    FrameFixture fixture;
+    TMDIChild* editor = OpenAbc(fixture);
+    fixture.placeCursor(*editor, 16);
     const QPoint from = CellPoint(*editor, 0, 5);
     const QPoint to = CellPoint(*editor, 1, 20);
     QTest::mousePress(editor, Qt::LeftButton, Qt::NoModifier, from);
@@ -72,48 +91,92 @@ void SelectionTest::selectCopyAndPaste()
     QTest::mouseRelease(editor, Qt::LeftButton, Qt::NoModifier, to);
     FrameFixture::settle();
     QCOMPARE(Selected(fixture, editor), QStringLiteral("5-20 Selected: 16 bytes [00000005-00000014]"));
-    QCOMPARE(editor->document().cursorOffset, 16);  // where the keys left it
+    QCOMPARE(editor->document().cursorOffset, 16);  // where it was
     QVERIFY(PaintedSelected(editor, 12) && !PaintedSelected(editor, 21) && !PaintedSelected(editor, 4));
     // A click ends it, and the hint shows again.
     ClickAt(editor, CellPoint(*editor, 2, 40));
     QCOMPARE(Selected(fixture, editor), QStringLiteral("none a hint"));
     QCOMPARE(editor->document().cursorOffset, 40);
+}
 
-    // Copy and paste go through the real clipboard.
-    fixture.placeCursor(*editor, 0);
-    DocRecord& doc = editor->document();
-    QClipboard* clipboard = QGuiApplication::clipboard();
-    PlayKeys(editor, QStringLiteral("{Shift+Right}{Shift+Right}{Ctrl+Ins}"));
-    QCOMPARE(clipboard->text(), QStringLiteral("41 42 43"));
-    PlayKeys(editor, QStringLiteral("{Ctrl+Shift+Ins}"));
-    QCOMPARE(clipboard->text(), QStringLiteral("ABC"));
-    PlayKeys(editor, QStringLiteral("{Down}{Ctrl+Ins}"));  // no selection: the cursor byte
-    QCOMPARE(clipboard->text(), QStringLiteral("00"));
+void SelectionTest::copyPutsTextOnTheClipboard_data()
+{
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("copied");
+    QTest::newRow("selection as hexadecimal") << "{Shift+Right}{Shift+Right}{Ctrl+Ins}"
+                                              << "41 42 43";
+    QTest::newRow("selection as shown") << "{Shift+Right}{Shift+Right}{Ctrl+Shift+Ins}"
+                                        << "ABC";
+    QTest::newRow("no selection: the cursor byte") << "{Down}{Ctrl+Ins}"
+                                                   << "00";
+}
 
-    // Over byte 0x12, the cursor after it.
-    clipboard->setText(QStringLiteral("41 42 43"));
-    PlayKeys(editor, QStringLiteral("{Shift+Ins}"));
-    QCOMPARE(Content(doc).mid(0x12, 4), QByteArray("ABC\0", 4));
-    QCOMPARE(doc.cursorOffset, 0x15);
-    clipboard->setText(QStringLiteral("CAB\n"));
-    PlayKeys(editor, QStringLiteral("{Tab}{Shift+Ins}"));
-    QCOMPARE(Content(doc).mid(0x12, 6), QByteArray("ABCCAB"));
+void SelectionTest::copyPutsTextOnTheClipboard()
+{
+    QFETCH(QString, keys);
+    QFETCH(QString, copied);
+    FrameFixture fixture;
+    TMDIChild* editor = OpenAbc(fixture);
+    PlayKeys(editor, keys);
+    QCOMPARE(QGuiApplication::clipboard()->text(), copied);
+}
+
+void SelectionTest::pasteWritesFromTheCursor_data()
+{
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<QByteArray>("written");
+    QTest::newRow("hexadecimal") << "{Shift+Ins}"
+                                 << "41 42 43" << QByteArray("ABC\0\0\0", 6);
+    QTest::newRow("text") << "{Tab}{Shift+Ins}"
+                          << "CAB\n"
+                          << QByteArray("CAB\0\0\0", 6);
+}
+
+void SelectionTest::pasteWritesFromTheCursor()
+{
+    QFETCH(QString, keys);
+    QFETCH(QString, pasted);
+    QFETCH(QByteArray, written);
+    FrameFixture fixture;
+    TMDIChild* editor = OpenAbc(fixture);
+    fixture.placeCursor(*editor, 0x12);
+    QGuiApplication::clipboard()->setText(pasted);
+    PlayKeys(editor, keys);
+    QCOMPARE(Content(editor->document()).mid(0x12, 6), written);
+    QCOMPARE(editor->document().cursorOffset, 0x15);  // after the bytes
     QVERIFY(fixture.prompter.records.empty());
+}
 
-    // Refused whole, or cut at the end of the data (the last four bytes of the view).
-    const auto paste = [&](const char* text, int32_t cursor) {
-        fixture.frame->documents().jumpTo(doc, cursor);
-        clipboard->setText(QString::fromLatin1(text));
-        PlayKeys(editor, QStringLiteral("{Shift+Ins}"));
-        return QByteArray(reinterpret_cast<const char*>(doc.data()) + doc.viewSize - 4, 4);
-    };
-    QCOMPARE(paste("AZ", 65533), QByteArray(4, '\0'));
-    PlayKeys(editor, QStringLiteral("{Tab}"));
-    QCOMPARE(paste("41 4G", 65533), QByteArray(4, '\0'));
-    QCOMPARE(paste("01 02 03 04", 65533), QByteArray("\0\0\x01\x02", 4));
-    QCOMPARE(fixture.prompter.log(),
-             (QStringList{QString::asprintf(messages::kPasteNoTableCode, 2, "Z"),
-                          QString::asprintf(messages::kPasteNotHex, 4), QString::asprintf(messages::kPasteCut, 2, 4)}));
+void SelectionTest::pasteIsRefusedOrCutAtTheEnd_data()
+{
+    QTest::addColumn<bool>("textInput");
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<QByteArray>("last");  // the last four bytes of the view
+    QTest::addColumn<QString>("message");
+    QTest::newRow("no table code") << true << "AZ" << QByteArray(4, '\0')
+                                   << QString::asprintf(messages::kPasteNoTableCode, 2, "Z");
+    QTest::newRow("not hexadecimal") << false << "41 4G" << QByteArray(4, '\0')
+                                     << QString::asprintf(messages::kPasteNotHex, 4);
+    QTest::newRow("cut") << false << "01 02 03 04" << QByteArray("\0\0\x01\x02", 4)
+                         << QString::asprintf(messages::kPasteCut, 2, 4);
+}
+
+void SelectionTest::pasteIsRefusedOrCutAtTheEnd()
+{
+    QFETCH(bool, textInput);
+    QFETCH(QString, pasted);
+    QFETCH(QByteArray, last);
+    QFETCH(QString, message);
+    FrameFixture fixture;
+    TMDIChild* editor = OpenAbc(fixture);
+    DocRecord& doc = editor->document();
+    if (textInput) PlayKeys(editor, QStringLiteral("{Tab}"));
+    fixture.frame->documents().jumpTo(doc, 65533);
+    QGuiApplication::clipboard()->setText(pasted);
+    PlayKeys(editor, QStringLiteral("{Shift+Ins}"));
+    QCOMPARE(QByteArray(reinterpret_cast<const char*>(doc.data()) + doc.viewSize - 4, 4), last);
+    QCOMPARE(fixture.prompter.log(), QStringList{message});
 }
 
 void SelectionTest::copyThenPasteGivesTheBytesBack_data()

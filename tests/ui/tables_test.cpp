@@ -9,6 +9,7 @@
 #include "ui/tables/ttm_form.h"
 
 #include <QClipboard>
+#include <QDir>
 #include <QGuiApplication>
 #include <QListWidget>
 #include <QMouseEvent>
@@ -89,9 +90,26 @@ class TablesTest : public QObject {
 private slots:
     void tableMenuChoosesSwapsAndReReads();
     void activationReReadsTheTable();
-    void makerEntryGridAndFiles();
-    void listEditingKeysMouseAndSort();
-    void editorSavesTheActiveTableAndMakerReplacesIt();
+    void entriesFillTheListAndTheKeyCounts();
+    void gridSetsScrollToTheirCodes_data();
+    void gridSetsScrollToTheirCodes();
+    void gridPicksGoInAtTheCaret();
+    void gridPicksStopAtThirtyBytes();
+    void makerSaveRefusalsWriteNothing_data();
+    void makerSaveRefusalsWriteNothing();
+    void makerSavesItsLinesToOneFile();
+    void makerOpensTableFiles();
+    void listLinesGoToTheEntry();
+    void rightClickPlacesTheEntryWhenAgreed();
+    void deleteKeepsTheSelectionsPlace();
+    void draggingALineSwapsItWithAnother();
+    void sortOnceThenAppendAndPaste();
+    void escapeCloses_data();
+    void escapeCloses();
+    void editorShowsTheActiveTable();
+    void editorSavesToTheTablesOwnFile();
+    void makerOffersItsFileAsTheTable_data();
+    void makerOffersItsFileAsTheTable();
 };
 
 void TablesTest::tableMenuChoosesSwapsAndReReads()
@@ -169,7 +187,7 @@ void TablesTest::activationReReadsTheTable()
     QCOMPARE(fixture.prompter.texts(), QStringList());
 }
 
-void TablesTest::makerEntryGridAndFiles()
+void TablesTest::entriesFillTheListAndTheKeyCounts()
 {
     FrameFixture fixture;
     Editor editor(fixture);
@@ -197,14 +215,36 @@ void TablesTest::makerEntryGridAndFiles()
     QVERIFY(editor.lines().isEmpty() && editor.TblVal->text().isEmpty());
     QCOMPARE(editor.form->keyCounter().keyDigits, 4);
     QCOMPARE(editor.form->keyCounter().nextKey, 0x8240u);
+}
 
-    // The grid picks characters into the entry.
+void TablesTest::gridSetsScrollToTheirCodes_data()
+{
+    QTest::addColumn<QString>("set");
+    QTest::addColumn<int>("code");
+    QTest::newRow("punctuation, checked at first") << QString() << 0x8140;
+    QTest::newRow("hiragana") << QStringLiteral("Hira") << 0x82A0;
+    QTest::newRow("katakana") << QStringLiteral("Kata") << 0x8340;
+}
+
+void TablesTest::gridSetsScrollToTheirCodes()
+{
+    QFETCH(QString, set);
+    QFETCH(int, code);
+    FrameFixture fixture;
+    Editor editor(fixture);
+    editor.show();
+    if (!set.isEmpty()) editor.clickSet(qPrintable(set));
     QCOMPARE((QList<int>{editor.TScrl->minimum(), editor.TScrl->maximum(), editor.TScrl->singleStep(),
                          editor.TScrl->pageStep(), editor.TScrl->value()}),
-             (QList<int>{32768, 65376, 16, 160, 0x8140}));  // opens on the checked punctuation set
-    editor.clickSet("Hira");
-    QCOMPARE(editor.TScrl->value(), 0x82A0);
+             (QList<int>{32768, 65376, 16, 160, code}));
+}
 
+void TablesTest::gridPicksGoInAtTheCaret()
+{
+    FrameFixture fixture;
+    Editor editor(fixture);
+    editor.show();
+    editor.clickSet("Hira");
     // The marker follows the mouse and names the cell's code.
     const QPoint cell = ShiftJisGridView::cellOrigin(2, 0) + QPoint(12, 12);
     QMouseEvent hover(QEvent::MouseMove, cell, editor.jGrid->mapToGlobal(cell), Qt::NoButton, Qt::NoButton,
@@ -223,19 +263,63 @@ void TablesTest::makerEntryGridAndFiles()
     QCOMPARE(editor.TblVal->cursorPosition(), editor.TblVal->text().size());
     editor.clickCell(0, 1);  // 82B0
     QCOMPARE(editor.TblVal->text(), QString::fromUtf8("82A2=\u3044x\u3052"));
+}
 
-    // 28 bytes take one more character, 30 bytes none.
+void TablesTest::gridPicksStopAtThirtyBytes()
+{
+    FrameFixture fixture;
+    Editor editor(fixture);
+    editor.show();
     editor.clickSet("Kata");
-    QCOMPARE(editor.TScrl->value(), 0x8340);
+    // 28 bytes take one more character, 30 bytes none.
     const QString full = QString(28, QLatin1Char('a')) + QString::fromUtf8("\u30A2");
     editor.TblVal->setText(QString(28, QLatin1Char('a')));
     editor.clickCell(1, 0);  // 8341
     QCOMPARE(editor.TblVal->text(), full);
     editor.clickCell(1, 0);
     QCOMPARE(editor.TblVal->text(), full);
-    editor.form->close();
+}
 
-    // The maker saves its lines to table files and opens them.
+void TablesTest::makerSaveRefusalsWriteNothing_data()
+{
+    QTest::addColumn<bool>("yes");
+    QTest::addColumn<bool>("cancel");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QStringList>("shown");
+    const QString asked = QStringLiteral("Save Table Data");
+    QTest::newRow("no") << false << false << QString() << QStringList{asked};
+    QTest::newRow("cancelled") << true << true << QString() << QStringList{asked};
+    QTest::newRow("empty name") << true << false << QString() << QStringList{asked, "No file selected..."};
+    QTest::newRow("folder gone") << true << false << QStringLiteral("gone/new.tbl")
+                                 << QStringList{asked, "Could not open the Table File..."};
+}
+
+void TablesTest::makerSaveRefusalsWriteNothing()
+{
+    QFETCH(bool, yes);
+    QFETCH(bool, cancel);
+    QFETCH(QString, file);
+    QFETCH(QStringList, shown);
+    FrameFixture fixture;
+    Editor editor(fixture);
+    editor.show();
+    editor.type(QStringLiteral("41=A"));
+    fixture.prompter.answers = {yes};
+    if (yes) {
+        fixture.prompter.files = {cancel ? std::nullopt
+                                         : std::optional(file.isEmpty() ? QString() : fixture.path(file))};
+    }
+    editor.trigger("SaveTableFile1");
+    QCOMPARE(fixture.prompter.texts(), shown);
+    QCOMPARE(editor.form->windowTitle(), QStringLiteral("Table Editor []"));
+    QVERIFY(editor.form->editFileName().empty());
+    QCOMPARE(QDir(fixture.folder.path()).entryList(QDir::Files), QStringList());
+}
+
+void TablesTest::makerSavesItsLinesToOneFile()
+{
+    FrameFixture fixture;
+    Editor editor(fixture);
     editor.show();
     editor.type(QStringLiteral("41=A"));
     editor.TblVal->setText(QStringLiteral("8140="));
@@ -246,17 +330,6 @@ void TablesTest::makerEntryGridAndFiles()
     editor.type(QStringLiteral("/FF"));
     QCOMPARE(editor.TblVal->text(), QStringLiteral("/FF"));  // no key: the line stays for the next edit
 
-    // No, Cancel, an empty name and a file whose folder is gone write nothing.
-    fixture.prompter.answers = {false, true, true, true};
-    fixture.prompter.files = {std::nullopt, QString(), fixture.path(QStringLiteral("gone/new.tbl"))};
-    for (int attempt = 0; attempt < 4; ++attempt) editor.trigger("SaveTableFile1");
-    QCOMPARE(fixture.prompter.texts(),
-             (QStringList{"Save Table Data", "Save Table Data", "Save Table Data", "No file selected...",
-                          "Save Table Data", "Could not open the Table File..."}));
-    QCOMPARE(editor.form->windowTitle(), QStringLiteral("Table Editor []"));
-    QVERIFY(editor.form->editFileName().empty());
-
-    fixture.prompter.clear();
     fixture.prompter.answers = {true};
     fixture.prompter.files.push_back(fixture.path(QStringLiteral("made")));  // the extension is added
     editor.trigger("SaveTableFile1");
@@ -273,14 +346,19 @@ void TablesTest::makerEntryGridAndFiles()
     editor.trigger("SaveTableFile1");
     QCOMPARE(fixture.prompter.recordsOf(PromptRecord::Kind::SaveFile).size(), std::size_t{1});
     QCOMPARE(fixture.readFile(QStringLiteral("made.tbl")), QByteArray("41=A\n8140=\x82\xA2\n/FF\n43=C\n"));
+}
 
+void TablesTest::makerOpensTableFiles()
+{
+    FrameFixture fixture;
+    Editor editor(fixture);
+    editor.show({"41=A", "42=B"});
     // A missing file and Cancel leave the list alone; a table file fills it.
     const QString table = fixture.writeFile(QStringLiteral("other.TBL"), "50=p\n51=q");
-    fixture.prompter.clear();
     fixture.prompter.files = {fixture.path(QStringLiteral("missing.tbl")), std::nullopt, table};
     editor.trigger("OpenTableFile1");
     editor.trigger("OpenTableFile1");
-    QCOMPARE(editor.lines().size(), 4);
+    QCOMPARE(editor.lines(), (QStringList{"41=A", "42=B"}));
     editor.trigger("OpenTableFile1");
     // No document: where the program started.
     QCOMPARE(fixture.prompter.log(), QStringList(3, "open(Open Table File, Tbl files (*.tbl *.TBL), .)"));
@@ -288,26 +366,30 @@ void TablesTest::makerEntryGridAndFiles()
     QCOMPARE(editor.form->editFileName(), table.toStdString());
     QCOMPARE(editor.form->windowTitle(), QStringLiteral("Table Editor [other.TBL]"));
     QCOMPARE(fixture.prompter.unexpected, 0);
-    editor.form->close();
 }
 
-void TablesTest::listEditingKeysMouseAndSort()
+void TablesTest::listLinesGoToTheEntry()
 {
     FrameFixture fixture;
     Editor editor(fixture);
     editor.show({"41=A", "42=B", "43=C", "44=D", "45=E"});
     QCOMPARE(editor.form->mode(), TableEditorMode::Prepared);
     QCOMPARE(editor.TblList->currentRow(), 0);
-    QWidget* rows = editor.TblList->viewport();
-
     // Enter copies the selected line, a double click the clicked one.
     editor.TblList->setCurrentRow(1);
     QTest::keyClick(editor.TblList, Qt::Key_Return);
     QCOMPARE(editor.TblVal->text(), QStringLiteral("42=B"));
-    QTest::mouseDClick(rows, Qt::LeftButton, {}, editor.rowPoint(2));
+    QTest::mouseDClick(editor.TblList->viewport(), Qt::LeftButton, {}, editor.rowPoint(2));
     QCOMPARE(editor.TblVal->text(), QStringLiteral("43=C"));
     QCOMPARE(editor.TblList->currentRow(), 2);
+}
 
+void TablesTest::rightClickPlacesTheEntryWhenAgreed()
+{
+    FrameFixture fixture;
+    Editor editor(fixture);
+    editor.show({"41=A", "42=B", "43=C", "44=D", "45=E"});
+    QWidget* rows = editor.TblList->viewport();
     // A right click offers to put the entry there; with an empty entry nothing is asked.
     editor.TblVal->setText(QStringLiteral("44=d"));
     fixture.prompter.answers = {false, true};
@@ -321,29 +403,48 @@ void TablesTest::listEditingKeysMouseAndSort()
     QTest::mouseClick(rows, Qt::RightButton, {}, editor.rowPoint(1));
     QCOMPARE(fixture.prompter.log(),
              QStringList(2, QStringLiteral("ask(Table Editor, none): Place the table value here?")));
+    QCOMPARE(fixture.prompter.unexpected, 0);
+}
 
+void TablesTest::deleteKeepsTheSelectionsPlace()
+{
+    FrameFixture fixture;
+    Editor editor(fixture);
+    editor.show({"41=A", "42=B", "43=C", "44=D"});
     // Delete keeps the selection at its place; after the last line none is left selected.
     editor.TblList->setCurrentRow(1);
     QTest::keyClick(editor.TblList, Qt::Key_Delete);
-    QCOMPARE(editor.lines(), (QStringList{"41=A", "43=C", "44=d", "45=E"}));
+    QCOMPARE(editor.lines(), (QStringList{"41=A", "43=C", "44=D"}));
     QCOMPARE(editor.TblList->currentRow(), 1);
-    editor.TblList->setCurrentRow(3);
+    editor.TblList->setCurrentRow(2);
     QTest::keyClick(editor.TblList, Qt::Key_Delete);
     QVERIFY(editor.TblList->selectedItems().isEmpty());
     QTest::keyClick(editor.TblList, Qt::Key_Delete);
-    QCOMPARE(editor.lines(), (QStringList{"41=A", "43=C", "44=d"}));
+    QCOMPARE(editor.lines(), (QStringList{"41=A", "43=C"}));
+}
 
-    // Dragging one line onto another swaps the two; a click is no drag.
+void TablesTest::draggingALineSwapsItWithAnother()
+{
+    FrameFixture fixture;
+    Editor editor(fixture);
+    editor.show({"41=A", "43=C", "44=d"});
+    QWidget* rows = editor.TblList->viewport();
     QTest::mousePress(rows, Qt::LeftButton, {}, editor.rowPoint(0));
     QTest::mouseMove(rows, editor.rowPoint(1));
     QTest::mouseMove(rows, editor.rowPoint(2));
     QTest::mouseRelease(rows, Qt::LeftButton, {}, editor.rowPoint(2));
     QCOMPARE(editor.lines(), (QStringList{"44=d", "43=C", "41=A"}));
     QCOMPARE(editor.TblList->currentRow(), 2);
+    // A click is no drag.
     QTest::mouseClick(rows, Qt::LeftButton, {}, editor.rowPoint(1));
     QCOMPARE(editor.lines(), (QStringList{"44=d", "43=C", "41=A"}));
-    QCOMPARE(fixture.prompter.unexpected, 0);
+}
 
+void TablesTest::sortOnceThenAppendAndPaste()
+{
+    FrameFixture fixture;
+    Editor editor(fixture);
+    editor.show({"44=d", "43=C", "41=A"});
     // F3 sorts once: later lines are appended.
     QTest::keyClick(editor.TblVal, Qt::Key_F3);
     editor.type(QStringLiteral("01=z"));
@@ -352,16 +453,26 @@ void TablesTest::listEditingKeysMouseAndSort()
     editor.TblVal->setText(QStringLiteral("8140="));
     QTest::keyClick(editor.TblVal, Qt::Key_V, Qt::ControlModifier);
     QCOMPARE(editor.TblVal->text(), QString::fromUtf8("8140=\u3042\u3044"));
+}
 
-    // Esc closes from the entry box and from the list alike.
-    QTest::keyClick(editor.TblVal, Qt::Key_Escape);
-    QVERIFY(!editor.form->isVisible());
-    editor.show();
-    QTest::keyClick(editor.TblList, Qt::Key_Escape);
+void TablesTest::escapeCloses_data()
+{
+    QTest::addColumn<bool>("fromList");
+    QTest::newRow("entry box") << false;
+    QTest::newRow("list") << true;
+}
+
+void TablesTest::escapeCloses()
+{
+    QFETCH(bool, fromList);
+    FrameFixture fixture;
+    Editor editor(fixture);
+    editor.show({"41=A"});
+    QTest::keyClick(fromList ? static_cast<QWidget*>(editor.TblList) : editor.TblVal, Qt::Key_Escape);
     QVERIFY(!editor.form->isVisible());
 }
 
-void TablesTest::editorSavesTheActiveTableAndMakerReplacesIt()
+void TablesTest::editorShowsTheActiveTable()
 {
     FrameFixture fixture;
     TMDIChild* rom = fixture.openNew(QStringLiteral("rom.bin"), Rom());
@@ -379,15 +490,20 @@ void TablesTest::editorSavesTheActiveTableAndMakerReplacesIt()
     QCOMPARE(caption, QStringLiteral("Table Editor []"));
 
     // A table file comes line for line, free text and all.
-    const QString first = fixture.writeFile(QStringLiteral("game.tbl"), "41=a\r\nFree text\n\n8140=\x82\xA0\n");
-    fixture.prompter.files.push_back(first);
+    fixture.prompter.files.push_back(
+        fixture.writeFile(QStringLiteral("game.tbl"), "41=a\r\nFree text\n\n8140=\x82\xA0\n"));
     fixture.trigger("Tbl11");
     RunModal(fixture, Qt::ControlModifier | Qt::Key_T, look);
     QCOMPARE(shown, (QStringList{"41=a", "Free text", "", QString::fromUtf8("8140=\u3042")}));
     QCOMPARE(caption, QStringLiteral("Table Editor [game.tbl]"));
+}
 
-    // Saved to the table's own file without a dialog, without the closing question,
-    // and in effect once the window is closed.
+void TablesTest::editorSavesToTheTablesOwnFile()
+{
+    FrameFixture fixture;
+    fixture.writeFile(QStringLiteral("rom.tbl"), "41=a\r\nFree text\n\n8140=\x82\xA0\n");
+    TMDIChild* rom = fixture.openNew(QStringLiteral("rom.bin"), Rom());
+    // Saved without a dialog, without the closing question, and in effect once the window is closed.
     fixture.prompter.clear();
     fixture.prompter.answers = {true};
     RunModal(fixture, Qt::ControlModifier | Qt::Key_T, [&](Editor& editor) {
@@ -395,47 +511,47 @@ void TablesTest::editorSavesTheActiveTableAndMakerReplacesIt()
         editor.trigger("SaveTableFile1");
     });
     QCOMPARE(fixture.prompter.texts(), QStringList{"Save Table Data"});
-    QCOMPARE(fixture.readFile(QStringLiteral("game.tbl")), QByteArray("41=a\nFree text\n\n8140=\x82\xA0\n42=bee\n"));
+    QCOMPARE(fixture.readFile(QStringLiteral("rom.tbl")), QByteArray("41=a\nFree text\n\n8140=\x82\xA0\n42=bee\n"));
     QVERIFY(Shows(rom, "abee.."));
+}
 
-    // The maker's closing question can make its saved file the document's table.
+void TablesTest::makerOffersItsFileAsTheTable_data()
+{
+    QTest::addColumn<bool>("ascii");
+    QTest::addColumn<bool>("replace");
+    QTest::newRow("no keeps the table") << false << false;
+    QTest::newRow("yes replaces it") << false << true;
+    QTest::newRow("nothing offered on ASCII") << true << false;
+}
+
+void TablesTest::makerOffersItsFileAsTheTable()
+{
+    QFETCH(bool, ascii);
+    QFETCH(bool, replace);
+    FrameFixture fixture;
+    const QString first = fixture.writeFile(QStringLiteral("rom.tbl"), "41=a\n");
+    TMDIChild* rom = fixture.openNew(QStringLiteral("rom.bin"), Rom());
     const DocRecord& doc = rom->document();
+    if (ascii) fixture.trigger("Asciitbl1");
     const QString made = fixture.path(QStringLiteral("made.tbl"));
-    const auto makeAndSave = [&](const std::deque<bool>& answers, const QString& entry) {
-        fixture.prompter.clear();
-        fixture.prompter.answers = answers;
-        fixture.prompter.files.push_back(made);
-        RunModal(fixture, Qt::ControlModifier | Qt::Key_M, [&](Editor& editor) {
-            editor.type(entry);
-            editor.trigger("SaveTableFile1");
-            editor.trigger("Exit1");
-        });
-    };
-    const QString question = QStringLiteral(
-                                 "ask(Table Editor, question): Would you like to replace\n \"%1\"\nwith this file\n "
-                                 "\"%2\"?\n")
-                                 .arg(first, made);
-
-    // The maker's table saved under a new name: No keeps the document's table.
-    makeAndSave({true, false}, QStringLiteral("41=X"));
-    QCOMPARE(fixture.prompter.log().mid(2), QStringList{question});
-    QCOMPARE(doc.table.tableName[0], first.toStdString());
-    QVERIFY(Shows(rom, "abee."));
-
-    // Yes makes the saved file Table #1: loaded at once, the swap item renamed.
-    makeAndSave({true, true}, QStringLiteral("41=X"));
-    QCOMPARE(fixture.prompter.log().mid(2), QStringList{question});
-    QCOMPARE(doc.table.activeTable, int8_t{0});
-    QCOMPARE(doc.table.tableName[0], made.toStdString());
-    QCOMPARE(fixture.action("tblv1")->text(), QStringLiteral("made.tbl"));
-    QVERIFY(Shows(rom, "X..."));
-
-    // On the ASCII table nothing is offered.
-    fixture.trigger("Asciitbl1");
-    makeAndSave({true}, QStringLiteral("41=Q"));
-    QCOMPARE(fixture.prompter.texts(), QStringList{"Save Table Data"});
-    QCOMPARE(doc.table.activeTable, int8_t{2});
+    fixture.prompter.clear();
+    fixture.prompter.answers = ascii ? std::deque<bool>{true} : std::deque<bool>{true, replace};
+    fixture.prompter.files.push_back(made);
+    RunModal(fixture, Qt::ControlModifier | Qt::Key_M, [&](Editor& editor) {
+        editor.type(QStringLiteral("41=X"));
+        editor.trigger("SaveTableFile1");
+        editor.trigger("Exit1");
+    });
+    const QString question =
+        QStringLiteral("ask(Table Editor, question): Would you like to replace\n \"%1\"\nwith this file\n \"%2\"?\n")
+            .arg(first, made);
+    QCOMPARE(fixture.prompter.log().mid(2), ascii ? QStringList() : QStringList{question});
     QCOMPARE(fixture.prompter.unexpected, 0);
+    QCOMPARE(doc.table.activeTable, int8_t(ascii ? 2 : 0));
+    // Yes makes the saved file Table #1: loaded at once, the swap item renamed.
+    QCOMPARE(doc.table.tableName[0], (replace ? made : first).toStdString());
+    QCOMPARE(fixture.action("tblv1")->text(), replace ? QStringLiteral("made.tbl") : QStringLiteral("rom.tbl"));
+    if (!ascii) QVERIFY(Shows(rom, replace ? "X..." : "a."));
 }
 
 QTEST_MAIN(TablesTest)

@@ -15,7 +15,8 @@ class TileEditorTest : public QObject {
 private slots:
     void switchHandsWindowsToSheetAndBack();
     void keysMoveSheetAndNeverEdit();
-    void pickUpPaintPutDownAndSave();
+    void pickUpAndStrokeChangeOnlyTheEditBox();
+    void putDownWritesTheEditBoxAndSaves();
     void gotoAndRegionPlacement();
     void activationAndLastClose();
 };
@@ -106,7 +107,7 @@ void TileEditorTest::keysMoveSheetAndNeverEdit()
     }
 }
 
-void TileEditorTest::pickUpPaintPutDownAndSave()
+void TileEditorTest::pickUpAndStrokeChangeOnlyTheEditBox()
 {
     QByteArray bytes = PatternBytes(0x10000);
     TileFixture fixture(bytes);
@@ -145,7 +146,19 @@ void TileEditorTest::pickUpPaintPutDownAndSave()
         QCOMPARE(int(tiles.editBuffer[column]), column >= 1 && column <= 3 ? 1 : (144 >> (7 - column)) & 1);
     }
     QVERIFY(!fixture.doc().modified);
+}
 
+void TileEditorTest::putDownWritesTheEditBoxAndSaves()
+{
+    QByteArray bytes = PatternBytes(0x10000);
+    TileFixture fixture(bytes);
+    ClickAt(fixture.editor, QPoint(52, 20));
+    ClickAt(fixture.tileWindow().paletteBox(), QPoint(12, 4));
+    QWidget* editBox = fixture.tileWindow().editBox();
+    QTest::mousePress(editBox, Qt::LeftButton, Qt::NoModifier, QPoint(24, 8));
+    QTest::mouseMove(editBox, QPoint(40, 9));
+    QTest::mouseMove(editBox, QPoint(56, 10));
+    QTest::mouseRelease(editBox, Qt::LeftButton, Qt::NoModifier, QPoint(56, 10));
     // Put down on the same cell: byte 144 (0x90) takes bits 6 to 4, nothing else changes.
     ClickAt(fixture.editor, QPoint(52, 20), Qt::RightButton);
     QVERIFY(fixture.doc().modified);

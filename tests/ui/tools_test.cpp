@@ -120,11 +120,19 @@ private slots:
     void createWritesPatchBesideDocument();
     void applyPatchesDocumentInMemory();
     void checksumRepair();
-    void converterGotoMappingsAndKeptState();
+    void converterGotoMovesTheCursor();
+    void converterMappingsSetTheCaptions_data();
+    void converterMappingsSetTheCaptions();
+    void converterConvertsEitherWay_data();
+    void converterConvertsEitherWay();
+    void converterKeepsItsStateBetweenUses();
+    void changesSize_data();
     void changesSize();
     void sizeEntriesTakeDigitsAndAreKept();
     void choosersFillThePathsAndFailuresKeepTheList();
-    void runsOnceListsAMillionRunsAndJumps();
+    void secondStartIsIgnoredAndAClosedDocumentIsLeftAlone();
+    void listsAMillionRuns();
+    void linesJumpToTheirRuns();
 };
 
 void ToolsTest::createWritesPatchBesideDocument()
@@ -243,7 +251,7 @@ void ToolsTest::checksumRepair()
     }
 }
 
-void ToolsTest::converterGotoMappingsAndKeptState()
+void ToolsTest::converterGotoMovesTheCursor()
 {
     FrameFixture fixture;
     const auto gotoOffset = [&fixture] {
@@ -257,53 +265,87 @@ void ToolsTest::converterGotoMappingsAndKeptState()
     TMDIChild* editor = fixture.openNew(QStringLiteral("rom.smc"), PatternBytes(0x20000));
     gotoOffset();
     QVERIFY(fixture.showsCursorAt(*editor, 0x1234));
+    QCOMPARE(fixture.prompter.texts(), QStringList{});
+}
 
-    // The mappings set the captions and convert either way.
-    const struct {
-        const char* mapping;
-        bool bank80;
-        bool fromRight;
-        QString typed;
-        QString shown;  // in the other field, or the message of a refusal, which leaves it as it is
-    } conversions[] = {
-        {"LoChk", true, true, "808000", "000000"},
-        {"HiChk", false, true, "BFFFFF", "ABCDEF"},
-        {"MemChk", false, false, "c13", "7E0000"},  // typed in lower case
-    };
+void ToolsTest::converterMappingsSetTheCaptions_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("captions");
+    QTest::newRow("video memory") << "VidChk"
+                                  << "Vram  [$C13]";
+    QTest::newRow("Hi-ROM") << "HiChk"
+                            << "Hi-ROM[$000]";
+    QTest::newRow("memory") << "MemChk"
+                            << "Memory[$C13]";
+    QTest::newRow("Lo-ROM") << "LoChk"
+                            << "Lo-ROM[$000]";
+}
+
+void ToolsTest::converterMappingsSetTheCaptions()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, captions);
+    FrameFixture fixture;
     WithConverter(fixture, [&](const Converter& converter) {
         QCOMPARE(converter.form->windowTitle(), QStringLiteral("Snes To Hex Convertor"));
         QLabel* label = Child<QLabel>(converter.form, "ZstText");
         QCOMPARE(converter.convert->text() + label->text(), QStringLiteral("Lo-ROM      "));
-        const std::pair<const char*, const char*> mappings[] = {{"VidChk", "Vram  [$C13]"},
-                                                                {"HiChk", "Hi-ROM[$000]"},
-                                                                {"MemChk", "Memory[$C13]"},
-                                                                {"LoChk", "Lo-ROM[$000]"}};
-        for (const auto& [button, captions] : mappings) {
-            converter.left->setText(QStringLiteral("123"));
-            converter.right->setText(QStringLiteral("456"));
-            // A click in the right field makes it the source; a new mapping makes it the left again.
-            QTest::mouseClick(converter.right, Qt::LeftButton);
-            Click(converter.form, button);
-            QCOMPARE(converter.convert->text() + label->text(), QString::fromLatin1(captions));
-            QVERIFY(converter.left->text().isEmpty() && converter.right->text().isEmpty());
-            QCOMPARE(converter.form->state().direction, ConvertDirection::ToSnes);
-        }
+        if (button == "LoChk") Click(converter.form, "HiChk");  // checked at first: another one before it
+        converter.left->setText(QStringLiteral("123"));
+        converter.right->setText(QStringLiteral("456"));
+        // A click in the right field makes it the source; a new mapping makes it the left again.
+        QTest::mouseClick(converter.right, Qt::LeftButton);
+        Click(converter.form, qPrintable(button));
+        QCOMPARE(converter.convert->text() + label->text(), captions);
+        QVERIFY(converter.left->text().isEmpty() && converter.right->text().isEmpty());
+        QCOMPARE(converter.form->state().direction, ConvertDirection::ToSnes);
         // The fields take six characters.
         QTest::keyClicks(converter.left, QStringLiteral("1234567"));
         QCOMPARE(converter.left->text(), QStringLiteral("123456"));
-
-        for (const auto& c : conversions) {
-            Click(converter.form, c.mapping);
-            if (c.bank80) Click(converter.form, "lorombox");
-            QLineEdit* from = c.fromRight ? converter.right : converter.left;
-            QLineEdit* into = c.fromRight ? converter.left : converter.right;
-            into->setText(QStringLiteral("ABCDEF"));
-            converter.convertFrom(from, c.typed);
-            QCOMPARE(from->text() + " " + into->text(), c.typed.toUpper() + " " + c.shown);
-            if (c.bank80) Click(converter.form, "lorombox");
-        }
     });
+}
 
+void ToolsTest::converterConvertsEitherWay_data()
+{
+    QTest::addColumn<QString>("mapping");
+    QTest::addColumn<bool>("bank80");
+    QTest::addColumn<bool>("fromRight");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("shown");  // in the other field, or kept there with the refusal's message
+    QTest::addColumn<QStringList>("messages");
+    QTest::newRow("Lo-ROM, bank 80") << "LoChk" << true << true << "808000"
+                                     << "000000" << QStringList();
+    QTest::newRow("Hi-ROM below C0") << "HiChk" << false << true << "BFFFFF"
+                                     << "ABCDEF" << QStringList{"Address must be >= $Cxxxxxx"};
+    QTest::newRow("memory, lower case") << "MemChk" << false << false << "c13"
+                                        << "7E0000" << QStringList();
+}
+
+void ToolsTest::converterConvertsEitherWay()
+{
+    QFETCH(QString, mapping);
+    QFETCH(bool, bank80);
+    QFETCH(bool, fromRight);
+    QFETCH(QString, typed);
+    QFETCH(QString, shown);
+    QFETCH(QStringList, messages);
+    FrameFixture fixture;
+    WithConverter(fixture, [&](const Converter& converter) {
+        Click(converter.form, qPrintable(mapping));
+        if (bank80) Click(converter.form, "lorombox");
+        QLineEdit* from = fromRight ? converter.right : converter.left;
+        QLineEdit* into = fromRight ? converter.left : converter.right;
+        into->setText(QStringLiteral("ABCDEF"));
+        converter.convertFrom(from, typed);
+        QCOMPARE(from->text() + " " + into->text(), typed.toUpper() + " " + shown);
+    });
+    QCOMPARE(fixture.prompter.texts(), messages);
+}
+
+void ToolsTest::converterKeepsItsStateBetweenUses()
+{
+    FrameFixture fixture;
     // The mapping, the boxes, the fields and the direction are kept between uses.
     WithConverter(fixture, [](const Converter& converter) {
         Click(converter.form, "HiChk");
@@ -325,64 +367,68 @@ void ToolsTest::converterGotoMappingsAndKeptState()
         QTest::mouseClick(converter.convert, Qt::LeftButton);
         QCOMPARE(converter.left->text(), QStringLiteral("000010"));
     });
-    QCOMPARE(fixture.prompter.texts(), QStringList{"Address must be >= $Cxxxxxx"});
+}
+
+void ToolsTest::changesSize_data()
+{
+    QTest::addColumn<int>("oldSize");
+    QTest::addColumn<QString>("unit");
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QString>("header");  // null: "Add Header" stays unchecked
+    QTest::addColumn<bool>("answer");
+    QTest::addColumn<QString>("sizeText");
+    QTest::addColumn<QStringList>("log");
+    QTest::addColumn<int>("newSize");  // 0: the document and the dialog stay as they were
+    const QString asked = QStringLiteral("ask(ROM Size Change..., none): Expand the ROM to ");
+    QTest::newRow("megabytes, rounded down")
+        << 0x180000 << "rMBYTE"
+        << "2" << QString() << true << "Size of ROM: 1 Mega BYTES"
+        << QStringList{asked + " 2 Mega-BYTE(S)?", "Rom expanded to 2 Mega-BYTE(S)!\nSave ROM to save all changes."}
+        << 0x200000;
+    QTest::newRow("empty header, smaller")
+        << 100 << "rBYTES" << "64" << "" << true << "Size of ROM: 100 BYTES"
+        << QStringList{"Error: Header addition enabled, but no value supplied.\nError: Data size was set to zero on "
+                       "default.",
+                       asked + "64 BYTE(S)?", "Rom expanded to 64 BYTE(S)!\nSave ROM to save all changes."}
+        << 64;
+    QTest::newRow("no size") << 5000 << "rBYTES"
+                             << "" << QString() << true << "Size of ROM: 5000 BYTES"
+                             << QStringList{"Error: No size entered..."} << 0;
+    QTest::newRow("answered no") << 5000 << "rMBITS"
+                                 << "32" << QString() << false << "Size of ROM: 0 Mega BITS"
+                                 << QStringList{asked + "32 Mega-BIT(S)?"} << 0;
 }
 
 void ToolsTest::changesSize()
 {
-    const QString asked = QStringLiteral("ask(ROM Size Change..., none): Expand the ROM to ");
-    const struct {
-        int oldSize;
-        const char* unit;
-        QString entry;
-        QString header;  // null: "Add Header" stays unchecked
-        bool answer;
-        QString sizeText;
-        QStringList log;
-        int newSize;  // 0: the document and the dialog stay as they were
-    } cases[] = {
-        {0x180000,
-         "rMBYTE",
-         "2",
-         {},
-         true,
-         "Size of ROM: 1 Mega BYTES",  // rounded down
-         {asked + " 2 Mega-BYTE(S)?", "Rom expanded to 2 Mega-BYTE(S)!\nSave ROM to save all changes."},
-         0x200000},
-        {100,
-         "rBYTES",
-         "64",
-         "",
-         true,
-         "Size of ROM: 100 BYTES",
-         {"Error: Header addition enabled, but no value supplied.\nError: Data size was set to zero on default.",
-          asked + "64 BYTE(S)?", "Rom expanded to 64 BYTE(S)!\nSave ROM to save all changes."},
-         64},
-        {5000, "rBYTES", "", {}, true, "Size of ROM: 5000 BYTES", {"Error: No size entered..."}, 0},
-        {5000, "rMBITS", "32", {}, false, "Size of ROM: 0 Mega BITS", {asked + "32 Mega-BIT(S)?"}, 0},
-    };
-    for (const auto& c : cases) {
-        FrameFixture fixture;
-        const QByteArray original = PatternBytes(c.oldSize, 1);
-        const DocRecord& doc = fixture.openNew(QStringLiteral("rom.smc"), original)->document();
-        fixture.prompter.clear();
-        fixture.prompter.answers.push_back(c.answer);
-        QString shownSizeText;
-        const bool stillOpen = WithSizeDialog(fixture, [&](TExpander* dialog) {
-            QCOMPARE(dialog->windowTitle(), QStringLiteral("Change ROM Size"));
-            Click(dialog, c.unit);
-            shownSizeText = Child<QLabel>(dialog, "SizeTxt")->text();
-            EnterSize(dialog, c.unit, c.entry, c.header);
-        });
-        QCOMPARE(stillOpen, c.newSize == 0);
-        QCOMPARE(shownSizeText, c.sizeText);
-        QCOMPARE(fixture.prompter.log(), c.log);
-        QCOMPARE(doc.viewSize, c.newSize == 0 ? 65535 : c.newSize);
-        QCOMPARE(doc.modified, c.newSize != 0);
-        const int kept = c.newSize == 0 ? c.oldSize : std::min(c.oldSize, c.newSize);
-        QCOMPARE(Content(doc), original.left(kept) + QByteArray(std::max(c.newSize - kept, 0), '\xFF'));
-        QCOMPARE(fixture.readFile(QStringLiteral("rom.smc")), original);
-    }
+    QFETCH(int, oldSize);
+    QFETCH(QString, unit);
+    QFETCH(QString, entry);
+    QFETCH(QString, header);
+    QFETCH(bool, answer);
+    QFETCH(QString, sizeText);
+    QFETCH(QStringList, log);
+    QFETCH(int, newSize);
+    FrameFixture fixture;
+    const QByteArray original = PatternBytes(oldSize, 1);
+    const DocRecord& doc = fixture.openNew(QStringLiteral("rom.smc"), original)->document();
+    fixture.prompter.clear();
+    fixture.prompter.answers.push_back(answer);
+    QString shownSizeText;
+    const bool stillOpen = WithSizeDialog(fixture, [&](TExpander* dialog) {
+        QCOMPARE(dialog->windowTitle(), QStringLiteral("Change ROM Size"));
+        Click(dialog, qPrintable(unit));
+        shownSizeText = Child<QLabel>(dialog, "SizeTxt")->text();
+        EnterSize(dialog, qPrintable(unit), entry, header);
+    });
+    QCOMPARE(stillOpen, newSize == 0);
+    QCOMPARE(shownSizeText, sizeText);
+    QCOMPARE(fixture.prompter.log(), log);
+    QCOMPARE(doc.viewSize, newSize == 0 ? 65535 : newSize);
+    QCOMPARE(doc.modified, newSize != 0);
+    const int kept = newSize == 0 ? oldSize : std::min(oldSize, newSize);
+    QCOMPARE(Content(doc), original.left(kept) + QByteArray(std::max(newSize - kept, 0), '\xFF'));
+    QCOMPARE(fixture.readFile(QStringLiteral("rom.smc")), original);
 }
 
 void ToolsTest::sizeEntriesTakeDigitsAndAreKept()
@@ -462,7 +508,7 @@ void ToolsTest::choosersFillThePathsAndFailuresKeepTheList()
     QCOMPARE(window.lines(), listed);
 }
 
-void ToolsTest::runsOnceListsAMillionRunsAndJumps()
+void ToolsTest::secondStartIsIgnoredAndAClosedDocumentIsLeftAlone()
 {
     FrameFixture fixture;
     const CompareWindow window(fixture);
@@ -490,7 +536,12 @@ void ToolsTest::runsOnceListsAMillionRunsAndJumps()
     QVERIFY(fixture.frame->findChildren<TMDIChild*>().isEmpty());
     QTest::mouseDClick(window.list->viewport(), Qt::LeftButton, {}, window.rowPoint(0));  // no document to jump in
     FrameFixture::settle();
+}
 
+void ToolsTest::listsAMillionRuns()
+{
+    FrameFixture fixture;
+    const CompareWindow window(fixture);
     // Every even byte differs: a run of one byte each.
     QByteArray changed(2000000, '\0');
     for (int at = 0; at < changed.size(); at += 2) changed[at] = 1;
@@ -505,10 +556,15 @@ void ToolsTest::runsOnceListsAMillionRunsAndJumps()
     window.list->scrollToBottom();
     FrameFixture::settle();
     QVERIFY(window.list->viewport()->rect().intersects(window.list->visualRect(model->index(999999, 0))));
+}
 
+void ToolsTest::linesJumpToTheirRuns()
+{
+    FrameFixture fixture;
+    const CompareWindow window(fixture);
     // A double click or Enter on a line jumps to its run in the document.
     TMDIChild* editor = fixture.openNew(QStringLiteral("rom.smc"), PatternBytes(0x9000));
-    changed = WithBytes(WithBytes(PatternBytes(0xA000), 0x234, "ab"), 0x8F00, "c");
+    const QByteArray changed = WithBytes(WithBytes(PatternBytes(0xA000), 0x234, "ab"), 0x8F00, "c");
     window.compare(fixture.writeFile(QStringLiteral("a.bin"), PatternBytes(0xA000)),
                    fixture.writeFile(QStringLiteral("b.bin"), changed));
     QCOMPARE(window.lines().size(), 2);
