@@ -2,8 +2,9 @@
 // to every part; a help file zarvo.chm in the start-up folder goes to the platform's
 // viewer instead, and only a failure to start that viewer shows the error box.
 
-#include "frame_fixture.h"
 #include "ui/help/help_window.h"
+
+#include "frame_fixture.h"
 
 #include <QScrollBar>
 #include <QTextBlock>
@@ -150,8 +151,8 @@ void HelpWindowTest::helpFileGoesToThePlatformViewer()
     QFETCH(bool, manualShown);
     FrameFixture fixture;
     QCOMPARE(QString::fromStdString(fixture.session.helpPath), QDir::currentPath() + QStringLiteral("/zarvo.chm"));
-    const QString help = fileExists ? fixture.writeFile(QStringLiteral("zarvo.chm"), "help")
-                                    : fixture.path(QStringLiteral("zarvo.chm"));
+    const QString help =
+        fileExists ? fixture.writeFile(QStringLiteral("zarvo.chm"), "help") : fixture.path(QStringLiteral("zarvo.chm"));
     std::vector<QUrl> opened;
     fixture.frame->setHelpOpener([&](const QUrl& url) {
         opened.push_back(url);
