@@ -42,6 +42,9 @@ if(failed)
   message(FATAL_ERROR "cmark-gfm could not convert the manual: ${why}")
 endif()
 
+# A code block ends at its last line, without an empty one after it.
+string(REPLACE "\n</code></pre>" "</code></pre>" body "${body}")
+
 # Headings: an anchor for each, and the entries of the contents. Lines are split at
 # newlines; semicolons and square brackets, which CMake's lists would read as their
 # own, are kept aside as control characters meanwhile.
@@ -115,7 +118,7 @@ file(WRITE "${OUTPUT}" "<!DOCTYPE html>
 <style>
 body { font-family: sans-serif; max-width: 60em; margin: 1em auto; padding: 0 1em; line-height: 1.4; }
 code, pre { font-family: monospace; }
-pre { background-color: #f4f4f4; padding: 0.5em; }
+pre { background-color: #f4f4f4; padding: 0.5em; line-height: 100%; }
 table { border-collapse: collapse; }
 th { background-color: #eeeeee; text-align: left; }
 </style>
