@@ -2,6 +2,7 @@
 
 #include "cli/arguments.h"
 #include "cli/document_output.h"
+#include "cli/progress_line.h"
 #include "cli/rom_input.h"
 #include "cli/standard_output.h"
 #include "cli/terminal_text.h"
@@ -42,8 +43,13 @@ int Create(const ParsedArguments& parsed, const std::string& patchPath, std::ost
         metadata = ReadInput(file->second, err);
         if (!metadata) return kFailed;
     }
+    ProgressLine progress(err, "bps create");
     const BpsCreation made =
-        CreateBps(original->content(), modified->content(), metadata ? metadata->content() : std::span<const uint8_t>());
+        CreateBps(original->content(), modified->content(), metadata ? metadata->content() : std::span<const uint8_t>(),
+                  [&progress](std::size_t described, std::size_t total) {
+                      progress.update(static_cast<int64_t>(described), static_cast<int64_t>(total));
+                  });
+    progress.finish();
     if (made.error != BpsError::None) {
         BpsApplication failed;
         failed.error = made.error;

@@ -7,7 +7,7 @@
 namespace zarvo::cli {
 
 OutputResult WriteCommandOutputResult(const std::string& path, const ContentProducer& produce, std::ostream& out,
-                                      std::ostream& err)
+                                      std::ostream& err, bool followDisk)
 {
     // Tells a failed write (said here, with its reason) from content that could not be
     // made (said by whoever made it).
@@ -31,7 +31,9 @@ OutputResult WriteCommandOutputResult(const std::string& path, const ContentProd
         return OutputResult::WriteFailed;
     }
     WriteFailure failure;
-    if (WriteOutput(path, OutputRule::StreamsAllowed, watched, &failure) == SaveError::None) {
+    const SaveError written = followDisk ? WriteOutputFollowingDisk(path, OutputRule::StreamsAllowed, watched, &failure)
+                                         : WriteOutput(path, OutputRule::StreamsAllowed, watched, &failure);
+    if (written == SaveError::None) {
         return OutputResult::Written;
     }
     if (failure.error == SaveError::CannotWrite && !writeFailed && failure.systemError == 0) {

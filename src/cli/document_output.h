@@ -19,8 +19,10 @@ enum class OutputResult {
 // Writes what produce hands to its sink to the output path a command names: "-" is
 // out (standard output), a FIFO or a character device is written directly, a regular
 // file is replaced through a temporary file so a failure leaves no half-written file.
+// followDisk pushes a regular file to the disk as it is written (for long outputs
+// that show progress).
 [[nodiscard]] OutputResult WriteCommandOutputResult(const std::string& path, const ContentProducer& produce,
-                                                    std::ostream& out, std::ostream& err);
+                                                    std::ostream& out, std::ostream& err, bool followDisk = false);
 // The same for content that cannot fail to be made: true when written.
 [[nodiscard]] bool WriteCommandOutput(const std::string& path, const ContentProducer& produce, std::ostream& out,
                                       std::ostream& err);

@@ -13,6 +13,7 @@
 #include "ui/frame/document_windows.h"
 #include "ui/frame/file_commands.h"
 #include "ui/frame/window_commands.h"
+#include "ui/help/help_window.h"
 #include "ui/search/search_commands.h"
 #include "ui/search/tlist_form.h"
 #include "ui/settings/settings_commands.h"
@@ -104,6 +105,7 @@ TZarvoForm::TZarvoForm(Session& session, Prompter& prompter, QWidget* parent)
 
     documents_ = new DocumentWindows(*mdiArea_, context_, this);
     aboutBox_ = new TAboutBox(this);
+    helpWindow_ = new HelpWindow(this);
     fileCommands_ = new FileCommands(session_, prompter_, *documents_, this);
     documents_->setCloseQuery([this](DocRecord& doc) { return fileCommands_->EditorCloseQuery(doc); });
     inputModes_ = new InputModeCommands(session_, *documents_, this);
@@ -292,9 +294,14 @@ void TZarvoForm::Timer1Timer()
 
 void TZarvoForm::HelpTopics1Click()
 {
+    // A help file in the start-up folder goes to the platform's viewer, as it always
+    // did; otherwise the manual built into the program is shown.
     const QString helpFile = FromPath(session_.helpPath);
-    const bool shown = QFileInfo(helpFile).isFile() && helpOpener_ && helpOpener_(QUrl::fromLocalFile(helpFile));
-    if (!shown) {
+    if (!QFileInfo(helpFile).isFile()) {
+        helpWindow_->showManual();
+        return;
+    }
+    if (!helpOpener_ || !helpOpener_(QUrl::fromLocalFile(helpFile))) {
         prompter_.showMessageBox(Text(messages::kHelpError), Text(messages::kHelpErrorCaption), MessageIcon::Stop);
     }
 }

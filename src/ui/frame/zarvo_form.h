@@ -26,6 +26,7 @@ namespace zarvo {
 class DocumentWindows;
 class DumpCommands;
 class FileCommands;
+class HelpWindow;
 class InputModeCommands;
 class MdiStatusBar;
 class SearchCommands;
@@ -43,7 +44,7 @@ class WindowCommands;
 class TZarvoForm final : public QMainWindow {
     Q_OBJECT
 public:
-    // Opens the help file; false when no viewer could show it.
+    // Opens the help file zarvo.chm; false when no viewer could show it.
     using HelpOpener = std::function<bool(const QUrl&)>;
 
     TZarvoForm(Session& session, Prompter& prompter, QWidget* parent = nullptr);
@@ -85,6 +86,7 @@ private:
     MdiStatusBar* MDIBar = nullptr;
     QTimer* Timer1 = nullptr;
     TAboutBox* aboutBox_ = nullptr;
+    HelpWindow* helpWindow_ = nullptr;
     bool colorsLoaded_ = false;
     bool windowsWereOpen_ = false;
 
