@@ -31,11 +31,8 @@ void DecodeStripAt(std::span<const uint8_t> data, int64_t start, int32_t format,
 void DrawSheet(SheetImage& image, std::span<const uint8_t> data, const SheetLayout& layout, SheetRedraw mode);
 
 // The redraw before every paint: the end-of-data clamp (a moved offset is stored in
-// the document and turns a shift into a full redraw), then the image. Nothing happens
-// for a document without data.
+// the document and turns a shift into a full redraw; a jump's offset is clamped here
+// too), then the image. Nothing happens for a document without data.
 void RedrawSheet(TileSession& tiles, DocRecord& doc, SheetRedraw mode);
-// Goto with the tile editor showing: the offset becomes the sheet's start and the
-// sheet is drawn whole (through the clamp).
-void MoveSheetTo(TileSession& tiles, DocRecord& doc, int32_t offset);
 
 }  // namespace zarvo

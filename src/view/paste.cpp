@@ -3,6 +3,7 @@
 #include "core/document_edit.h"
 #include "core/hex_text.h"
 #include "view/cursor_geometry.h"
+#include "view/jump.h"
 #include "view/selection.h"
 
 #include <algorithm>
@@ -37,7 +38,7 @@ void PlaceCursorAfterPaste(DocRecord& doc, const CursorGeometry& geometry, const
         doc.cursorRow = static_cast<int8_t>(intoPage / geometry.bytesPerRow());
         doc.cursorColumn = static_cast<int8_t>(intoPage % geometry.bytesPerRow());
     } else {
-        doc.topOffset = geometry.PlaceCursorOnPage(doc, target);
+        ShowCursorAt(doc, view, target);
     }
     geometry.SettleFullPaint(doc);
 }
