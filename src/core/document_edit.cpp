@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <new>
 
 namespace zarvo {
 
@@ -51,6 +52,39 @@ int32_t FillBytes(DocRecord& doc, int32_t offset, int32_t count, uint8_t value)
     std::memset(doc.data() + first, value, static_cast<std::size_t>(length));
     doc.modified = true;
     return static_cast<int32_t>(length);
+}
+
+bool MakeRoomFor(DocRecord& doc, int32_t length)
+{
+    const std::size_t header = static_cast<std::size_t>(doc.headerSize);
+    const std::size_t wanted = header + static_cast<std::size_t>(std::max(length, 0));
+    if (doc.hasData() && doc.storage.size() >= wanted) return true;
+    DocumentBytes larger;
+    try {
+        // At least one byte, so that a document cut to nothing still has its storage.
+        larger = DocumentBytes::Owned(std::max<std::size_t>(wanted, 1));
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
+    if (doc.hasData()) {
+        const std::size_t kept = header + static_cast<std::size_t>(std::clamp(doc.fileSize, 0, std::max(length, 0)));
+        std::memcpy(larger.data(), doc.storage.data(), std::min(kept, doc.storage.size()));
+    }
+    doc.storage = std::move(larger);
+    return true;
+}
+
+bool ChangeDocumentLength(DocRecord& doc, int32_t length, uint8_t fill)
+{
+    if (length < 0 || !MakeRoomFor(doc, length)) return false;
+    // The old sizes and the old bytes under a grown part are one step.
+    const EditStep step(doc);
+    const int32_t oldEnd = std::max(doc.fileSize, 0);
+    doc.fileSize = length;
+    doc.viewSize = length;
+    if (length > oldEnd) (void)FillBytes(doc, oldEnd, length - oldEnd, fill);
+    doc.modified = true;
+    return true;
 }
 
 void OverwriteDifferingBytes(DocRecord& doc, std::span<const uint8_t> bytes)

@@ -1,7 +1,7 @@
 #pragma once
-// Changes to the bytes of a document. Every command that overwrites bytes in place
-// goes through these, so that each change is journaled for undo, marked as changed
-// since the last save, and marks the document modified, in one place.
+// Changes to the bytes and the length of a document. Every command that changes a
+// document goes through these, so that each change is journaled for undo, marked as
+// changed since the last save, and marks the document modified, in one place.
 
 #include "core/document.h"
 
@@ -16,6 +16,17 @@ int32_t OverwriteBytes(DocRecord& doc, int32_t offset, std::span<const uint8_t> 
 
 // Sets count bytes from offset on to value, within 0 .. viewSize - 1 as above.
 int32_t FillBytes(DocRecord& doc, int32_t offset, int32_t count, uint8_t value);
+
+// Makes sure the storage holds headerSize + length bytes, moving the header and the
+// first bytes into a larger zero-filled buffer when it does not. False, with the
+// document untouched, when that memory cannot be had.
+[[nodiscard]] bool MakeRoomFor(DocRecord& doc, int32_t length);
+
+// Cuts or extends the document to length bytes, as one undo step: fileSize and
+// viewSize both become length, and the bytes a longer document gains are set to
+// fill. False, with the document unchanged, when the memory cannot be had. The
+// cursor is left where it was.
+[[nodiscard]] bool ChangeDocumentLength(DocRecord& doc, int32_t length, uint8_t fill);
 
 // Writes bytes over the buffer from offset 0 on, as far as the buffer reaches (past
 // viewSize too), journaling only the runs that differ from what it holds: the history

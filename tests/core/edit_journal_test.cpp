@@ -38,14 +38,8 @@ State StateOf(const DocRecord& doc)
             doc.cursorOffset};
 }
 
-// A size change as the tools make one: the grown part written first, inside a step.
-void Resize(DocRecord& doc, int32_t length, uint8_t value)
-{
-    const EditStep step(doc);
-    if (length > doc.fileSize) (void)FillBytes(doc, doc.fileSize, length - doc.fileSize, value);
-    doc.fileSize = length;
-    doc.viewSize = std::max(length, kMinimumViewSize);
-}
+// A size change as the tools make one.
+void Resize(DocRecord& doc, int32_t length, uint8_t value) { ASSERT_TRUE(ChangeDocumentLength(doc, length, value)); }
 
 TEST(EditJournal, EachCommandIsOneStepUndoneAndRedoneWhole)
 {
