@@ -112,11 +112,9 @@ OpenOutcome ReloadDocument(DocRecord& doc)
     }
     doc.savestatePalette.reset();
     if (IsSavestatePath(doc.fileName)) ReadSavestatePalette(doc);
-    doc.diskStamp = StampOf(doc.fileName).value_or(FileStamp{});
-    // The document is its file again.
-    doc.journal.markSaved();
+    // The document is its file again, the bytes past its end (read again as zeros) too.
+    MarkAsFileContent(doc, std::string(doc.fileName));
     doc.changes.clear();
-    doc.modified = false;
     doc.nibblePending = false;
     return outcome;
 }

@@ -115,8 +115,8 @@ SaveError FileCommands::WriteDocument(DocRecord& doc, const std::string& path)
             progress.report(static_cast<int64_t>(done), static_cast<int64_t>(total));
         });
     });
-    // Taken before any window is activated again, which looks whether the file changed.
-    if (result == SaveError::None) doc.diskStamp = StampOf(path).value_or(FileStamp{});
+    // Before any window is activated again, which looks whether the file changed.
+    if (result == SaveError::None) MarkAsFileContent(doc, path);
     saving_ = wasSaving;
     return result;
 }
@@ -133,7 +133,6 @@ QString FileCommands::SavedText(const DocRecord& doc) const
 void FileCommands::AfterSave(DocRecord& doc)
 {
     prompter_.showMessage(SavedText(doc));
-    MarkDocumentSaved(doc);
     windows_.repaint(doc);
 }
 
@@ -165,7 +164,6 @@ void FileCommands::SaveFileAsClick()
         prompter_.showMessage(Text(messages::kProblemWriting));
         return;
     }
-    doc->fileName = target;
     AfterSave(*doc);
     windows_.setCaption(*doc, CaptionFor(doc->fileName));
     emit documentsChanged();
