@@ -26,8 +26,7 @@ bool WriteSheetPng(const SheetBitmap& bitmap, const std::string& path, std::ostr
         err << "zarvo-tool: " << error << "\n";
         return false;
     }
-    return WriteCommandOutput(
-        path, [&png](const ByteSink& sink) { return sink(png->data(), png->size()); }, out, err);
+    return WriteBytesOutput(path, *png, out, err);
 }
 
 bool ReadSheetPicture(const std::string& path, SheetPicture& picture, std::ostream& err)

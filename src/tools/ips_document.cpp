@@ -20,17 +20,23 @@ std::string PatchPathFor(std::string_view documentPath)
     return std::string(documentPath.substr(0, dot + 1)) + "ips";
 }
 
-IpsError WritePatchFile(std::span<const uint8_t> unchanged, std::span<const uint8_t> current,
-                        const std::string& patchPath, OutputRule rule, WriteFailure* writeFailure)
+IpsCreation MakePatch(std::span<const uint8_t> unchanged, std::span<const uint8_t> current)
 {
-    IpsCreation made;
     try {
-        made = CreateIps(unchanged, current);
+        return CreateIps(unchanged, current);
     } catch (const std::bad_alloc&) {
-        return IpsError::OutOfMemory;
+        IpsCreation failed;
+        failed.error = IpsError::OutOfMemory;
+        return failed;
     }
+}
+
+IpsError WritePatchFile(std::span<const uint8_t> unchanged, std::span<const uint8_t> current,
+                        const std::string& patchPath)
+{
+    const IpsCreation made = MakePatch(unchanged, current);
     if (made.error != IpsError::None) return made.error;
-    if (WriteOutput(patchPath, rule, made.patch.data(), made.patch.size(), writeFailure) != SaveError::None) {
+    if (WriteOutput(patchPath, OutputRule::RegularFileOnly, made.patch.data(), made.patch.size()) != SaveError::None) {
         return IpsError::CannotWriteFile;
     }
     return IpsError::None;
