@@ -66,10 +66,7 @@ bool MakeRoomFor(DocRecord& doc, int32_t length)
     } catch (const std::bad_alloc&) {
         return false;
     }
-    if (doc.hasData()) {
-        const std::size_t kept = header + static_cast<std::size_t>(std::clamp(doc.fileSize, 0, std::max(length, 0)));
-        std::memcpy(larger.data(), doc.storage.data(), std::min(kept, doc.storage.size()));
-    }
+    if (doc.hasData()) std::memcpy(larger.data(), doc.storage.data(), std::min(wanted, doc.storage.size()));
     doc.storage = std::move(larger);
     return true;
 }
@@ -106,6 +103,19 @@ void OverwriteDifferingBytes(DocRecord& doc, std::span<const uint8_t> bytes)
         std::memcpy(held + at, wanted + at, static_cast<std::size_t>(count));
         at = FirstDifference(held, wanted, lastDifferent + 1, length);
     }
+}
+
+bool ReplaceDocumentContent(DocRecord& doc, std::span<const uint8_t> file, int32_t fileLength)
+{
+    const int32_t header = doc.headerSize;
+    if (fileLength < header || file.size() < static_cast<std::size_t>(fileLength)) return false;
+    if (!MakeRoomFor(doc, static_cast<int32_t>(file.size()) - header)) return false;
+    const EditStep step(doc);
+    std::memcpy(doc.storage.data(), file.data(), static_cast<std::size_t>(header));
+    OverwriteDifferingBytes(doc, file.subspan(static_cast<std::size_t>(header)));
+    doc.fileSize = fileLength - header;
+    doc.viewSize = std::max(fileLength, kMinimumViewSize) - header;
+    return true;
 }
 
 bool UndoEdit(DocRecord& doc) { return doc.journal.undo(doc); }

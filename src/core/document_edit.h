@@ -17,9 +17,10 @@ int32_t OverwriteBytes(DocRecord& doc, int32_t offset, std::span<const uint8_t> 
 // Sets count bytes from offset on to value, within 0 .. viewSize - 1 as above.
 int32_t FillBytes(DocRecord& doc, int32_t offset, int32_t count, uint8_t value);
 
-// Makes sure the storage holds headerSize + length bytes, moving the header and the
-// first bytes into a larger zero-filled buffer when it does not. False, with the
-// document untouched, when that memory cannot be had.
+// Makes sure the storage holds headerSize + length bytes, moving what it holds into a
+// larger zero-filled buffer when it does not (bytes past the file's end too, so that
+// undo still finds them). False, with the document untouched, when that memory cannot
+// be had.
 [[nodiscard]] bool MakeRoomFor(DocRecord& doc, int32_t length);
 
 // Cuts or extends the document to length bytes, as one undo step: fileSize and
@@ -32,6 +33,14 @@ int32_t FillBytes(DocRecord& doc, int32_t offset, int32_t count, uint8_t value);
 // viewSize too), journaling only the runs that differ from what it holds: the history
 // of rewriting a whole document costs what changed, not its size.
 void OverwriteDifferingBytes(DocRecord& doc, std::span<const uint8_t> bytes);
+
+// The document's file read again: file holds the header and fileLength - headerSize
+// bytes of data, zero-filled beyond (at least as far as the storage reaches). One undo
+// step gives back the document as it was: the header, no part of the history, is taken
+// as it is, the data's differing runs are journaled, fileSize becomes the data's
+// length and viewSize at least kMinimumViewSize - headerSize. False, with the document
+// unchanged, when file is shorter than the header or a larger buffer cannot be had.
+[[nodiscard]] bool ReplaceDocumentContent(DocRecord& doc, std::span<const uint8_t> file, int32_t fileLength);
 
 // Gathers every change made while it lives into one undo step: a command that writes
 // several ranges, resizes or moves the cursor after writing is taken back whole.

@@ -102,10 +102,12 @@ SaveError WriteDocumentTo(const DocRecord& doc, const std::string& path, const W
     return WriteFileReplacing(path, doc.storage.data(), count, progress);
 }
 
+void TakeDiskStamp(DocRecord& doc) { doc.diskStamp = StampOf(doc.fileName).value_or(FileStamp{}); }
+
 void MarkAsFileContent(DocRecord& doc, const std::string& path)
 {
     doc.fileName = path;
-    doc.diskStamp = StampOf(path).value_or(FileStamp{});
+    TakeDiskStamp(doc);
     MarkDocumentSaved(doc);
 }
 

@@ -53,6 +53,9 @@ void ReadSavestatePalette(DocRecord& doc);
 // may paint it meanwhile; progress (when given) is told from the writing thread.
 [[nodiscard]] SaveError WriteDocumentTo(const DocRecord& doc, const std::string& path,
                                         const WriteProgress& progress = {});
+// Remembers the stamp the document's file has now (an empty one when it is gone): a
+// later stamp tells that another program changed the file.
+void TakeDiskStamp(DocRecord& doc);
 // What follows every successful save, and reading the file again: the document now
 // holds what the file at path holds. path becomes its fileName, the file's stamp is
 // taken at once (before any window looks whether the file changed), and

@@ -91,6 +91,17 @@ TEST(EditJournal, EachCommandIsOneStepUndoneAndRedoneWhole)
     }
 }
 
+// A small file's view reaches past its end; a size change that needs a larger buffer
+// keeps those bytes, so that undo gives them back.
+TEST(EditJournal, GrowingPastTheBufferKeepsTheBytesPastTheFileEnd)
+{
+    DocRecord doc = MakeDocument(100);
+    const State before = StateOf(doc);
+    Resize(doc, 80000, 0xFF);
+    ASSERT_TRUE(UndoEdit(doc));
+    EXPECT_EQ(StateOf(doc), before);
+}
+
 TEST(EditJournal, ModifiedFollowsTheSavedState)
 {
     DocRecord doc = MakeDocument(1000);

@@ -216,7 +216,7 @@ void FileCommands::CheckFileOnDisk(DocRecord& doc)
 {
     if (saving_ || !ChangedOnDisk(doc)) return;
     // Asked once for this change: the answer, whatever it is, takes the file as it is now.
-    doc.diskStamp = StampOf(doc.fileName).value_or(FileStamp{});
+    TakeDiskStamp(doc);
     const char* form = doc.modified ? messages::kFileChangedOverEditsQuestion : messages::kFileChangedQuestion;
     const QString question = QString::asprintf(form, doc.fileName.c_str());
     if (!prompter_.askYesNo(question, Text(messages::kFileChangedCaption), MessageIcon::Question)) return;
