@@ -27,11 +27,6 @@ constexpr const char* kUsage =
     "the sizes, the three CRC32s, whether the patch's own CRC32 holds, and the metadata.\n"
     "-o - writes to standard output.\n";
 
-[[nodiscard]] ContentProducer BytesProducer(std::span<const uint8_t> bytes)
-{
-    return [bytes](const ByteSink& sink) { return bytes.empty() || sink(bytes.data(), bytes.size()); };
-}
-
 int Create(const ParsedArguments& parsed, const std::string& patchPath, std::ostream& out, std::ostream& err)
 {
     const auto original = ReadInput(parsed.positional[1], err);
@@ -56,7 +51,7 @@ int Create(const ParsedArguments& parsed, const std::string& patchPath, std::ost
         PrintFailure(err, BpsErrorText(failed));
         return kFailed;
     }
-    return WriteCommandOutput(patchPath, BytesProducer(made.patch), out, err) ? kDone : kFailed;
+    return WriteBytesOutput(patchPath, made.patch, out, err) ? kDone : kFailed;
 }
 
 int Apply(const ParsedArguments& parsed, const std::string& outPath, std::ostream& out, std::ostream& err)
@@ -71,7 +66,7 @@ int Apply(const ParsedArguments& parsed, const std::string& outPath, std::ostrea
         PrintFailure(err, BpsErrorText(applied));
         return kFailed;
     }
-    return WriteCommandOutput(outPath, BytesProducer(applied.target), out, err) ? kDone : kFailed;
+    return WriteBytesOutput(outPath, applied.target, out, err) ? kDone : kFailed;
 }
 
 [[nodiscard]] std::string Hex32(uint32_t value)

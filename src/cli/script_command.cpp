@@ -40,7 +40,7 @@ int WrongUsage(std::ostream& err, const std::string& why)
 // script's folder when both are on one tree.
 std::string TablePathForScript(const std::string& table, const std::string& script)
 {
-    if (script == "-") return table;
+    if (IsStandardOutput(script)) return table;
     std::error_code failed;
     const auto folder = std::filesystem::absolute(std::filesystem::path(script), failed).parent_path();
     const auto relative = std::filesystem::relative(std::filesystem::absolute(table, failed), folder, failed);
@@ -87,13 +87,8 @@ int Dump(const ParsedArguments& parsed, std::ostream& out, std::ostream& err)
         return kFailed;
     }
     const std::string& script = dump.script;
-    const bool written = WriteCommandOutput(
-        *value("-o"),
-        [&script](const ByteSink& sink) {
-            return sink(reinterpret_cast<const uint8_t*>(script.data()), script.size());
-        },
-        out, err);
-    return written ? kDone : kFailed;
+    const std::span<const uint8_t> bytes(reinterpret_cast<const uint8_t*>(script.data()), script.size());
+    return WriteBytesOutput(*value("-o"), bytes, out, err) ? kDone : kFailed;
 }
 
 int Insert(const ParsedArguments& parsed, std::ostream& out, std::ostream& err)
@@ -115,14 +110,8 @@ int Insert(const ParsedArguments& parsed, std::ostream& out, std::ostream& err)
         PrintFailure(err, inserted.error);
         return kFailed;
     }
-    const std::vector<uint8_t>& result = inserted.result;
-    const bool written = WriteCommandOutput(
-        output->second, [&result](const ByteSink& sink) { return result.empty() || sink(result.data(), result.size()); },
-        out, err);
-    if (!written) return kFailed;
-    // With the file on standard output, the report goes to standard error.
-    std::ostream& report = output->second == "-" ? err : out;
-    report << InsertionReport(inserted);
+    if (!WriteBytesOutput(output->second, inserted.result, out, err)) return kFailed;
+    ReportStream(output->second, out, err) << InsertionReport(inserted);
     return FinishListing(out, err);
 }
 

@@ -19,8 +19,7 @@ bool WritePng(const std::optional<std::vector<uint8_t>>& png, const std::string&
         PrintFailure(err, error);
         return false;
     }
-    return WriteCommandOutput(
-        path, [&png](const ByteSink& sink) { return sink(png->data(), png->size()); }, out, err);
+    return WriteBytesOutput(path, *png, out, err);
 }
 
 uint32_t Rows(std::size_t pixels) { return static_cast<uint32_t>(pixels / kSheetSide); }

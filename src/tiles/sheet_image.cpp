@@ -112,11 +112,4 @@ void RedrawSheet(TileSession& tiles, DocRecord& doc, SheetRedraw mode)
     DrawSheet(tiles.sheet, SheetBytes(doc), SheetLayoutOf(doc), mode);
 }
 
-void MoveSheetTo(TileSession& tiles, DocRecord& doc, int32_t offset)
-{
-    if (!doc.hasData()) return;
-    doc.topOffset = offset;
-    RedrawSheet(tiles, doc, SheetRedraw::Full);
-}
-
 }  // namespace zarvo

@@ -40,11 +40,8 @@ void DrawSheet(SheetImage& image, std::span<const uint8_t> data, const SheetLayo
 [[nodiscard]] int64_t SheetPictureEnd(const SheetLayout& layout, int32_t pictureRows);
 
 // The redraw before every paint: the end-of-data clamp (a moved offset is stored in
-// the document and turns a shift into a full redraw), then the image. Nothing happens
-// for a document without data.
+// the document and turns a shift into a full redraw; a jump's offset is clamped here
+// too), then the image. Nothing happens for a document without data.
 void RedrawSheet(TileSession& tiles, DocRecord& doc, SheetRedraw mode);
-// Goto with the tile editor showing: the offset becomes the sheet's start and the
-// sheet is drawn whole (through the clamp).
-void MoveSheetTo(TileSession& tiles, DocRecord& doc, int32_t offset);
 
 }  // namespace zarvo

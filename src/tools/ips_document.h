@@ -20,12 +20,13 @@ namespace zarvo {
 // (x.smc and x.gb both give x.ips), or ".ips" appended to a name without one.
 [[nodiscard]] std::string PatchPathFor(std::string_view documentPath);
 
-// Makes the patch from unchanged to current and writes it to patchPath under rule
-// (through a temporary file for a regular file). On every error no file is written or
-// replaced; writeFailure (when given) says why the patch file could not be written.
+// CreateIps, with a patch too large for the memory told as IpsError::OutOfMemory.
+[[nodiscard]] IpsCreation MakePatch(std::span<const uint8_t> unchanged, std::span<const uint8_t> current);
+
+// Makes the patch from unchanged to current and writes it to the regular file at
+// patchPath through a temporary file. On every error no file is written or replaced.
 [[nodiscard]] IpsError WritePatchFile(std::span<const uint8_t> unchanged, std::span<const uint8_t> current,
-                                      const std::string& patchPath, OutputRule rule = OutputRule::RegularFileOnly,
-                                      WriteFailure* writeFailure = nullptr);
+                                      const std::string& patchPath);
 
 // Patches the document's bytes in memory: sets fileSize and viewSize to the new
 // length, marks it modified and keeps the cursor inside. On every error the document
