@@ -10,14 +10,15 @@
 
 namespace zarvo {
 
-std::string PatchPathFor(std::string_view documentPath)
+std::string PatchPathFor(std::string_view documentPath, std::string_view extension)
 {
     const auto separator = documentPath.find_last_of("\\/");
     const std::size_t nameStart = separator == std::string_view::npos ? 0 : separator + 1;
     const auto dot = documentPath.rfind('.');
     // A dot that opens the name (".hidden") marks no extension.
-    if (dot == std::string_view::npos || dot <= nameStart) return std::string(documentPath) + ".ips";
-    return std::string(documentPath.substr(0, dot + 1)) + "ips";
+    const std::string_view kept =
+        dot == std::string_view::npos || dot <= nameStart ? documentPath : documentPath.substr(0, dot);
+    return std::string(kept) + "." + std::string(extension);
 }
 
 IpsError WritePatchFile(std::span<const uint8_t> unchanged, std::span<const uint8_t> current,
@@ -78,6 +79,7 @@ namespace {
 // The texts one input's failures are told with; a missing file, a folder or an unreadable
 // file all read as "not found", as the patcher always said.
 struct InputFailureTexts {
+    const char* errorCaption;
     const char* notFound;
     const char* tooLarge;
     const char* noMemory;
@@ -93,25 +95,25 @@ Notice InputFailureNotice(InputError error, const InputFailureTexts& texts)
     case InputError::CannotRead:
         return {NoticeKind::Plain, "", texts.notFound};
     case InputError::TooLarge:
-        return {NoticeKind::Stop, messages::kIpsErrorCaption, texts.tooLarge};
+        return {NoticeKind::Stop, texts.errorCaption, texts.tooLarge};
     case InputError::OutOfMemory:
-        return {NoticeKind::Stop, messages::kIpsErrorCaption, texts.noMemory};
+        return {NoticeKind::Stop, texts.errorCaption, texts.noMemory};
     }
     return {};
 }
 
 }  // namespace
 
-Notice UnchangedInputNotice(InputError error)
+Notice UnchangedInputNotice(InputError error, const char* errorCaption)
 {
-    return InputFailureNotice(
-        error, {messages::kIpsUnchangedNotFound, messages::kIpsUnchangedTooLarge, messages::kIpsNoMemoryForUnchanged});
+    return InputFailureNotice(error, {errorCaption, messages::kIpsUnchangedNotFound, messages::kIpsUnchangedTooLarge,
+                                      messages::kIpsNoMemoryForUnchanged});
 }
 
-Notice PatchInputNotice(InputError error)
+Notice PatchInputNotice(InputError error, const char* errorCaption)
 {
-    return InputFailureNotice(
-        error, {messages::kIpsPatchNotFound, messages::kIpsPatchTooLarge, messages::kIpsNoMemoryForPatched});
+    return InputFailureNotice(error, {errorCaption, messages::kIpsPatchNotFound, messages::kIpsPatchTooLarge,
+                                      messages::kIpsNoMemoryForPatched});
 }
 
 namespace {

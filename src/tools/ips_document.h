@@ -8,6 +8,7 @@
 #include "core/output_file.h"
 #include "core/session.h"
 #include "tools/ips.h"
+#include "tools/tool_messages.h"
 
 #include <cstdint>
 #include <span>
@@ -16,9 +17,9 @@
 
 namespace zarvo {
 
-// The document's path with the extension of its file name replaced by "ips"
-// (x.smc and x.gb both give x.ips), or ".ips" appended to a name without one.
-[[nodiscard]] std::string PatchPathFor(std::string_view documentPath);
+// The document's path with the extension of its file name replaced by extension
+// (x.smc and x.gb both give x.ips), or "." and extension appended to a name without one.
+[[nodiscard]] std::string PatchPathFor(std::string_view documentPath, std::string_view extension = "ips");
 
 // Makes the patch from unchanged to current and writes it to patchPath under rule
 // (through a temporary file for a regular file). On every error no file is written or
@@ -41,9 +42,10 @@ namespace zarvo {
 [[nodiscard]] Notice PatchDocumentFromFile(DocRecord& doc, const std::string& patchPath, const ViewState& view);
 
 // What the commands tell the user when the unchanged file, or the patch, cannot be
-// read; nothing (an empty text) for InputError::None.
-[[nodiscard]] Notice UnchangedInputNotice(InputError error);
-[[nodiscard]] Notice PatchInputNotice(InputError error);
+// read; nothing (an empty text) for InputError::None. The boxes of a file too large
+// or of no memory carry errorCaption.
+[[nodiscard]] Notice UnchangedInputNotice(InputError error, const char* errorCaption = messages::kIpsErrorCaption);
+[[nodiscard]] Notice PatchInputNotice(InputError error, const char* errorCaption = messages::kIpsErrorCaption);
 
 // What making a patch, and applying one, tells the user for each outcome.
 [[nodiscard]] Notice IpsCreateNotice(IpsError error);

@@ -11,6 +11,7 @@
 #include "ui/common/current_document.h"
 #include "ui/common/notice_box.h"
 #include "ui/common/qt_text.h"
+#include "ui/tools/bps_commands.h"
 #include "ui/tools/tcomp_form.h"
 #include "ui/tools/texpander.h"
 #include "ui/tools/tsnes2hex.h"
@@ -31,6 +32,7 @@ ToolCommands::ToolCommands(Session& session, Prompter& prompter, CurrentDocument
     Snes2Hex = new TSnes2Hex(session_, prompter_, documents_, dialogParent);
     CompForm = new TCompForm(session_, prompter_, documents_, dialogParent);
     Expander = new TExpander(session_.view, prompter_, documents_, dialogParent);
+    bpsCommands_ = new BpsCommands(session_, prompter_, documents_, dialogParent);
 }
 
 void ToolCommands::AddMenuItems(QMenu& tools, EditorItems& editorItems)
@@ -42,6 +44,7 @@ void ToolCommands::AddMenuItems(QMenu& tools, EditorItems& editorItems)
     // The item's tag is the worker's flag.
     IPSMake1->setData(0);
     Patch1->setData(1);
+    bpsCommands_->AddMenuItems(tools, editorItems);
     tools.addSeparator();
     QAction* SnesToHex1 = AddMenuAction(&tools, "SnesToHex1", tr("Snes To &Hex"), QKeySequence(tr("Ctrl+E")),
                                         tr("Convert Snes Addresses To Hex"));
