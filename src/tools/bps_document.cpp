@@ -1,5 +1,6 @@
 #include "tools/bps_document.h"
 
+#include "core/document_file.h"
 #include "core/input_file.h"
 #include "core/output_file.h"
 #include "tools/bps.h"
@@ -41,14 +42,7 @@ namespace {
     return bytes.size() >= magic.size() && std::equal(magic.begin(), magic.end(), bytes.begin());
 }
 
-// The patched bytes, or why there are none.
-struct Patched {
-    std::vector<uint8_t> bytes;
-    Notice refusal;
-    bool takenBack = false;  // a UPS patch ran backwards
-};
-
-[[nodiscard]] Patched ApplyBpsOrUps(std::span<const uint8_t> patch, std::span<const uint8_t> content)
+[[nodiscard]] PatchedContent ApplyBpsOrUps(std::span<const uint8_t> patch, std::span<const uint8_t> content)
 {
     if (StartsWith(patch, "BPS1")) {
         BpsApplication applied = ApplyBps(patch, content);
@@ -77,7 +71,7 @@ Notice CreateBpsForDocument(const DocRecord& doc, const std::string& unchangedPa
     if (std::ranges::equal(unchanged.content(), current)) {
         return {NoticeKind::Stop, messages::kBpsCreatorCaption, messages::kIpsFilesSame};
     }
-    const std::string patchPath = PatchPathFor(doc.fileName, "bps");
+    const std::string patchPath = PathWithExtension(doc.fileName, "bps");
     if (SameFile(patchPath, doc.fileName) || SameFile(patchPath, unchangedPath)) {
         return {NoticeKind::Stop, messages::kBpsCreatorCaption, messages::kPatchOverItsInput};
     }
@@ -89,11 +83,15 @@ Notice CreateBpsForDocument(const DocRecord& doc, const std::string& unchangedPa
     return {NoticeKind::Exclamation, messages::kBpsCreatorCaption, messages::kIpsCreated};
 }
 
-Notice PatchDocumentWithBpsOrUps(DocRecord& doc, const std::string& patchPath, const ViewState& view)
+PatchedContent PatchContent(const DocRecord& doc, const std::string& patchPath)
 {
     const InputBytes patch = ReadInputFile(patchPath);
-    if (!patch.ok()) return PatchInputNotice(patch.failure.error, messages::kBpsErrorCaption);
-    const Patched patched = ApplyBpsOrUps(patch.content(), DocumentContent(doc));
+    if (!patch.ok()) return {{}, PatchInputNotice(patch.failure.error, messages::kBpsErrorCaption)};
+    return ApplyBpsOrUps(patch.content(), DocumentContent(doc));
+}
+
+Notice TakePatchedContent(DocRecord& doc, const PatchedContent& patched, const ViewState& view)
+{
     if (!patched.refusal.empty()) return patched.refusal;
     if (!ReplaceDocumentContent(doc, patched.bytes, view)) {
         return {NoticeKind::Stop, messages::kBpsErrorCaption, messages::kIpsNoMemoryForPatched};

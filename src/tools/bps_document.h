@@ -8,7 +8,9 @@
 #include "core/notice.h"
 #include "core/session.h"
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
 namespace zarvo {
 
@@ -18,11 +20,21 @@ namespace zarvo {
 // the unchanged file. Only reads the document, so it may run on a worker thread.
 [[nodiscard]] Notice CreateBpsForDocument(const DocRecord& doc, const std::string& unchangedPath);
 
-// Patches the document with the patch file at patchPath, a BPS or a UPS patch as its
-// first four bytes say: one undo step, after which the document is as long as the
-// patched file. A refused patch (damaged, made for another file, already applied)
-// leaves the document exactly as it was. A UPS patch given its patched file takes
-// itself back.
-[[nodiscard]] Notice PatchDocumentWithBpsOrUps(DocRecord& doc, const std::string& patchPath, const ViewState& view);
+// A BPS or UPS patch applied to a document's bytes, not yet to the document: the
+// patched file, or what to tell the user instead.
+struct PatchedContent {
+    std::vector<uint8_t> bytes;
+    Notice refusal;          // not empty when the patch is refused
+    bool takenBack = false;  // a UPS patch given its patched file ran backwards
+};
+
+// Reads the patch file at patchPath, a BPS or a UPS patch as its first four bytes say,
+// and applies it to the document's bytes, which it only reads: it may run on a worker
+// thread. A UPS patch given its patched file takes itself back.
+[[nodiscard]] PatchedContent PatchContent(const DocRecord& doc, const std::string& patchPath);
+
+// The document becomes the patched file, as one undo step after which it is as long as
+// the patched file; a refused patch leaves it exactly as it was. Says what to tell the user.
+[[nodiscard]] Notice TakePatchedContent(DocRecord& doc, const PatchedContent& patched, const ViewState& view);
 
 }  // namespace zarvo

@@ -10,15 +10,14 @@
 
 namespace zarvo {
 
-std::string PatchPathFor(std::string_view documentPath, std::string_view extension)
+std::string PatchPathFor(std::string_view documentPath)
 {
     const auto separator = documentPath.find_last_of("\\/");
     const std::size_t nameStart = separator == std::string_view::npos ? 0 : separator + 1;
     const auto dot = documentPath.rfind('.');
     // A dot that opens the name (".hidden") marks no extension.
-    const std::string_view kept =
-        dot == std::string_view::npos || dot <= nameStart ? documentPath : documentPath.substr(0, dot);
-    return std::string(kept) + "." + std::string(extension);
+    if (dot == std::string_view::npos || dot <= nameStart) return std::string(documentPath) + ".ips";
+    return std::string(documentPath.substr(0, dot + 1)) + "ips";
 }
 
 IpsError WritePatchFile(std::span<const uint8_t> unchanged, std::span<const uint8_t> current,

@@ -17,9 +17,9 @@
 
 namespace zarvo {
 
-// The document's path with the extension of its file name replaced by extension
-// (x.smc and x.gb both give x.ips), or "." and extension appended to a name without one.
-[[nodiscard]] std::string PatchPathFor(std::string_view documentPath, std::string_view extension = "ips");
+// The document's path with the extension of its file name replaced by "ips"
+// (x.smc and x.gb both give x.ips), or ".ips" appended to a name without one.
+[[nodiscard]] std::string PatchPathFor(std::string_view documentPath);
 
 // Makes the patch from unchanged to current and writes it to patchPath under rule
 // (through a temporary file for a regular file). On every error no file is written or

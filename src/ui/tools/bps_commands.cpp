@@ -62,7 +62,13 @@ void BpsCommands::BPSPatch1Click()
                                  ChooserFilter(messages::kBpsChoosePatchFilter));
     const std::shared_ptr<DocRecord> doc = documents_.document();
     if (!patch || patch->isEmpty() || doc == nullptr) return;
-    const Notice notice = PatchDocumentWithBpsOrUps(*doc, ToPath(*patch), session_.view);
+    // Reading and checking a large patch runs on a worker thread that only reads the
+    // document; the document changes here, where its window paints.
+    PatchedContent patched;
+    const std::string patchPath = ToPath(*patch);
+    RunWithProgress(dialogParent_, Text(messages::kBpsPatcherCaption),
+                    [&](TaskProgress&) { patched = PatchContent(*doc, patchPath); });
+    const Notice notice = TakePatchedContent(*doc, patched, session_.view);
     // Shown behind the message already.
     documents_.repaint(*doc);
     ShowNotice(prompter_, notice);
