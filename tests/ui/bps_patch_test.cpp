@@ -77,6 +77,18 @@ QByteArray Flipped(QByteArray bytes, int at)
     return bytes;
 }
 
+// Opens a document holding bytes and runs a menu item, its chooser answered with chosen
+// (nothing: cancelled).
+const DocRecord& RunItem(FrameFixture& fixture, const QByteArray& bytes, const char* item,
+                         const std::optional<QString>& chosen, const QString& name = QStringLiteral("rom.smc"))
+{
+    const DocRecord& doc = fixture.openNew(name, bytes)->document();
+    fixture.prompter.clear();
+    fixture.prompter.files.push_back(chosen);
+    fixture.trigger(item);
+    return doc;
+}
+
 }  // namespace
 
 class BpsPatchTest : public QObject {
@@ -110,10 +122,8 @@ void BpsPatchTest::createWritesPatchOfDocumentBeside()
     QFETCH(QByteArray, unchanged);
     QFETCH(QByteArray, current);
     FrameFixture fixture;
-    const DocRecord& doc = fixture.openNew(QStringLiteral("rom.smc"), current)->document();
-    fixture.prompter.clear();
-    fixture.prompter.files.push_back(fixture.writeFile(QStringLiteral("unchanged.bin"), unchanged));
-    fixture.trigger("BPSMake1");
+    const DocRecord& doc =
+        RunItem(fixture, current, "BPSMake1", fixture.writeFile(QStringLiteral("unchanged.bin"), unchanged));
     QCOMPARE(fixture.prompter.log(),
              QStringList({kUnchangedChooser, "box(BPS Creator..., exclamation): Patch Creation completed!"}));
     const BpsApplication applied = ApplyBps(Span(fixture.readFile(QStringLiteral("rom.bps"))), Span(unchanged));
@@ -151,15 +161,15 @@ void BpsPatchTest::createRefusalWritesNothing()
     QFETCH(QStringList, shown);
     FrameFixture fixture;
     const QByteArray document = PatternBytes(64);
-    fixture.openNew(documentName, document);
     fixture.writeFile(QStringLiteral("same.bin"), document);
     fixture.writeFile(QStringLiteral("other.bin"), PatternBytes(64, 1));
-    const QStringList before = QDir(fixture.folder.path()).entryList(QDir::Files);
-    fixture.prompter.clear();
-    fixture.prompter.files.push_back(unchanged.isEmpty() ? std::nullopt : std::optional(fixture.path(unchanged)));
-    fixture.trigger("BPSMake1");
+    // Afterwards: these, the document and the recent-files list, and nothing else.
+    QStringList files = QDir(fixture.folder.path()).entryList(QDir::Files) << documentName << "zv32ex.mru";
+    files.sort();
+    RunItem(fixture, document, "BPSMake1", unchanged.isEmpty() ? std::nullopt : std::optional(fixture.path(unchanged)),
+            documentName);
     QCOMPARE(fixture.prompter.log(), QStringList{kUnchangedChooser} + shown);
-    QCOMPARE(QDir(fixture.folder.path()).entryList(QDir::Files), before);
+    QCOMPARE(QDir(fixture.folder.path()).entryList(QDir::Files), files);
     QCOMPARE(fixture.readFile(documentName), document);
 }
 
@@ -190,10 +200,7 @@ void BpsPatchTest::applyGivesPatchedFile()
     QFETCH(QByteArray, target);
     QFETCH(QString, shown);
     FrameFixture fixture;
-    const DocRecord& doc = fixture.openNew(QStringLiteral("rom.smc"), source)->document();
-    fixture.prompter.clear();
-    fixture.prompter.files.push_back(fixture.writeFile(QStringLiteral("fix.bps"), patch));
-    fixture.trigger("BPSPatch1");
+    const DocRecord& doc = RunItem(fixture, source, "BPSPatch1", fixture.writeFile(QStringLiteral("fix.bps"), patch));
     QCOMPARE(fixture.prompter.log(), QStringList({kPatchChooser, shown}));
     QCOMPARE(Content(doc), target);
     QCOMPARE(doc.viewSize, static_cast<int32_t>(target.size()));
@@ -207,11 +214,8 @@ void BpsPatchTest::undoTakesBackWholePatch()
     QFETCH(QByteArray, source);
     QFETCH(QByteArray, patch);
     FrameFixture fixture;
-    TMDIChild* editor = fixture.openNewFocused(QStringLiteral("rom.smc"), source);
-    const DocRecord& doc = editor->document();
-    const int32_t viewSize = doc.viewSize;
-    fixture.prompter.files.push_back(fixture.writeFile(QStringLiteral("fix.bps"), patch));
-    fixture.trigger("BPSPatch1");
+    const int32_t viewSize = std::max<int32_t>(kMinimumViewSize, static_cast<int32_t>(source.size()));
+    const DocRecord& doc = RunItem(fixture, source, "BPSPatch1", fixture.writeFile(QStringLiteral("fix.bps"), patch));
     fixture.press(QKeyCombination(Qt::ControlModifier, Qt::Key_Z));
     QCOMPARE(Content(doc), source);
     QCOMPARE(doc.viewSize, viewSize);
@@ -265,11 +269,9 @@ void BpsPatchTest::refusedPatchChangesNothing()
     QFETCH(QByteArray, patch);
     QFETCH(QString, shown);
     FrameFixture fixture;
-    const DocRecord& doc = fixture.openNew(QStringLiteral("rom.smc"), document)->document();
-    fixture.prompter.clear();
-    fixture.prompter.files.push_back(patch.isEmpty() ? fixture.path(QStringLiteral("missing.bps"))
-                                                     : fixture.writeFile(QStringLiteral("fix.bps"), patch));
-    fixture.trigger("BPSPatch1");
+    const DocRecord& doc = RunItem(fixture, document, "BPSPatch1",
+                                   patch.isEmpty() ? fixture.path(QStringLiteral("missing.bps"))
+                                                   : fixture.writeFile(QStringLiteral("fix.bps"), patch));
     QCOMPARE(fixture.prompter.log(), QStringList({kPatchChooser, shown}));
     QCOMPARE(Content(doc), document);
     QCOMPARE(doc.viewSize, kMinimumViewSize);

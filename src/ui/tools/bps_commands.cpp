@@ -10,6 +10,7 @@
 #include "ui/common/current_document.h"
 #include "ui/common/notice_box.h"
 #include "ui/common/qt_text.h"
+#include "ui/tools/patch_creation.h"
 
 #include <QAction>
 #include <QMenu>
@@ -37,20 +38,8 @@ void BpsCommands::AddMenuItems(QMenu& tools, EditorItems& editorItems)
 
 void BpsCommands::BPSMake1Click()
 {
-    const std::shared_ptr<DocRecord> active = documents_.document();
-    if (active == nullptr) return;
-    const std::optional<QString> unchanged =
-        prompter_.chooseOpenFile(Text(messages::kIpsChooseUnchangedTitle), ChooserFolder(session_, active.get()),
-                                 ChooserFilter(messages::kIpsChooseUnchangedFilter));
-    const std::shared_ptr<DocRecord> doc = documents_.document();
-    if (!unchanged || unchanged->isEmpty() || doc == nullptr) return;
-    // Matching a large file and writing its patch runs on a worker thread; the document
-    // is only read meanwhile.
-    Notice notice;
-    const std::string unchangedPath = ToPath(*unchanged);
-    RunWithProgress(dialogParent_, Text(messages::kBpsCreatorCaption),
-                    [&](TaskProgress&) { notice = CreateBpsForDocument(*doc, unchangedPath); });
-    ShowNotice(prompter_, notice);
+    CreatePatchFromChosenFile(session_, prompter_, documents_, dialogParent_, Text(messages::kBpsCreatorCaption),
+                              &CreateBpsForDocument);
 }
 
 void BpsCommands::BPSPatch1Click()

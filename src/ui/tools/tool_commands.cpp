@@ -12,6 +12,7 @@
 #include "ui/common/notice_box.h"
 #include "ui/common/qt_text.h"
 #include "ui/tools/bps_commands.h"
+#include "ui/tools/patch_creation.h"
 #include "ui/tools/tcomp_form.h"
 #include "ui/tools/texpander.h"
 #include "ui/tools/tsnes2hex.h"
@@ -69,17 +70,8 @@ void ToolCommands::_IpsSub(int flag)
     const std::shared_ptr<DocRecord> active = documents_.document();
     if (active == nullptr) return;
     if (flag == 0) {
-        const std::optional<QString> unchanged =
-            prompter_.chooseOpenFile(Text(messages::kIpsChooseUnchangedTitle), ChooserFolder(session_, active.get()),
-                                     ChooserFilter(messages::kIpsChooseUnchangedFilter));
-        const std::shared_ptr<DocRecord> doc = documents_.document();
-        if (!unchanged || unchanged->isEmpty() || doc == nullptr) return;
-        // Reading both files and writing the patch may take a while on a slow disk.
-        Notice notice;
-        const std::string unchangedPath = ToPath(*unchanged);
-        RunWithProgress(qobject_cast<QWidget*>(parent()), Text(messages::kIpsCreatorCaption),
-                        [&](TaskProgress&) { notice = CreatePatchForDocument(*doc, unchangedPath); });
-        ShowNotice(prompter_, notice);
+        CreatePatchFromChosenFile(session_, prompter_, documents_, qobject_cast<QWidget*>(parent()),
+                                  Text(messages::kIpsCreatorCaption), &CreatePatchForDocument);
         return;
     }
     if (prompter_.askYesNo(Text(messages::kIpsSaveFirstQuestion), Text(messages::kIpsPatcherCaption),
