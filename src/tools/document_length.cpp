@@ -25,4 +25,12 @@ bool SetDocumentLength(DocRecord& doc, int32_t length, uint8_t fill, const ViewS
     return true;
 }
 
+bool ReplaceDocumentContent(DocRecord& doc, std::span<const uint8_t> content, const ViewState& view)
+{
+    const EditStep step(doc);
+    if (!SetDocumentLength(doc, static_cast<int32_t>(content.size()), 0x00, view)) return false;
+    OverwriteDifferingBytes(doc, content);
+    return true;
+}
+
 }  // namespace zarvo

@@ -19,4 +19,9 @@ namespace zarvo {
 // memory cannot be had.
 [[nodiscard]] bool SetDocumentLength(DocRecord& doc, int32_t length, uint8_t fill, const ViewState& view);
 
+// The document's bytes become content (at most 2 GiB - 1 bytes) and its length
+// content's, the cursor kept inside as above: one undo step, which holds only the
+// bytes that differ. False, with the document unchanged, when the memory cannot be had.
+[[nodiscard]] bool ReplaceDocumentContent(DocRecord& doc, std::span<const uint8_t> content, const ViewState& view);
+
 }  // namespace zarvo

@@ -84,6 +84,7 @@ namespace {
 // The texts one input's failures are told with; a missing file, a folder or an unreadable
 // file all read as "not found", as the patcher always said.
 struct InputFailureTexts {
+    const char* errorCaption;
     const char* notFound;
     const char* tooLarge;
     const char* noMemory;
@@ -99,25 +100,25 @@ Notice InputFailureNotice(InputError error, const InputFailureTexts& texts)
     case InputError::CannotRead:
         return {NoticeKind::Plain, "", texts.notFound};
     case InputError::TooLarge:
-        return {NoticeKind::Stop, messages::kIpsErrorCaption, texts.tooLarge};
+        return {NoticeKind::Stop, texts.errorCaption, texts.tooLarge};
     case InputError::OutOfMemory:
-        return {NoticeKind::Stop, messages::kIpsErrorCaption, texts.noMemory};
+        return {NoticeKind::Stop, texts.errorCaption, texts.noMemory};
     }
     return {};
 }
 
 }  // namespace
 
-Notice UnchangedInputNotice(InputError error)
+Notice UnchangedInputNotice(InputError error, const char* errorCaption)
 {
-    return InputFailureNotice(
-        error, {messages::kIpsUnchangedNotFound, messages::kIpsUnchangedTooLarge, messages::kIpsNoMemoryForUnchanged});
+    return InputFailureNotice(error, {errorCaption, messages::kIpsUnchangedNotFound, messages::kIpsUnchangedTooLarge,
+                                      messages::kIpsNoMemoryForUnchanged});
 }
 
-Notice PatchInputNotice(InputError error)
+Notice PatchInputNotice(InputError error, const char* errorCaption)
 {
-    return InputFailureNotice(
-        error, {messages::kIpsPatchNotFound, messages::kIpsPatchTooLarge, messages::kIpsNoMemoryForPatched});
+    return InputFailureNotice(error, {errorCaption, messages::kIpsPatchNotFound, messages::kIpsPatchTooLarge,
+                                      messages::kIpsNoMemoryForPatched});
 }
 
 namespace {

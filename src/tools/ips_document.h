@@ -8,6 +8,7 @@
 #include "core/output_file.h"
 #include "core/session.h"
 #include "tools/ips.h"
+#include "tools/tool_messages.h"
 
 #include <cstdint>
 #include <span>
@@ -42,9 +43,10 @@ namespace zarvo {
 [[nodiscard]] Notice PatchDocumentFromFile(DocRecord& doc, const std::string& patchPath, const ViewState& view);
 
 // What the commands tell the user when the unchanged file, or the patch, cannot be
-// read; nothing (an empty text) for InputError::None.
-[[nodiscard]] Notice UnchangedInputNotice(InputError error);
-[[nodiscard]] Notice PatchInputNotice(InputError error);
+// read; nothing (an empty text) for InputError::None. The boxes of a file too large
+// or of no memory carry errorCaption.
+[[nodiscard]] Notice UnchangedInputNotice(InputError error, const char* errorCaption = messages::kIpsErrorCaption);
+[[nodiscard]] Notice PatchInputNotice(InputError error, const char* errorCaption = messages::kIpsErrorCaption);
 
 // What making a patch, and applying one, tells the user for each outcome.
 [[nodiscard]] Notice IpsCreateNotice(IpsError error);
