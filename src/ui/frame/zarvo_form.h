@@ -28,6 +28,7 @@ class DumpCommands;
 class FileCommands;
 class InputModeCommands;
 class MdiStatusBar;
+class ScriptCommands;
 class SearchCommands;
 class SettingsCommands;
 class TAboutBox;
@@ -97,6 +98,7 @@ private:
     SearchCommands* searchCommands_ = nullptr;
     ToolCommands* toolCommands_ = nullptr;
     DumpCommands* dumpCommands_ = nullptr;
+    ScriptCommands* scriptCommands_ = nullptr;
     SettingsCommands* settingsCommands_ = nullptr;
     WindowCommands* windowCommands_ = nullptr;
     TileCommands* tileCommands_ = nullptr;
