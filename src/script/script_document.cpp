@@ -86,11 +86,17 @@ Notice InsertScriptIntoDocument(DocRecord& doc, const std::string& scriptPath, b
     return {NoticeKind::Captioned, messages::kInsertTextCaption, InsertionReport(inserted)};
 }
 
+Notice DumpScriptRefusal(const DocRecord& doc)
+{
+    if (ActiveTablePath(doc.table).empty()) return Refused(messages::kDumpScriptCaption, messages::kNoTableForScript);
+    return {};
+}
+
 Notice DumpDocumentScript(const DocRecord& doc, ScriptDumpRequest request, const std::string& scriptPath,
                           const DumpOutput& output)
 {
+    if (Notice refusal = DumpScriptRefusal(doc); !refusal.empty()) return refusal;
     const std::string tablePath = ActiveTablePath(doc.table);
-    if (tablePath.empty()) return Refused(messages::kDumpScriptCaption, messages::kNoTableForScript);
     request.tablePath = TablePathForScript(tablePath, scriptPath);
     request.romName = doc.fileName;
     const std::span<const uint8_t> file = WholeFileBytes(doc);

@@ -26,6 +26,9 @@ namespace zarvo {
 // insertion's report, or the refusal, with the document left as it was.
 [[nodiscard]] Notice InsertScriptIntoDocument(DocRecord& doc, const std::string& scriptPath, bool atlasTables);
 
+// Why Dump Script cannot run on the document (its active table is no table file), told
+// before anything is asked; empty when it can.
+[[nodiscard]] Notice DumpScriptRefusal(const DocRecord& doc);
 // Dump Script: the script of the pointer table in the request, read through the
 // document's active table, written to scriptPath through output's writer (the safe
 // writer when it has none). The request's table path and ROM name are filled in here.

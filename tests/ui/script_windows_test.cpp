@@ -77,6 +77,7 @@ private slots:
     void refusalChangesNothing_data();
     void refusalChangesNothing();
     void dumpedScriptInsertsBackUnchanged();
+    void dumpScriptNeedsATableFile();
     void findPointersListsEveryPlace_data();
     void findPointersListsEveryPlace();
     void listedPointerJumps();
@@ -163,6 +164,17 @@ void ScriptWindowsTest::dumpedScriptInsertsBackUnchanged()
     QCOMPARE(fixture.prompter.unexpected, 0);
     QCOMPARE(Content(ActiveDocument(fixture)), rom);
     QVERIFY(fixture.prompter.texts().last().startsWith(QStringLiteral("Block $00010000-$0001000C: 13 bytes used")));
+}
+
+void ScriptWindowsTest::dumpScriptNeedsATableFile()
+{
+    FrameFixture fixture;
+    fixture.openNew(QStringLiteral("rom.bin"), PatternBytes(0x20000));
+    fixture.prompter.clear();
+    fixture.press(Qt::ControlModifier | Qt::ShiftModifier | Qt::Key_D);
+    QVERIFY(!fixture.frame->findChild<TPointerForm*>()->isVisible());
+    QCOMPARE(fixture.prompter.log(), QStringList("box(Dump Script, stop): A script needs a table file: load one as the "
+                                                 "active table first."));
 }
 
 void ScriptWindowsTest::findPointersListsEveryPlace_data()

@@ -88,7 +88,12 @@ void ScriptCommands::AtlasTables1Click(bool checked) { session_.script.atlasTabl
 void ScriptCommands::DumpScript1Click()
 {
     const std::weak_ptr<DocRecord> chosen = documents_.document();
-    if (chosen.expired() || !PointerForm->Ask(TPointerForm::Use::DumpScript)) return;
+    if (chosen.expired()) return;
+    if (const Notice refusal = DumpScriptRefusal(*chosen.lock()); !refusal.empty()) {
+        ShowNotice(prompter_, refusal);
+        return;
+    }
+    if (!PointerForm->Ask(TPointerForm::Use::DumpScript)) return;
     const std::optional<QString> path =
         prompter_.chooseSaveFile(Text(messages::kDumpScriptCaption), ChooserSuggestion(session_, chosen.lock().get(), "txt"),
                                  ChooserFilter(messages::kScriptChooserFilter));

@@ -12,6 +12,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QFormLayout;
 class QLineEdit;
 
 namespace zarvo {
@@ -47,7 +48,7 @@ private:
     QLineEdit* TableStart = nullptr;
     QLineEdit* SlotCount = nullptr;
     QLineEdit* SlotStep = nullptr;
-    QWidget* tablePart_ = nullptr;
+    QFormLayout* form_ = nullptr;  // the table rows show only for Dump Script
 };
 
 }  // namespace zarvo
