@@ -98,7 +98,8 @@ Notice DumpDocumentScript(const DocRecord& doc, ScriptDumpRequest request, const
     if (Notice refusal = DumpScriptRefusal(doc); !refusal.empty()) return refusal;
     const std::string tablePath = ActiveTablePath(doc.table);
     request.tablePath = TablePathForScript(tablePath, scriptPath);
-    request.romName = doc.fileName;
+    // As zarvo-tool names it when run in the ROM's folder, where projects run it.
+    request.romName = FileNameOf(doc.fileName);
     const std::span<const uint8_t> file = WholeFileBytes(doc);
     ScriptDump dump;
     // The script is made on the writer's thread, while the windows stay painted.
@@ -119,7 +120,7 @@ Notice DumpDocumentScript(const DocRecord& doc, ScriptDumpRequest request, const
     if (written != SaveError::None) {
         return Refused(messages::kDumpScriptCaption, FillIn(messages::kCannotWriteScript, {scriptPath}));
     }
-    std::string text = FillIn(messages::kScriptDumped, {std::to_string(dump.strings), FileNameOf(scriptPath)});
+    std::string text = FillIn(messages::kScriptDumped, {FileNameOf(scriptPath), std::to_string(dump.strings)});
     if (dump.skippedSlots > 0) text += FillIn(messages::kScriptSlotsSkipped, {std::to_string(dump.skippedSlots)});
     return {NoticeKind::Captioned, messages::kDumpScriptCaption, text};
 }

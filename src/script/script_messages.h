@@ -13,8 +13,8 @@ inline constexpr const char* kScriptWritesHeader =
     "The script writes into the savestate's header, which the editor keeps apart from the data: nothing was "
     "inserted.";
 inline constexpr const char* kNoTableForScript = "A script needs a table file: load one as the active table first.";
-inline constexpr const char* kScriptDumped = "%s strings written to %s.";
-inline constexpr const char* kScriptSlotsSkipped = "\n%s slots point outside the file and were left out.";
+inline constexpr const char* kScriptDumped = "Script written to %s: %s string(s).";
+inline constexpr const char* kScriptSlotsSkipped = "\n%s slot(s) point outside the file and were left out.";
 inline constexpr const char* kCannotWriteScript = "Could not write the script\n %s";
 inline constexpr const char* kPointerListCaption = "Data List: %s Pointer(s) Found!";
 inline constexpr const char* kNoPointersFound = "No pointer to $%s was found.";

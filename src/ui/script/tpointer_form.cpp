@@ -76,6 +76,10 @@ void TPointerForm::CreateControls()
     layout->addWidget(EveryForm);
     layout->addWidget(buttons);
 
+    // Keys go through the fields as they are laid out.
+    QWidget* const order[] = {TableStart,    SlotCount,     SlotStep,  FormBox,  BitsBox,
+                              PointerOffset, PointerHeader, BigEndian, EveryForm};
+    for (std::size_t index = 1; index < std::size(order); ++index) setTabOrder(order[index - 1], order[index]);
     connect(FormBox, &QComboBox::currentIndexChanged, this, &TPointerForm::MachineChange);
     connect(buttons, &QDialogButtonBox::accepted, this, &TPointerForm::OkClick);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
