@@ -17,8 +17,8 @@ struct PointerSettings {
     int64_t offset = 0;              // subtracted from the machine's address; may be negative
     int64_t header = 0;              // bytes in front of the ROM's first byte
     bool bigEndian = false;
-    int32_t step = 0;         // bytes from one pointer table slot to the next; 0: the pointer's size
-    bool everyForm = true;    // Find Pointers looks for every usual form, not only this one
+    int32_t step = 0;       // bytes from one pointer table slot to the next; 0: the pointer's size
+    bool everyForm = true;  // Find Pointers looks for every usual form, not only this one
 };
 
 struct ScriptState {

@@ -1,5 +1,6 @@
 #include "core/settings_file.h"
 
+#include "core/hex_text.h"
 #include "core/input_file.h"
 #include "core/messages.h"
 
@@ -142,15 +143,6 @@ void ReadKeywordLine(std::string_view line, StoredSettings& settings)
     }
 }
 
-// "-A000" for -0xA000: the offset as a signed hexadecimal word.
-[[nodiscard]] std::string SignedHex(int64_t value)
-{
-    char text[24];
-    std::snprintf(text, sizeof text, "%s%llX", value < 0 ? "-" : "",
-                  static_cast<unsigned long long>(value < 0 ? -value : value));
-    return text;
-}
-
 }  // namespace
 
 StoredSettings ParseSettingsText(std::string_view content, const StoredSettings& defaults)
@@ -205,7 +197,7 @@ std::string SettingsFileText(const StoredSettings& settings)
                   "ScriptTables  %d\nPointerForm   %s\nPointerBits   %d\nPointerOffset %s\nPointerHeader %llX\n"
                   "BigEndian     %d\nPointerStep   %d\nEveryForm     %d\n",
                   settings.atlasTables ? 1 : 0, IsMachineName(pointers.machine) ? pointers.machine.c_str() : "LINEAR",
-                  pointers.bits, SignedHex(pointers.offset).c_str(), static_cast<unsigned long long>(pointers.header),
+                  pointers.bits, FormatSignedHex(pointers.offset).c_str(), static_cast<unsigned long long>(pointers.header),
                   pointers.bigEndian ? 1 : 0, pointers.step, pointers.everyForm ? 1 : 0);
     return std::string(numbers) + "FontName   " + face + "\n" + script;
 }

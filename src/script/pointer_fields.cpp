@@ -1,9 +1,9 @@
 #include "script/pointer_fields.h"
 
+#include "core/hex_text.h"
 #include "script/script_messages.h"
 
 #include <charconv>
-#include <cstdio>
 #include <optional>
 #include <string_view>
 
@@ -37,14 +37,6 @@ constexpr int32_t kLargestCount = 1 << 24;
     return negative ? -value : value;
 }
 
-[[nodiscard]] std::string Hex(int64_t value)
-{
-    char text[24];
-    std::snprintf(text, sizeof text, "%s%llX", value < 0 ? "-" : "",
-                  static_cast<unsigned long long>(value < 0 ? -value : value));
-    return text;
-}
-
 }  // namespace
 
 PointerFieldsReading ReadPointerFields(const PointerFields& fields, const PointerSettings& settings, bool withTable)
@@ -59,18 +51,24 @@ PointerFieldsReading ReadPointerFields(const PointerFields& fields, const Pointe
     read.everyForm = fields.everyForm;
     const auto offset = Number(fields.offset, 16, true, kLargestNumber);
     const auto header = Number(fields.header, 16, false, kLargestNumber);
-    if (!offset) reading.error = messages::kBadPointerOffset;
-    else if (!header) reading.error = messages::kBadPointerHeader;
+    if (!offset)
+        reading.error = messages::kBadPointerOffset;
+    else if (!header)
+        reading.error = messages::kBadPointerHeader;
     if (reading.error != nullptr) return reading;
     read.offset = *offset;
     read.header = *header;
     if (!withTable) return reading;
     const auto start = Number(fields.start, 16, false, kLargestNumber);
     const auto count = Number(fields.count, 10, false, kLargestCount);
-    const auto step = Trimmed(fields.step).empty() ? std::optional<int64_t>(0) : Number(fields.step, 10, false, kMaxPointerStep);
-    if (!start) reading.error = messages::kBadPointerTable;
-    else if (!count || *count < 1) reading.error = messages::kBadPointerCount;
-    else if (!step) reading.error = messages::kBadPointerStep;
+    const auto step =
+        Trimmed(fields.step).empty() ? std::optional<int64_t>(0) : Number(fields.step, 10, false, kMaxPointerStep);
+    if (!start)
+        reading.error = messages::kBadPointerTable;
+    else if (!count || *count < 1)
+        reading.error = messages::kBadPointerCount;
+    else if (!step)
+        reading.error = messages::kBadPointerStep;
     if (reading.error != nullptr) return reading;
     reading.start = *start;
     reading.count = static_cast<int32_t>(*count);
@@ -83,10 +81,10 @@ PointerFields FieldsOf(const PointerSettings& settings, int64_t start, int32_t c
     PointerFields fields;
     fields.machine = settings.machine;
     fields.bits = std::to_string(settings.bits);
-    fields.offset = Hex(settings.offset);
-    fields.header = Hex(settings.header);
+    fields.offset = FormatSignedHex(settings.offset);
+    fields.header = FormatSignedHex(settings.header);
     fields.step = std::to_string(settings.step);
-    fields.start = Hex(start);
+    fields.start = FormatSignedHex(start);
     fields.count = std::to_string(count);
     fields.bigEndian = settings.bigEndian;
     fields.everyForm = settings.everyForm;

@@ -1,6 +1,7 @@
 #include "script/script_document.h"
 
 #include "core/document_edit.h"
+#include "core/hex_text.h"
 #include "core/input_file.h"
 #include "core/output_file.h"
 #include "script/pointer_search.h"
@@ -10,7 +11,6 @@
 #include "script/script_table_file.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <cstring>
 #include <initializer_list>
 #include <new>
@@ -36,14 +36,10 @@ namespace {
     return text;
 }
 
-[[nodiscard]] std::string Hex(uint64_t value, int digits)
+[[nodiscard]] Notice Refused(const char* caption, std::string text)
 {
-    char text[24];
-    std::snprintf(text, sizeof text, "%0*llX", digits, static_cast<unsigned long long>(value));
-    return text;
+    return {NoticeKind::Stop, caption, std::move(text)};
 }
-
-[[nodiscard]] Notice Refused(const char* caption, std::string text) { return {NoticeKind::Stop, caption, std::move(text)}; }
 
 [[nodiscard]] std::string FileNameOf(const std::string& path)
 {
@@ -56,7 +52,8 @@ namespace {
 std::span<const uint8_t> WholeFileBytes(const DocRecord& doc)
 {
     if (!doc.hasData()) return {};
-    const std::size_t length = static_cast<std::size_t>(doc.headerSize) + static_cast<std::size_t>(std::max(doc.fileSize, 0));
+    const std::size_t length =
+        static_cast<std::size_t>(doc.headerSize) + static_cast<std::size_t>(std::max(doc.fileSize, 0));
     return {doc.storage.data(), std::min(length, doc.storage.size())};
 }
 
@@ -78,7 +75,8 @@ Notice InsertScriptIntoDocument(DocRecord& doc, const std::string& scriptPath, b
     }
     if (!inserted.error.empty()) return Refused(messages::kInsertTextCaption, inserted.error);
     const auto header = static_cast<std::size_t>(doc.headerSize);
-    if (inserted.result.size() != file.size() || !std::equal(file.begin(), file.begin() + header, inserted.result.begin())) {
+    if (inserted.result.size() != file.size() ||
+        !std::equal(file.begin(), file.begin() + header, inserted.result.begin())) {
         return Refused(messages::kInsertTextCaption, messages::kScriptWritesHeader);
     }
     // Only the bytes that differ are journaled: one undo step that costs what changed.
@@ -133,7 +131,9 @@ Notice ListPointersTo(ResultListState& list, const DocRecord& doc, int32_t targe
     const std::vector<PointerForm> forms =
         everyForm ? EveryPointerForm(form.offset, form.header, form.bigEndian) : std::vector<PointerForm>{form};
     const std::vector<PointerHit> hits = FindPointers(bytes, target, forms);
-    if (hits.empty()) return Refused(messages::kPointerCaption, FillIn(messages::kNoPointersFound, {Hex(target, 8)}));
+    if (hits.empty())
+        return Refused(messages::kPointerCaption,
+                       FillIn(messages::kNoPointersFound, {FormatHex(static_cast<uint32_t>(target), 8)}));
     list.entries.clear();
     list.storedLines.clear();
     list.relativeWord.clear();
@@ -152,13 +152,17 @@ PointerFollow FollowPointer(const DocRecord& doc, int32_t at, const PointerForm&
     const int64_t size = doc.hasData() ? std::max(doc.fileSize, 0) : 0;
     const std::string formText = PointerFormText(form);
     if (at < 0 || static_cast<int64_t>(at) + form.bytes() > size) {
-        return {std::nullopt, Refused(messages::kPointerCaption, FillIn(messages::kPointerPastEnd, {formText, Hex(at, 8)}))};
+        return {std::nullopt,
+                Refused(messages::kPointerCaption,
+                        FillIn(messages::kPointerPastEnd, {formText, FormatHex(static_cast<uint32_t>(at), 8)}))};
     }
     const uint32_t value = ReadPointerValue(form, std::span(doc.data() + at, static_cast<std::size_t>(form.bytes())));
     const std::optional<int64_t> target = PointerTargetOf(form, value, at);
     if (!target || *target < 0 || *target >= size) {
-        return {std::nullopt, Refused(messages::kPointerCaption, FillIn(messages::kPointerNamesNoOffset,
-                                                                         {Hex(value, form.bytes() * 2), Hex(at, 8), formText}))};
+        return {std::nullopt,
+                Refused(messages::kPointerCaption,
+                        FillIn(messages::kPointerNamesNoOffset, {FormatHex(value, form.bytes() * 2),
+                                                                 FormatHex(static_cast<uint32_t>(at), 8), formText}))};
     }
     return {static_cast<int32_t>(*target), {}};
 }

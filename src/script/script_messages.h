@@ -19,7 +19,8 @@ inline constexpr const char* kCannotWriteScript = "Could not write the script\n 
 inline constexpr const char* kPointerListCaption = "Data List: %s Pointer(s) Found!";
 inline constexpr const char* kNoPointersFound = "No pointer to $%s was found.";
 inline constexpr const char* kPointerPastEnd = "The %s pointer at $%s reaches past the end of the file.";
-inline constexpr const char* kPointerNamesNoOffset = "The value $%s at $%s names no offset of the file as a %s pointer.";
+inline constexpr const char* kPointerNamesNoOffset =
+    "The value $%s at $%s names no offset of the file as a %s pointer.";
 
 // The pointer dialog's fields.
 inline constexpr const char* kBadPointerTable = "The pointer table's start must be a hexadecimal offset in the file.";

@@ -18,12 +18,14 @@ using namespace zarvo::window_test;
 namespace {
 
 // Capitals at 80.., small letters at A0.., blank 5F, line FE, end FF; 0102 collides.
-const QByteArray kTable = "80=A\n81=B\n83=D\n84=E\n87=H\n8E=O\n92=S\nA0=a\nA4=e\nA7=h\nAB=l\nAE=o\nB1=r\nB3=t\n"
-                          "A3=d\nB6=w\nB8=y\n5F= \n01=1\n02=2\n0102=X\n/FE\n*FF\n";
+const QByteArray kTable =
+    "80=A\n81=B\n83=D\n84=E\n87=H\n8E=O\n92=S\nA0=a\nA4=e\nA7=h\nAB=l\nAE=o\nB1=r\nB3=t\n"
+    "A3=d\nB6=w\nB8=y\n5F= \n01=1\n02=2\n0102=X\n/FE\n*FF\n";
 // 16-bit pointers at 8000 to the block 10000-100FF, the table beside the ROM.
-const QByteArray kHeader = "#VAR(T, TABLE)\n#ADDTBL(\"rom.tbl\", T)\n#ACTIVETBL(T)\n#VAR(P, CUSTOMPOINTER)\n"
-                           "#CREATEPTR(P, \"LINEAR\", $10000, 16)\n#VAR(S, POINTERTABLE)\n#PTRTBL(S, $8000, 2, P)\n"
-                           "#JMP($10000, $100FF)\n";
+const QByteArray kHeader =
+    "#VAR(T, TABLE)\n#ADDTBL(\"rom.tbl\", T)\n#ACTIVETBL(T)\n#VAR(P, CUSTOMPOINTER)\n"
+    "#CREATEPTR(P, \"LINEAR\", $10000, 16)\n#VAR(S, POINTERTABLE)\n#PTRTBL(S, $8000, 2, P)\n"
+    "#JMP($10000, $100FF)\n";
 
 DocRecord& ActiveDocument(const FrameFixture& fixture) { return *fixture.frame->documents().document(); }
 
@@ -57,7 +59,8 @@ void InsertText(FrameFixture& fixture, const QByteArray& body)
 }
 
 // The pointer dialog shown by key, its fields retyped by name, then OK.
-void AnswerPointerDialog(FrameFixture& fixture, QKeyCombination key, const QList<std::pair<const char*, QString>>& fields)
+void AnswerPointerDialog(FrameFixture& fixture, QKeyCombination key,
+                         const QList<std::pair<const char*, QString>>& fields)
 {
     auto* dialog = fixture.frame->findChild<TPointerForm*>();
     fixture.whilePressed(dialog, key, [&] {
@@ -90,7 +93,8 @@ void ScriptWindowsTest::savedInsertionEqualsTheTool_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QByteArray>("body");
     QTest::newRow("rom") << "rom.bin" << QByteArray("#WRITE(S, 1)\nHello<LINE>\nworld<END>\n#WRITE(S, 0)\nBye<END>\n");
-    QTest::newRow("savestate without its header") << "rom.zst" << QByteArray("#AUTOWRITE(S, \"<END>\")\nOh<END>\nHa<END>\n");
+    QTest::newRow("savestate without its header")
+        << "rom.zst" << QByteArray("#AUTOWRITE(S, \"<END>\")\nOh<END>\nHa<END>\n");
 }
 
 void ScriptWindowsTest::savedInsertionEqualsTheTool()
@@ -126,7 +130,8 @@ void ScriptWindowsTest::refusalChangesNothing_data()
     QTest::newRow("unknown command") << QByteArray("#FOO(1)\n") << ":9: unknown command #FOO";
     QTest::newRow("missing character") << QByteArray("Ha!<END>\n") << "(U+0021)";
     QTest::newRow("reads back otherwise") << QByteArray("#WRITE(S)\n12<END>\n") << "would read back as \"X<END>\"";
-    QTest::newRow("overflow by one") << QByteArray("#JMP($11000, $11003)\nHelo<END>\n") << "needs 5 bytes, has 4 (1 too many)";
+    QTest::newRow("overflow by one") << QByteArray("#JMP($11000, $11003)\nHelo<END>\n")
+                                     << "needs 5 bytes, has 4 (1 too many)";
 }
 
 void ScriptWindowsTest::refusalChangesNothing()
@@ -184,11 +189,10 @@ void ScriptWindowsTest::findPointersListsEveryPlace_data()
     QTest::newRow("linear 16-bit") << false
                                    << QStringList{"[$00000100] LINEAR 16-bit", "[$00002001] LINEAR 16-bit",
                                                   "[$00003000] LINEAR 16-bit"};
-    QTest::newRow("every form") << true
-                                << QStringList{"[$00000100] LINEAR 16-bit", "[$00000100] GB 16-bit",
-                                               "[$00002001] LINEAR 16-bit", "[$00002001] GB 16-bit",
-                                               "[$00003000] LINEAR 16-bit", "[$00003000] LINEAR 24-bit",
-                                               "[$00003000] GB 16-bit", "[$00003000] GBA 32-bit"};
+    QTest::newRow("every form") << true << QStringList{"[$00000100] LINEAR 16-bit", "[$00000100] GB 16-bit",
+                                                       "[$00002001] LINEAR 16-bit", "[$00002001] GB 16-bit",
+                                                       "[$00003000] LINEAR 16-bit", "[$00003000] LINEAR 24-bit",
+                                                       "[$00003000] GB 16-bit",     "[$00003000] GBA 32-bit"};
 }
 
 void ScriptWindowsTest::findPointersListsEveryPlace()
@@ -197,7 +201,8 @@ void ScriptWindowsTest::findPointersListsEveryPlace()
     QFETCH(QStringList, lines);
     FrameFixture fixture;
     TMDIChild* editor = OpenRom(fixture, QStringLiteral("rom.bin"),
-                                PlantedRom(0x10000, {{0x100, Bytes({0x34, 0x12})}, {0x2001, Bytes({0x34, 0x12})},
+                                PlantedRom(0x10000, {{0x100, Bytes({0x34, 0x12})},
+                                                     {0x2001, Bytes({0x34, 0x12})},
                                                      {0x3000, Bytes({0x34, 0x12, 0x00, 0x08})}}));
     fixture.placeCursor(*editor, 0x1234);
     auto* dialog = fixture.frame->findChild<TPointerForm*>();
@@ -215,7 +220,8 @@ void ScriptWindowsTest::findPointersListsEveryPlace()
 void ScriptWindowsTest::listedPointerJumps()
 {
     FrameFixture fixture;
-    TMDIChild* editor = OpenRom(fixture, QStringLiteral("rom.bin"), PlantedRom(0x10000, {{0x2001, Bytes({0x34, 0x12})}}));
+    TMDIChild* editor =
+        OpenRom(fixture, QStringLiteral("rom.bin"), PlantedRom(0x10000, {{0x2001, Bytes({0x34, 0x12})}}));
     fixture.placeCursor(*editor, 0x1234);
     fixture.session.script.pointers.everyForm = false;
     AnswerPointerDialog(fixture, Qt::ControlModifier | Qt::ShiftModifier | Qt::Key_P, {});
@@ -239,12 +245,13 @@ void ScriptWindowsTest::followPointerGoesWhereItPoints_data()
                                        << 0x8000 << "";
     QTest::newRow("hirom") << "HIROM" << 24 << qint64{0} << qint64{0} << 0x40 << Bytes({0xFB, 0x5C, 0xC2}) << 0x25CFB
                            << "";
-    QTest::newRow("gb, the bank of its place") << "GB" << 16 << qint64{0} << qint64{0} << 0x40100 << Bytes({0x61, 0x40})
-                                               << 0x40061 << "";
+    QTest::newRow("gb, the bank of its place")
+        << "GB" << 16 << qint64{0} << qint64{0} << 0x40100 << Bytes({0x61, 0x40}) << 0x40061 << "";
     QTest::newRow("gba") << "GBA" << 32 << qint64{0} << qint64{0} << 0x40 << Bytes({0x56, 0x34, 0x12, 0x08}) << 0x123456
                          << "";
-    QTest::newRow("past the file") << "GBA" << 32 << qint64{0} << qint64{0} << 0x40 << Bytes({0, 0, 0x30, 0x08}) << -1
-                                   << "The value $08300000 at $00000040 names no offset of the file as a GBA 32-bit pointer.";
+    QTest::newRow("past the file")
+        << "GBA" << 32 << qint64{0} << qint64{0} << 0x40 << Bytes({0, 0, 0x30, 0x08}) << -1
+        << "The value $08300000 at $00000040 names no offset of the file as a GBA 32-bit pointer.";
     QTest::newRow("no room for the pointer") << "GBA" << 32 << qint64{0} << qint64{0} << 0x12FFFE << Bytes({0, 0}) << -1
                                              << "The GBA 32-bit pointer at $0012FFFE reaches past the end of the file.";
 }
@@ -260,7 +267,8 @@ void ScriptWindowsTest::followPointerGoesWhereItPoints()
     QFETCH(int, target);
     QFETCH(QString, told);
     FrameFixture fixture;
-    TMDIChild* editor = OpenRom(fixture, QStringLiteral("rom.bin"), WithBytes(QByteArray(0x130000, '\0'), place, stored));
+    TMDIChild* editor =
+        OpenRom(fixture, QStringLiteral("rom.bin"), WithBytes(QByteArray(0x130000, '\0'), place, stored));
     fixture.session.script.pointers = PointerSettings{machine.toStdString(), bits, offset, header, false, 0, false};
     fixture.placeCursor(*editor, place);
     fixture.press(Qt::ControlModifier | Qt::ShiftModifier | Qt::Key_F);

@@ -59,7 +59,8 @@ void ScriptCommands::AddMenuItems(QMenu& edit, QAction* before, EditorItems& edi
     QAction* FollowPointer1 =
         AddMenuAction(&edit, "FollowPointer1", tr("Follow Pointer"), QKeySequence(tr("Ctrl+Shift+F")),
                       tr("Go where the pointer at the cursor points"));
-    if (before != nullptr) edit.insertActions(before, {InsertText1, AtlasTables1, DumpScript1, FindPointers1, FollowPointer1});
+    if (before != nullptr)
+        edit.insertActions(before, {InsertText1, AtlasTables1, DumpScript1, FindPointers1, FollowPointer1});
 
     connect(InsertText1, &QAction::triggered, this, &ScriptCommands::InsertText1Click);
     connect(AtlasTables1, &QAction::toggled, this, &ScriptCommands::AtlasTables1Click);
@@ -94,9 +95,9 @@ void ScriptCommands::DumpScript1Click()
         return;
     }
     if (!PointerForm->Ask(TPointerForm::Use::DumpScript)) return;
-    const std::optional<QString> path =
-        prompter_.chooseSaveFile(Text(messages::kDumpScriptCaption), ChooserSuggestion(session_, chosen.lock().get(), "txt"),
-                                 ChooserFilter(messages::kScriptChooserFilter));
+    const std::optional<QString> path = prompter_.chooseSaveFile(
+        Text(messages::kDumpScriptCaption), ChooserSuggestion(session_, chosen.lock().get(), "txt"),
+        ChooserFilter(messages::kScriptChooserFilter));
     const std::shared_ptr<DocRecord> doc = StillCurrent(chosen, documents_);
     if (!path || path->isEmpty() || doc == nullptr) return;
     const ScriptState& script = session_.script;
@@ -115,8 +116,8 @@ void ScriptCommands::FindPointers1Click()
     const std::shared_ptr<DocRecord> doc = StillCurrent(chosen, documents_);
     if (doc == nullptr) return;
     const PointerSettings& pointers = session_.script.pointers;
-    const Notice notice = ListPointersTo(session_.search.list, *doc, doc->cursorOffset, PointerFormOf(pointers),
-                                         pointers.everyForm);
+    const Notice notice =
+        ListPointersTo(session_.search.list, *doc, doc->cursorOffset, PointerFormOf(pointers), pointers.everyForm);
     if (!notice.empty()) {
         ShowNotice(prompter_, notice);
         return;
