@@ -197,8 +197,9 @@ std::string SettingsFileText(const StoredSettings& settings)
                   "ScriptTables  %d\nPointerForm   %s\nPointerBits   %d\nPointerOffset %s\nPointerHeader %llX\n"
                   "BigEndian     %d\nPointerStep   %d\nEveryForm     %d\n",
                   settings.atlasTables ? 1 : 0, IsMachineName(pointers.machine) ? pointers.machine.c_str() : "LINEAR",
-                  pointers.bits, FormatSignedHex(pointers.offset).c_str(), static_cast<unsigned long long>(pointers.header),
-                  pointers.bigEndian ? 1 : 0, pointers.step, pointers.everyForm ? 1 : 0);
+                  pointers.bits, FormatSignedHex(pointers.offset).c_str(),
+                  static_cast<unsigned long long>(pointers.header), pointers.bigEndian ? 1 : 0, pointers.step,
+                  pointers.everyForm ? 1 : 0);
     return std::string(numbers) + "FontName   " + face + "\n" + script;
 }
 

@@ -173,7 +173,8 @@ void TZarvoForm::CreateMenus()
     inputModes_->AddMenuItems(*Edit1, editorItems_);
     Edit1->addSeparator();
     dumpCommands_->AddMenuItems(*Edit1, editorItems_);
-    scriptCommands_->AddMenuItems(*Edit1, Edit1->findChild<QAction*>(QStringLiteral("InsertBINARYData1")), editorItems_);
+    scriptCommands_->AddMenuItems(*Edit1, Edit1->findChild<QAction*>(QStringLiteral("InsertBINARYData1")),
+                                  editorItems_);
     viewCommands_->AddMenuItems(*AddTopMenu(bar, "View1", tr("&View")), editorItems_);
     searchCommands_->AddMenuItems(*AddTopMenu(bar, "Search1", tr("&Search")), editorItems_);
 
