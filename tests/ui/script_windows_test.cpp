@@ -52,9 +52,9 @@ TMDIChild* OpenRom(FrameFixture& fixture, const QString& name, const QByteArray&
     return fixture.openNew(name, bytes);
 }
 
-void InsertText(FrameFixture& fixture, const QByteArray& body)
+void InsertText(FrameFixture& fixture, const QByteArray& body, const QByteArray& header = kHeader)
 {
-    fixture.prompter.files.push_back(fixture.writeFile(QStringLiteral("script.txt"), kHeader + body));
+    fixture.prompter.files.push_back(fixture.writeFile(QStringLiteral("script.txt"), header + body));
     fixture.press(Qt::ControlModifier | Qt::ShiftModifier | Qt::Key_I);
 }
 
@@ -79,6 +79,8 @@ private slots:
     void insertionIsOneUndoStep();
     void refusalChangesNothing_data();
     void refusalChangesNothing();
+    void atlasTablesItemReadsTheScriptsTables_data();
+    void atlasTablesItemReadsTheScriptsTables();
     void dumpedScriptInsertsBackUnchanged();
     void dumpScriptNeedsATableFile();
     void findPointersListsEveryPlace_data();
@@ -148,6 +150,31 @@ void ScriptWindowsTest::refusalChangesNothing()
     QCOMPARE(boxes.size(), std::size_t{1});
     QCOMPARE(boxes[0].caption, QStringLiteral("Insert Text"));
     QVERIFY2(boxes[0].text.contains(told), qPrintable(boxes[0].text));
+}
+
+void ScriptWindowsTest::atlasTablesItemReadsTheScriptsTables_data()
+{
+    QTest::addColumn<bool>("atlas");
+    QTest::addColumn<QByteArray>("written");  // empty: refused
+    QTest::newRow("checked") << true << Bytes({0x8A, 0x8B, 0x8C, 0xFF});
+    QTest::newRow("unchecked") << false << QByteArray();
+}
+
+void ScriptWindowsTest::atlasTablesItemReadsTheScriptsTables()
+{
+    QFETCH(bool, atlas);
+    QFETCH(QByteArray, written);
+    FrameFixture fixture;
+    const QByteArray rom = PatternBytes(0x20000, 7, 13);
+    OpenRom(fixture, QStringLiteral("rom.bin"), rom);
+    // A three-byte key and an end token with its text: the script inserters' dialect.
+    fixture.writeFile(QStringLiteral("atlas.tbl"), "8A8B8C=Zed\n/FF=<END>\n");
+    if (atlas) fixture.trigger("AtlasTables1");
+    QCOMPARE(fixture.action("AtlasTables1")->isChecked(), atlas);
+    InsertText(fixture, "Zed<END>\n",
+               "#VAR(T, TABLE)\n#ADDTBL(\"atlas.tbl\", T)\n#ACTIVETBL(T)\n#JMP($10000, $100FF)\n");
+    const QByteArray expected = written.isEmpty() ? rom : WithBytes(rom, 0x10000, written);
+    QCOMPARE(Content(ActiveDocument(fixture)), expected);
 }
 
 void ScriptWindowsTest::dumpedScriptInsertsBackUnchanged()
