@@ -8,7 +8,6 @@
 #include "script/script_insertion.h"
 #include "script/script_table_file.h"
 
-#include <filesystem>
 #include <string>
 
 namespace zarvo::cli {
@@ -34,17 +33,6 @@ int WrongUsage(std::ostream& err, const std::string& why)
 {
     err << why << "\n" << kUsage;
     return kWrongUsage;
-}
-
-// #ADDTBL looks beside the script first: the table's path is written relative to the
-// script's folder when both are on one tree.
-std::string TablePathForScript(const std::string& table, const std::string& script)
-{
-    if (IsStandardOutput(script)) return table;
-    std::error_code failed;
-    const auto folder = std::filesystem::absolute(std::filesystem::path(script), failed).parent_path();
-    const auto relative = std::filesystem::relative(std::filesystem::absolute(table, failed), folder, failed);
-    return failed || relative.empty() ? table : relative.generic_string();
 }
 
 int Dump(const ParsedArguments& parsed, std::ostream& out, std::ostream& err)
@@ -75,7 +63,7 @@ int Dump(const ParsedArguments& parsed, std::ostream& out, std::ostream& err)
     const std::string& romPath = parsed.positional[1];
     const std::string& tablePath = *value("--table");
     request.romName = romPath;
-    request.tablePath = TablePathForScript(tablePath, *value("-o"));
+    request.tablePath = IsStandardOutput(*value("-o")) ? tablePath : TablePathForScript(tablePath, *value("-o"));
 
     DocRecord doc;
     TableSession tables;

@@ -14,6 +14,7 @@
 #include "ui/frame/file_commands.h"
 #include "ui/frame/window_commands.h"
 #include "ui/help/help_window.h"
+#include "ui/script/script_commands.h"
 #include "ui/search/search_commands.h"
 #include "ui/search/tlist_form.h"
 #include "ui/settings/settings_commands.h"
@@ -123,6 +124,7 @@ TZarvoForm::TZarvoForm(Session& session, Prompter& prompter, QWidget* parent)
     // Reads the settings file, so the paths above exist first; it stops the timer
     // when blinking is off.
     settingsCommands_ = new SettingsCommands(context_, prompter_, *documents_, *Timer1, this);
+    scriptCommands_ = new ScriptCommands(session_, prompter_, *documents_, *searchCommands_->resultList(), this);
     windowCommands_ = new WindowCommands(*mdiArea_, *documents_, this);
     tileCommands_ = new TileCommands(
         session_, prompter_, *documents_, context_, *MDIBar, [this] { HelpTopics1Click(); }, this);
@@ -173,6 +175,8 @@ void TZarvoForm::CreateMenus()
     inputModes_->AddMenuItems(*Edit1, editorItems_);
     Edit1->addSeparator();
     dumpCommands_->AddMenuItems(*Edit1, editorItems_);
+    scriptCommands_->AddMenuItems(*Edit1, Edit1->findChild<QAction*>(QStringLiteral("InsertBINARYData1")),
+                                  editorItems_);
     viewCommands_->AddMenuItems(*AddTopMenu(bar, "View1", tr("&View")), editorItems_);
     searchCommands_->AddMenuItems(*AddTopMenu(bar, "Search1", tr("&Search")), editorItems_);
 

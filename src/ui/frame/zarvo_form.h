@@ -29,6 +29,7 @@ class FileCommands;
 class HelpWindow;
 class InputModeCommands;
 class MdiStatusBar;
+class ScriptCommands;
 class SearchCommands;
 class SettingsCommands;
 class TAboutBox;
@@ -99,6 +100,7 @@ private:
     SearchCommands* searchCommands_ = nullptr;
     ToolCommands* toolCommands_ = nullptr;
     DumpCommands* dumpCommands_ = nullptr;
+    ScriptCommands* scriptCommands_ = nullptr;
     SettingsCommands* settingsCommands_ = nullptr;
     WindowCommands* windowCommands_ = nullptr;
     TileCommands* tileCommands_ = nullptr;
