@@ -4,6 +4,7 @@
 #include "core/hex_text.h"
 #include "core/input_file.h"
 #include "core/output_file.h"
+#include "core/table_loader.h"
 #include "script/pointer_search.h"
 #include "script/script_insertion.h"
 #include "script/script_messages.h"
