@@ -1,5 +1,6 @@
 #include "frame_fixture.h"
 
+#include "ui/frame/document_windows.h"
 #include "ui/settings/tcol_form.h"
 #include "view/cursor_geometry.h"
 
@@ -133,14 +134,14 @@ QStringList FrameFixture::statusTexts() const
 
 void FrameFixture::placeCursor(TMDIChild& editor, int32_t offset) const
 {
-    editor.document().topOffset = CursorGeometry(session.view).PlaceCursor(editor.document(), offset);
+    DocumentOf(&editor).topOffset = CursorGeometry(session.view).PlaceCursor(DocumentOf(&editor), offset);
     editor.FormPaint();
     settle();
 }
 
 bool FrameFixture::showsCursorAt(const TMDIChild& editor, int32_t offset) const
 {
-    const DocRecord& doc = editor.document();
+    const DocRecord& doc = DocumentOf(&editor);
     return doc.cursorOffset == offset && doc.topOffset <= offset && offset < doc.topOffset + session.view.pageBytes &&
            editor.scrollBar()->value() == doc.topOffset;
 }
@@ -321,6 +322,15 @@ QByteArray PatternBytes(int size, int start, int step)
     QByteArray bytes(size, '\0');
     for (int index = 0; index < size; ++index) bytes[index] = static_cast<char>((index * step + start) & 0xFF);
     return bytes;
+}
+
+DocRecord& DocumentOf(const TMDIChild* editor)
+{
+    const auto* subWindow = editor != nullptr ? qobject_cast<const QMdiSubWindow*>(editor->parentWidget()) : nullptr;
+    const auto* windows = subWindow != nullptr ? subWindow->window()->findChild<DocumentWindows*>() : nullptr;
+    const std::shared_ptr<DocRecord> doc = windows != nullptr ? windows->documentIn(subWindow) : nullptr;
+    if (doc == nullptr) qFatal("no document in the window");
+    return *doc;
 }
 
 QString RowTextColumn(TMDIChild& editor, int row)

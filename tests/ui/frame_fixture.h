@@ -156,6 +156,9 @@ protected:
 
 }  // namespace window_test
 
+// The document an editor window shows, found through its frame's document set; a test
+// whose window shows none stops there.
+[[nodiscard]] DocRecord& DocumentOf(const TMDIChild* editor);
 // bytes[i] = (i * step + start) & 0xFF, a recognisable pattern.
 [[nodiscard]] QByteArray PatternBytes(int size, int start = 0, int step = 1);
 // The joined texts of the text column of one page row.

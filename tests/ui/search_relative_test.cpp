@@ -39,7 +39,7 @@ void SearchRelativeTest::hitsMakeAFirstTable()
 {
     FrameFixture fixture;
     TMDIChild* editor = fixture.openNew(QStringLiteral("rom.bin"), Rom(0x10000));
-    DocRecord& doc = editor->document();
+    DocRecord& doc = DocumentOf(editor);
     fixture.frame->documents().jumpTo(doc, 0x1234);
     const SearchWindows windows(fixture);
     fixture.triggerModal("AsciiSearch1", [&] { windows.click({"SaveFnd"}); });

@@ -24,7 +24,7 @@ namespace {
 // The selected bytes as "first-last", or "none"; and the sixth panel as shown.
 QString Selected(const FrameFixture& fixture, const TMDIChild* editor)
 {
-    const std::optional<ByteRange> range = SelectedRange(editor->document());
+    const std::optional<ByteRange> range = SelectedRange(DocumentOf(editor));
     const QString panel = Child<QLabel>(fixture.frame.get(), "MDIBarPanel5")->text();
     return (range ? QStringLiteral("%1-%2").arg(range->first).arg(range->last) : QStringLiteral("none")) + " " + panel;
 }
@@ -72,16 +72,16 @@ void SelectionTest::selectCopyAndPaste()
     QTest::mouseRelease(editor, Qt::LeftButton, Qt::NoModifier, to);
     FrameFixture::settle();
     QCOMPARE(Selected(fixture, editor), QStringLiteral("5-20 Selected: 16 bytes [00000005-00000014]"));
-    QCOMPARE(editor->document().cursorOffset, 16);  // where the keys left it
+    QCOMPARE(DocumentOf(editor).cursorOffset, 16);  // where the keys left it
     QVERIFY(PaintedSelected(editor, 12) && !PaintedSelected(editor, 21) && !PaintedSelected(editor, 4));
     // A click ends it, and the hint shows again.
     ClickAt(editor, CellPoint(*editor, 2, 40));
     QCOMPARE(Selected(fixture, editor), QStringLiteral("none a hint"));
-    QCOMPARE(editor->document().cursorOffset, 40);
+    QCOMPARE(DocumentOf(editor).cursorOffset, 40);
 
     // Copy and paste go through the real clipboard.
     fixture.placeCursor(*editor, 0);
-    DocRecord& doc = editor->document();
+    DocRecord& doc = DocumentOf(editor);
     QClipboard* clipboard = QGuiApplication::clipboard();
     PlayKeys(editor, QStringLiteral("{Shift+Right}{Shift+Right}{Ctrl+Ins}"));
     QCOMPARE(clipboard->text(), QStringLiteral("41 42 43"));
@@ -146,7 +146,7 @@ void SelectionTest::copyThenPasteGivesTheBytesBack()
     QCOMPARE(QGuiApplication::clipboard()->text(), copied);
     fixture.placeCursor(*editor, 0x100);
     PlayKeys(editor, QStringLiteral("{Shift+Ins}"));
-    QCOMPARE(Content(editor->document()).mid(0x100, 6), bytes);
+    QCOMPARE(Content(DocumentOf(editor)).mid(0x100, 6), bytes);
     QVERIFY(fixture.prompter.records.empty());
 }
 

@@ -100,7 +100,7 @@ void TablesTest::tableMenuChoosesSwapsAndReReads()
     const QString first = fixture.writeFile(QStringLiteral("one.tbl"), "41=1\n42=b\n");
     const QString second = fixture.writeFile(QStringLiteral("two.TBL"), "41=X\n4243=YZ\n");
     TMDIChild* editor = fixture.openNew(QStringLiteral("rom.bin"), Rom());
-    const DocRecord& doc = editor->document();
+    const DocRecord& doc = DocumentOf(editor);
     QVERIFY(Shows(editor, "ABCD"));
     // Without tables the swap items do nothing, nor does a cancelled choice.
     fixture.prompter.clear();
@@ -153,7 +153,7 @@ void TablesTest::activationReReadsTheTable()
     QCOMPARE(fixture.frame->activeEditor(), game);
     QVERIFY(Shows(game, "new..."));
     QCOMPARE(fixture.action("tblv1")->text(), QStringLiteral("game.tbl"));
-    QCOMPARE(game->document().table.tableName[0], table.toStdString());
+    QCOMPARE(DocumentOf(game).table.tableName[0], table.toStdString());
     // The program-wide dump labels belong to the active window's table.
     QCOMPARE(fixture.session.tables.dumpLabels, std::vector<std::string>{"[00000010-00000020]Intro"});
 
@@ -164,7 +164,7 @@ void TablesTest::activationReReadsTheTable()
     // A table gone from the disk falls back to the ASCII table without a word.
     QVERIFY(QFile::remove(table));
     fixture.activate(game);
-    QCOMPARE(game->document().table.activeTable, int8_t{2});
+    QCOMPARE(DocumentOf(game).table.activeTable, int8_t{2});
     QVERIFY(Shows(game, "ABCD"));
     QCOMPARE(fixture.prompter.texts(), QStringList());
 }
@@ -366,7 +366,7 @@ void TablesTest::editorSavesTheActiveTableAndMakerReplacesIt()
     FrameFixture fixture;
     TMDIChild* rom = fixture.openNew(QStringLiteral("rom.bin"), Rom());
     // The built-in ASCII table comes as its 95 lines, unshifted.
-    rom->document().asciiShift = 1;
+    DocumentOf(rom).asciiShift = 1;
     QStringList shown;
     QString caption;
     const auto look = [&](Editor& editor) {
@@ -399,7 +399,7 @@ void TablesTest::editorSavesTheActiveTableAndMakerReplacesIt()
     QVERIFY(Shows(rom, "abee.."));
 
     // The maker's closing question can make its saved file the document's table.
-    const DocRecord& doc = rom->document();
+    const DocRecord& doc = DocumentOf(rom);
     const QString made = fixture.path(QStringLiteral("made.tbl"));
     const auto makeAndSave = [&](const std::deque<bool>& answers, const QString& entry) {
         fixture.prompter.clear();

@@ -33,8 +33,6 @@ public:
     TMDIChild(ViewContext& context, DocRecord& doc, QWidget* parent = nullptr);
     ~TMDIChild() override;
 
-    [[nodiscard]] DocRecord& document() { return doc_; }
-    [[nodiscard]] const DocRecord& document() const { return doc_; }
     [[nodiscard]] bool hasData() const { return doc_.hasData(); }
     // The vertical scroll bar along the left edge; it shows topOffset.
     [[nodiscard]] QScrollBar* scrollBar() const { return VScrl; }

@@ -9,7 +9,6 @@
 #include "ui/common/background_task.h"
 #include "ui/common/chooser_start.h"
 #include "ui/common/qt_text.h"
-#include "ui/editor/mdi_child.h"
 #include "ui/frame/document_windows.h"
 
 #include <QAction>
@@ -82,7 +81,7 @@ void FileCommands::OpenDocument(const QString& path)
         RememberRecentFile(file, true);
         windows_.activate(shown);
         // Opened again because it changed on disk, perhaps: it is offered to be read again.
-        if (TMDIChild* editor = DocumentWindows::editorIn(shown)) CheckFileOnDisk(editor->document());
+        if (const std::shared_ptr<DocRecord> doc = windows_.documentIn(shown)) CheckFileOnDisk(*doc);
         emit documentsChanged();
         return;
     }

@@ -2,6 +2,7 @@
 
 #include "core/document.h"
 #include "core/messages.h"
+#include "core/settings_file.h"
 #include "ui/common/qt_text.h"
 #include "ui/dump/dump_commands.h"
 #include "ui/editor/input_mode_commands.h"
@@ -95,6 +96,8 @@ TZarvoForm::TZarvoForm(Session& session, Prompter& prompter, QWidget* parent)
     session_.settingsPath = ToPath(workingDirectory + QStringLiteral("/zv32ex.ini"));
     session_.helpPath = ToPath(workingDirectory + QStringLiteral("/zarvo.chm"));
     session_.applicationReady = true;
+    // Before the windows that show the settings are made.
+    ReadSettings();
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -118,8 +121,7 @@ TZarvoForm::TZarvoForm(Session& session, Prompter& prompter, QWidget* parent)
         session_, prompter_, *documents_, [this] { fileCommands_->SaveFile1Click(); }, this);
     dumpCommands_ = new DumpCommands(
         session_, prompter_, *documents_, [this](DocRecord& doc) { tableCommands_->AfterTableLoad(doc); }, this);
-    // Reads the settings file, so the paths above exist first; it stops the timer
-    // when blinking is off.
+    // Its dialog stops the timer when blinking is off.
     settingsCommands_ = new SettingsCommands(context_, prompter_, *documents_, *Timer1, this);
     windowCommands_ = new WindowCommands(*mdiArea_, *documents_, this);
     tileCommands_ = new TileCommands(
@@ -192,6 +194,18 @@ void TZarvoForm::CreateMenus()
     connect(About, &QAction::triggered, this, &TZarvoForm::AboutClick);
 }
 
+void TZarvoForm::ReadSettings()
+{
+    const StoredSettings defaults{DisplaySettings{}, FontSettingOf(context_.viewFont)};
+    const StoredSettings read = ReadSettingsFile(session_.settingsPath, defaults);
+    session_.settings = read.display;
+    // The view font stays as it is unless the file names another one; the rows take
+    // the height of the font they are drawn with.
+    if (read.font.pointSize != defaults.font.pointSize || read.font.faceName != defaults.font.faceName) {
+        context_.setViewFont(FontFromSetting(read.font), false);
+    }
+}
+
 std::vector<TMDIChild*> TZarvoForm::editorWindows() const { return documents_->editors(); }
 
 TMDIChild* TZarvoForm::activeEditor() const { return documents_->activeEditor(); }
@@ -254,8 +268,8 @@ void TZarvoForm::FormActivate(QMdiSubWindow* subWindow)
 {
     if (!session_.applicationReady) return;
     TMDIChild* editor = DocumentWindows::editorIn(subWindow);
-    if (editor != nullptr && editor->hasData()) {
-        DocRecord& doc = editor->document();
+    if (const std::shared_ptr<DocRecord> shown = documents_->documentIn(subWindow); editor != nullptr && shown) {
+        DocRecord& doc = *shown;
         fileCommands_->CheckFileOnDisk(doc);
         const bool sheetShown = session_.tiles.editorOn;
         if (!sheetShown) editor->FitViewToWindow();
@@ -278,8 +292,8 @@ void TZarvoForm::UpdateMenuItems()
     dumpCommands_->UpdateMenuItems();
     // The values described the last window; with none left they describe nothing.
     if (std::exchange(windowsWereOpen_, windowsOpen) && !windowsOpen) MDIBar->clearValueTexts();
-    if (const TMDIChild* editor = activeEditor(); editor != nullptr && viewCommands_->kanaItemEnabled()) {
-        viewCommands_->ShowViewOf(editor->document().unicodeView);
+    if (const std::shared_ptr<DocRecord> doc = documents_->document(); doc && viewCommands_->kanaItemEnabled()) {
+        viewCommands_->ShowViewOf(doc->unicodeView);
     }
     undoCommands_->UpdateItems();
 }

@@ -74,6 +74,9 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // Reads the settings file into the session and the view font; a missing or
+    // unreadable one leaves the defaults.
+    void ReadSettings();
     void CreateMenus();
     void FormActivate(QMdiSubWindow* subWindow);
 
