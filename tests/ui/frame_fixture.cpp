@@ -17,9 +17,15 @@
 
 namespace zarvo {
 
-FrameFixture::FrameFixture() : startDirectory(QDir::currentPath())
+FrameFixture::FrameFixture()
+    : startDirectory(QDir::currentPath()),
+      configHome(qEnvironmentVariableIsSet("XDG_CONFIG_HOME") ? std::optional(qgetenv("XDG_CONFIG_HOME"))
+                                                              : std::nullopt)
 {
     QDir::setCurrent(folder.path());
+    // The settings stay in the test's folder, and none reaches the user's own.
+    writeFile(QStringLiteral("zv32ex.ini"), {});
+    qputenv("XDG_CONFIG_HOME", path(QStringLiteral("config")).toLocal8Bit());
     frame = std::make_unique<TZarvoForm>(session, prompter);
     frame->resize(900, 700);
     frame->show();
@@ -31,6 +37,11 @@ FrameFixture::~FrameFixture()
     frame.reset();
     settle();
     QDir::setCurrent(startDirectory);
+    if (configHome) {
+        qputenv("XDG_CONFIG_HOME", *configHome);
+    } else {
+        qunsetenv("XDG_CONFIG_HOME");
+    }
 }
 
 QString FrameFixture::writeFile(const QString& name, const QByteArray& bytes) const

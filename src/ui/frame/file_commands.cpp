@@ -5,6 +5,7 @@
 #include "core/messages.h"
 #include "core/open_sequence.h"
 #include "core/recent_files.h"
+#include "core/settings_location.h"
 #include "core/session.h"
 #include "ui/common/background_task.h"
 #include "ui/common/chooser_start.h"
@@ -194,7 +195,8 @@ void FileCommands::RememberRecentFile(const std::string& path, bool opened)
     // A file that cannot be opened any more leaves the list.
     session_.recentFiles =
         opened ? WithRecentFile(session_.recentFiles, path) : WithoutRecentFile(session_.recentFiles, path);
-    // The list is a convenience: a folder that cannot be written keeps it for this run.
+    // The list is a convenience: a folder that cannot be made or written keeps it for this run.
+    (void)MakeSettingsFolder(session_.settingsFolderToMake);
     (void)WriteRecentFiles(session_.recentFilesPath, session_.recentFiles);
     FillRecentFilesMenu();
 }

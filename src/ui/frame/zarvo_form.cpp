@@ -1,8 +1,10 @@
 #include "ui/frame/zarvo_form.h"
 
 #include "core/document.h"
+#include "core/document_file.h"
 #include "core/messages.h"
 #include "core/settings_file.h"
+#include "core/settings_location.h"
 #include "ui/common/qt_text.h"
 #include "ui/dump/dump_commands.h"
 #include "ui/editor/input_mode_commands.h"
@@ -27,15 +29,19 @@
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QStatusTipEvent>
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <cstdlib>
 #include <utility>
 
 namespace zarvo {
@@ -43,6 +49,16 @@ namespace zarvo {
 namespace {
 
 constexpr int kBlinkMilliseconds = 500;
+
+// The local files among dragged items, in their order; addresses of other kinds are left out.
+QStringList LocalFiles(const QMimeData& dragged)
+{
+    QStringList files;
+    for (const QUrl& url : dragged.urls()) {
+        if (url.isLocalFile()) files << url.toLocalFile();
+    }
+    return files;
+}
 
 QMenu* AddTopMenu(QMenuBar* bar, const char* objectName, const QString& caption)
 {
@@ -64,6 +80,7 @@ TZarvoForm::TZarvoForm(Session& session, Prompter& prompter, QWidget* parent)
     setObjectName(QStringLiteral("ZarvoForm"));
     setWindowTitle(Text(messages::kApplicationTitle));
     resize(494, 481);
+    setAcceptDrops(true);
 
     // The menu bar comes first among the frame's children, so that its items are the
     // ones found by name before any dialog's items of the same name.
@@ -90,11 +107,7 @@ TZarvoForm::TZarvoForm(Session& session, Prompter& prompter, QWidget* parent)
     session_.view.offsetMode = OffsetMode::Standard;
     session_.view.bytesPerRow = 16;
     session_.view.pageBytes = 0;
-    // The settings file and the help file are looked for where the program started.
-    const QString workingDirectory = QDir::currentPath();
-    session_.currentDirectory = ToPath(workingDirectory);
-    session_.settingsPath = ToPath(workingDirectory + QStringLiteral("/zv32ex.ini"));
-    session_.helpPath = ToPath(workingDirectory + QStringLiteral("/zarvo.chm"));
+    FindStartupFiles();
     session_.applicationReady = true;
     // Before the windows that show the settings are made.
     ReadSettings();
@@ -194,6 +207,18 @@ void TZarvoForm::CreateMenus()
     connect(About, &QAction::triggered, this, &TZarvoForm::AboutClick);
 }
 
+void TZarvoForm::FindStartupFiles()
+{
+    // The folder the program started in keeps the help file, and the settings when it
+    // holds their file; otherwise they live in the user's configuration folder.
+    const std::string startup = ToPath(QDir::currentPath());
+    session_.currentDirectory = startup;
+    const SettingsLocation settings = LocateSettings(startup, std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
+    session_.settingsPath = settings.folder + '/' + kSettingsFileName;
+    session_.settingsFolderToMake = settings.madeOnFirstWrite ? settings.folder : std::string();
+    session_.helpPath = startup + "/zarvo.chm";
+}
+
 void TZarvoForm::ReadSettings()
 {
     const StoredSettings defaults{DisplaySettings{}, FontSettingOf(context_.viewFont)};
@@ -204,6 +229,38 @@ void TZarvoForm::ReadSettings()
     if (read.font.pointSize != defaults.font.pointSize || read.font.faceName != defaults.font.faceName) {
         context_.setViewFont(FontFromSetting(read.font), false);
     }
+}
+
+void TZarvoForm::OpenFiles(const QStringList& paths)
+{
+    for (const QString& path : paths) fileCommands_->OpenDocument(QDir::cleanPath(QFileInfo(path).absoluteFilePath()));
+}
+
+void TZarvoForm::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!LocalFiles(*event->mimeData()).isEmpty()) event->acceptProposedAction();
+}
+
+void TZarvoForm::dropEvent(QDropEvent* event)
+{
+    const QStringList files = LocalFiles(*event->mimeData());
+    if (files.isEmpty()) return;
+    event->acceptProposedAction();
+    // Opened once the file manager has its answer: a question asked now would keep it waiting.
+    QMetaObject::invokeMethod(
+        this,
+        [this, files] {
+            for (const QString& file : files) {
+                const std::string path = ToPath(file);
+                // A table needs a document to go to; without one it opens as any file.
+                if (IsTablePath(path) && documents_->document() != nullptr) {
+                    tableCommands_->LoadTableFile(0, path);
+                } else {
+                    fileCommands_->OpenDocument(file);
+                }
+            }
+        },
+        Qt::QueuedConnection);
 }
 
 std::vector<TMDIChild*> TZarvoForm::editorWindows() const { return documents_->editors(); }

@@ -1,6 +1,7 @@
 #include "ui/settings/settings_commands.h"
 
 #include "core/settings_file.h"
+#include "core/settings_location.h"
 #include "ui/common/editor_windows.h"
 #include "ui/common/menu_actions.h"
 #include "ui/common/qt_text.h"
@@ -64,6 +65,8 @@ void SettingsCommands::SetFont1Click()
 
 void SettingsCommands::UpdateConfigurationFile1Click()
 {
+    // A failure to make the folder shows as the write's failure.
+    (void)MakeSettingsFolder(context_.session.settingsFolderToMake);
     const SettingsUpdate update = UpdateConfigurationFile(context_.session.settingsPath, ColForm->storedSettings(),
                                                           context_.session.applicationReady);
     if (update.message != nullptr) prompter_.showMessage(Text(update.message));

@@ -97,6 +97,14 @@ void TableCommands::LoadTableSlot(DocRecord& doc, int slot, bool autoLoad)
     AfterTableLoad(doc);
 }
 
+void TableCommands::LoadTableFile(int slot, const std::string& path)
+{
+    const std::shared_ptr<DocRecord> doc = documents_.document();
+    if (doc == nullptr) return;
+    doc->table.tableName[static_cast<std::size_t>(slot)] = path;
+    LoadTableSlot(*doc, slot, true);
+}
+
 void TableCommands::ReadActiveTable(DocRecord& doc)
 {
     const auto slot = static_cast<std::size_t>(doc.table.activeTable);
