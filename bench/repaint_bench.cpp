@@ -49,7 +49,7 @@ public:
     {
         session_.applicationReady = true;
         context_.colours = zarvo::LoadColors();
-        zarvo::DocRecord& doc = editor_.document();
+        zarvo::DocRecord& doc = doc_;
         doc.storage = zarvo::DocumentBytes::Owned(kDocumentBytes);
         uint32_t state = 12345;
         for (std::size_t index = 0; index < kDocumentBytes; ++index) {
@@ -70,7 +70,7 @@ public:
     // Paints one page at offset; returns the bytes the page shows.
     int32_t repaint(int32_t offset)
     {
-        editor_.document().topOffset = offset;
+        doc_.topOffset = offset;
         editor_.render(&image_);
         return session_.view.pageBytes;
     }

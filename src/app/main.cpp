@@ -1,4 +1,5 @@
-// The editor: one frame, shown maximised, holding the program-wide session.
+// The editor: one frame, shown maximised, holding the program-wide session. Files
+// named on the command line open as Open opens them, each in its own window.
 
 #include "core/messages.h"
 #include "core/session.h"
@@ -6,6 +7,9 @@
 #include "ui/frame/zarvo_form.h"
 
 #include <QApplication>
+#include <QFile>
+#include <QStringList>
+#include <QTimer>
 
 int main(int argc, char* argv[])
 {
@@ -16,5 +20,10 @@ int main(int argc, char* argv[])
     zarvo::TZarvoForm frame(session, prompter);
     prompter.setParentWidget(&frame);
     frame.showMaximized();
+    // What is left once Qt has taken its own options: the files, in the system's encoding.
+    QStringList files;
+    for (int index = 1; index < argc; ++index) files << QFile::decodeName(argv[index]);
+    // Once the frame is on the screen, so that a question has a window to stand over.
+    QTimer::singleShot(0, &frame, [&frame, files] { frame.OpenFiles(files); });
     return QApplication::exec();
 }

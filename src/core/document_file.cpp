@@ -35,6 +35,17 @@ bool IsSavestatePath(std::string_view path)
            std::tolower(static_cast<unsigned char>(name[dot + 2])) == 's';
 }
 
+bool IsTablePath(std::string_view path)
+{
+    const std::string extension = FileNamePart(path);
+    const auto dot = extension.rfind('.');
+    if (dot == std::string::npos || extension.size() - dot != 4) return false;
+    for (std::size_t index = 0; index < 3; ++index) {
+        if (std::tolower(static_cast<unsigned char>(extension[dot + 1 + index])) != "tbl"[index]) return false;
+    }
+    return true;
+}
+
 bool CanRemoveSavestateHeader(const DocRecord& doc)
 {
     return doc.hasData() && doc.headerSize == 0 && doc.fileSize >= kSavestateHeaderSize;

@@ -26,6 +26,9 @@ using OpenError = InputError;
 // SAVE.ZS1 are savestates, game.zst.bak is not. Folders do not count: game.zst inside
 // roms.old/ is a savestate.
 [[nodiscard]] bool IsSavestatePath(std::string_view path);
+// True when the last extension of the file's name is "tbl", letters compared without
+// regard to case: names.tbl and NAMES.TBL are tables, names.tbl.bak is not.
+[[nodiscard]] bool IsTablePath(std::string_view path);
 // A savestate header can be removed only when the file holds all of it.
 [[nodiscard]] bool CanRemoveSavestateHeader(const DocRecord& doc);
 // Hides the first kSavestateHeaderSize bytes; Save still writes them.

@@ -78,6 +78,7 @@ struct Session {
     std::string currentDirectory;  // the open dialogs start here without a document
     std::string openFolder;        // of the file last chosen in an open dialog: relative dump names land here
     std::string settingsPath;
+    std::string settingsFolderToMake;      // made by the first write there; empty for the start-up folder
     std::string recentFilesPath;           // the list of the files opened last
     std::vector<std::string> recentFiles;  // newest first
     std::string helpPath;

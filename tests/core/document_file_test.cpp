@@ -87,6 +87,16 @@ TEST(SavestatePath, DependsOnTheLastExtension)
     }
 }
 
+TEST(TablePath, DependsOnTheLastExtension)
+{
+    for (const char* path : {"/t/names.tbl", "NAMES.TBL", "/a.b/x.Tbl", "my.game.tbl", "/t/.tbl"}) {
+        EXPECT_TRUE(IsTablePath(path)) << path;
+    }
+    for (const char* path : {"/t/names.tbl.bak", "/t/names.tb", "/t/names.tblx", "/x.tbl/game.smc", "tbl", "/t/a.bin"}) {
+        EXPECT_FALSE(IsTablePath(path)) << path;
+    }
+}
+
 TEST(SavestateHeader, RemovedHeaderIsHiddenFromTheViewAndWrittenBackOnSave)
 {
     TempFolder folder;

@@ -82,7 +82,7 @@ QByteArray Flipped(QByteArray bytes, int at)
 const DocRecord& RunItem(FrameFixture& fixture, const QByteArray& bytes, const char* item,
                          const std::optional<QString>& chosen, const QString& name = QStringLiteral("rom.smc"))
 {
-    const DocRecord& doc = fixture.openNew(name, bytes)->document();
+    const DocRecord& doc = DocumentOf(fixture.openNew(name, bytes));
     fixture.prompter.clear();
     fixture.prompter.files.push_back(chosen);
     fixture.trigger(item);

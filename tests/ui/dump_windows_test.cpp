@@ -33,7 +33,7 @@ struct DumpWindows {
         editor = fixture.openForKeys(QStringLiteral("rom.bin"), rom);
         fixture.prompter.clear();
     }
-    void moveCursor(int32_t offset) { fixture.frame->documents().jumpTo(editor->document(), offset); }
+    void moveCursor(int32_t offset) { fixture.frame->documents().jumpTo(DocumentOf(editor), offset); }
     [[nodiscard]] QLineEdit* box(const char* name) const { return Child<QLineEdit>(dump, name); }
     [[nodiscard]] QStringList shown() const { return fixture.prompter.log(); }
     [[nodiscard]] QPushButton* done() const { return Child<QPushButton>(dump, "Button1"); }
@@ -201,7 +201,7 @@ void DumpWindowsTest::byteFillAroundRange()
     QTest::keyClicks(windows.box("DFile"), QStringLiteral("1ff"));  // the low byte: FF
     PlayKeys(windows.box("DFile"), QStringLiteral("{F4}"));
     QCOMPARE(windows.shown(), (QStringList{"Error: Must enter a value to use as a FILLER!", "BYTE Fill completed!"}));
-    QVERIFY(!windows.dump->isVisible() && windows.editor->document().modified);
+    QVERIFY(!windows.dump->isVisible() && DocumentOf(windows.editor).modified);
     windows.fixture.trigger("SaveFile1");
     QCOMPARE(windows.fixture.readFile(QStringLiteral("rom.bin")),
              QByteArray(rom).replace(0x10, 17, QByteArray(17, '\xFF')));
@@ -289,7 +289,7 @@ void DumpWindowsTest::gotoOffset()
             QCOMPARE(box->text(), c.shown);
             QTest::keyClick(box, c.key);
         });
-        QCOMPARE(windows.editor->document().cursorOffset, c.offset);
+        QCOMPARE(DocumentOf(windows.editor).cursorOffset, c.offset);
     }
 }
 
@@ -314,7 +314,7 @@ void DumpWindowsTest::jumpList()
             for (int step = 0; step < pick.downs; ++step) QTest::keyClick(list, Qt::Key_Down);
             QTest::keyClick(list, pick.key);
         });
-        QCOMPARE(windows.editor->document().cursorOffset, pick.offset);
+        QCOMPARE(DocumentOf(windows.editor).cursorOffset, pick.offset);
     }
 }
 
@@ -388,7 +388,7 @@ void DumpWindowsTest::insertion()
             },
             "InsertBINARYData1");
         QCOMPARE(windows.shown(), QStringList{kBlockChooser} + c.shown);
-        const DocRecord& doc = windows.editor->document();
+        const DocRecord& doc = DocumentOf(windows.editor);
         QCOMPARE(Content(doc), QByteArray(rom).replace(c.at, c.count, block.left(c.count)));
         QCOMPARE(doc.modified, c.count > 0);
         QVERIFY(windows.box("EndOfs")->isEnabled() && windows.dump->windowTitle() != caption);

@@ -55,7 +55,7 @@ void EditorWindowTest::hexTyping()
         FrameFixture fixture;
         TMDIChild* editor = fixture.openForKeys(QStringLiteral("rom.bin"), PatternBytes(4096));
         PlayKeys(editor, c.script);
-        const DocRecord& doc = editor->document();
+        const DocRecord& doc = DocumentOf(editor);
         QCOMPARE(Content(doc).left(2), c.bytes);
         QCOMPARE(doc.cursorOffset, c.cursor);
         QVERIFY(!doc.nibblePending && !doc.textMode);
@@ -68,7 +68,7 @@ void EditorWindowTest::movesScrollTheViewAndTheBar()
     FrameFixture fixture;
     TMDIChild* editor = fixture.openForKeys(QStringLiteral("rom.bin"), PatternBytes(0x20000));
     const ViewState& view = fixture.session.view;
-    const DocRecord& doc = editor->document();
+    const DocRecord& doc = DocumentOf(editor);
     const QScrollBar* bar = editor->scrollBar();
     const int rows = VisibleRows(view, editor->height());
 
@@ -104,17 +104,17 @@ void EditorWindowTest::inputModeKeysAndTextTyping()
     QAction* mode = fixture.action("HexEditMode1");
 
     PlayKeys(editor, QStringLiteral("{Tab}"));
-    QVERIFY(editor->document().textMode && mode->isChecked());
+    QVERIFY(DocumentOf(editor).textMode && mode->isChecked());
     QCOMPARE(QApplication::focusWidget(), editor);
     PlayKeys(editor, QStringLiteral("AB4"));
     // A character typed through an input that gives its text only (a Japanese one).
     QKeyEvent japanese(QEvent::KeyPress, 0, Qt::NoModifier, QStringLiteral("ア"));
     QApplication::sendEvent(editor, &japanese);
     PlayKeys(editor, QStringLiteral("{Tab}"));
-    QVERIFY(!editor->document().textMode && !mode->isChecked());
+    QVERIFY(!DocumentOf(editor).textMode && !mode->isChecked());
     QCOMPARE(QApplication::focusWidget(), editor);
     PlayKeys(editor, QStringLiteral("42"));
-    QCOMPARE(Content(editor->document()).left(5), QByteArray("AB\x10\x42\0", 5));
+    QCOMPARE(Content(DocumentOf(editor)).left(5), QByteArray("AB\x10\x42\0", 5));
 
     // Shift+Tab (as Backtab, or as Tab with Shift) and Alt+Tab toggle the switches.
     QAction* mbe = fixture.action("D_MBE");
@@ -123,12 +123,12 @@ void EditorWindowTest::inputModeKeysAndTextTyping()
     QVERIFY(fixture.action("D_DTE")->isChecked() && fixture.session.input.D_DTE);
     PlayKeys(editor, QStringLiteral("{Shift+Tab}"));
     QVERIFY(!mbe->isChecked() && !fixture.session.input.D_MBE);
-    QVERIFY(!editor->document().textMode);
+    QVERIFY(!DocumentOf(editor).textMode);
     QCOMPARE(QApplication::focusWidget(), editor);
 
     // The items work from the menu too (a desktop may keep Alt+Tab for itself).
     fixture.trigger("HexEditMode1");
-    QVERIFY(editor->document().textMode && mode->isChecked());
+    QVERIFY(DocumentOf(editor).textMode && mode->isChecked());
     fixture.trigger("D_DTE");
     QVERIFY(!fixture.session.input.D_DTE);
 }
@@ -138,7 +138,7 @@ void EditorWindowTest::onlyLeftClicksWithoutDragPlaceTheCursor()
     FrameFixture fixture;
     TMDIChild* editor = fixture.openNewFocused(QStringLiteral("rom.bin"), PatternBytes(8192));
     const int32_t row = fixture.session.view.bytesPerRow;
-    DocRecord& doc = editor->document();
+    DocRecord& doc = DocumentOf(editor);
     doc.topOffset = 4 * row;
     editor->FormPaint();
     FrameFixture::settle();
@@ -176,7 +176,7 @@ void EditorWindowTest::scrollBarTakesNoKeys()
     QCOMPARE(bar->focusPolicy(), Qt::NoFocus);
     for (const Qt::Key key : {Qt::Key_Down, Qt::Key_PageDown, Qt::Key_End, Qt::Key_4}) QTest::keyClick(bar, key);
     FrameFixture::settle();
-    const DocRecord& doc = editor->document();
+    const DocRecord& doc = DocumentOf(editor);
     QCOMPARE(bar->value(), 0);
     QCOMPARE(doc.cursorOffset, 0);
     QVERIFY(!doc.nibblePending);
@@ -186,7 +186,7 @@ void EditorWindowTest::wheelTurnsIntoLineSteps()
 {
     FrameFixture fixture;
     TMDIChild* editor = fixture.openNewFocused(QStringLiteral("rom.bin"), PatternBytes(0x20000));
-    const DocRecord& doc = editor->document();
+    const DocRecord& doc = DocumentOf(editor);
     // Over the rows and over the bar alike.
     const ViewState& view = fixture.session.view;
     QVERIFY(VisibleRows(view, editor->height()) > 7);
@@ -223,7 +223,7 @@ void EditorWindowTest::thumbMovesThePage()
     bar->setSliderDown(false);
     FrameFixture::settle();
     QVERIFY(fixture.showsCursorAt(*editor, target));
-    QCOMPARE(int(editor->document().cursorColumn), target % fixture.session.view.bytesPerRow);
+    QCOMPARE(int(DocumentOf(editor).cursorColumn), target % fixture.session.view.bytesPerRow);
 }
 
 void EditorWindowTest::barActionsActAsTheirKeys_data()
@@ -247,7 +247,7 @@ void EditorWindowTest::barActionsActAsTheirKeys()
     FrameFixture fixture;
     TMDIChild* editor = fixture.openNewFocused(QStringLiteral("rom.bin"), PatternBytes(0x20000));
     const ViewState& view = fixture.session.view;
-    const DocRecord& doc = editor->document();
+    const DocRecord& doc = DocumentOf(editor);
     PlayKeys(editor, QStringLiteral("{Down}{Down}{Right}{Right}"));
     editor->scrollBar()->triggerAction(QAbstractSlider::SliderAction(action));
     FrameFixture::settle();
@@ -265,7 +265,7 @@ void EditorWindowTest::resizeSizesRowsToWidth()
     fixture.frame->viewContext().setViewFont(QFont(QStringLiteral("DejaVu Sans Mono"), 16), true);
     TMDIChild* editor = fixture.openNewFocused(QStringLiteral("rom.bin"), PatternBytes(0x20000));
     const ViewState& view = fixture.session.view;
-    const DocRecord& doc = editor->document();
+    const DocRecord& doc = DocumentOf(editor);
     ClickAt(editor, CellPoint(*editor, 2, 2 * view.bytesPerRow + (view.bytesPerRow - 1) / 2));
     const int32_t cursor = doc.cursorOffset;
 
@@ -311,7 +311,7 @@ void EditorWindowTest::pageKeysUseTheRowsThatFitNow()
     ResizeClient(*editor, 600, firstHeight);
     ResizeClient(*editor, 600, height);
     const ViewState& view = fixture.session.view;
-    const DocRecord& doc = editor->document();
+    const DocRecord& doc = DocumentOf(editor);
     const int rows = editor->height() / view.rowHeight;
     PlayKeys(editor, QStringLiteral("{Ctrl+PgDown}{PgDown}"));
     QCOMPARE(doc.topOffset, rows * view.bytesPerRow);
@@ -359,7 +359,7 @@ void EditorWindowTest::statusShowsTheActiveWindowsCursor()
     } else {
         fixture.trigger(step.toLatin1().constData());
     }
-    const DocRecord& doc = a->document();
+    const DocRecord& doc = DocumentOf(a);
     const int32_t cursor = doc.cursorOffset;
     QVERIFY(cursor >= doc.topOffset && cursor < doc.topOffset + fixture.session.view.pageBytes && cursor < 0x20000);
     const QStringList status = fixture.statusTexts();

@@ -1,5 +1,6 @@
 #include "frame_fixture.h"
 
+#include "ui/frame/document_windows.h"
 #include "ui/settings/tcol_form.h"
 #include "view/cursor_geometry.h"
 
@@ -16,9 +17,15 @@
 
 namespace zarvo {
 
-FrameFixture::FrameFixture() : startDirectory(QDir::currentPath())
+FrameFixture::FrameFixture()
+    : startDirectory(QDir::currentPath()),
+      configHome(qEnvironmentVariableIsSet("XDG_CONFIG_HOME") ? std::optional(qgetenv("XDG_CONFIG_HOME"))
+                                                              : std::nullopt)
 {
     QDir::setCurrent(folder.path());
+    // The settings stay in the test's folder, and none reaches the user's own.
+    writeFile(QStringLiteral("zv32ex.ini"), {});
+    qputenv("XDG_CONFIG_HOME", path(QStringLiteral("config")).toLocal8Bit());
     frame = std::make_unique<TZarvoForm>(session, prompter);
     frame->resize(900, 700);
     frame->show();
@@ -30,6 +37,11 @@ FrameFixture::~FrameFixture()
     frame.reset();
     settle();
     QDir::setCurrent(startDirectory);
+    if (configHome) {
+        qputenv("XDG_CONFIG_HOME", *configHome);
+    } else {
+        qunsetenv("XDG_CONFIG_HOME");
+    }
 }
 
 QString FrameFixture::writeFile(const QString& name, const QByteArray& bytes) const
@@ -133,14 +145,14 @@ QStringList FrameFixture::statusTexts() const
 
 void FrameFixture::placeCursor(TMDIChild& editor, int32_t offset) const
 {
-    editor.document().topOffset = CursorGeometry(session.view).PlaceCursor(editor.document(), offset);
+    DocumentOf(&editor).topOffset = CursorGeometry(session.view).PlaceCursor(DocumentOf(&editor), offset);
     editor.FormPaint();
     settle();
 }
 
 bool FrameFixture::showsCursorAt(const TMDIChild& editor, int32_t offset) const
 {
-    const DocRecord& doc = editor.document();
+    const DocRecord& doc = DocumentOf(&editor);
     return doc.cursorOffset == offset && doc.topOffset <= offset && offset < doc.topOffset + session.view.pageBytes &&
            editor.scrollBar()->value() == doc.topOffset;
 }
@@ -321,6 +333,15 @@ QByteArray PatternBytes(int size, int start, int step)
     QByteArray bytes(size, '\0');
     for (int index = 0; index < size; ++index) bytes[index] = static_cast<char>((index * step + start) & 0xFF);
     return bytes;
+}
+
+DocRecord& DocumentOf(const TMDIChild* editor)
+{
+    const auto* subWindow = editor != nullptr ? qobject_cast<const QMdiSubWindow*>(editor->parentWidget()) : nullptr;
+    const auto* windows = subWindow != nullptr ? subWindow->window()->findChild<DocumentWindows*>() : nullptr;
+    const std::shared_ptr<DocRecord> doc = windows != nullptr ? windows->documentIn(subWindow) : nullptr;
+    if (doc == nullptr) qFatal("no document in the window");
+    return *doc;
 }
 
 QString RowTextColumn(TMDIChild& editor, int row)

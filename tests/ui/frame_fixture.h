@@ -1,7 +1,8 @@
 #pragma once
 // A shown frame with a scripted prompter and a temporary folder for the files a
 // test makes. Each test function builds its own. The frame starts in that folder,
-// so the settings file it reads and writes at exit is the test's own. It brings the
+// which holds an empty settings file, so the settings file it reads and writes at
+// exit is the test's own; the configuration folder is "config" in it. It brings the
 // Qt Test pieces and the common controls that every window test drives.
 
 #include "core/session.h"
@@ -34,6 +35,7 @@
 #include <functional>
 #include <initializer_list>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class QAbstractItemModel;
@@ -85,6 +87,7 @@ struct FrameFixture {
     ScriptedPrompter prompter;
     QTemporaryDir folder;
     QString startDirectory;  // the working directory before, given back at the end
+    std::optional<QByteArray> configHome;  // XDG_CONFIG_HOME before (none: unset), given back at the end
     std::unique_ptr<TZarvoForm> frame;
 };
 
@@ -156,6 +159,9 @@ protected:
 
 }  // namespace window_test
 
+// The document an editor window shows, found through its frame's document set; a test
+// whose window shows none stops there.
+[[nodiscard]] DocRecord& DocumentOf(const TMDIChild* editor);
 // bytes[i] = (i * step + start) & 0xFF, a recognisable pattern.
 [[nodiscard]] QByteArray PatternBytes(int size, int start = 0, int step = 1);
 // The joined texts of the text column of one page row.

@@ -112,7 +112,7 @@ void FrameTest::offsetModes()
                  {"SnesMem1", 0x1FFF0, "007FFFF0"},
                  {"Standard", 0x8000, "00008000"}};
     for (const auto& mode : modes) {
-        for (TMDIChild* editor : {first, second}) editor->document().topOffset = mode.top;
+        for (TMDIChild* editor : {first, second}) DocumentOf(editor).topOffset = mode.top;
         fixture.trigger(mode.item);
         // Every window shows the new form, and exactly one item is checked.
         QCOMPARE(RowOffsetText(*first, 0) + RowOffsetText(*second, 0), QString::fromLatin1(mode.shown).repeated(2));
@@ -131,8 +131,8 @@ void FrameTest::unicodeViewFollowsActiveDocument()
     QVERIFY(!fixture.action("ViewKana")->isChecked());
 
     fixture.trigger("ViewKana");
-    QVERIFY(japanese->document().unicodeView);
-    QVERIFY(!plain->document().unicodeView);
+    QVERIFY(DocumentOf(japanese).unicodeView);
+    QVERIFY(!DocumentOf(plain).unicodeView);
     bool sawUnicodeText = false;
     for (const ViewCell& cell : Cells(*japanese, 0, CellKind::Text)) {
         if (cell.text == "\x83\x41") {
@@ -171,7 +171,7 @@ void FrameTest::showLineRepaintsThoseRowsAlone()
     TMDIChild* editor = fixture.openNew(QStringLiteral("rom.bin"), PatternBytes(4096));
     fixture.placeCursor(*editor, 0);
     const QString before = fixture.frame->statusPanels()->panelText(0);
-    editor->document().data()[0] = 0xFF;  // the status bar is the caller's to refresh
+    DocumentOf(editor).data()[0] = 0xFF;  // the status bar is the caller's to refresh
     const PaintSpy rows(editor);
     editor->ShowLine(1, 3);
     FrameFixture::settle();
@@ -281,7 +281,7 @@ void FrameTest::statusPanelsShowTheCursorByte()
     };
     const QList<int> widths = panelWidths();
     fixture.placeCursor(*editor, 300);
-    QCOMPARE(editor->document().cursorOffset, 300);
+    QCOMPARE(DocumentOf(editor).cursorOffset, 300);
     QCOMPARE(fixture.statusTexts(), (QStringList{"Decimal: 65", "Hexdecimal: 41", "Binary: 01000001",
                                                  "Decimal Offset: 300", "Hexdecimal Ofset: 0000012C"}));
     // The panels keep their places whatever the numbers are.
@@ -297,7 +297,7 @@ void FrameTest::fullPaintKeepsThePageInsideTheDocument()
     FrameFixture fixture;
     TMDIChild* editor = fixture.openNew(QStringLiteral("rom.bin"), PatternBytes(1024));
     // The document is 65535 bytes at least; the cursor's offset comes from the page.
-    DocRecord& doc = editor->document();
+    DocRecord& doc = DocumentOf(editor);
     doc.topOffset = 0x7FFFFF00;
     editor->FormPaint();
     FrameFixture::settle();
@@ -349,7 +349,7 @@ void FrameTest::windowMenuListsTheWindowsActiveChecked()
 {
     FrameFixture fixture;
     TMDIChild* first = fixture.openNew(QStringLiteral("a&b.bin"), PatternBytes(16));
-    fixture.openNew(QStringLiteral("c.bin"), PatternBytes(16))->document().modified = true;
+    DocumentOf(fixture.openNew(QStringLiteral("c.bin"), PatternBytes(16))).modified = true;
     fixture.openNew(QStringLiteral("d.bin"), PatternBytes(16));
     auto* menu = fixture.frame->findChild<QMenu*>(QStringLiteral("Window1"));
     const auto listed = [menu] {

@@ -39,7 +39,7 @@ void HistoryTest::undoAndRedoWalkTheSessionBothWays()
     fixture.prompter.files.push_back(fixture.writeFile(
         QStringLiteral("grow.ips"), QByteArray("PATCH") + Bytes({0, 1, 0, 0, 3, 0xA1, 0xA2, 0xA3}) + "EOF"));
     fixture.press(Qt::Key_F6);
-    const DocRecord& doc = editor->document();
+    const DocRecord& doc = DocumentOf(editor);
     const QByteArray final = Content(doc);
     QCOMPARE(final.size(), 259);
     QCOMPARE(Caption(*editor), QStringLiteral("rom.bin*"));
@@ -84,7 +84,7 @@ void HistoryTest::recentFilesListTheLastOpened()
     QCOMPARE(fixture.action("RecentFile1")->text(), QStringLiteral("&1 ") + first);
     QCOMPARE(fixture.action("RecentFile2")->text(), QStringLiteral("&2 ") + QString(second).replace("&", "&&"));
     fixture.trigger("RecentFile2");
-    QCOMPARE(fixture.frame->activeEditor()->document().fileName, second.toStdString());
+    QCOMPARE(DocumentOf(fixture.frame->activeEditor()).fileName, second.toStdString());
 
     // A file that is gone leaves the list when it fails to open.
     QFile::remove(first);
@@ -110,7 +110,7 @@ void HistoryTest::fileChangedOnDiskIsReadAgainOnlyWhenWanted()
     fixture.activate(second);
     fixture.activate(first);
     QCOMPARE(fixture.prompter.texts(), QStringList{question});
-    QCOMPARE(Content(first->document()), PatternBytes(100));
+    QCOMPARE(Content(DocumentOf(first)), PatternBytes(100));
     QCOMPARE(fixture.prompter.unexpected, 0);
 }
 
@@ -129,7 +129,7 @@ void HistoryTest::readingAgainIsOneUndoStep()
     QFETCH(int, newSize);
     FrameFixture fixture;
     TMDIChild* first = fixture.openNewFocused(QStringLiteral("rom.bin"), PatternBytes(100));
-    const DocRecord& doc = first->document();
+    const DocRecord& doc = DocumentOf(first);
     if (edited) PlayKeys(first, QStringLiteral("4142"));
     const QByteArray before = Content(doc);
     TMDIChild* second = fixture.openNew(QStringLiteral("other.bin"), PatternBytes(16));

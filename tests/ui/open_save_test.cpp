@@ -55,7 +55,7 @@ void OpenSaveTest::opensIntoCaptionedWindowsAndClosesAll()
     TMDIChild* editor = fixture.openNew(QStringLiteral("game.bin"), PatternBytes(100));
     QCOMPARE(fixture.prompter.log(), QStringList{kAllFiles});
     QCOMPARE(Caption(*editor), QStringLiteral("game.bin"));
-    const DocRecord& doc = editor->document();
+    const DocRecord& doc = DocumentOf(editor);
     QCOMPARE(Content(doc), PatternBytes(100));
     QCOMPARE(doc.fileName, fixture.path(QStringLiteral("game.bin")).toStdString());
     QVERIFY(!doc.modified);
@@ -76,7 +76,7 @@ void OpenSaveTest::opensIntoCaptionedWindowsAndClosesAll()
     // A table beside the file is loaded as Table #1: Z from the single entry, then the
     // pair 42 43, then 44 without entry.
     const QString table = fixture.writeFile(QStringLiteral("rom.tbl"), "41=Z\n4243=pair\n");
-    const DocRecord& rom = fixture.openNew(QStringLiteral("rom.smc"), Bytes({0x41, 0x42, 0x43, 0x44}))->document();
+    const DocRecord& rom = DocumentOf(fixture.openNew(QStringLiteral("rom.smc"), Bytes({0x41, 0x42, 0x43, 0x44})));
     QCOMPARE(rom.table.activeTable, int8_t{0});
     QCOMPARE(rom.table.tableName[0], table.toStdString());
     QCOMPARE(fixture.action("tblv1")->text() + fixture.action("tblv2")->text(), QStringLiteral("rom.tbl..."));
@@ -84,7 +84,7 @@ void OpenSaveTest::opensIntoCaptionedWindowsAndClosesAll()
     QCOMPARE(fixture.prompter.log(), QStringList(2, kAllFiles));
 
     // Close All closes both, asking about the modified one only, and the table item is reset.
-    fixture.frame->activeEditor()->document().modified = true;
+    DocumentOf(fixture.frame->activeEditor()).modified = true;
     fixture.prompter.answers.push_back(false);
     fixture.trigger("CloseAll1");
     QCOMPARE(fixture.frame->editorWindows().size(), std::size_t{0});
@@ -118,8 +118,8 @@ void OpenSaveTest::savestateQuestion()
         TMDIChild* editor = fixture.openNew(QString::fromLatin1(c.name), bytes);
         QCOMPARE(fixture.prompter.log(), (c.asked ? QStringList{kAllFiles, question} : QStringList{kAllFiles}));
         QCOMPARE(fixture.prompter.unexpected, 0);
-        QCOMPARE(editor->document().headerSize, c.headerSize);
-        QCOMPARE(Content(editor->document()), bytes.mid(c.headerSize));
+        QCOMPARE(DocumentOf(editor).headerSize, c.headerSize);
+        QCOMPARE(Content(DocumentOf(editor)), bytes.mid(c.headerSize));
     }
 }
 
@@ -177,7 +177,7 @@ void OpenSaveTest::openingAnOpenFileShowsItsWindow()
     QVERIFY(QDir(fixture.folder.path()).mkdir(QStringLiteral("sub")));
     TMDIChild* game = fixture.openNew(QStringLiteral("game.bin"), PatternBytes(64));
     QVERIFY(QFile::link(fixture.path(QStringLiteral("game.bin")), fixture.path(QStringLiteral("link.bin"))));
-    game->document().data()[0] = 0x55;  // what is in the window stays
+    DocumentOf(game).data()[0] = 0x55;  // what is in the window stays
     fixture.openNew(QStringLiteral("other.bin"), PatternBytes(16));
     qobject_cast<QMdiSubWindow*>(game->parentWidget())->showMinimized();
     if (changedOnDisk) fixture.writeFile(QStringLiteral("game.bin"), PatternBytes(80));
@@ -187,7 +187,7 @@ void OpenSaveTest::openingAnOpenFileShowsItsWindow()
     QCOMPARE(fixture.open(fixture.path(again)), game);
     QCOMPARE(fixture.frame->mdiArea()->subWindowList().size(), 2);
     QVERIFY(!game->parentWidget()->isMinimized());
-    QCOMPARE(game->document().data()[0], uint8_t{0x55});
+    QCOMPARE(DocumentOf(game).data()[0], uint8_t{0x55});
     QStringList log{kAllFiles};
     if (changedOnDisk) {
         log << QStringLiteral(
@@ -274,7 +274,7 @@ void OpenSaveTest::saveAndSaveAs()
 {
     FrameFixture fixture;
     TMDIChild* editor = fixture.openNewFocused(QStringLiteral("old.bin"), PatternBytes(100));
-    DocRecord& doc = editor->document();
+    DocRecord& doc = DocumentOf(editor);
     doc.data()[5] = 0xAB;
     doc.data()[200] = 0xCD;  // past the file's end: never written
     doc.modified = true;
@@ -321,7 +321,7 @@ void OpenSaveTest::saveKeepsChangesPastTheEndMarked()
     QFETCH(QString, message);
     FrameFixture fixture;
     TMDIChild* editor = fixture.openForKeys(QStringLiteral("small.bin"), PatternBytes(100));
-    const DocRecord& doc = editor->document();
+    const DocRecord& doc = DocumentOf(editor);
     fixture.placeCursor(*editor, 5);
     PlayKeys(editor, QStringLiteral("99"));
     fixture.placeCursor(*editor, 200);
@@ -341,9 +341,9 @@ void OpenSaveTest::saveFailuresKeepWindowEditsAndProgram()
     // A document open in a folder that is then removed, so that saving it fails.
     QVERIFY(QDir(fixture.folder.path()).mkdir(QStringLiteral("gone")));
     TMDIChild* editor = fixture.openNew(QStringLiteral("gone/game.bin"), PatternBytes(32));
-    editor->document().modified = true;
+    DocumentOf(editor).modified = true;
     QVERIFY(QDir(fixture.path(QStringLiteral("gone"))).removeRecursively());
-    const std::string name = editor->document().fileName;
+    const std::string name = DocumentOf(editor).fileName;
     fixture.prompter.clear();
     fixture.trigger("SaveFile1");
     // A path below a regular file can never be created.
@@ -351,8 +351,8 @@ void OpenSaveTest::saveFailuresKeepWindowEditsAndProgram()
     fixture.trigger("SaveFileAs");
 
     QCOMPARE(fixture.prompter.texts(), (QStringList{kWriteProblem, kWriteProblem}));
-    QCOMPARE(editor->document().fileName, name);
-    QVERIFY(editor->document().modified);
+    QCOMPARE(DocumentOf(editor).fileName, name);
+    QVERIFY(DocumentOf(editor).modified);
     QCOMPARE(Caption(*editor), QStringLiteral("game.bin"));
 
     // Closing the window asks, and the failed save keeps it.
@@ -367,7 +367,7 @@ void OpenSaveTest::saveFailuresKeepWindowEditsAndProgram()
     QVERIFY(!fixture.frame->close());
     QVERIFY(fixture.frame->isVisible() && fixture.session.applicationReady);
     QCOMPARE(fixture.frame->editorWindows().size(), std::size_t{1});
-    QVERIFY(editor->document().modified);
+    QVERIFY(DocumentOf(editor).modified);
 
     // Answering No lets both go.
     fixture.prompter.answers.push_back(false);
@@ -390,8 +390,8 @@ void OpenSaveTest::closingModifiedWindow()
     const bool stays = answer == int(Answer::Dismissed);
     FrameFixture fixture;
     TMDIChild* editor = fixture.openNew(QStringLiteral("game.bin"), PatternBytes(32));
-    editor->document().data()[3] = 0x77;
-    editor->document().modified = true;
+    DocumentOf(editor).data()[3] = 0x77;
+    DocumentOf(editor).modified = true;
     fixture.prompter.clear();
     fixture.prompter.dismissals.push_back(static_cast<Answer>(answer));
 
@@ -405,8 +405,8 @@ void OpenSaveTest::closingModifiedWindow()
     QCOMPARE(fixture.prompter.log(), log);
     QCOMPARE(uint8_t(fixture.readFile(QStringLiteral("game.bin"))[3]), uint8_t(save ? 0x77 : 3));
     if (!stays) return;
-    QVERIFY(editor->document().modified);
-    QCOMPARE(editor->document().data()[3], uint8_t(0x77));
+    QVERIFY(DocumentOf(editor).modified);
+    QCOMPARE(DocumentOf(editor).data()[3], uint8_t(0x77));
     // Leaving the program asks again; Esc there keeps the frame open too.
     fixture.prompter.dismissals = {Answer::Dismissed, Answer::No};
     QVERIFY(!fixture.frame->close());
@@ -430,7 +430,7 @@ void OpenSaveTest::closeItemAndItsKeys()
     FrameFixture fixture;
     TMDIChild* first = fixture.openNew(QStringLiteral("first.bin"), PatternBytes(32));
     TMDIChild* second = fixture.openNew(QStringLiteral("second.bin"), PatternBytes(32));
-    second->document().modified = modified;
+    DocumentOf(second).modified = modified;
     QCOMPARE(fixture.action("Close1")->text(), QStringLiteral("&Close"));
     fixture.prompter.clear();
     fixture.prompter.dismissals.push_back(Answer::No);

@@ -72,7 +72,7 @@ void SearchFindTest::searchMovesTheCursorOrSays()
         QCOMPARE(caption,
                  c.command == text ? QStringLiteral("Find: ASCII Text...") : QStringLiteral("Find: HEX Search..."));
         QVERIFY(!windows.find->isVisible());
-        QCOMPARE(editor->document().cursorOffset, c.cursor);
+        QCOMPARE(DocumentOf(editor).cursorOffset, c.cursor);
         QCOMPARE(fixture.prompter.texts(), c.texts);
         QCOMPARE(windows.lines(), c.lines);
         QCOMPARE(windows.list->isVisible(), !c.lines.isEmpty());
@@ -114,7 +114,7 @@ void SearchFindTest::incrementalSearchFollowsEachKey()
         // Each key searches from the cursor itself: "H" stays on "HeLLo", "HE" moves on.
         for (const QChar key : QStringLiteral("HEL")) {
             windows.type(key);
-            cursors.push_back(editor->document().cursorOffset);
+            cursors.push_back(DocumentOf(editor).cursorOffset);
             openWhileTyping = openWhileTyping && windows.find->isVisible();
         }
         windows.press(Qt::Key_Escape);
@@ -127,7 +127,7 @@ void SearchFindTest::incrementalSearchFollowsEachKey()
     // Esc dropped the pattern: Search Again has nothing to repeat.
     QTest::keyClick(fixture.frame.get(), Qt::Key_F3);
     QCOMPARE(fixture.prompter.texts(), QStringList{kNoText});
-    QCOMPARE(editor->document().cursorOffset, 0x2000);
+    QCOMPARE(DocumentOf(editor).cursorOffset, 0x2000);
 }
 
 void SearchFindTest::searchAgainWalksOnFromTheMatch()
@@ -139,11 +139,11 @@ void SearchFindTest::searchAgainWalksOnFromTheMatch()
         windows.type(QStringLiteral("HELLO"));
         windows.press(Qt::Key_Return);
     });
-    QCOMPARE(editor->document().cursorOffset, 0x2000);
+    QCOMPARE(DocumentOf(editor).cursorOffset, 0x2000);
     // F3 walks on from the match, which is the last one.
     QTest::keyClick(fixture.frame.get(), Qt::Key_F3);
     QCOMPARE(fixture.prompter.texts(), QStringList{kNotFound});
-    QCOMPARE(editor->document().cursorOffset, 0x2000);
+    QCOMPARE(DocumentOf(editor).cursorOffset, 0x2000);
 }
 
 void SearchFindTest::collectingStopsAt128AndSearchAgainShowsTheList()
@@ -170,7 +170,7 @@ void SearchFindTest::collectingStopsAt128AndSearchAgainShowsTheList()
     FrameFixture::settle();
     QVERIFY(windows.list->isVisible());
     QCOMPARE(windows.lines(), lines);
-    QCOMPARE(editor->document().cursorOffset, 0x2000);
+    QCOMPARE(DocumentOf(editor).cursorOffset, 0x2000);
 }
 
 void SearchFindTest::kanaSearchTypesFromTheGrid()
@@ -203,7 +203,7 @@ void SearchFindTest::kanaSearchTypesFromTheGrid()
     });
     QCOMPARE(boxTexts, (QStringList{QStringLiteral("あい"), QStringLiteral("あ")}));
     QCOMPARE(highlight, QPoint(3 * 24 + 2, 144));
-    QCOMPARE(editor->document().cursorOffset, 0x500);
+    QCOMPARE(DocumentOf(editor).cursorOffset, 0x500);
     QCOMPARE(fixture.prompter.texts(), QStringList{});
 
     fixture.triggerModal("AsciiSearch1", [&] { QCOMPARE(windows.find->height(), 119); });

@@ -34,7 +34,7 @@ void SearchListTest::hitsJumpAndKeepTheWindowOpen()
     FrameFixture fixture;
     TMDIChild* editor =
         fixture.openNew(QStringLiteral("rom.bin"), PlantedRom(0x20000, {{0x1A2B0, "HIT"}, {0x1B000, "HIT"}}));
-    const DocRecord& doc = editor->document();
+    const DocRecord& doc = DocumentOf(editor);
     const SearchWindows windows(fixture);
     HookCalls calls;
     SetHooks(*windows.list, calls);
@@ -102,7 +102,7 @@ void SearchListTest::dumpLabelModes()
         QCOMPARE(calls.chosen[0].first, mode);
         QCOMPARE(calls.chosen[0].second,
                  (std::vector<std::string>{"[00012000-000120FF]Intro", "[00000010-00000020]Two"}));
-        QCOMPARE(editor->document().cursorOffset, cursor);
+        QCOMPARE(DocumentOf(editor).cursorOffset, cursor);
         QVERIFY(!windows.list->isVisible());
         QCOMPARE(calls.offsetsCleared, 1);
         QCOMPARE(fixture.session.search.list.mode, 0);

@@ -41,7 +41,7 @@ void SearchRelativeTest::hitsAreListedByBase()
 {
     FrameFixture fixture;
     TMDIChild* editor = fixture.openNew(QStringLiteral("rom.bin"), Rom(0x10000));
-    DocRecord& doc = editor->document();
+    DocRecord& doc = DocumentOf(editor);
     fixture.frame->documents().jumpTo(doc, 0x1234);
     const SearchWindows windows(fixture);
     fixture.triggerModal("AsciiSearch1", [&] { windows.click({"SaveFnd"}); });
@@ -99,7 +99,7 @@ void SearchRelativeTest::hitMakesAFirstTable()
     QCOMPARE(saved.join('\n'), prepared.join('\n') + '\n');
     QVERIFY(prepared.contains(QStringLiteral("1A=A")));
     // The saved table is the document's now: the hit reads as the word.
-    const DocRecord& doc = editor->document();
+    const DocRecord& doc = DocumentOf(editor);
     QVERIFY2(RowTextColumn(*editor, doc.cursorRow).contains(QStringLiteral("Abc")),
              qPrintable(RowTextColumn(*editor, doc.cursorRow)));
 }

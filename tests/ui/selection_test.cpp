@@ -24,7 +24,7 @@ namespace {
 // The selected bytes as "first-last", or "none"; and the sixth panel as shown.
 QString Selected(const FrameFixture& fixture, const TMDIChild* editor)
 {
-    const std::optional<ByteRange> range = SelectedRange(editor->document());
+    const std::optional<ByteRange> range = SelectedRange(DocumentOf(editor));
     const QString panel = Child<QLabel>(fixture.frame.get(), "MDIBarPanel5")->text();
     return (range ? QStringLiteral("%1-%2").arg(range->first).arg(range->last) : QStringLiteral("none")) + " " + panel;
 }
@@ -91,12 +91,12 @@ void SelectionTest::dragSelectsAndAClickEnds()
     QTest::mouseRelease(editor, Qt::LeftButton, Qt::NoModifier, to);
     FrameFixture::settle();
     QCOMPARE(Selected(fixture, editor), QStringLiteral("5-20 Selected: 16 bytes [00000005-00000014]"));
-    QCOMPARE(editor->document().cursorOffset, 16);  // where it was
+    QCOMPARE(DocumentOf(editor).cursorOffset, 16);  // where it was
     QVERIFY(PaintedSelected(editor, 12) && !PaintedSelected(editor, 21) && !PaintedSelected(editor, 4));
     // A click ends it, and the hint shows again.
     ClickAt(editor, CellPoint(*editor, 2, 40));
     QCOMPARE(Selected(fixture, editor), QStringLiteral("none a hint"));
-    QCOMPARE(editor->document().cursorOffset, 40);
+    QCOMPARE(DocumentOf(editor).cursorOffset, 40);
 }
 
 void SelectionTest::copyPutsTextOnTheClipboard_data()
@@ -143,8 +143,8 @@ void SelectionTest::pasteWritesFromTheCursor()
     fixture.placeCursor(*editor, 0x12);
     QGuiApplication::clipboard()->setText(pasted);
     PlayKeys(editor, keys);
-    QCOMPARE(Content(editor->document()).mid(0x12, 6), written);
-    QCOMPARE(editor->document().cursorOffset, 0x15);  // after the bytes
+    QCOMPARE(Content(DocumentOf(editor)).mid(0x12, 6), written);
+    QCOMPARE(DocumentOf(editor).cursorOffset, 0x15);  // after the bytes
     QVERIFY(fixture.prompter.records.empty());
 }
 
@@ -170,7 +170,7 @@ void SelectionTest::pasteIsRefusedOrCutAtTheEnd()
     QFETCH(QString, message);
     FrameFixture fixture;
     TMDIChild* editor = OpenAbc(fixture);
-    DocRecord& doc = editor->document();
+    DocRecord& doc = DocumentOf(editor);
     if (textInput) PlayKeys(editor, QStringLiteral("{Tab}"));
     fixture.frame->documents().jumpTo(doc, 65533);
     QGuiApplication::clipboard()->setText(pasted);
@@ -209,7 +209,7 @@ void SelectionTest::copyThenPasteGivesTheBytesBack()
     QCOMPARE(QGuiApplication::clipboard()->text(), copied);
     fixture.placeCursor(*editor, 0x100);
     PlayKeys(editor, QStringLiteral("{Shift+Ins}"));
-    QCOMPARE(Content(editor->document()).mid(0x100, 6), bytes);
+    QCOMPARE(Content(DocumentOf(editor)).mid(0x100, 6), bytes);
     QVERIFY(fixture.prompter.records.empty());
 }
 

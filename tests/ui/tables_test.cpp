@@ -118,7 +118,7 @@ void TablesTest::tableMenuChoosesSwapsAndReReads()
     const QString first = fixture.writeFile(QStringLiteral("one.tbl"), "41=1\n42=b\n");
     const QString second = fixture.writeFile(QStringLiteral("two.TBL"), "41=X\n4243=YZ\n");
     TMDIChild* editor = fixture.openNew(QStringLiteral("rom.bin"), Rom());
-    const DocRecord& doc = editor->document();
+    const DocRecord& doc = DocumentOf(editor);
     QVERIFY(Shows(editor, "ABCD"));
     // Without tables the swap items do nothing, nor does a cancelled choice.
     fixture.prompter.clear();
@@ -171,7 +171,7 @@ void TablesTest::activationReReadsTheTable()
     QCOMPARE(fixture.frame->activeEditor(), game);
     QVERIFY(Shows(game, "new..."));
     QCOMPARE(fixture.action("tblv1")->text(), QStringLiteral("game.tbl"));
-    QCOMPARE(game->document().table.tableName[0], table.toStdString());
+    QCOMPARE(DocumentOf(game).table.tableName[0], table.toStdString());
     // The program-wide dump labels belong to the active window's table.
     QCOMPARE(fixture.session.tables.dumpLabels, std::vector<std::string>{"[00000010-00000020]Intro"});
 
@@ -182,7 +182,7 @@ void TablesTest::activationReReadsTheTable()
     // A table gone from the disk falls back to the ASCII table without a word.
     QVERIFY(QFile::remove(table));
     fixture.activate(game);
-    QCOMPARE(game->document().table.activeTable, int8_t{2});
+    QCOMPARE(DocumentOf(game).table.activeTable, int8_t{2});
     QVERIFY(Shows(game, "ABCD"));
     QCOMPARE(fixture.prompter.texts(), QStringList());
 }
@@ -477,7 +477,7 @@ void TablesTest::editorShowsTheActiveTable()
     FrameFixture fixture;
     TMDIChild* rom = fixture.openNew(QStringLiteral("rom.bin"), Rom());
     // The built-in ASCII table comes as its 95 lines, unshifted.
-    rom->document().asciiShift = 1;
+    DocumentOf(rom).asciiShift = 1;
     QStringList shown;
     QString caption;
     const auto look = [&](Editor& editor) {
@@ -531,7 +531,7 @@ void TablesTest::makerOffersItsFileAsTheTable()
     FrameFixture fixture;
     const QString first = fixture.writeFile(QStringLiteral("rom.tbl"), "41=a\n");
     TMDIChild* rom = fixture.openNew(QStringLiteral("rom.bin"), Rom());
-    const DocRecord& doc = rom->document();
+    const DocRecord& doc = DocumentOf(rom);
     if (ascii) fixture.trigger("Asciitbl1");
     const QString made = fixture.path(QStringLiteral("made.tbl"));
     fixture.prompter.clear();

@@ -28,7 +28,7 @@ struct TileFixture : FrameFixture {
         prompter.clear();
     }
 
-    [[nodiscard]] DocRecord& doc() const { return editor->document(); }
+    [[nodiscard]] DocRecord& doc() const { return DocumentOf(editor); }
     [[nodiscard]] TTileForm& tileWindow() const { return *frame->findChild<TTileForm*>(); }
     [[nodiscard]] TileStatusBar& tileBar() const { return *frame->findChild<TileStatusBar*>(); }
     [[nodiscard]] QStringList tileBarTexts() const

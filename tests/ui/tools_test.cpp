@@ -192,7 +192,7 @@ void ToolsTest::applyPatchesDocumentInMemory()
     };
     for (const auto& c : cases) {
         FrameFixture fixture;
-        DocRecord& doc = fixture.openNew(QStringLiteral("rom.smc"), original)->document();
+        DocRecord& doc = DocumentOf(fixture.openNew(QStringLiteral("rom.smc"), original));
         if (c.saveFirst) doc.data()[0] = 0x99;
         doc.modified = c.saveFirst;
         fixture.prompter.clear();
@@ -239,7 +239,7 @@ void ToolsTest::checksumRepair()
     };
     for (const auto& c : cases) {
         FrameFixture fixture;
-        const DocRecord& doc = fixture.openNew(QStringLiteral("game.smc"), c.image)->document();
+        const DocRecord& doc = DocumentOf(fixture.openNew(QStringLiteral("game.smc"), c.image));
         fixture.prompter.clear();
         fixture.prompter.answers = c.answers;
         fixture.press(Qt::ControlModifier | Qt::Key_P);
@@ -411,7 +411,7 @@ void ToolsTest::changesSize()
     QFETCH(int, newSize);
     FrameFixture fixture;
     const QByteArray original = PatternBytes(oldSize, 1);
-    const DocRecord& doc = fixture.openNew(QStringLiteral("rom.smc"), original)->document();
+    const DocRecord& doc = DocumentOf(fixture.openNew(QStringLiteral("rom.smc"), original));
     fixture.prompter.clear();
     fixture.prompter.answers.push_back(answer);
     QString shownSizeText;
@@ -434,7 +434,7 @@ void ToolsTest::changesSize()
 void ToolsTest::sizeEntriesTakeDigitsAndAreKept()
 {
     FrameFixture fixture;
-    const DocRecord& doc = fixture.openNew(QStringLiteral("rom.smc"), PatternBytes(0x40000))->document();
+    const DocRecord& doc = DocumentOf(fixture.openNew(QStringLiteral("rom.smc"), PatternBytes(0x40000)));
     (void)WithSizeDialog(fixture, [](TExpander* dialog) {
         QLineEdit* size = Child<QLineEdit>(dialog, "ExpOther");
         QLineEdit* header = Child<QLineEdit>(dialog, "addHdr");
@@ -582,7 +582,7 @@ void ToolsTest::linesJumpToTheirRuns()
     QTest::mouseDClick(window.list->viewport(), Qt::LeftButton, {}, window.rowPoint(0));
     QTest::keyClick(window.list, Qt::Key_Enter);
     FrameFixture::settle();
-    QCOMPARE(editor->document().cursorOffset, 0x8F00);
+    QCOMPARE(DocumentOf(editor).cursorOffset, 0x8F00);
 }
 
 QTEST_MAIN(ToolsTest)

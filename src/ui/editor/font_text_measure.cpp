@@ -1,9 +1,7 @@
 #include "ui/editor/font_text_measure.h"
 
+#include "ui/common/japanese_font.h"
 #include "view/shown_text.h"
-
-#include <QFontInfo>
-#include <QStringList>
 
 namespace zarvo {
 
@@ -31,17 +29,6 @@ int HexCellIndex(std::string_view text)
 }
 
 }  // namespace
-
-QFont WithJapaneseFallback(const QFont& font)
-{
-    // The face the font resolved to comes first: a face that is not installed
-    // ("Courier New") at the head of a list would let the Japanese face draw everything.
-    QStringList families{QFontInfo(font).family()};
-    for (const char* face : kJapaneseFaces) families << QString::fromLatin1(face);
-    QFont withFallback = font;
-    withFallback.setFamilies(families);
-    return withFallback;
-}
 
 FontTextMeasure::FontTextMeasure(const Cp932Codec& codec, const QFont& viewFont, const QFont& kanaFont)
     : codec_(codec),

@@ -20,14 +20,6 @@
 
 namespace zarvo {
 
-// The Japanese faces asked for by name, in this order: the original platform's, then
-// the one installed here (Debian's fonts-ipafont-gothic).
-inline constexpr std::array<const char*, 3> kJapaneseFaces = {"MS Gothic", "MS Mincho", "IPAGothic"};
-
-// The font with the Japanese faces behind its own: characters it has no glyph for
-// (kana and kanji) are drawn with them, the others keep its face.
-[[nodiscard]] QFont WithJapaneseFallback(const QFont& font);
-
 class FontTextMeasure final : public TextMeasure {
 public:
     FontTextMeasure(const Cp932Codec& codec, const QFont& viewFont, const QFont& kanaFont);

@@ -2,9 +2,9 @@
 
 #include "ui/common/prompter.h"
 #include "ui/common/qt_text.h"
+#include "ui/common/view_takeover.h"
 #include "ui/editor/clipboard_transfer.h"
 #include "ui/editor/mdi_status_bar.h"
-#include "ui/tiles/sheet_input_router.h"
 #include "view/cursor_geometry.h"
 #include "view/scroll_mapping.h"
 #include "view/selection.h"

@@ -6,7 +6,7 @@
 // of one document of the frame's set. Cells come from LayOutRow; the window only
 // paints them, only the rows a paint asks for.
 // While the tile editor is on, the window shows the tile sheet instead and hands its
-// keys, pointer and wheel to the tile editor's router (ViewContext::tileInput).
+// keys, pointer and wheel to it (ViewContext::tileInput, a ViewTakeover).
 
 #include "core/document.h"
 #include "ui/editor/editor_input.h"
@@ -33,8 +33,6 @@ public:
     TMDIChild(ViewContext& context, DocRecord& doc, QWidget* parent = nullptr);
     ~TMDIChild() override;
 
-    [[nodiscard]] DocRecord& document() { return doc_; }
-    [[nodiscard]] const DocRecord& document() const { return doc_; }
     [[nodiscard]] bool hasData() const { return doc_.hasData(); }
     // The vertical scroll bar along the left edge; it shows topOffset.
     [[nodiscard]] QScrollBar* scrollBar() const { return VScrl; }

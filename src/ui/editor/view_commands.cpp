@@ -1,7 +1,7 @@
 #include "ui/editor/view_commands.h"
 
 #include "core/document.h"
-#include "ui/frame/document_windows.h"
+#include "ui/common/editor_windows.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -10,7 +10,7 @@
 
 namespace zarvo {
 
-ViewCommands::ViewCommands(Session& session, DocumentWindows& windows, QStatusBar& statusBar, QObject* parent)
+ViewCommands::ViewCommands(Session& session, EditorWindows& windows, QStatusBar& statusBar, QObject* parent)
     : QObject(parent),
       session_(session),
       windows_(windows),

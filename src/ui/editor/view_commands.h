@@ -14,13 +14,12 @@ class QStatusBar;
 
 namespace zarvo {
 
-class CurrentDocument;
-class DocumentWindows;
+class EditorWindows;
 
 class ViewCommands final : public QObject {
     Q_OBJECT
 public:
-    ViewCommands(Session& session, DocumentWindows& windows, QStatusBar& statusBar, QObject* parent = nullptr);
+    ViewCommands(Session& session, EditorWindows& windows, QStatusBar& statusBar, QObject* parent = nullptr);
 
     void AddMenuItems(QMenu& view, EditorItems& editorItems);
     // The check mark of ViewKana shows the active document's view.
@@ -34,7 +33,7 @@ public slots:
 
 private:
     Session& session_;
-    DocumentWindows& windows_;
+    EditorWindows& windows_;
     QStatusBar& statusBar_;
     QActionGroup* offsetModeGroup_ = nullptr;
     QAction* ViewKana = nullptr;

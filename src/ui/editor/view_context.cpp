@@ -1,10 +1,10 @@
 #include "ui/editor/view_context.h"
 
+#include "ui/common/japanese_font.h"
 #include "view/shown_text.h"
 
 #include <QFontInfo>
 #include <QFontMetrics>
-#include <QStringList>
 
 #include <algorithm>
 #include <cmath>
@@ -31,9 +31,7 @@ QFont KanaFontFor(int pointSize)
 {
     QFont font;
     // "MS Gothic" where it exists, else "MS Mincho", else the Japanese face installed here.
-    QStringList families;
-    for (const char* face : kJapaneseFaces) families << QString::fromLatin1(face);
-    font.setFamilies(families);
+    font.setFamilies(JapaneseFamilies());
     font.setPointSize(std::clamp(pointSize, kMinFontPointSize, kMaxFontPointSize));
     font.setWeight(QFont::Normal);
     return font;

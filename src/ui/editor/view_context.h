@@ -19,7 +19,7 @@ namespace zarvo {
 
 class MdiStatusBar;
 class Prompter;
-class SheetInputRouter;
+class ViewTakeover;
 
 // The point size the kana font starts with: that of the frame's font.
 inline constexpr int kStartKanaPointSize = 12;
@@ -66,7 +66,7 @@ struct ViewContext {
     MdiStatusBar* statusBar = nullptr;
     Prompter* prompter = nullptr;
     // While it takes over, the editor windows paint the tile sheet and hand their input to it.
-    SheetInputRouter* tileInput = nullptr;
+    ViewTakeover* tileInput = nullptr;
 };
 
 }  // namespace zarvo

@@ -28,7 +28,7 @@ constexpr int kRowsShown = 16;
 }  // namespace
 
 DocumentWindows::DocumentWindows(QMdiArea& area, ViewContext& context, QObject* parent)
-    : CurrentDocument(parent),
+    : EditorWindows(parent),
       area_(area),
       context_(context)
 {}
@@ -211,14 +211,33 @@ void DocumentWindows::repaintAll()
     for (TMDIChild* editor : editors()) editor->FormPaint();
 }
 
+std::vector<QWidget*> DocumentWindows::editorWidgets() const
+{
+    const std::vector<TMDIChild*> shown = editors();
+    return {shown.begin(), shown.end()};
+}
+
+QWidget* DocumentWindows::activeEditorWidget() const { return activeEditor(); }
+
+void DocumentWindows::fitActiveToWindow()
+{
+    if (TMDIChild* editor = activeEditor()) editor->FitViewToWindow();
+}
+
+std::shared_ptr<DocRecord> DocumentWindows::documentIn(const QMdiSubWindow* subWindow) const
+{
+    if (subWindow == nullptr) return nullptr;
+    const auto found = std::find_if(entries_.begin(), entries_.end(),
+                                    [subWindow](const Entry& entry) { return entry.subWindow.data() == subWindow; });
+    if (found == entries_.end() || found->doc == nullptr || !found->doc->hasData()) return nullptr;
+    return found->doc;
+}
+
 std::shared_ptr<DocRecord> DocumentWindows::document() const
 {
-    const TMDIChild* editor = activeEditor();
-    if (editor == nullptr) return nullptr;
-    for (const Entry& entry : entries_) {
-        if (entry.editor == editor) return entry.doc != nullptr && entry.doc->hasData() ? entry.doc : nullptr;
-    }
-    return nullptr;
+    const QMdiSubWindow* current = area_.currentSubWindow();
+    if (current == nullptr || current->isHidden()) return nullptr;
+    return documentIn(current);
 }
 
 void DocumentWindows::jumpTo(DocRecord& doc, int32_t offset)

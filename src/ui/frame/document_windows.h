@@ -1,9 +1,10 @@
 #pragma once
 // The frame's document set: one document per editor window, created and closed with
 // it. It makes the editor windows in the MDI area, finds the active one, and is the
-// CurrentDocument every command and tool window acts through.
+// CurrentDocument every command and tool window acts through. The frame reaches a
+// window's document only here.
 
-#include "ui/common/current_document.h"
+#include "ui/common/editor_windows.h"
 
 #include <QPointer>
 #include <QString>
@@ -22,7 +23,7 @@ struct DocRecord;
 struct ViewContext;
 class TMDIChild;
 
-class DocumentWindows final : public CurrentDocument {
+class DocumentWindows final : public EditorWindows {
     Q_OBJECT
 public:
     // Asked before a window closes; false keeps it open.
@@ -51,10 +52,10 @@ public:
     [[nodiscard]] TMDIChild* activeEditor() const;
     [[nodiscard]] TMDIChild* editorOf(const DocRecord& doc) const;
     [[nodiscard]] static TMDIChild* editorIn(QMdiSubWindow* subWindow);
+    // The document shown in a sub-window while it holds data; null otherwise.
+    [[nodiscard]] std::shared_ptr<DocRecord> documentIn(const QMdiSubWindow* subWindow) const;
     // Closes every editor window, each asking about its changes; false when one stayed.
     [[nodiscard]] bool closeAll();
-    // Repaints every editor window.
-    void repaintAll();
 
     // Set for a document whose table was read as it opened: its window's first
     // activation need not read it again.
@@ -65,9 +66,12 @@ public:
     void showEdit(DocRecord& doc, const EditResult& result) override;
     void repaint(DocRecord& doc) override;
 
+    [[nodiscard]] std::vector<QWidget*> editorWidgets() const override;
+    [[nodiscard]] QWidget* activeEditorWidget() const override;
+    void fitActiveToWindow() override;
+    void repaintAll() override;
+
 signals:
-    // A window was added or went away for good.
-    void windowsChanged();
     // A window showed its document anew (after an edit, a command, a repaint).
     void documentShown();
 

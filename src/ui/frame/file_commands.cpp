@@ -5,11 +5,11 @@
 #include "core/messages.h"
 #include "core/open_sequence.h"
 #include "core/recent_files.h"
+#include "core/settings_location.h"
 #include "core/session.h"
 #include "ui/common/background_task.h"
 #include "ui/common/chooser_start.h"
 #include "ui/common/qt_text.h"
-#include "ui/editor/mdi_child.h"
 #include "ui/frame/document_windows.h"
 
 #include <QAction>
@@ -82,7 +82,7 @@ void FileCommands::OpenDocument(const QString& path)
         RememberRecentFile(file, true);
         windows_.activate(shown);
         // Opened again because it changed on disk, perhaps: it is offered to be read again.
-        if (TMDIChild* editor = DocumentWindows::editorIn(shown)) CheckFileOnDisk(editor->document());
+        if (const std::shared_ptr<DocRecord> doc = windows_.documentIn(shown)) CheckFileOnDisk(*doc);
         emit documentsChanged();
         return;
     }
@@ -193,7 +193,8 @@ void FileCommands::RememberRecentFile(const std::string& path, bool opened)
     // A file that cannot be opened any more leaves the list.
     session_.recentFiles =
         opened ? WithRecentFile(session_.recentFiles, path) : WithoutRecentFile(session_.recentFiles, path);
-    // The list is a convenience: a folder that cannot be written keeps it for this run.
+    // The list is a convenience: a folder that cannot be made or written keeps it for this run.
+    (void)MakeSettingsFolder(session_.settingsFolderToMake);
     (void)WriteRecentFiles(session_.recentFilesPath, session_.recentFiles);
     FillRecentFilesMenu();
 }

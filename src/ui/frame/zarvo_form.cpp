@@ -1,7 +1,10 @@
 #include "ui/frame/zarvo_form.h"
 
 #include "core/document.h"
+#include "core/document_file.h"
 #include "core/messages.h"
+#include "core/settings_file.h"
+#include "core/settings_location.h"
 #include "ui/common/qt_text.h"
 #include "ui/dump/dump_commands.h"
 #include "ui/editor/input_mode_commands.h"
@@ -28,15 +31,19 @@
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QStatusTipEvent>
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <cstdlib>
 #include <utility>
 
 namespace zarvo {
@@ -44,6 +51,16 @@ namespace zarvo {
 namespace {
 
 constexpr int kBlinkMilliseconds = 500;
+
+// The local files among dragged items, in their order; addresses of other kinds are left out.
+QStringList LocalFiles(const QMimeData& dragged)
+{
+    QStringList files;
+    for (const QUrl& url : dragged.urls()) {
+        if (url.isLocalFile()) files << url.toLocalFile();
+    }
+    return files;
+}
 
 QMenu* AddTopMenu(QMenuBar* bar, const char* objectName, const QString& caption)
 {
@@ -65,6 +82,7 @@ TZarvoForm::TZarvoForm(Session& session, Prompter& prompter, QWidget* parent)
     setObjectName(QStringLiteral("ZarvoForm"));
     setWindowTitle(Text(messages::kApplicationTitle));
     resize(494, 481);
+    setAcceptDrops(true);
 
     // The menu bar comes first among the frame's children, so that its items are the
     // ones found by name before any dialog's items of the same name.
@@ -91,12 +109,10 @@ TZarvoForm::TZarvoForm(Session& session, Prompter& prompter, QWidget* parent)
     session_.view.offsetMode = OffsetMode::Standard;
     session_.view.bytesPerRow = 16;
     session_.view.pageBytes = 0;
-    // The settings file and the help file are looked for where the program started.
-    const QString workingDirectory = QDir::currentPath();
-    session_.currentDirectory = ToPath(workingDirectory);
-    session_.settingsPath = ToPath(workingDirectory + QStringLiteral("/zv32ex.ini"));
-    session_.helpPath = ToPath(workingDirectory + QStringLiteral("/zarvo.chm"));
+    FindStartupFiles();
     session_.applicationReady = true;
+    // Before the windows that show the settings are made.
+    ReadSettings();
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -121,8 +137,7 @@ TZarvoForm::TZarvoForm(Session& session, Prompter& prompter, QWidget* parent)
         session_, prompter_, *documents_, [this] { fileCommands_->SaveFile1Click(); }, this);
     dumpCommands_ = new DumpCommands(
         session_, prompter_, *documents_, [this](DocRecord& doc) { tableCommands_->AfterTableLoad(doc); }, this);
-    // Reads the settings file, so the paths above exist first; it stops the timer
-    // when blinking is off.
+    // Its dialog stops the timer when blinking is off.
     settingsCommands_ = new SettingsCommands(context_, prompter_, *documents_, *Timer1, this);
     scriptCommands_ = new ScriptCommands(session_, prompter_, *documents_, *searchCommands_->resultList(), this);
     windowCommands_ = new WindowCommands(*mdiArea_, *documents_, this);
@@ -198,6 +213,64 @@ void TZarvoForm::CreateMenus()
     connect(About, &QAction::triggered, this, &TZarvoForm::AboutClick);
 }
 
+void TZarvoForm::FindStartupFiles()
+{
+    // The folder the program started in keeps the help file, and the settings when it
+    // holds their file; otherwise they live in the user's configuration folder.
+    const std::string startup = ToPath(QDir::currentPath());
+    session_.currentDirectory = startup;
+    const SettingsLocation settings = LocateSettings(startup, std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
+    session_.settingsPath = settings.folder + '/' + kSettingsFileName;
+    session_.settingsFolderToMake = settings.madeOnFirstWrite ? settings.folder : std::string();
+    session_.helpPath = startup + "/zarvo.chm";
+}
+
+void TZarvoForm::ReadSettings()
+{
+    const StoredSettings defaults{DisplaySettings{}, FontSettingOf(context_.viewFont), false, {}};
+    const StoredSettings read = ReadSettingsFile(session_.settingsPath, defaults);
+    session_.settings = read.display;
+    session_.script.atlasTables = read.atlasTables;
+    session_.script.pointers = read.pointers;
+    // The view font stays as it is unless the file names another one; the rows take
+    // the height of the font they are drawn with.
+    if (read.font.pointSize != defaults.font.pointSize || read.font.faceName != defaults.font.faceName) {
+        context_.setViewFont(FontFromSetting(read.font), false);
+    }
+}
+
+void TZarvoForm::OpenFiles(const QStringList& paths)
+{
+    for (const QString& path : paths) fileCommands_->OpenDocument(QDir::cleanPath(QFileInfo(path).absoluteFilePath()));
+}
+
+void TZarvoForm::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!LocalFiles(*event->mimeData()).isEmpty()) event->acceptProposedAction();
+}
+
+void TZarvoForm::dropEvent(QDropEvent* event)
+{
+    const QStringList files = LocalFiles(*event->mimeData());
+    if (files.isEmpty()) return;
+    event->acceptProposedAction();
+    // Opened once the file manager has its answer: a question asked now would keep it waiting.
+    QMetaObject::invokeMethod(
+        this,
+        [this, files] {
+            for (const QString& file : files) {
+                const std::string path = ToPath(file);
+                // A table needs a document to go to; without one it opens as any file.
+                if (IsTablePath(path) && documents_->document() != nullptr) {
+                    tableCommands_->LoadTableFile(0, path);
+                } else {
+                    fileCommands_->OpenDocument(file);
+                }
+            }
+        },
+        Qt::QueuedConnection);
+}
+
 std::vector<TMDIChild*> TZarvoForm::editorWindows() const { return documents_->editors(); }
 
 TMDIChild* TZarvoForm::activeEditor() const { return documents_->activeEditor(); }
@@ -260,8 +333,8 @@ void TZarvoForm::FormActivate(QMdiSubWindow* subWindow)
 {
     if (!session_.applicationReady) return;
     TMDIChild* editor = DocumentWindows::editorIn(subWindow);
-    if (editor != nullptr && editor->hasData()) {
-        DocRecord& doc = editor->document();
+    if (const std::shared_ptr<DocRecord> shown = documents_->documentIn(subWindow); editor != nullptr && shown) {
+        DocRecord& doc = *shown;
         fileCommands_->CheckFileOnDisk(doc);
         const bool sheetShown = session_.tiles.editorOn;
         if (!sheetShown) editor->FitViewToWindow();
@@ -284,8 +357,8 @@ void TZarvoForm::UpdateMenuItems()
     dumpCommands_->UpdateMenuItems();
     // The values described the last window; with none left they describe nothing.
     if (std::exchange(windowsWereOpen_, windowsOpen) && !windowsOpen) MDIBar->clearValueTexts();
-    if (const TMDIChild* editor = activeEditor(); editor != nullptr && viewCommands_->kanaItemEnabled()) {
-        viewCommands_->ShowViewOf(editor->document().unicodeView);
+    if (const std::shared_ptr<DocRecord> doc = documents_->document(); doc && viewCommands_->kanaItemEnabled()) {
+        viewCommands_->ShowViewOf(doc->unicodeView);
     }
     undoCommands_->UpdateItems();
 }

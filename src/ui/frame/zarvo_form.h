@@ -11,6 +11,7 @@
 #include "ui/editor/view_context.h"
 
 #include <QMainWindow>
+#include <QStringList>
 #include <QUrl>
 
 #include <functional>
@@ -63,6 +64,11 @@ public:
     // The settings dialog, created hidden with the frame.
     [[nodiscard]] TColForm* colForm() const;
 
+    // Opens each file as Open does, each in its own window (the savestate question, the
+    // companion table); one that cannot be opened is told and the others still open.
+    // Relative names are taken from the working directory.
+    void OpenFiles(const QStringList& paths);
+
 public slots:
     void HelpTopics1Click();
     void AboutClick();
@@ -74,8 +80,17 @@ protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    // Files dragged from a file manager: each opens as Open opens it, except a table
+    // file, which becomes the active document's Table #1.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
+    // Where the settings and the recent-files list live, and the help file.
+    void FindStartupFiles();
+    // Reads the settings file into the session and the view font; a missing or
+    // unreadable one leaves the defaults.
+    void ReadSettings();
     void CreateMenus();
     void FormActivate(QMdiSubWindow* subWindow);
 

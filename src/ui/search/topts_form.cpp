@@ -5,12 +5,13 @@
 #include "search/find_key_filter.h"
 #include "search/search_messages.h"
 #include "search/search_progress.h"
+#include "ui/common/grid_marker.h"
+#include "ui/common/japanese_font.h"
 #include "ui/common/notice_box.h"
 #include "ui/common/qt_text.h"
 #include "ui/search/kana_grid_view.h"
 #include "ui/search/tlist_form.h"
 #include "ui/search/window_placement.h"
-#include "ui/tables/shift_jis_grid_view.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -39,20 +40,6 @@ constexpr int kGridTop = kKanaClientHeight - kKanaGridRows * kKanaCellPixels;
 // before the user could read it.
 constexpr qint64 kQuietMilliseconds = 100;
 constexpr int kCaptionPixels = 11;
-
-// Fonts are asked for by their Windows names; the Japanese face installed here stands in.
-QFont JapaneseFont(const QString& face, int pixelSize)
-{
-    QFont font;
-    QStringList families{face};
-    for (const QString& other :
-         {QStringLiteral("MS Gothic"), QStringLiteral("MS Mincho"), QStringLiteral("IPAGothic")}) {
-        if (!families.contains(other)) families << other;
-    }
-    font.setFamilies(families);
-    font.setPixelSize(pixelSize);
-    return font;
-}
 
 // The key as the Find dialog's key rules take it; none for keys that type nothing
 // (arrows, Delete, Ctrl+V), which the box handles itself.

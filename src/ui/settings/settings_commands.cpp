@@ -1,11 +1,11 @@
 #include "ui/settings/settings_commands.h"
 
 #include "core/settings_file.h"
+#include "core/settings_location.h"
+#include "ui/common/editor_windows.h"
 #include "ui/common/menu_actions.h"
 #include "ui/common/qt_text.h"
-#include "ui/editor/mdi_child.h"
 #include "ui/editor/view_context.h"
-#include "ui/frame/document_windows.h"
 #include "ui/settings/tcol_form.h"
 
 #include <QAction>
@@ -14,7 +14,7 @@
 
 namespace zarvo {
 
-SettingsCommands::SettingsCommands(ViewContext& context, Prompter& prompter, DocumentWindows& windows, QTimer& Timer1,
+SettingsCommands::SettingsCommands(ViewContext& context, Prompter& prompter, EditorWindows& windows, QTimer& Timer1,
                                    QWidget* dialogParent)
     : QObject(dialogParent),
       context_(context),
@@ -56,16 +56,17 @@ void SettingsCommands::SetFont1Click()
     const std::optional<QFont> font = prompter_.chooseFont(initial);
     if (!font) return;
     // The kana font is made anew only for an active window, at its font's size.
-    TMDIChild* active = windows_.activeEditor();
-    context_.setViewFont(*font, active != nullptr);
+    context_.setViewFont(*font, windows_.activeEditorWidget() != nullptr);
     // Rows of the new height make the page: the last rows of the file stay reachable
     // and no row is shown past the page.
-    if (active != nullptr && active->hasData() && !context_.session.tiles.editorOn) active->FitViewToWindow();
+    if (windows_.document() != nullptr && !context_.session.tiles.editorOn) windows_.fitActiveToWindow();
     windows_.repaintAll();
 }
 
 void SettingsCommands::UpdateConfigurationFile1Click()
 {
+    // A failure to make the folder shows as the write's failure.
+    (void)MakeSettingsFolder(context_.session.settingsFolderToMake);
     const SettingsUpdate update = UpdateConfigurationFile(context_.session.settingsPath, ColForm->storedSettings(),
                                                           context_.session.applicationReady);
     if (update.message != nullptr) prompter_.showMessage(Text(update.message));

@@ -12,15 +12,15 @@ class QWidget;
 namespace zarvo {
 
 struct ViewContext;
-class DocumentWindows;
+class EditorWindows;
 class TColForm;
 
 class SettingsCommands final : public QObject {
     Q_OBJECT
 public:
-    // The settings dialog is made here and reads the settings file as it is made;
+    // The settings dialog is made here, showing the settings read at start-up;
     // Timer1 runs exactly while blinking is on.
-    SettingsCommands(ViewContext& context, Prompter& prompter, DocumentWindows& windows, QTimer& Timer1,
+    SettingsCommands(ViewContext& context, Prompter& prompter, EditorWindows& windows, QTimer& Timer1,
                      QWidget* dialogParent);
 
     void AddMenuItems(QMenu& options);
@@ -34,7 +34,7 @@ public slots:
 private:
     ViewContext& context_;
     Prompter& prompter_;
-    DocumentWindows& windows_;
+    EditorWindows& windows_;
     TColForm* ColForm = nullptr;
 };
 

@@ -36,7 +36,6 @@ TColForm::TColForm(ViewContext& context, QTimer& Timer1, QWidget* parent)
     setWindowTitle(tr("Settings"));
     setModal(true);
 
-    FormCreate();
     const DisplaySettings& settings = context_.session.settings;
     BlinkBox = AddBox(this, "BlinkBox", tr("Enable Blinking Cursor"), QString(), settings.blinkCursor);
     FixedRow = AddBox(this, "FixedRow", tr("Auto Size Hex Data [ Bytes per row ]"),
@@ -61,20 +60,6 @@ TColForm::TColForm(ViewContext& context, QTimer& Timer1, QWidget* parent)
     layout->addWidget(Button1, 0, Qt::AlignHCenter);
 
     BlinkBoxClick(settings.blinkCursor);
-}
-
-void TColForm::FormCreate()
-{
-    const StoredSettings defaults{DisplaySettings{}, FontSettingOf(context_.viewFont), false, {}};
-    const StoredSettings read = ReadSettingsFile(context_.session.settingsPath, defaults);
-    context_.session.settings = read.display;
-    context_.session.script.atlasTables = read.atlasTables;
-    context_.session.script.pointers = read.pointers;
-    // The view font stays as it is unless the file names another one; the rows
-    // take the height of the font they are drawn with.
-    if (read.font.pointSize != defaults.font.pointSize || read.font.faceName != defaults.font.faceName) {
-        context_.setViewFont(FontFromSetting(read.font), false);
-    }
 }
 
 void TColForm::showEvent(QShowEvent* event)

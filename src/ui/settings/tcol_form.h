@@ -2,8 +2,8 @@
 // The settings dialog TColForm: three check boxes holding the display settings
 // (blinking cursor, rows sized to the window, spaced hexadecimal bytes). The boxes
 // show Session::settings and change it when they are toggled.
-// Created once by the frame, hidden, shown modally; reads the settings file into
-// the boxes and the view font when it is created.
+// Created once by the frame (after it has read the settings file), hidden, shown
+// modally.
 
 #include "core/settings_file.h"
 
@@ -39,9 +39,6 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    // Reads the settings file; a missing or unreadable one leaves the defaults.
-    void FormCreate();
-
     ViewContext& context_;
     QTimer& Timer1;
     QCheckBox* BlinkBox = nullptr;

@@ -13,24 +13,8 @@ namespace {
 constexpr int kTextInset = 6;  // the character starts this far from the cell's corner
 
 const QColor kGridLineColour(0xA0, 0xA0, 0xA0);
-const QColor kMarkerColour(0x00, 0x60, 0xD0);
 
 }  // namespace
-
-GridMarker::GridMarker(QWidget* parent) : QAbstractButton(parent)
-{
-    setObjectName(QStringLiteral("ClickMe"));
-    setFocusPolicy(Qt::NoFocus);
-    setCursor(Qt::PointingHandCursor);
-    resize(kGridCellPixels + 1, kGridCellPixels + 1);
-}
-
-void GridMarker::paintEvent(QPaintEvent*)
-{
-    QPainter painter(this);
-    painter.setPen(QPen(kMarkerColour, 2));
-    painter.drawRect(rect().adjusted(1, 1, -1, -1));
-}
 
 ShiftJisGridView::ShiftJisGridView(const Cp932Codec& codec, const QFont& gridFont, QWidget* parent)
     : QWidget(parent),

@@ -4,7 +4,8 @@
 // mouse from cell to cell and shows the cell's code as its hint; clicking a cell or
 // the marker hands the cell's code to the pick handler.
 
-#include <QAbstractButton>
+#include "ui/common/grid_marker.h"
+
 #include <QFont>
 #include <QWidget>
 
@@ -14,15 +15,6 @@
 namespace zarvo {
 
 class Cp932Codec;
-
-// A flat, see-through button that frames the cell under the mouse.
-class GridMarker final : public QAbstractButton {
-public:
-    explicit GridMarker(QWidget* parent);
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-};
 
 class ShiftJisGridView final : public QWidget {
 public:

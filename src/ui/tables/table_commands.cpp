@@ -97,6 +97,11 @@ void TableCommands::LoadTableSlot(DocRecord& doc, int slot, const std::string& p
     AfterTableLoad(doc);
 }
 
+void TableCommands::LoadTableFile(int slot, const std::string& path)
+{
+    if (const std::shared_ptr<DocRecord> doc = documents_.document()) LoadTableSlot(*doc, slot, path);
+}
+
 void TableCommands::ReadActiveTable(DocRecord& doc) { TellTableLoad(ReloadActiveTable(doc, session_.tables)); }
 
 void TableCommands::TellTableLoad(TableLoadResult result)

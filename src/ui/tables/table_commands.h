@@ -44,6 +44,10 @@ public:
     // Opens the table editor in its third mode on lines made elsewhere.
     void EditPreparedLines(const std::vector<std::string>& lines);
 
+    // Loads path as Table #1 (slot 0) or Table #2 (slot 1) of the active document, as
+    // the Open Table File items do with the file chosen; nothing without a document.
+    void LoadTableFile(int slot, const std::string& path);
+
     // A table was read into doc elsewhere (after a bookmark was appended): the swap
     // captions, the window and the menus follow it.
     void AfterTableLoad(DocRecord& doc);

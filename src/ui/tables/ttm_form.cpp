@@ -9,6 +9,7 @@
 #include "core/table_loader.h"
 #include "ui/common/chooser_start.h"
 #include "ui/common/current_document.h"
+#include "ui/common/japanese_font.h"
 #include "ui/common/menu_actions.h"
 #include "ui/common/qt_text.h"
 #include "ui/tables/shift_jis_grid_view.h"
@@ -35,20 +36,6 @@ constexpr int kClientWidth = 553;
 constexpr int kClientHeight = 307;
 constexpr int kTblValMaxLength = 256;
 
-// Fonts are asked for by their Windows names; the Japanese face installed here stands in.
-QFont ShiftJisFont(const QString& face, int pixelSize)
-{
-    QFont font;
-    QStringList families{face};
-    const QStringList fallbacks{QStringLiteral("MS Gothic"), QStringLiteral("MS Mincho"), QStringLiteral("IPAGothic")};
-    for (const QString& other : fallbacks) {
-        if (!families.contains(other)) families << other;
-    }
-    font.setFamilies(families);
-    font.setPixelSize(pixelSize);
-    return font;
-}
-
 }  // namespace
 
 TTMForm::TTMForm(Session& session, Prompter& prompter, CurrentDocument& documents, TableEditorHost host,
@@ -62,7 +49,7 @@ TTMForm::TTMForm(Session& session, Prompter& prompter, CurrentDocument& document
 {
     setObjectName(QStringLiteral("TMForm"));
     setModal(true);
-    gridFont = ShiftJisFont(QStringLiteral("MS Mincho"), 14);
+    gridFont = JapaneseFont(QStringLiteral("MS Mincho"), 14);
     gridFont.setWeight(QFont::Medium);
 
     auto* layout = new QVBoxLayout(this);
@@ -94,12 +81,12 @@ void TTMForm::CreateControls(QWidget* client)
     TblVal = new QLineEdit(client);
     TblVal->setObjectName(QStringLiteral("TblVal"));
     TblVal->setMaxLength(kTblValMaxLength);
-    TblVal->setFont(ShiftJisFont(QStringLiteral("MS Gothic"), 13));
+    TblVal->setFont(JapaneseFont(QStringLiteral("MS Gothic"), 13));
     TblVal->setGeometry(4, 20, 140, 24);
     TblVal->installEventFilter(this);
 
     TblList = new TableLineList(lines_, codec_, client);
-    TblList->setFont(ShiftJisFont(QStringLiteral("MS Gothic"), 12));
+    TblList->setFont(JapaneseFont(QStringLiteral("MS Gothic"), 12));
     TblList->setGeometry(4, 48, 140, 255);
     TblList->setCopyHandler([this](int row) { CopyLineToValue(row); });
     TblList->setPlaceHandler([this](int row) { PlaceValueAt(row); });

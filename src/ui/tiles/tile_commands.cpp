@@ -5,11 +5,10 @@
 #include "tiles/sheet_pointer.h"
 #include "tiles/tile_messages.h"
 #include "tiles/tile_status.h"
+#include "ui/common/editor_windows.h"
 #include "ui/common/qt_text.h"
-#include "ui/editor/mdi_child.h"
 #include "ui/editor/mdi_status_bar.h"
 #include "ui/editor/view_context.h"
-#include "ui/frame/document_windows.h"
 #include "ui/tiles/sheet_input_router.h"
 #include "ui/tiles/tile_form.h"
 #include "ui/tiles/tile_status_bar.h"
@@ -40,7 +39,7 @@ void SetClientSize(QWidget& editor, EditorClient client)
 
 }  // namespace
 
-TileCommands::TileCommands(Session& session, Prompter& prompter, DocumentWindows& windows, ViewContext& context,
+TileCommands::TileCommands(Session& session, Prompter& prompter, EditorWindows& windows, ViewContext& context,
                            MdiStatusBar& mdiBar, std::function<void()> showHelp, QWidget* frame)
     : QObject(frame),
       session_(session),
@@ -55,7 +54,7 @@ TileCommands::TileCommands(Session& session, Prompter& prompter, DocumentWindows
     connect(router_, &SheetInputRouter::sheetShown, TileForm, &TTileForm::FormPaint);
     connect(router_, &SheetInputRouter::editRegionChanged, TileForm, &TTileForm::ShowEditBox);
     connect(TileForm, &TTileForm::sheetChanged, this, &TileCommands::ShowActiveSheet);
-    connect(&windows_, &DocumentWindows::windowsChanged, this, &TileCommands::WindowsChanged);
+    connect(&windows_, &EditorWindows::windowsChanged, this, &TileCommands::WindowsChanged);
 }
 
 void TileCommands::AddMenuItems(QMenu& tools, EditorItems& editorItems)
@@ -89,7 +88,7 @@ void TileCommands::TileEdit1Click()
 {
     if (session_.tiles.editorOn) {
         TurnOff();
-    } else if (!windows_.subWindows().empty()) {
+    } else if (!windows_.editorWidgets().empty()) {
         TurnOn();
     }
     TileEdit1->setChecked(session_.tiles.editorOn);
@@ -99,7 +98,7 @@ void TileCommands::TileEdit1Click()
 void TileCommands::TurnOn()
 {
     session_.tiles.editorOn = true;
-    for (TMDIChild* editor : windows_.editors()) PrepareForSheet(*editor);
+    for (QWidget* editor : windows_.editorWidgets()) PrepareForSheet(*editor);
     if (!std::exchange(placed_, true)) {
         TileForm->adjustSize();
         if (const QScreen* screen = TileForm->screen()) {
@@ -123,14 +122,14 @@ void TileCommands::TurnOff()
 {
     session_.tiles.editorOn = false;
     TileForm->hide();
-    for (TMDIChild* editor : windows_.editors()) {
+    for (QWidget* editor : windows_.editorWidgets()) {
         editor->setCursor(Qt::ArrowCursor);
         SetClientSize(*editor, kHexClient);
     }
     TileBAR->hide();
     if (mdiBarWasShown_) MDIBar.show();
     MDIBar.setHint(TileBAR->panelText(kTileStatusPanels - 1));
-    if (TMDIChild* active = windows_.activeEditor()) active->FitViewToWindow();
+    windows_.fitActiveToWindow();
     windows_.repaintAll();
 }
 
@@ -145,7 +144,7 @@ void TileCommands::N1x1Click(int tag)
 {
     SetTileWindowSize(session_.tiles, tag);
     if (!session_.tiles.editorOn) return;
-    for (TMDIChild* editor : windows_.editors()) SetClientSize(*editor, TileEditorClient(session_.tiles));
+    for (QWidget* editor : windows_.editorWidgets()) SetClientSize(*editor, TileEditorClient(session_.tiles));
     windows_.repaintAll();
 }
 
@@ -159,18 +158,18 @@ void TileCommands::DocumentActivated(DocRecord& doc)
 void TileCommands::WindowsChanged()
 {
     if (!session_.tiles.editorOn) return;
-    if (windows_.subWindows().empty()) {
+    if (windows_.editorWidgets().empty()) {
         TileEdit1Click();
         return;
     }
-    for (TMDIChild* editor : windows_.editors()) {
+    for (QWidget* editor : windows_.editorWidgets()) {
         if (editor->cursor().shape() != Qt::BlankCursor) PrepareForSheet(*editor);
     }
 }
 
 void TileCommands::ShowActiveSheet()
 {
-    if (TMDIChild* editor = windows_.activeEditor()) editor->update();
+    if (QWidget* editor = windows_.activeEditorWidget()) editor->update();
 }
 
 }  // namespace zarvo

@@ -20,7 +20,7 @@ namespace zarvo {
 struct DocRecord;
 struct Session;
 struct ViewContext;
-class DocumentWindows;
+class EditorWindows;
 class MdiStatusBar;
 class SheetInputRouter;
 class TTileForm;
@@ -32,7 +32,7 @@ public:
     // The editor windows of `windows` draw with `context`, which learns the router
     // here; MDIBar is the status bar TileBAR stands in for; showHelp runs the frame's
     // help command.
-    TileCommands(Session& session, Prompter& prompter, DocumentWindows& windows, ViewContext& context,
+    TileCommands(Session& session, Prompter& prompter, EditorWindows& windows, ViewContext& context,
                  MdiStatusBar& MDIBar, std::function<void()> showHelp, QWidget* frame);
 
     // TileEdit1 and the TileWindowSize1 sub-menu.
@@ -63,7 +63,7 @@ private:
     void ShowActiveSheet();
 
     Session& session_;
-    DocumentWindows& windows_;
+    EditorWindows& windows_;
     MdiStatusBar& MDIBar;
     SheetInputRouter* router_ = nullptr;
     TileStatusBar* TileBAR = nullptr;

@@ -1,0 +1,82 @@
+# Checks that every #include "folder/..." under src/ follows the layers:
+#   core < view < search, dump, tools, tiles, script (script may also use dump) < cli, ui, app
+#   ui/common < ui/editor < the other ui feature folders < ui/frame < app
+# A ui feature folder includes ui/common, ui/editor and itself only; ui/editor and
+# ui/common include no feature folder; only ui/frame and app include ui/frame. The
+# logic folders include no Qt header. A folder without a line below is a fault too, so
+# that a new folder gets its place in the stack.
+# Run as: cmake -DSOURCE_DIR=<repository>/src -P include_layers.cmake
+cmake_minimum_required(VERSION 3.25)
+
+set(logic core view search dump tools tiles script)
+set(allowed_core core)
+set(allowed_view core view)
+foreach(folder search dump tools tiles)
+  set(allowed_${folder} core view ${folder})
+endforeach()
+set(allowed_script core view dump script)
+set(allowed_cli ${logic} cli)
+set(allowed_ui_common ${logic} ui/common)
+set(allowed_ui_editor ${logic} ui/common ui/editor)
+# The script windows write through the dumps' progress writer and list into the Data List.
+set(allowed_ui_script ${logic} ui/common ui/editor ui/dump ui/search ui/script)
+# Every other ui folder is a feature folder: set(allowed_ui_<name> ...) below, made
+# from what the tree holds.
+set(allowed_app ${logic})
+
+file(GLOB ui_folders LIST_DIRECTORIES true RELATIVE ${SOURCE_DIR}/ui ${SOURCE_DIR}/ui/*)
+set(all_ui)
+foreach(name ${ui_folders})
+  if(IS_DIRECTORY ${SOURCE_DIR}/ui/${name})
+    list(APPEND all_ui ui/${name})
+    if(NOT DEFINED allowed_ui_${name})
+      set(allowed_ui_${name} ${logic} ui/common ui/editor ui/${name})
+    endif()
+  endif()
+endforeach()
+set(allowed_ui_frame ${logic} ${all_ui})
+list(APPEND allowed_app ${all_ui})
+
+file(GLOB_RECURSE sources RELATIVE ${SOURCE_DIR} ${SOURCE_DIR}/*.h ${SOURCE_DIR}/*.cpp)
+set(faults)
+foreach(source ${sources})
+  if(source MATCHES "^ui/([^/]+)/")
+    set(folder ui/${CMAKE_MATCH_1})
+  elseif(source MATCHES "^([^/]+)/")
+    set(folder ${CMAKE_MATCH_1})
+  else()
+    list(APPEND faults "${source}: a file outside every folder")
+    continue()
+  endif()
+  string(REPLACE "/" "_" key ${folder})
+  if(NOT DEFINED allowed_${key})
+    list(APPEND faults "${source}: the folder ${folder} has no place in the layers")
+    continue()
+  endif()
+  file(STRINGS ${SOURCE_DIR}/${source} includes REGEX "^[ \t]*#[ \t]*include")
+  foreach(line ${includes})
+    if(line MATCHES "^[ \t]*#[ \t]*include[ \t]*\"(ui/[^/\"]+)/")
+      set(used ${CMAKE_MATCH_1})
+    elseif(line MATCHES "^[ \t]*#[ \t]*include[ \t]*\"([^/\"]+)/")
+      set(used ${CMAKE_MATCH_1})
+    elseif(folder IN_LIST logic AND line MATCHES "^[ \t]*#[ \t]*include[ \t]*<Q")
+      list(APPEND faults "${source}: a Qt header in a logic folder: ${line}")
+      continue()
+    else()
+      continue()
+    endif()
+    if(NOT used IN_LIST allowed_${key})
+      list(APPEND faults "${source}: ${folder} may not include ${used}: ${line}")
+    endif()
+  endforeach()
+endforeach()
+
+list(LENGTH sources checked)
+if(checked EQUAL 0)
+  message(FATAL_ERROR "no source files under ${SOURCE_DIR}")
+endif()
+if(faults)
+  list(JOIN faults "\n" report)
+  message(FATAL_ERROR "includes against the layers:\n${report}")
+endif()
+message(STATUS "${checked} files follow the layers")
