@@ -5,6 +5,7 @@
 #include "support/temp_folder.h"
 #include "support/tile_model.h"
 #include "support/tool_run.h"
+#include "tiles/rgb565.h"
 #include "tiles/tile_palette.h"
 
 #include <QImage>
@@ -31,14 +32,8 @@ Words With(Words arguments, const Words& more)
     return arguments;
 }
 
-// An RGB565 colour with 8-bit channels: each channel's top bits repeated below it.
-QRgb Expanded(uint16_t colour)
-{
-    const int red = colour >> 11;
-    const int green = (colour >> 5) & 63;
-    const int blue = colour & 31;
-    return qRgb(red << 3 | red >> 2, green << 2 | green >> 4, blue << 3 | blue >> 2);
-}
+// A colour of the palette as the PNG holds it, opaque.
+QRgb Expanded(uint16_t colour) { return 0xFF000000u | Rgb565ToRgb888(colour); }
 
 QImage Picture(const std::string& path) { return QImage(QString::fromStdString(path)); }
 
