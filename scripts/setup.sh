@@ -8,8 +8,10 @@ packages=(
   qt6-base-dev libgl-dev libspng-dev
   fonts-ipafont-gothic
   libdeflate-dev
+  cmark-gfm
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb imagemagick xdotool xauth
+  desktop-file-utils appstream man-db dpkg-dev file
 )
 
 missing=()

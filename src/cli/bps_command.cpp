@@ -2,6 +2,7 @@
 
 #include "cli/arguments.h"
 #include "cli/document_output.h"
+#include "cli/progress_line.h"
 #include "cli/rom_input.h"
 #include "cli/standard_output.h"
 #include "cli/terminal_text.h"
@@ -26,11 +27,6 @@ constexpr const char* kUsage =
     "the sizes, the three CRC32s, whether the patch's own CRC32 holds, and the metadata.\n"
     "-o - writes to standard output.\n";
 
-[[nodiscard]] ContentProducer BytesProducer(std::span<const uint8_t> bytes)
-{
-    return [bytes](const ByteSink& sink) { return bytes.empty() || sink(bytes.data(), bytes.size()); };
-}
-
 int Create(const ParsedArguments& parsed, const std::string& patchPath, std::ostream& out, std::ostream& err)
 {
     const auto original = ReadInput(parsed.positional[1], err);
@@ -42,15 +38,20 @@ int Create(const ParsedArguments& parsed, const std::string& patchPath, std::ost
         metadata = ReadInput(file->second, err);
         if (!metadata) return kFailed;
     }
+    ProgressLine progress(err, "bps create");
     const BpsCreation made =
-        CreateBps(original->content(), modified->content(), metadata ? metadata->content() : std::span<const uint8_t>());
+        CreateBps(original->content(), modified->content(), metadata ? metadata->content() : std::span<const uint8_t>(),
+                  [&progress](std::size_t described, std::size_t total) {
+                      progress.update(static_cast<int64_t>(described), static_cast<int64_t>(total));
+                  });
+    progress.finish();
     if (made.error != BpsError::None) {
         BpsApplication failed;
         failed.error = made.error;
         PrintFailure(err, BpsErrorText(failed));
         return kFailed;
     }
-    return WriteCommandOutput(patchPath, BytesProducer(made.patch), out, err) ? kDone : kFailed;
+    return WriteBytesOutput(patchPath, made.patch, out, err) ? kDone : kFailed;
 }
 
 int Apply(const ParsedArguments& parsed, const std::string& outPath, std::ostream& out, std::ostream& err)
@@ -65,7 +66,7 @@ int Apply(const ParsedArguments& parsed, const std::string& outPath, std::ostrea
         PrintFailure(err, BpsErrorText(applied));
         return kFailed;
     }
-    return WriteCommandOutput(outPath, BytesProducer(applied.target), out, err) ? kDone : kFailed;
+    return WriteBytesOutput(outPath, applied.target, out, err) ? kDone : kFailed;
 }
 
 [[nodiscard]] std::string Hex32(uint32_t value)

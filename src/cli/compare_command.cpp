@@ -2,6 +2,7 @@
 
 #include "cli/arguments.h"
 #include "cli/document_output.h"
+#include "cli/progress_line.h"
 #include "tools/file_compare.h"
 #include "tools/tool_messages.h"
 
@@ -23,7 +24,11 @@ int Run(const std::vector<std::string>& arguments, std::ostream& out, std::ostre
         err << (parsed ? std::string("compare needs exactly two files") : error) << "\n" << kUsage;
         return kWrongUsage;
     }
-    const CompareOutcome outcome = CompareFiles(parsed->positional[0], parsed->positional[1]);
+    ProgressLine progress(err, "compare");
+    const CompareOutcome outcome =
+        CompareFiles(parsed->positional[0], parsed->positional[1],
+                     [&progress](int32_t compared, int32_t total) { progress.update(compared, total); });
+    progress.finish();
     if (outcome.error != CompareError::None) {
         PrintLine(err, CompareErrorText(outcome.error));
         if (!outcome.failedPath.empty()) PrintFailure(err, InputFailureText(outcome.failure, outcome.failedPath));

@@ -6,8 +6,15 @@
 
 namespace zarvo::cli {
 
+bool IsStandardOutput(std::string_view path) { return path == "-"; }
+
+std::ostream& ReportStream(std::string_view outputPath, std::ostream& out, std::ostream& err)
+{
+    return IsStandardOutput(outputPath) ? err : out;
+}
+
 OutputResult WriteCommandOutputResult(const std::string& path, const ContentProducer& produce, std::ostream& out,
-                                      std::ostream& err)
+                                      std::ostream& err, bool followDisk)
 {
     // Tells a failed write (said here, with its reason) from content that could not be
     // made (said by whoever made it).
@@ -18,7 +25,7 @@ OutputResult WriteCommandOutputResult(const std::string& path, const ContentProd
             return !writeFailed;
         });
     };
-    if (path == "-") {
+    if (IsStandardOutput(path)) {
         const ByteSink sink = [&out](const uint8_t* bytes, std::size_t count) {
             out.write(reinterpret_cast<const char*>(bytes), static_cast<std::streamsize>(count));
             return static_cast<bool>(out);
@@ -31,7 +38,9 @@ OutputResult WriteCommandOutputResult(const std::string& path, const ContentProd
         return OutputResult::WriteFailed;
     }
     WriteFailure failure;
-    if (WriteOutput(path, OutputRule::StreamsAllowed, watched, &failure) == SaveError::None) {
+    const SaveError written = followDisk ? WriteOutputFollowingDisk(path, OutputRule::StreamsAllowed, watched, &failure)
+                                         : WriteOutput(path, OutputRule::StreamsAllowed, watched, &failure);
+    if (written == SaveError::None) {
         return OutputResult::Written;
     }
     if (failure.error == SaveError::CannotWrite && !writeFailed && failure.systemError == 0) {
@@ -46,12 +55,17 @@ bool WriteCommandOutput(const std::string& path, const ContentProducer& produce,
     return WriteCommandOutputResult(path, produce, out, err) == OutputResult::Written;
 }
 
+bool WriteBytesOutput(const std::string& path, std::span<const uint8_t> bytes, std::ostream& out, std::ostream& err)
+{
+    return WriteCommandOutput(
+        path, [bytes](const ByteSink& sink) { return bytes.empty() || sink(bytes.data(), bytes.size()); }, out, err);
+}
+
 bool WriteDocumentTo(const DocRecord& doc, const std::string& path, std::ostream& out, std::ostream& err)
 {
     const auto count = static_cast<std::size_t>(doc.headerSize) + static_cast<std::size_t>(doc.fileSize);
-    const uint8_t* bytes = doc.hasData() ? doc.storage.data() : nullptr;
-    return WriteCommandOutput(
-        path, [bytes, count](const ByteSink& sink) { return count == 0 || sink(bytes, count); }, out, err);
+    if (!doc.hasData()) return WriteBytesOutput(path, {}, out, err);
+    return WriteBytesOutput(path, {doc.storage.data(), count}, out, err);
 }
 
 int FinishListing(std::ostream& out, std::ostream& err)

@@ -3,7 +3,9 @@
 #include "cli/arguments.h"
 #include "cli/document_output.h"
 #include "cli/hex_argument.h"
+#include "cli/progress_line.h"
 #include "cli/rom_input.h"
+#include "cli/standard_output.h"
 #include "cli/terminal_text.h"
 #include "core/dump_state.h"
 #include "core/hex_text.h"
@@ -122,15 +124,26 @@ int Run(const std::vector<std::string>& arguments, std::ostream& out, std::ostre
     const RangeCheck check = CheckDumpRange(kind, fields.start, fields.end, doc);
     const int64_t readEnd = check.error == RangeError::None ? check.range.start + check.range.size : 0;
     if (!rom.readRange(doc, check.range.start, readEnd, err)) return kFailed;
+    // The progress line goes before any message: the writer says why a write failed.
+    ProgressLine progress(err, "dump " + mode);
     // A failed write says so with the system's reason, as every command's output does;
     // the dump's own messages tell the rest (a refused range, no memory for the text).
     bool writeFailed = false;
     const DumpWriter writer = [&](const std::string& path, const DumpProducer& produce) {
-        const OutputResult result = WriteCommandOutputResult(path, produce, out, err);
+        const DumpProducer ended = [&](const ByteSink& sink) {
+            const bool produced = produce(sink);
+            progress.finish();
+            return produced;
+        };
+        const OutputResult result = WriteCommandOutputResult(path, ended, out, err, true);
         writeFailed = result == OutputResult::WriteFailed;
         return result == OutputResult::Written ? SaveError::None : SaveError::CannotWrite;
     };
-    const DumpResult result = RunDump(kind, doc, fields, 0, {writer, {}});
+    // A dump written to the terminal has no room for a progress line beside it.
+    const DumpProgress shown = [&progress](int64_t done, int64_t total) { progress.update(done, total); };
+    const bool onTerminal = fields.fileName == "-" && WritesToTerminal(out);
+    const DumpResult result = RunDump(kind, doc, fields, 0, {writer, onTerminal ? DumpProgress() : shown});
+    progress.finish();
     if (writeFailed) return kFailed;
     return Report(result, err);
 }

@@ -21,7 +21,7 @@ constexpr const char* kUsage =
     "to standard output.\n";
 
 int Create(const std::string& originalPath, const std::string& modifiedPath, const std::string& patchPath,
-           std::ostream& err)
+           std::ostream& out, std::ostream& err)
 {
     const InputBytes original = ReadInputFile(originalPath);
     if (!original.ok()) {
@@ -32,16 +32,12 @@ int Create(const std::string& originalPath, const std::string& modifiedPath, con
     }
     const std::optional<InputBytes> modified = ReadInput(modifiedPath, err);
     if (!modified) return kFailed;
-    WriteFailure writeFailure;
-    const IpsError error =
-        WritePatchFile(original.content(), modified->content(), patchPath, OutputRule::StreamsAllowed, &writeFailure);
-    if (error == IpsError::None) return kDone;
-    if (error == IpsError::CannotWriteFile) {
-        PrintFailure(err, WriteFailureText(writeFailure, patchPath));
-    } else {
-        PrintLine(err, IpsCreateNotice(error).text);
+    const IpsCreation made = MakePatch(original.content(), modified->content());
+    if (made.error != IpsError::None) {
+        PrintLine(err, IpsCreateNotice(made.error).text);
+        return kFailed;
     }
-    return kFailed;
+    return WriteBytesOutput(patchPath, made.patch, out, err) ? kDone : kFailed;
 }
 
 // The file is patched as the editor patches a document, and written as Save writes it.
@@ -79,7 +75,7 @@ int Run(const std::vector<std::string>& arguments, std::ostream& out, std::ostre
         err << kUsage;
         return kWrongUsage;
     }
-    if (words[0] == "create") return Create(words[1], words[2], output->second, err);
+    if (words[0] == "create") return Create(words[1], words[2], output->second, out, err);
     return Apply(words[1], words[2], output->second, out, err);
 }
 

@@ -28,6 +28,24 @@ PngPicture Damaged(int code)
     return picture;
 }
 
+// Rows of indexes of 1, 2, 4 or 8 bits, the leftmost pixel in the highest bits, as
+// one byte a pixel.
+std::vector<uint8_t> UnpackIndexes(const std::vector<uint8_t>& rows, std::size_t rowBytes, uint32_t width,
+                                   uint32_t height, uint32_t depth)
+{
+    if (depth == 8) return rows;
+    std::vector<uint8_t> indexes(std::size_t{width} * height);
+    const uint32_t mask = (1u << depth) - 1;
+    for (uint32_t y = 0; y < height; ++y) {
+        const uint8_t* row = rows.data() + y * rowBytes;
+        for (uint32_t x = 0; x < width; ++x) {
+            const uint32_t bit = x * depth;
+            indexes[std::size_t{y} * width + x] = static_cast<uint8_t>(row[bit / 8] >> (8 - depth - bit % 8) & mask);
+        }
+    }
+    return indexes;
+}
+
 }  // namespace
 
 PngPicture DecodePng(const uint8_t* bytes, std::size_t size, uint32_t width, uint32_t height)
@@ -52,8 +70,13 @@ PngPicture DecodePng(const uint8_t* bytes, std::size_t size, uint32_t width, uin
         picture.height = header.height;
         return picture;
     }
-    std::vector<uint8_t> rgba(static_cast<std::size_t>(width) * height * kBytesPerPixel);
-    code = spng_decode_image(context.get(), rgba.data(), rgba.size(), SPNG_FMT_RGBA8, SPNG_DECODE_TRNS);
+    const bool indexed = header.color_type == SPNG_COLOR_TYPE_INDEXED;
+    // Indexes come in the PNG's own rows: packed to the bit depth, each row whole bytes.
+    const std::size_t rowBytes =
+        indexed ? (std::size_t{width} * header.bit_depth + 7) / 8 : std::size_t{width} * kBytesPerPixel;
+    std::vector<uint8_t> rows(rowBytes * height);
+    code = indexed ? spng_decode_image(context.get(), rows.data(), rows.size(), SPNG_FMT_PNG, 0)
+                   : spng_decode_image(context.get(), rows.data(), rows.size(), SPNG_FMT_RGBA8, SPNG_DECODE_TRNS);
     // The chunks after the image up to IEND: a file cut off after its pixels is cut off
     // too. The decoder stops at IEND's type, so its checksum is looked for here.
     if (code == 0) code = spng_decode_chunks(context.get());
@@ -67,9 +90,14 @@ PngPicture DecodePng(const uint8_t* bytes, std::size_t size, uint32_t width, uin
 
     picture.width = width;
     picture.height = height;
+    picture.indexed = indexed;
+    if (indexed) {
+        picture.indexes = UnpackIndexes(rows, rowBytes, width, height, header.bit_depth);
+        return picture;
+    }
     picture.pixels.resize(static_cast<std::size_t>(width) * height);
     for (std::size_t pixel = 0; pixel < picture.pixels.size(); ++pixel) {
-        const uint8_t* rgbaPixel = rgba.data() + pixel * kBytesPerPixel;
+        const uint8_t* rgbaPixel = rows.data() + pixel * kBytesPerPixel;
         picture.pixels[pixel] = static_cast<uint32_t>(rgbaPixel[3]) << 24 | static_cast<uint32_t>(rgbaPixel[0]) << 16 |
                                 static_cast<uint32_t>(rgbaPixel[1]) << 8 | rgbaPixel[2];
     }

@@ -25,10 +25,8 @@ bool LoadRom(DocRecord& doc, TableSession& tables, const std::string& path, std:
 
 bool LoadTable(DocRecord& doc, TableSession& tables, const std::string& path, std::ostream& err)
 {
-    doc.table.activeTable = 0;
-    doc.table.tableName[0] = path;
     InputFailure failure;
-    const TableLoadResult result = TableLoader(doc, tables, path, &failure);
+    const TableLoadResult result = LoadTableIntoSlot(doc, tables, 0, path, &failure);
     // The editor falls back to the ASCII table in silence; a script wants to know.
     if (result == TableLoadResult::FellBackToAscii) {
         PrintFailure(err, InputFailureText(failure, path));
@@ -60,9 +58,7 @@ bool RomReader::open(DocRecord& doc, TableSession& tables, std::ostream& err) co
     doc.headerSize = 0;
     doc.fileSize = file_.size();
     doc.viewSize = viewSize();
-    const int8_t activeTable = doc.table.activeTable;
-    LoadAsciiTable(doc, tables);
-    doc.table.activeTable = activeTable;
+    LoadAsciiEntriesKeepingSlot(doc, tables);
     doc.journal.setRecording(false);
     return true;
 }

@@ -8,7 +8,6 @@
 #include "script/script_insertion.h"
 #include "script/script_table_file.h"
 
-#include <filesystem>
 #include <string>
 
 namespace zarvo::cli {
@@ -34,17 +33,6 @@ int WrongUsage(std::ostream& err, const std::string& why)
 {
     err << why << "\n" << kUsage;
     return kWrongUsage;
-}
-
-// #ADDTBL looks beside the script first: the table's path is written relative to the
-// script's folder when both are on one tree.
-std::string TablePathForScript(const std::string& table, const std::string& script)
-{
-    if (script == "-") return table;
-    std::error_code failed;
-    const auto folder = std::filesystem::absolute(std::filesystem::path(script), failed).parent_path();
-    const auto relative = std::filesystem::relative(std::filesystem::absolute(table, failed), folder, failed);
-    return failed || relative.empty() ? table : relative.generic_string();
 }
 
 int Dump(const ParsedArguments& parsed, std::ostream& out, std::ostream& err)
@@ -75,7 +63,7 @@ int Dump(const ParsedArguments& parsed, std::ostream& out, std::ostream& err)
     const std::string& romPath = parsed.positional[1];
     const std::string& tablePath = *value("--table");
     request.romName = romPath;
-    request.tablePath = TablePathForScript(tablePath, *value("-o"));
+    request.tablePath = IsStandardOutput(*value("-o")) ? tablePath : TablePathForScript(tablePath, *value("-o"));
 
     DocRecord doc;
     TableSession tables;
@@ -87,13 +75,8 @@ int Dump(const ParsedArguments& parsed, std::ostream& out, std::ostream& err)
         return kFailed;
     }
     const std::string& script = dump.script;
-    const bool written = WriteCommandOutput(
-        *value("-o"),
-        [&script](const ByteSink& sink) {
-            return sink(reinterpret_cast<const uint8_t*>(script.data()), script.size());
-        },
-        out, err);
-    return written ? kDone : kFailed;
+    const std::span<const uint8_t> bytes(reinterpret_cast<const uint8_t*>(script.data()), script.size());
+    return WriteBytesOutput(*value("-o"), bytes, out, err) ? kDone : kFailed;
 }
 
 int Insert(const ParsedArguments& parsed, std::ostream& out, std::ostream& err)
@@ -115,14 +98,8 @@ int Insert(const ParsedArguments& parsed, std::ostream& out, std::ostream& err)
         PrintFailure(err, inserted.error);
         return kFailed;
     }
-    const std::vector<uint8_t>& result = inserted.result;
-    const bool written = WriteCommandOutput(
-        output->second, [&result](const ByteSink& sink) { return result.empty() || sink(result.data(), result.size()); },
-        out, err);
-    if (!written) return kFailed;
-    // With the file on standard output, the report goes to standard error.
-    std::ostream& report = output->second == "-" ? err : out;
-    report << InsertionReport(inserted);
+    if (!WriteBytesOutput(output->second, inserted.result, out, err)) return kFailed;
+    ReportStream(output->second, out, err) << InsertionReport(inserted);
     return FinishListing(out, err);
 }
 

@@ -69,8 +69,10 @@ std::optional<int32_t> ParseTileFormat(std::string_view text)
 
 std::set<std::string> TileSheetValueOptions()
 {
-    return {"--format", "--offset", "--height", "--width", "--palette", "--shift", "-o"};
+    return {"--format", "--offset", "--height", "--width", "--palette", "--shift", "--rows", "-o"};
 }
+
+std::set<std::string> TileSheetFlags() { return {"--indexed"}; }
 
 std::optional<TileSheetOptions> ReadTileSheetOptions(const ParsedArguments& parsed, std::string& error)
 {
@@ -115,6 +117,12 @@ std::optional<TileSheetOptions> ReadTileSheetOptions(const ParsedArguments& pars
         if (!value) return fail("--shift needs a decimal colour shift");
         options.colourShift = *value;
     }
+    if (const std::string* rows = option("--rows")) {
+        const auto value = ParseCount(*rows, 1, kMaxSheetRows);
+        if (!value) return fail("--rows needs a number of sheets from 1 to 1024");
+        options.sheets = *value;
+    }
+    options.indexed = parsed.flags.count("--indexed") != 0;
     if (const std::string* palette = option("--palette")) {
         if (*palette == "std") {
             options.palette = TilePalette::Standard;
@@ -170,17 +178,11 @@ bool PrepareTileSheet(DocRecord& doc, TileSession& tiles, const std::string& rom
     SelectTileFormat(doc.tileView, options.format);
     doc.tileView.stripHeight = options.stripHeight;
     doc.tileView.stripsAcross = options.stripsAcross;
-    doc.topOffset = options.offset;
-    if (bytes == RomBytes::SheetOnly) {
-        // The strips start ever further on: the last one ends the bytes shown.
-        (void)ApplyEndOfDataClamp(doc);
-        const SheetLayout layout = SheetLayoutOf(doc);
-        const int64_t end = StripStart(layout, StripRowCount(layout.stripHeight) - 1, layout.stripsAcross - 1) +
-                            StripExtent(layout.format, layout.stripHeight);
-        if (!rom->readRange(doc, layout.offset, end, err)) return false;
-    }
-    RedrawSheet(tiles, doc, SheetRedraw::Full);
-    return true;
+    doc.topOffset =
+        ClampSheetOffset(options.offset, options.format, options.stripHeight, doc.viewSize, options.pictureRows());
+    // The strips start ever further on: the last one ends the bytes shown.
+    return bytes == RomBytes::Whole ||
+           rom->readRange(doc, doc.topOffset, SheetPictureEnd(SheetLayoutOf(doc), options.pictureRows()), err);
 }
 
 }  // namespace zarvo::cli

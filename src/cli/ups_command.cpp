@@ -38,11 +38,7 @@ int Run(const std::vector<std::string>& arguments, std::ostream& out, std::ostre
         PrintFailure(err, UpsErrorText(applied));
         return kFailed;
     }
-    const std::span<const uint8_t> result(applied.result);
-    const bool written = WriteCommandOutput(
-        output->second, [result](const ByteSink& sink) { return result.empty() || sink(result.data(), result.size()); },
-        out, err);
-    return written ? kDone : kFailed;
+    return WriteBytesOutput(output->second, applied.result, out, err) ? kDone : kFailed;
 }
 
 }  // namespace

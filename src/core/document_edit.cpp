@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <new>
 
 namespace zarvo {
 
@@ -53,6 +54,36 @@ int32_t FillBytes(DocRecord& doc, int32_t offset, int32_t count, uint8_t value)
     return static_cast<int32_t>(length);
 }
 
+bool MakeRoomFor(DocRecord& doc, int32_t length)
+{
+    const std::size_t header = static_cast<std::size_t>(doc.headerSize);
+    const std::size_t wanted = header + static_cast<std::size_t>(std::max(length, 0));
+    if (doc.hasData() && doc.storage.size() >= wanted) return true;
+    DocumentBytes larger;
+    try {
+        // At least one byte, so that a document cut to nothing still has its storage.
+        larger = DocumentBytes::Owned(std::max<std::size_t>(wanted, 1));
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
+    if (doc.hasData()) std::memcpy(larger.data(), doc.storage.data(), std::min(wanted, doc.storage.size()));
+    doc.storage = std::move(larger);
+    return true;
+}
+
+bool ChangeDocumentLength(DocRecord& doc, int32_t length, uint8_t fill)
+{
+    if (length < 0 || !MakeRoomFor(doc, length)) return false;
+    // The old sizes and the old bytes under a grown part are one step.
+    const EditStep step(doc);
+    const int32_t oldEnd = std::max(doc.fileSize, 0);
+    doc.fileSize = length;
+    doc.viewSize = length;
+    if (length > oldEnd) (void)FillBytes(doc, oldEnd, length - oldEnd, fill);
+    doc.modified = true;
+    return true;
+}
+
 void OverwriteDifferingBytes(DocRecord& doc, std::span<const uint8_t> bytes)
 {
     if (!doc.hasData()) return;
@@ -72,6 +103,19 @@ void OverwriteDifferingBytes(DocRecord& doc, std::span<const uint8_t> bytes)
         std::memcpy(held + at, wanted + at, static_cast<std::size_t>(count));
         at = FirstDifference(held, wanted, lastDifferent + 1, length);
     }
+}
+
+bool ReplaceDocumentContent(DocRecord& doc, std::span<const uint8_t> file, int32_t fileLength)
+{
+    const int32_t header = doc.headerSize;
+    if (fileLength < header || file.size() < static_cast<std::size_t>(fileLength)) return false;
+    if (!MakeRoomFor(doc, static_cast<int32_t>(file.size()) - header)) return false;
+    const EditStep step(doc);
+    std::memcpy(doc.storage.data(), file.data(), static_cast<std::size_t>(header));
+    OverwriteDifferingBytes(doc, file.subspan(static_cast<std::size_t>(header)));
+    doc.fileSize = fileLength - header;
+    doc.viewSize = std::max(fileLength, kMinimumViewSize) - header;
+    return true;
 }
 
 bool UndoEdit(DocRecord& doc) { return doc.journal.undo(doc); }

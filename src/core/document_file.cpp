@@ -1,5 +1,6 @@
 #include "core/document_file.h"
 
+#include "core/document_edit.h"
 #include "core/zsnes_palette.h"
 
 #include <algorithm>
@@ -101,12 +102,21 @@ SaveError WriteDocumentTo(const DocRecord& doc, const std::string& path, const W
     return WriteFileReplacing(path, doc.storage.data(), count, progress);
 }
 
-SaveError SaveDocumentFile(const DocRecord& doc) { return WriteDocumentTo(doc, doc.fileName); }
+void TakeDiskStamp(DocRecord& doc) { doc.diskStamp = StampOf(doc.fileName).value_or(FileStamp{}); }
+
+void MarkAsFileContent(DocRecord& doc, const std::string& path)
+{
+    doc.fileName = path;
+    TakeDiskStamp(doc);
+    MarkDocumentSaved(doc);
+}
+
+SaveError SaveDocumentFile(DocRecord& doc) { return SaveDocumentAs(doc, std::string(doc.fileName)); }
 
 SaveError SaveDocumentAs(DocRecord& doc, const std::string& newPath)
 {
     const SaveError result = WriteDocumentTo(doc, newPath);
-    if (result == SaveError::None) doc.fileName = newPath;
+    if (result == SaveError::None) MarkAsFileContent(doc, newPath);
     return result;
 }
 

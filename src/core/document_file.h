@@ -53,9 +53,19 @@ void ReadSavestatePalette(DocRecord& doc);
 // may paint it meanwhile; progress (when given) is told from the writing thread.
 [[nodiscard]] SaveError WriteDocumentTo(const DocRecord& doc, const std::string& path,
                                         const WriteProgress& progress = {});
-// WriteDocumentTo the document's own file.
-[[nodiscard]] SaveError SaveDocumentFile(const DocRecord& doc);
-// Saves to newPath and, on success only, makes it the document's fileName.
+// Remembers the stamp the document's file has now (an empty one when it is gone): a
+// later stamp tells that another program changed the file.
+void TakeDiskStamp(DocRecord& doc);
+// What follows every successful save, and reading the file again: the document now
+// holds what the file at path holds. path becomes its fileName, the file's stamp is
+// taken at once (before any window looks whether the file changed), and
+// MarkDocumentSaved: nothing is modified, undo and redo know the saved point, and
+// only the changed bytes past the file's end keep their mark.
+void MarkAsFileContent(DocRecord& doc, const std::string& path);
+// WriteDocumentTo the document's own file, then MarkAsFileContent.
+[[nodiscard]] SaveError SaveDocumentFile(DocRecord& doc);
+// WriteDocumentTo newPath and, on success only, MarkAsFileContent: it becomes the
+// document's file.
 [[nodiscard]] SaveError SaveDocumentAs(DocRecord& doc, const std::string& newPath);
 
 // Size of an open file, -1 for a null stream; the position is left unchanged.

@@ -1,6 +1,7 @@
 #include "core/hex_text.h"
 
 #include <cstdint>
+#include <cstdio>
 
 namespace zarvo {
 
@@ -55,6 +56,14 @@ std::string FormatHex(uint32_t value, int width)
 {
     std::string text;
     AppendHex(text, value, width);
+    return text;
+}
+
+std::string FormatSignedHex(int64_t value)
+{
+    const uint64_t magnitude = value < 0 ? 0 - static_cast<uint64_t>(value) : static_cast<uint64_t>(value);
+    char text[24];
+    std::snprintf(text, sizeof text, "%s%llX", value < 0 ? "-" : "", static_cast<unsigned long long>(magnitude));
     return text;
 }
 

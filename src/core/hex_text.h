@@ -31,5 +31,7 @@ struct HexReading {
 [[nodiscard]] std::string FormatHex(uint32_t value, int width);
 // The same digits added to the end of out.
 void AppendHex(std::string& out, uint32_t value, int width);
+// A signed number as digits with '-' in front when negative ("-A000"), no padding.
+[[nodiscard]] std::string FormatSignedHex(int64_t value);
 
 }  // namespace zarvo

@@ -3,9 +3,7 @@
 #include "core/document_edit.h"
 
 #include <algorithm>
-#include <cstring>
 #include <filesystem>
-#include <span>
 #include <system_error>
 
 namespace zarvo {
@@ -16,7 +14,7 @@ OpenOutcome OpenDocumentSequence(DocRecord& doc, TableSession& tables, const std
     OpenOutcome outcome;
     outcome.error = OpenDocumentFile(doc, path, &outcome.failure);
     if (outcome.error != OpenError::None) return outcome;
-    doc.diskStamp = StampOf(path).value_or(FileStamp{});
+    TakeDiskStamp(doc);
 
     if (IsSavestatePath(path)) {
         // A file shorter than the header has no header to remove: nothing to ask.
@@ -25,11 +23,7 @@ OpenOutcome OpenDocumentSequence(DocRecord& doc, TableSession& tables, const std
         ReadSavestatePalette(doc);
         if (removeHeader) RemoveSavestateHeader(doc);
     }
-    // The ASCII entries come in while the document still counts as on Table #1, so
-    // that the window's activation reads Table #1 (or falls back to ASCII) as usual.
-    const int8_t activeTable = doc.table.activeTable;
-    LoadAsciiTable(doc, tables);
-    doc.table.activeTable = activeTable;
+    LoadAsciiEntriesKeepingSlot(doc, tables);
     doc.modified = false;
     doc.cursorRow = 0;
     doc.cursorColumn = 0;
@@ -41,9 +35,7 @@ OpenOutcome OpenDocumentSequence(DocRecord& doc, TableSession& tables, const std
     std::error_code error;
     if (!std::filesystem::is_regular_file(companion, error)) return outcome;
     outcome.companionTableFound = true;
-    doc.table.tableName[0] = companion;
-    doc.table.activeTable = 0;
-    outcome.table = TableLoader(doc, tables, companion);
+    outcome.table = LoadTableIntoSlot(doc, tables, 0, companion);
     return outcome;
 }
 
@@ -80,27 +72,16 @@ OpenOutcome ReloadDocument(DocRecord& doc)
     outcome.failure = fresh.failure;
     outcome.error = fresh.failure.error;
     if (!fresh.ok()) return outcome;
-    if (fresh.bytes.size() > doc.storage.size()) {
-        std::optional<DocumentBytes> larger = DocumentBytes::Allocate(fresh.bytes.size());
-        if (!larger) {
+
+    if (doc.headerSize > 0 && fresh.length < doc.headerSize) {
+        ReplaceWithoutHistory(doc, fresh);
+    } else {
+        // One step of the history: undo gives back the document as it was, edits
+        // included. Save writes back the header the file has now.
+        if (!ReplaceDocumentContent(doc, {fresh.bytes.data(), fresh.bytes.size()}, fresh.length)) {
             outcome.failure.error = outcome.error = OpenError::OutOfMemory;
             return outcome;
         }
-        std::memcpy(larger->data(), doc.storage.data(), doc.storage.size());
-        doc.storage = std::move(*larger);
-    }
-
-    const int32_t header = doc.headerSize;
-    if (header > 0 && fresh.length < header) {
-        ReplaceWithoutHistory(doc, fresh);
-    } else {
-        // One step of the history: undo gives back the document as it was, edits included.
-        const EditStep step(doc);
-        // The header is no part of the history; Save writes back the one the file has now.
-        std::memcpy(doc.storage.data(), fresh.bytes.data(), static_cast<std::size_t>(header));
-        OverwriteDifferingBytes(doc, std::span(fresh.bytes.data() + header, fresh.bytes.size() - header));
-        doc.fileSize = fresh.length - header;
-        doc.viewSize = std::max(fresh.length, kMinimumViewSize) - header;
         doc.nibblePending = false;
         // A shorter file takes the view back to its start; the next paint settles the rest.
         if (doc.topOffset >= doc.viewSize || doc.cursorOffset >= doc.viewSize) {
@@ -112,11 +93,9 @@ OpenOutcome ReloadDocument(DocRecord& doc)
     }
     doc.savestatePalette.reset();
     if (IsSavestatePath(doc.fileName)) ReadSavestatePalette(doc);
-    doc.diskStamp = StampOf(doc.fileName).value_or(FileStamp{});
-    // The document is its file again.
-    doc.journal.markSaved();
+    // The document is its file again, the bytes past its end (read again as zeros) too.
+    MarkAsFileContent(doc, std::string(doc.fileName));
     doc.changes.clear();
-    doc.modified = false;
     doc.nibblePending = false;
     return outcome;
 }

@@ -239,6 +239,14 @@ SaveError WriteOutput(const std::string& path, OutputRule rule, const ContentPro
     return WriteOutputPushed(path, rule, produce, failure, nullptr);
 }
 
+SaveError WriteOutputFollowingDisk(const std::string& path, OutputRule rule, const ContentProducer& produce,
+                                   WriteFailure* failure)
+{
+    const WriteProgress unheard;
+    DiskPush push(unheard, 0);
+    return WriteOutputPushed(path, rule, produce, failure, &push);
+}
+
 SaveError WriteOutput(const std::string& path, OutputRule rule, const uint8_t* bytes, std::size_t count,
                       WriteFailure* failure)
 {

@@ -50,6 +50,11 @@ using ContentProducer = std::function<bool(const ByteSink&)>;
                                     WriteFailure* failure = nullptr);
 [[nodiscard]] SaveError WriteOutput(const std::string& path, OutputRule rule, const uint8_t* bytes, std::size_t count,
                                     WriteFailure* failure = nullptr);
+// WriteOutput with each piece of a regular file pushed to the disk as it is written,
+// as the large saves do, so that the producer's own progress follows the disk and the
+// final sync has little left to do.
+[[nodiscard]] SaveError WriteOutputFollowingDisk(const std::string& path, OutputRule rule,
+                                                 const ContentProducer& produce, WriteFailure* failure = nullptr);
 
 // Writes count bytes to path, replacing a regular file only.
 [[nodiscard]] SaveError WriteFileReplacing(const std::string& path, const uint8_t* bytes, std::size_t count);

@@ -2,6 +2,7 @@
 // Program-wide state shared by every editor window, owned by the frame.
 
 #include "core/dump_state.h"
+#include "core/script_state.h"
 #include "core/search_state.h"
 #include "core/snes_converter_state.h"
 #include "core/table_session.h"
@@ -72,6 +73,7 @@ struct Session {
     SearchSession search;
     DumpState dump;
     TileSession tiles;
+    ScriptState script;
     bool applicationReady = false;
     std::string currentDirectory;  // the open dialogs start here without a document
     std::string openFolder;        // of the file last chosen in an open dialog: relative dump names land here

@@ -2,7 +2,12 @@
 // The settings file "zv32ex.ini": three display settings and the view font, five
 // lines taken by position, each a word (never checked) and a value:
 //   CursorType 1 / RowType    1 / SpacedHex  1 / FontSize   12 / FontName   Courier_New
-// Blanks in the face name are written as '_' and read back as blanks.
+// Blanks in the face name are written as '_' and read back as blanks. The script
+// commands' lines follow, each found by its word, so that a reader of the first five
+// lines alone takes the file as it always did:
+//   ScriptTables 0 / PointerForm LINEAR / PointerBits 16 / PointerOffset -A000 /
+//   PointerHeader 0 / BigEndian 0 / PointerStep 0 / EveryForm 1
+// (offset and header in hexadecimal). A missing line or a bad value keeps its default.
 
 #include "core/document_file.h"
 #include "core/session.h"
@@ -28,6 +33,8 @@ struct ViewFontSetting {
 struct StoredSettings {
     DisplaySettings display;
     ViewFontSetting font;
+    bool atlasTables = false;
+    PointerSettings pointers;
 };
 
 // The settings in content, starting from defaults. Reading stops at the first
@@ -38,7 +45,7 @@ struct StoredSettings {
 // The same from the file at path; a missing or unreadable file gives the defaults.
 [[nodiscard]] StoredSettings ReadSettingsFile(const std::string& path, const StoredSettings& defaults);
 
-// The five lines of the file.
+// The lines of the file.
 [[nodiscard]] std::string SettingsFileText(const StoredSettings& settings);
 // Writes the file through a temporary file beside it, so a failure leaves the old one.
 [[nodiscard]] SaveError WriteSettingsFile(const std::string& path, const StoredSettings& settings);

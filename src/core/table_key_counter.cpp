@@ -1,18 +1,12 @@
 #include "core/table_key_counter.h"
 
+#include "core/hex_text.h"
+
 #include <cstdio>
 
 namespace zarvo {
 
 namespace {
-
-[[nodiscard]] int HexDigitValue(char c)
-{
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    return -1;
-}
 
 [[nodiscard]] char UpperAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
 

@@ -208,6 +208,13 @@ void LoadAsciiTable(DocRecord& doc, TableSession& session)
     doc.table.activeTable = kAsciiTable;
 }
 
+void LoadAsciiEntriesKeepingSlot(DocRecord& doc, TableSession& session)
+{
+    const int8_t slot = doc.table.activeTable;
+    LoadAsciiTable(doc, session);
+    doc.table.activeTable = slot;
+}
+
 TableLoadResult TableLoader(DocRecord& doc, TableSession& session, const std::string& path, InputFailure* failure)
 {
     ClearTable(doc.table, session);
@@ -225,6 +232,27 @@ TableLoadResult TableLoader(DocRecord& doc, TableSession& session, const std::st
         return TableLoadResult::OutOfMemory;
     }
     return TableLoadResult::Loaded;
+}
+
+std::string ActiveTablePath(const TableData& table)
+{
+    if (table.activeTable < 0 || table.activeTable >= kTableSlots || table.activeTable == kAsciiTable) return {};
+    return table.tableName[static_cast<std::size_t>(table.activeTable)];
+}
+
+TableLoadResult LoadTableIntoSlot(DocRecord& doc, TableSession& session, int slot, const std::string& path,
+                                  InputFailure* failure)
+{
+    // A copy: path may be the slot's own name.
+    const std::string file = path;
+    doc.table.tableName[static_cast<std::size_t>(slot)] = file;
+    doc.table.activeTable = static_cast<int8_t>(slot);
+    return TableLoader(doc, session, file, failure);
+}
+
+TableLoadResult ReloadActiveTable(DocRecord& doc, TableSession& session)
+{
+    return TableLoader(doc, session, ActiveTablePath(doc.table));
 }
 
 void ParseTableText(TableData& table, TableSession& session, std::string_view content)

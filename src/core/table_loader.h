@@ -38,6 +38,11 @@ void ClearTable(TableData& table, TableSession& session);
 // and makes the ASCII table the active one.
 void LoadAsciiTable(DocRecord& doc, TableSession& session);
 
+// The ASCII entries of a document just opened, which still counts as on the table
+// slot it had (Table #1 for a new one): its window's activation reads that slot's file
+// as usual, or falls back to ASCII.
+void LoadAsciiEntriesKeepingSlot(DocRecord& doc, TableSession& session);
+
 // Clears the document's table and loads the file at path into it. The caller has set
 // activeTable and tableName[activeTable]. A file that cannot be read (missing, not a
 // regular file, larger than kMaxTableFileSize, or an empty path) falls back to the
@@ -45,6 +50,20 @@ void LoadAsciiTable(DocRecord& doc, TableSession& session);
 // readable one replaces the jump list.
 [[nodiscard]] TableLoadResult TableLoader(DocRecord& doc, TableSession& session, const std::string& path,
                                           InputFailure* failure = nullptr);
+
+// The file of the active table: the name of Table #1 or #2, empty for the built-in
+// ASCII table.
+[[nodiscard]] std::string ActiveTablePath(const TableData& table);
+
+// Every way a table file becomes Table #1 (slot 0) or Table #2 (slot 1) of a document
+// (Open Table File, the swap items, the companion table of an opened file, the table
+// editor's offer, zarvo-tool's --table): path becomes the slot's name and the slot the
+// active table, then TableLoader reads it.
+[[nodiscard]] TableLoadResult LoadTableIntoSlot(DocRecord& doc, TableSession& session, int slot,
+                                                const std::string& path, InputFailure* failure = nullptr);
+// The active table's file read again (after it was edited or appended to, or when
+// its window becomes active): TableLoader on ActiveTablePath.
+[[nodiscard]] TableLoadResult ReloadActiveTable(DocRecord& doc, TableSession& session);
 
 // Classifies the lines of a table file's content into the table (no clearing).
 void ParseTableText(TableData& table, TableSession& session, std::string_view content);

@@ -1,5 +1,6 @@
 #include "dump/dump_file.h"
 
+#include "core/table_loader.h"
 #include "dump/code_to_text.h"
 #include "dump/dump_messages.h"
 #include "dump/text_dump.h"
@@ -40,12 +41,6 @@ namespace {
 }
 
 }  // namespace
-
-std::string ActiveTablePath(const TableData& table)
-{
-    if (table.activeTable < 0 || table.activeTable >= kTableSlots || table.activeTable == kAsciiTable) return {};
-    return table.tableName[static_cast<std::size_t>(table.activeTable)];
-}
 
 DumpResult RunDump(DumpKind kind, const DocRecord& doc, const DumpFields& fields, int32_t batchRemaining,
                    const DumpOutput& output)

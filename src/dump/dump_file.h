@@ -53,7 +53,4 @@ struct DumpResult {
 [[nodiscard]] DumpResult DumpTxtData(const DocRecord& doc, const DumpFields& fields, int32_t batchRemaining,
                                      const DumpOutput& output = {});
 
-// The path of the active table, empty for the built-in ASCII table (%tblname).
-[[nodiscard]] std::string ActiveTablePath(const TableData& table);
-
 }  // namespace zarvo

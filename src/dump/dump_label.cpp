@@ -1,6 +1,7 @@
 #include "dump/dump_label.h"
 
 #include "core/file_stamp.h"
+#include "core/table_loader.h"
 #include "dump/dump_messages.h"
 
 #include <algorithm>

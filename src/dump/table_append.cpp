@@ -39,7 +39,7 @@ namespace {
     case AppendError::CannotWrite:
         return {false, PlainNotice(messages::kCannotWriteTableFile)};
     }
-    if (TableLoader(doc, tables, path) == TableLoadResult::OutOfMemory) {
+    if (ReloadActiveTable(doc, tables) == TableLoadResult::OutOfMemory) {
         return {true, PlainNotice(messages::kTableAllocation)};
     }
     return {true, {}};

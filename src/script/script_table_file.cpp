@@ -38,4 +38,12 @@ ScriptTableReader TableReaderBeside(const std::string& scriptPath, bool atlasTab
     };
 }
 
+std::string TablePathForScript(const std::string& tablePath, const std::string& scriptPath)
+{
+    std::error_code failed;
+    const auto folder = std::filesystem::absolute(std::filesystem::path(scriptPath), failed).parent_path();
+    const auto relative = std::filesystem::relative(std::filesystem::absolute(tablePath, failed), folder, failed);
+    return failed || relative.empty() ? tablePath : relative.generic_string();
+}
+
 }  // namespace zarvo

@@ -11,4 +11,9 @@ namespace zarvo {
 
 [[nodiscard]] ScriptTableReader TableReaderBeside(const std::string& scriptPath, bool atlasTables);
 
+// The path a script written to scriptPath names its table file by: relative to the
+// script's folder when both lie on one tree (#ADDTBL looks beside the script first),
+// else the table's path as given.
+[[nodiscard]] std::string TablePathForScript(const std::string& tablePath, const std::string& scriptPath);
+
 }  // namespace zarvo

@@ -3,7 +3,7 @@
 #include "core/hex_text.h"
 #include "search/relative_search.h"
 #include "search/search_messages.h"
-#include "view/cursor_geometry.h"
+#include "view/jump.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -19,11 +19,6 @@ namespace {
     const std::optional<int32_t> offset = ParseHexOffset(digits);
     if (!offset || viewSize <= 0) return std::nullopt;
     return std::min(*offset, viewSize - 1);
-}
-
-void JumpTo(DocRecord& doc, int32_t offset, const ViewState& view)
-{
-    doc.topOffset = CursorGeometry(view).PlaceCursorOnPage(doc, offset);
 }
 
 }  // namespace
@@ -114,22 +109,22 @@ std::optional<int32_t> LabelJumpOffset(std::string_view line, LabelEnd end, int3
 }
 
 ListActivation ActivateListLine(const ResultListState& list, const std::string* selectedLine, DocRecord* doc,
-                                const ViewState& view)
+                                const Session& session)
 {
     if (doc == nullptr || !doc->hasData() || selectedLine == nullptr) return ListActivation::Nothing;
     if (list.mode != 0) return ListActivation::DumpLabels;
     const std::optional<int32_t> offset = ListLineOffset(*selectedLine, doc->viewSize);
     if (!offset) return ListActivation::Nothing;
-    JumpTo(*doc, *offset, view);
+    JumpTo(*doc, session, *offset);
     return ListActivation::Jumped;
 }
 
-bool JumpToLabelEnd(const std::string* selectedLine, LabelEnd end, DocRecord* doc, const ViewState& view)
+bool JumpToLabelEnd(const std::string* selectedLine, LabelEnd end, DocRecord* doc, const Session& session)
 {
     if (doc == nullptr || !doc->hasData() || selectedLine == nullptr) return false;
     const std::optional<int32_t> offset = LabelJumpOffset(*selectedLine, end, doc->viewSize);
     if (!offset) return false;
-    JumpTo(*doc, *offset, view);
+    JumpTo(*doc, session, *offset);
     return true;
 }
 

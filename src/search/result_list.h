@@ -55,11 +55,12 @@ enum class ListActivation {
 };
 
 // A double click or Enter on the line selected (null when none) while doc (null when
-// no editor window is open) is the current document.
+// no editor window is open) is the current document; the jump is JumpTo's.
 [[nodiscard]] ListActivation ActivateListLine(const ResultListState& list, const std::string* selectedLine,
-                                              DocRecord* doc, const ViewState& view);
+                                              DocRecord* doc, const Session& session);
 // The popup's jump commands on the selected line: true when the cursor moved (the
 // window then closes and the dump dialog's offset boxes are emptied).
-[[nodiscard]] bool JumpToLabelEnd(const std::string* selectedLine, LabelEnd end, DocRecord* doc, const ViewState& view);
+[[nodiscard]] bool JumpToLabelEnd(const std::string* selectedLine, LabelEnd end, DocRecord* doc,
+                                  const Session& session);
 
 }  // namespace zarvo

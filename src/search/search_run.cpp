@@ -5,6 +5,7 @@
 #include "search/search_messages.h"
 #include "search/search_pattern.h"
 #include "view/cursor_geometry.h"
+#include "view/jump.h"
 
 #include <algorithm>
 #include <span>
@@ -14,14 +15,13 @@ namespace zarvo {
 int32_t ScanStart(const SearchState& state, const SearchOptions& options, const DocRecord& doc, const ViewState& view)
 {
     if (options.FindFromStart && state.fromStartUsed == 0) return 0;
-    const int64_t cursor =
-        int64_t{doc.topOffset} + int64_t{doc.cursorRow} * view.bytesPerRow + int64_t{doc.cursorColumn};
+    const int64_t cursor = CursorGeometry(view).cursorByte(doc);
     const int64_t start = options.IncFind ? cursor : cursor + 1;
     return static_cast<int32_t>(std::clamp<int64_t>(start, 0, INT32_MAX));
 }
 
-ScanResult ScanDocument(SearchState& state, const SearchOptions& options, DocRecord& doc, const ViewState& view,
-                        const MatchSink& sink)
+ScanResult ScanDocument(SearchState& state, const SearchOptions& options, const DocRecord& doc,
+                        const ViewState& view, const MatchSink& sink)
 {
     ScanResult result;
     state.searchFound = false;
@@ -39,7 +39,6 @@ ScanResult ScanDocument(SearchState& state, const SearchOptions& options, DocRec
                              MatchRule{options.IgCase, options.WildCrd});
     const int32_t position = finder.next(first, finder.lastPosition());
     if (position < 0) return result;
-    doc.topOffset = CursorGeometry(view).PlaceCursorOnPage(doc, position);
     state.searchFound = true;
     result.found = true;
     result.offset = position;
@@ -100,9 +99,9 @@ SearchRunOutcome PrepareSearchPattern(SearchSession& search, const TableData* ta
     return outcome;
 }
 
-SearchRunOutcome RunSearch(SearchSession& search, const ViewState& view, DocRecord* doc, std::string_view boxText,
-                           const MatchSink& sink)
+SearchRunOutcome RunSearch(Session& session, DocRecord* doc, std::string_view boxText, const MatchSink& sink)
 {
+    SearchSession& search = session.search;
     SearchRunOutcome outcome;
     if (doc == nullptr || !doc->hasData()) {
         outcome.status = SearchRunStatus::NoDocument;
@@ -112,7 +111,8 @@ SearchRunOutcome RunSearch(SearchSession& search, const ViewState& view, DocReco
     if (outcome.status != SearchRunStatus::Searched) return outcome;
     SearchState& state = search.state;
     const SearchOptions& options = search.dialog.options;
-    outcome.scan = ScanDocument(state, options, *doc, view, sink);
+    outcome.scan = ScanDocument(state, options, *doc, session.view, sink);
+    if (outcome.scan.found) JumpTo(*doc, session, outcome.scan.offset);
     if (!outcome.scan.found && state.SearchKind != FindKind::Relative && state.matchCount == 0 && !options.IncFind) {
         outcome.notice = Notice{NoticeKind::Exclamation, messages::kNoStringFoundCaption, messages::kStringNotFound};
     }
@@ -122,8 +122,7 @@ SearchRunOutcome RunSearch(SearchSession& search, const ViewState& view, DocReco
 SearchRunOutcome RunSearch(Session& session, DocRecord* doc, std::string_view boxText)
 {
     ResultListState& list = session.search.list;
-    return RunSearch(session.search, session.view, doc, boxText,
-                     [&list](int32_t offset) { AddMatchLine(list, offset); });
+    return RunSearch(session, doc, boxText, [&list](int32_t offset) { AddMatchLine(list, offset); });
 }
 
 }  // namespace zarvo

@@ -1,8 +1,8 @@
 #pragma once
 // The scan of the text, hexadecimal and kana searches and of Search Again
 // (RunSearch): the pattern from the Find dialog's text, then one pass over the
-// document that either stops on the first match after the cursor, moving the
-// cursor there, or lists every match.
+// document that either stops on the first match after the cursor, jumping there, or
+// lists every match.
 
 #include "core/byte_pieces.h"
 #include "core/document.h"
@@ -22,7 +22,7 @@ namespace zarvo {
 using MatchSink = std::function<void(int32_t offset)>;
 
 struct ScanResult {
-    bool found = false;   // stopped on a match: the document's cursor and topOffset show it
+    bool found = false;   // stopped on a match (RunSearch jumps there)
     int32_t offset = -1;  // that match
     int32_t listed = 0;   // matches handed to the sink
 };
@@ -36,9 +36,9 @@ struct ScanResult {
 // Scans the document's viewSize bytes for searchPattern from ScanStart up to the last
 // position where the whole pattern fits. With SaveFnd (and not a relative search)
 // every match goes to the sink and raises matchCount, up to 128 in all with
-// FindLimit; otherwise (or with matchCount already at 128 under FindLimit) the first
-// match moves the cursor. Sets searchFound. The document must hold data.
-[[nodiscard]] ScanResult ScanDocument(SearchState& state, const SearchOptions& options, DocRecord& doc,
+// FindLimit; otherwise (or with matchCount already at 128 under FindLimit) the scan
+// stops on the first match. Sets searchFound. The document must hold data.
+[[nodiscard]] ScanResult ScanDocument(SearchState& state, const SearchOptions& options, const DocRecord& doc,
                                       const ViewState& view, const MatchSink& sink);
 
 // The listing of ScanDocument with SaveFnd over bytes read a piece at a time: every
@@ -70,11 +70,11 @@ struct SearchRunOutcome {
                                                     std::string_view boxText);
 
 // RunSearch with boxText as FindBox's bytes: text and hexadecimal search build the
-// pattern from it, kana search and Search Again keep the pattern they have. Listed
-// matches go to sink; "not found" is told when nothing was found or listed outside
-// incremental search.
-[[nodiscard]] SearchRunOutcome RunSearch(SearchSession& search, const ViewState& view, DocRecord* doc,
-                                         std::string_view boxText, const MatchSink& sink);
+// pattern from it, kana search and Search Again keep the pattern they have. A match
+// the scan stops on is jumped to (JumpTo); listed matches go to sink; "not found" is
+// told when nothing was found or listed outside incremental search.
+[[nodiscard]] SearchRunOutcome RunSearch(Session& session, DocRecord* doc, std::string_view boxText,
+                                         const MatchSink& sink);
 // The same with the matches added to the session's result list.
 [[nodiscard]] SearchRunOutcome RunSearch(Session& session, DocRecord* doc, std::string_view boxText);
 

@@ -22,14 +22,15 @@ std::optional<uint8_t> SheetColourMatch::indexOf(uint32_t rgb) const
     return static_cast<uint8_t>(indexByColour_[*colour]);
 }
 
-std::optional<PicturePixel> MatchSheetColours(std::span<const uint32_t, kSheetSide * kSheetSide> argb,
-                                              const SheetColourMatch& match, SheetIndexes& indexes)
+std::optional<PicturePixel> MatchSheetColours(std::span<const uint32_t> argb, const SheetColourMatch& match,
+                                              std::span<uint8_t> indexes)
 {
-    for (int32_t i = 0; i < kSheetSide * kSheetSide; ++i) {
-        const uint32_t pixel = argb[static_cast<std::size_t>(i)];
+    for (std::size_t i = 0; i < argb.size() && i < indexes.size(); ++i) {
+        const uint32_t pixel = argb[i];
         const auto index = (pixel >> 24) == 0xFF ? match.indexOf(pixel & 0xFFFFFF) : std::nullopt;
-        if (!index) return PicturePixel{i % kSheetSide, i / kSheetSide, pixel};
-        indexes[static_cast<std::size_t>(i)] = *index;
+        if (!index)
+            return PicturePixel{static_cast<int32_t>(i % kSheetSide), static_cast<int32_t>(i / kSheetSide), pixel};
+        indexes[i] = *index;
     }
     return std::nullopt;
 }

@@ -33,10 +33,10 @@ struct PicturePixel {
     uint32_t argb = 0;
 };
 
-// Turns 128 x 128 pixels (0xAARRGGBB, row by row) into indexes. Returns the first
-// pixel, row by row, that is not fully opaque or has no index; `indexes` is then
-// incomplete.
-[[nodiscard]] std::optional<PicturePixel> MatchSheetColours(std::span<const uint32_t, kSheetSide * kSheetSide> argb,
-                                                            const SheetColourMatch& match, SheetIndexes& indexes);
+// Turns pixels (0xAARRGGBB, row by row, kSheetSide a row: the sheet or a taller
+// picture) into as many indexes. Returns the first pixel, row by row, that is not
+// fully opaque or has no index; `indexes` is then incomplete.
+[[nodiscard]] std::optional<PicturePixel> MatchSheetColours(std::span<const uint32_t> argb,
+                                                            const SheetColourMatch& match, std::span<uint8_t> indexes);
 
 }  // namespace zarvo

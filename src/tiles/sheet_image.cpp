@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <vector>
 
 namespace zarvo {
 
@@ -29,12 +30,13 @@ void DecodeStripSpanning(std::span<const uint8_t> data, int64_t start, int32_t e
     DecodeStrip(bytes.data(), format, height, pixels, stride);
 }
 
-void DecodeStripRow(SheetImage& image, std::span<const uint8_t> data, const SheetLayout& layout, int32_t stripRow)
+// Strip row R of an image of kSheetSide indexes a row that has room for all of its rows.
+void DecodeStripRow(uint8_t* image, std::span<const uint8_t> data, const SheetLayout& layout, int32_t stripRow)
 {
     const int32_t extent = StripExtent(layout.format, layout.stripHeight);
     const int32_t stripBytes = StripBytes(layout);
     const int64_t rowStart = StripStart(layout, stripRow, 0);
-    uint8_t* pixels = image.data() + std::ptrdiff_t{stripRow} * layout.stripHeight * kSheetSide;
+    uint8_t* pixels = image + std::ptrdiff_t{stripRow} * layout.stripHeight * kSheetSide;
     for (int32_t column = 0; column < layout.stripsAcross; ++column, pixels += kStripWidth) {
         DecodeStripSpanning(data, rowStart + int64_t{column} * stripBytes, extent, layout.format, layout.stripHeight,
                             pixels, kSheetSide);
@@ -71,18 +73,36 @@ void DrawSheet(SheetImage& image, std::span<const uint8_t> data, const SheetLayo
             }
         }
         std::memset(image.data() + drawnBytes, 0, image.size() - drawnBytes);
-        for (int32_t row = 0; row < rows; ++row) DecodeStripRow(image, data, layout, row);
+        for (int32_t row = 0; row < rows; ++row) DecodeStripRow(image.data(), data, layout, row);
         return;
     }
     case SheetRedraw::ShiftedDown:
         std::memmove(image.data() + shiftBytes, image.data(), drawnBytes - shiftBytes);
-        DecodeStripRow(image, data, layout, 0);
+        DecodeStripRow(image.data(), data, layout, 0);
         return;
     case SheetRedraw::ShiftedUp:
         std::memmove(image.data(), image.data() + shiftBytes, drawnBytes - shiftBytes);
-        DecodeStripRow(image, data, layout, rows - 1);
+        DecodeStripRow(image.data(), data, layout, rows - 1);
         return;
     }
+}
+
+std::vector<uint8_t> DrawSheetPicture(std::span<const uint8_t> data, const SheetLayout& requested, int32_t pictureRows)
+{
+    const SheetLayout layout = LayoutWithinLimits(requested);
+    const int32_t rows = StripRowCount(layout.stripHeight, pictureRows);
+    // The last strip row is decoded whole below the picture's end, then cut off.
+    std::vector<uint8_t> picture(std::size_t{static_cast<uint32_t>(rows * layout.stripHeight)} * kSheetSide, 0);
+    for (int32_t row = 0; row < rows; ++row) DecodeStripRow(picture.data(), data, layout, row);
+    picture.resize(std::size_t{static_cast<uint32_t>(pictureRows)} * kSheetSide);
+    return picture;
+}
+
+int64_t SheetPictureEnd(const SheetLayout& requested, int32_t pictureRows)
+{
+    const SheetLayout layout = LayoutWithinLimits(requested);
+    return StripStart(layout, StripRowCount(layout.stripHeight, pictureRows) - 1, layout.stripsAcross - 1) +
+           StripExtent(layout.format, layout.stripHeight);
 }
 
 void RedrawSheet(TileSession& tiles, DocRecord& doc, SheetRedraw mode)
@@ -90,13 +110,6 @@ void RedrawSheet(TileSession& tiles, DocRecord& doc, SheetRedraw mode)
     if (!doc.hasData()) return;
     if (ApplyEndOfDataClamp(doc)) mode = SheetRedraw::Full;
     DrawSheet(tiles.sheet, SheetBytes(doc), SheetLayoutOf(doc), mode);
-}
-
-void MoveSheetTo(TileSession& tiles, DocRecord& doc, int32_t offset)
-{
-    if (!doc.hasData()) return;
-    doc.topOffset = offset;
-    RedrawSheet(tiles, doc, SheetRedraw::Full);
 }
 
 }  // namespace zarvo

@@ -10,6 +10,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <span>
+#include <vector>
 
 namespace zarvo {
 
@@ -30,12 +31,17 @@ void DecodeStripAt(std::span<const uint8_t> data, int64_t start, int32_t format,
 // away left it, and gives exactly what a full redraw gives.
 void DrawSheet(SheetImage& image, std::span<const uint8_t> data, const SheetLayout& layout, SheetRedraw mode);
 
+// Several sheets' worth of data at once, for the tool: pictureRows rows of kSheetSide
+// indexes, in which the strip rows go on past row 128 as they do above it, so that
+// 128 rows are the sheet DrawSheet draws. The last strip row may be cut off.
+[[nodiscard]] std::vector<uint8_t> DrawSheetPicture(std::span<const uint8_t> data, const SheetLayout& layout,
+                                                    int32_t pictureRows);
+// The byte after the last one such a picture's strips read.
+[[nodiscard]] int64_t SheetPictureEnd(const SheetLayout& layout, int32_t pictureRows);
+
 // The redraw before every paint: the end-of-data clamp (a moved offset is stored in
-// the document and turns a shift into a full redraw), then the image. Nothing happens
-// for a document without data.
+// the document and turns a shift into a full redraw; a jump's offset is clamped here
+// too), then the image. Nothing happens for a document without data.
 void RedrawSheet(TileSession& tiles, DocRecord& doc, SheetRedraw mode);
-// Goto with the tile editor showing: the offset becomes the sheet's start and the
-// sheet is drawn whole (through the clamp).
-void MoveSheetTo(TileSession& tiles, DocRecord& doc, int32_t offset);
 
 }  // namespace zarvo

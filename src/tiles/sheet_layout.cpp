@@ -22,16 +22,16 @@ SheetLayout SheetLayoutOf(const DocRecord& doc)
     return LayoutWithinLimits({doc.topOffset, state.format, state.stripHeight, state.stripsAcross});
 }
 
-int32_t StripRowCount(int32_t stripHeight)
+int32_t StripRowCount(int32_t stripHeight, int32_t pictureRows)
 {
     const int32_t height = StripHeightWithinLimits(stripHeight);
-    return (kSheetSide + height - 1) / height;
+    return (pictureRows + height - 1) / height;
 }
 
-int32_t VisibleRowsOfStripRow(int32_t stripHeight, int32_t stripRow)
+int32_t VisibleRowsOfStripRow(int32_t stripHeight, int32_t stripRow, int32_t pictureRows)
 {
     const int32_t height = StripHeightWithinLimits(stripHeight);
-    return std::clamp(kSheetSide - stripRow * height, 0, height);
+    return static_cast<int32_t>(std::clamp<int64_t>(pictureRows - int64_t{stripRow} * height, 0, height));
 }
 
 int32_t StripBytes(const SheetLayout& layout)
@@ -46,9 +46,9 @@ int64_t StripStart(const SheetLayout& layout, int32_t stripRow, int32_t stripCol
     return layout.offset + (int64_t{stripRow} * layout.stripsAcross + stripColumn) * StripBytes(layout);
 }
 
-int32_t ClampSheetOffset(int64_t offset, int32_t format, int32_t stripHeight, int32_t viewSize)
+int32_t ClampSheetOffset(int64_t offset, int32_t format, int32_t stripHeight, int32_t viewSize, int32_t pictureRows)
 {
-    const int64_t kept = int64_t{kSheetSide / StripHeightWithinLimits(stripHeight)} * TileFormatOf(format).endUnit;
+    const int64_t kept = int64_t{pictureRows / StripHeightWithinLimits(stripHeight)} * TileFormatOf(format).endUnit;
     if (offset + kept > viewSize) offset = int64_t{viewSize} - kept;
     return static_cast<int32_t>(std::max<int64_t>(offset, 0));
 }

@@ -26,6 +26,27 @@ void PaintFrame(SheetBitmap& bitmap, const PixelRect& frame)
     }
 }
 
+// Rows and columns 0, 8, 16, ... of a picture kSheetSide pixels wide in the grid colour.
+void PaintGrid(uint16_t* bitmap, int32_t rows)
+{
+    for (int32_t y = 0; y < rows; ++y) {
+        uint16_t* row = bitmap + std::ptrdiff_t{y} * kSheetSide;
+        if (y % 8 == 0) {
+            std::fill(row, row + kSheetSide, kGridColour);
+        } else {
+            for (int32_t x = 0; x < kSheetSide; x += 8) row[x] = kGridColour;
+        }
+    }
+}
+
+// The 256 indexes' colours after the shift.
+[[nodiscard]] std::array<uint16_t, 256> ShiftedColours(const TileColours& palette, int32_t shift)
+{
+    std::array<uint16_t, 256> shifted{};
+    for (int32_t index = 0; index < 256; ++index) shifted[index] = ColourOfIndex(palette, index, shift);
+    return shifted;
+}
+
 [[nodiscard]] std::vector<uint16_t> PaintIndexes(const TileColours& palette, int32_t shift, const uint8_t* indexes,
                                                  int32_t width, int32_t height, int32_t stride)
 {
@@ -49,30 +70,27 @@ void PaintSheet(const TileSession& tiles, const DocRecord& doc, SheetBitmap& bit
             bitmap[i] = static_cast<uint16_t>(image[i + 1] << 8 | image[i]);
         }
     } else {
-        const TileColours& palette = PaletteInUse(tiles, doc);
-        std::array<uint16_t, 256> shifted{};
-        for (int32_t index = 0; index < 256; ++index) shifted[index] = ColourOfIndex(palette, index, tiles.colourShift);
+        const std::array<uint16_t, 256> shifted = ShiftedColours(PaletteInUse(tiles, doc), tiles.colourShift);
         for (int32_t i = 0; i < kSheetSide * kSheetSide; ++i) bitmap[i] = shifted[image[i]];
     }
-    if (tiles.gridShown) {
-        for (int32_t y = 0; y < kSheetSide; ++y) {
-            uint16_t* row = bitmap.data() + y * kSheetSide;
-            if (y % 8 == 0) {
-                std::fill(row, row + kSheetSide, kGridColour);
-            } else {
-                for (int32_t x = 0; x < kSheetSide; x += 8) row[x] = kGridColour;
-            }
-        }
-    }
+    if (tiles.gridShown) PaintGrid(bitmap.data(), kSheetSide);
     if (doc.tileView.cursorShown != 0) PaintFrame(bitmap, EditRegionOnSheet(tiles, doc.tileView));
+}
+
+std::vector<uint16_t> PaintSheetPicture(std::span<const uint8_t> indexes, const TileColours& palette, int32_t shift,
+                                        bool grid)
+{
+    const std::array<uint16_t, 256> shifted = ShiftedColours(palette, shift);
+    std::vector<uint16_t> bitmap(indexes.size());
+    std::transform(indexes.begin(), indexes.end(), bitmap.begin(),
+                   [&shifted](uint8_t index) { return shifted[index]; });
+    if (grid) PaintGrid(bitmap.data(), static_cast<int32_t>(bitmap.size() / kSheetSide));
+    return bitmap;
 }
 
 std::array<uint16_t, 256> PaintPaletteBox(const TileSession& tiles, const DocRecord& doc)
 {
-    const TileColours& palette = PaletteInUse(tiles, doc);
-    std::array<uint16_t, 256> cells{};
-    for (int32_t index = 0; index < 256; ++index) cells[index] = ColourOfIndex(palette, index, tiles.colourShift);
-    return cells;
+    return ShiftedColours(PaletteInUse(tiles, doc), tiles.colourShift);
 }
 
 std::vector<uint16_t> PaintEditRegion(const TileSession& tiles, const DocRecord& doc)

@@ -5,9 +5,11 @@
 
 #include "core/document.h"
 #include "core/tile_session.h"
+#include "tiles/tile_palette.h"
 
 #include <array>
 #include <cstdint>
+#include <span>
 #include <vector>
 
 namespace zarvo {
@@ -20,6 +22,11 @@ using SheetBitmap = std::array<uint16_t, kSheetSide * kSheetSide>;
 // and columns 0, 8, 16, ... in the grid colour; then, with the cursor shown, the
 // edit region's one-pixel white frame.
 void PaintSheet(const TileSession& tiles, const DocRecord& doc, SheetBitmap& bitmap);
+
+// A picture of DrawSheetPicture's indexes (128 a row) drawn as the sheet draws them
+// without raw view and cursor: through the palette after the shift, then the grid.
+[[nodiscard]] std::vector<uint16_t> PaintSheetPicture(std::span<const uint8_t> indexes, const TileColours& palette,
+                                                      int32_t shift, bool grid);
 
 // The palette box's 16 x 16 cells: cell (c, r) shows index 16r + c after the shift.
 [[nodiscard]] std::array<uint16_t, 256> PaintPaletteBox(const TileSession& tiles, const DocRecord& doc);

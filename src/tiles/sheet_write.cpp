@@ -29,21 +29,25 @@ bool WriteStripAt(DocRecord& doc, int64_t start, int32_t format, int32_t height,
     return OverwriteBytes(doc, static_cast<int32_t>(first), inside) > 0;
 }
 
-int32_t WriteSheetRegion(DocRecord& doc, const SheetLayout& requested, const uint8_t* picture, PixelRect region)
+namespace {
+
+// The strips that the part of region on a picture of pictureRows rows overlaps.
+int32_t WriteRegionOfPicture(DocRecord& doc, const SheetLayout& requested, const uint8_t* picture, PixelRect region,
+                             int32_t pictureRows)
 {
     const SheetLayout layout = LayoutWithinLimits(requested);
     const int32_t height = layout.stripHeight;
-    // Only the part of the region on the shown sheet, and on columns that hold strips.
+    // Only the part of the region on the picture, and on columns that hold strips.
     const int32_t left = std::max(region.x, 0);
     const int32_t top = std::max(region.y, 0);
     const int32_t right = std::min({region.x + region.width, kSheetSide, layout.stripsAcross * kStripWidth});
-    const int32_t bottom = std::min(region.y + region.height, kSheetSide);
+    const int32_t bottom = std::min(region.y + region.height, pictureRows);
     if (left >= right || top >= bottom) return 0;
 
     int32_t written = 0;
     std::array<uint8_t, kMaxStripHeight * kStripWidth> strip{};
     for (int32_t stripRow = top / height; stripRow <= (bottom - 1) / height; ++stripRow) {
-        const int32_t rows = VisibleRowsOfStripRow(height, stripRow);
+        const int32_t rows = VisibleRowsOfStripRow(height, stripRow, pictureRows);
         for (int32_t column = left / kStripWidth; column <= (right - 1) / kStripWidth; ++column) {
             const int64_t start = StripStart(layout, stripRow, column);
             DecodeStripAt(SheetBytes(doc), start, layout.format, height, strip.data(), kStripWidth);
@@ -53,7 +57,8 @@ int32_t WriteSheetRegion(DocRecord& doc, const SheetLayout& requested, const uin
                 for (int32_t x = 0; x < kStripWidth; ++x) {
                     const int32_t sheetX = column * kStripWidth + x;
                     if (sheetX >= left && sheetX < right) {
-                        strip[static_cast<std::size_t>(r * kStripWidth + x)] = picture[y * kSheetSide + sheetX];
+                        strip[static_cast<std::size_t>(r * kStripWidth + x)] =
+                            picture[std::ptrdiff_t{y} * kSheetSide + sheetX];
                     }
                 }
             }
@@ -63,9 +68,21 @@ int32_t WriteSheetRegion(DocRecord& doc, const SheetLayout& requested, const uin
     return written;
 }
 
+}  // namespace
+
+int32_t WriteSheetRegion(DocRecord& doc, const SheetLayout& layout, const uint8_t* picture, PixelRect region)
+{
+    return WriteRegionOfPicture(doc, layout, picture, region, kSheetSide);
+}
+
 int32_t WriteSheet(DocRecord& doc, const SheetLayout& layout, const uint8_t* picture)
 {
-    return WriteSheetRegion(doc, layout, picture, {0, 0, kSheetSide, kSheetSide});
+    return WriteRegionOfPicture(doc, layout, picture, {0, 0, kSheetSide, kSheetSide}, kSheetSide);
+}
+
+int32_t WriteSheetPicture(DocRecord& doc, const SheetLayout& layout, const uint8_t* picture, int32_t pictureRows)
+{
+    return WriteRegionOfPicture(doc, layout, picture, {0, 0, kSheetSide, pictureRows}, pictureRows);
 }
 
 }  // namespace zarvo

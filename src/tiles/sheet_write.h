@@ -25,5 +25,8 @@ bool WriteStripAt(DocRecord& doc, int64_t start, int32_t format, int32_t height,
 int32_t WriteSheetRegion(DocRecord& doc, const SheetLayout& layout, const uint8_t* picture, PixelRect region);
 // The whole shown sheet from a 128 x 128 picture: every strip the sheet shows.
 int32_t WriteSheet(DocRecord& doc, const SheetLayout& layout, const uint8_t* picture);
+// Every strip of a picture as DrawSheetPicture draws it, pictureRows rows of 128
+// indexes; rows of the last strip row below the picture keep their bytes.
+int32_t WriteSheetPicture(DocRecord& doc, const SheetLayout& layout, const uint8_t* picture, int32_t pictureRows);
 
 }  // namespace zarvo

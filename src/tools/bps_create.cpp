@@ -68,11 +68,16 @@ public:
         : source_(source), target_(target), out_(out)
     {}
 
-    void run()
+    void run(const BpsProgress& progress)
     {
         const std::size_t size = target_.size();
         std::size_t at = 0;
+        std::size_t nextReport = kBpsProgressStep;
         while (at < size) {
+            if (at >= nextReport && progress) {
+                progress(at, size);
+                nextReport = at + kBpsProgressStep;
+            }
             const Match match = find(at);
             if (match.gain < kLeastGain) {
                 noteStored(at++);
@@ -298,7 +303,7 @@ void PutLittleEndian32(std::vector<uint8_t>& out, uint32_t value)
 }  // namespace
 
 BpsCreation CreateBps(std::span<const uint8_t> source, std::span<const uint8_t> target,
-                      std::span<const uint8_t> metadata)
+                      std::span<const uint8_t> metadata, const BpsProgress& progress)
 {
     BpsCreation made;
     if (source.size() > INT32_MAX || target.size() > INT32_MAX) {
@@ -313,7 +318,7 @@ BpsCreation CreateBps(std::span<const uint8_t> source, std::span<const uint8_t> 
         PutPatchNumber(out, target.size());
         PutPatchNumber(out, metadata.size());
         out.insert(out.end(), metadata.begin(), metadata.end());
-        Encoder(source, target, out).run();
+        Encoder(source, target, out).run(progress);
         PutLittleEndian32(out, Crc32(source));
         PutLittleEndian32(out, Crc32(target));
         PutLittleEndian32(out, Crc32(out));

@@ -15,18 +15,26 @@
 #include "tools/bps.h"
 
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <vector>
 
 namespace zarvo {
+
+// How often CreateBps reports progress, in target bytes described.
+inline constexpr std::size_t kBpsProgressStep = 1024 * 1024;
+
+// Told how many of the target's bytes the patch describes so far, and their total.
+using BpsProgress = std::function<void(std::size_t described, std::size_t total)>;
 
 struct BpsCreation {
     BpsError error = BpsError::None;  // TooLarge or OutOfMemory when no patch was made
     std::vector<uint8_t> patch;
 };
 
-// The patch that turns source into target, carrying metadata (free text, often XML).
+// The patch that turns source into target, carrying metadata (free text, often XML);
+// progress hears every kBpsProgressStep bytes of the target.
 [[nodiscard]] BpsCreation CreateBps(std::span<const uint8_t> source, std::span<const uint8_t> target,
-                                    std::span<const uint8_t> metadata = {});
+                                    std::span<const uint8_t> metadata = {}, const BpsProgress& progress = {});
 
 }  // namespace zarvo

@@ -12,11 +12,7 @@ void RepairDocumentChecksum(DocRecord& doc, const ChecksumReport& report)
     if (report.refusal != ChecksumRefusal::None) return;
     const auto end = static_cast<int64_t>(report.header.base) + kSnesChecksumAt + 2;
     if (!doc.hasData() || end > doc.fileSize) return;
-    const EditStep step(doc);
-    // The complement and the checksum, four bytes side by side.
-    doc.journal.recordWrite(doc, report.header.base + kSnesComplementAt, 4);
-    WriteSnesChecksum({doc.data(), static_cast<std::size_t>(doc.fileSize)}, report.header.base, report.newChecksum);
-    doc.modified = true;
+    (void)OverwriteBytes(doc, report.header.base + kSnesComplementAt, SnesChecksumBytes(report.newChecksum));
 }
 
 }  // namespace zarvo

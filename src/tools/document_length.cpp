@@ -1,10 +1,9 @@
 #include "tools/document_length.h"
 
-#include "view/cursor_geometry.h"
+#include "core/document_edit.h"
+#include "view/jump.h"
 
 #include <algorithm>
-#include <cstring>
-#include <new>
 
 namespace zarvo {
 
@@ -14,36 +13,24 @@ std::span<const uint8_t> DocumentContent(const DocRecord& doc)
     return {doc.data(), static_cast<std::size_t>(std::max(doc.fileSize, 0))};
 }
 
-bool MakeRoomFor(DocRecord& doc, int32_t length)
+bool SetDocumentLength(DocRecord& doc, int32_t length, uint8_t fill, const ViewState& view)
 {
-    const std::size_t header = static_cast<std::size_t>(doc.headerSize);
-    const std::size_t wanted = header + static_cast<std::size_t>(std::max(length, 0));
-    if (doc.hasData() && doc.storage.size() >= wanted) return true;
-    DocumentBytes larger;
-    try {
-        // At least one byte, so that a document cut to nothing still has its storage.
-        larger = DocumentBytes::Owned(std::max<std::size_t>(wanted, 1));
-    } catch (const std::bad_alloc&) {
-        return false;
+    const EditStep step(doc);
+    if (!ChangeDocumentLength(doc, length, fill)) return false;
+    const int32_t last = std::max(length - 1, 0);
+    if (doc.cursorOffset > last || doc.topOffset > last) {
+        ShowCursorAt(doc, view, std::min(doc.cursorOffset, last));
+        doc.nibblePending = false;
     }
-    if (doc.hasData()) {
-        const std::size_t kept = header + static_cast<std::size_t>(std::clamp(doc.fileSize, 0, std::max(length, 0)));
-        std::memcpy(larger.data(), doc.storage.data(), std::min(kept, doc.storage.size()));
-    }
-    doc.storage = std::move(larger);
     return true;
 }
 
-void SetDocumentLength(DocRecord& doc, int32_t length, const ViewState& view)
+bool ReplaceDocumentContent(DocRecord& doc, std::span<const uint8_t> content, const ViewState& view)
 {
-    doc.fileSize = length;
-    doc.viewSize = length;
-    doc.modified = true;
-    const int32_t last = std::max(length - 1, 0);
-    if (doc.cursorOffset > last || doc.topOffset > last) {
-        doc.topOffset = CursorGeometry(view).PlaceCursorOnPage(doc, std::min(doc.cursorOffset, last));
-        doc.nibblePending = false;
-    }
+    const EditStep step(doc);
+    if (!SetDocumentLength(doc, static_cast<int32_t>(content.size()), 0x00, view)) return false;
+    OverwriteDifferingBytes(doc, content);
+    return true;
 }
 
 }  // namespace zarvo

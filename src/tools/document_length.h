@@ -13,14 +13,15 @@ namespace zarvo {
 // The document's own bytes: the first fileSize bytes after its header.
 [[nodiscard]] std::span<const uint8_t> DocumentContent(const DocRecord& doc);
 
-// Makes sure the storage holds headerSize + length bytes, moving the header and the
-// first bytes into a larger zero-filled buffer when it does not. False, with the
-// document untouched, when that memory cannot be had.
-[[nodiscard]] bool MakeRoomFor(DocRecord& doc, int32_t length);
+// ChangeDocumentLength (the bytes a longer document gains read fill) and, when the
+// document became shorter than the cursor, the cursor on its last byte and the view
+// where it shows it: one undo step. False, with the document unchanged, when the
+// memory cannot be had.
+[[nodiscard]] bool SetDocumentLength(DocRecord& doc, int32_t length, uint8_t fill, const ViewState& view);
 
-// Sets fileSize and viewSize to length (room must have been made), marks the document
-// modified and, when it became shorter than the cursor, puts the cursor on its last
-// byte and the view where it shows it.
-void SetDocumentLength(DocRecord& doc, int32_t length, const ViewState& view);
+// The document's bytes become content (at most 2 GiB - 1 bytes) and its length
+// content's, the cursor kept inside as above: one undo step, which holds only the
+// bytes that differ. False, with the document unchanged, when the memory cannot be had.
+[[nodiscard]] bool ReplaceDocumentContent(DocRecord& doc, std::span<const uint8_t> content, const ViewState& view);
 
 }  // namespace zarvo

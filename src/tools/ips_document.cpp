@@ -6,29 +6,9 @@
 #include "tools/ips_records.h"
 #include "tools/tool_messages.h"
 
-#include <algorithm>
-#include <cstring>
 #include <new>
 
 namespace zarvo {
-
-namespace {
-
-// Keeps the bytes every record of an accepted patch is about to overwrite, inside
-// the patched length, for undo.
-void JournalRecords(DocRecord& doc, std::span<const uint8_t> patch, int32_t resultSize)
-{
-    IpsRecordReader reader(patch);
-    while (const std::optional<IpsRecord> record = reader.next()) {
-        const int64_t end = std::min<int64_t>(int64_t{record->offset} + record->length, resultSize);
-        if (end > record->offset) {
-            doc.journal.recordWrite(doc, static_cast<int32_t>(record->offset),
-                                    static_cast<int32_t>(end - record->offset));
-        }
-    }
-}
-
-}  // namespace
 
 std::string PatchPathFor(std::string_view documentPath)
 {
@@ -40,17 +20,23 @@ std::string PatchPathFor(std::string_view documentPath)
     return std::string(documentPath.substr(0, dot + 1)) + "ips";
 }
 
-IpsError WritePatchFile(std::span<const uint8_t> unchanged, std::span<const uint8_t> current,
-                        const std::string& patchPath, OutputRule rule, WriteFailure* writeFailure)
+IpsCreation MakePatch(std::span<const uint8_t> unchanged, std::span<const uint8_t> current)
 {
-    IpsCreation made;
     try {
-        made = CreateIps(unchanged, current);
+        return CreateIps(unchanged, current);
     } catch (const std::bad_alloc&) {
-        return IpsError::OutOfMemory;
+        IpsCreation failed;
+        failed.error = IpsError::OutOfMemory;
+        return failed;
     }
+}
+
+IpsError WritePatchFile(std::span<const uint8_t> unchanged, std::span<const uint8_t> current,
+                        const std::string& patchPath)
+{
+    const IpsCreation made = MakePatch(unchanged, current);
     if (made.error != IpsError::None) return made.error;
-    if (WriteOutput(patchPath, rule, made.patch.data(), made.patch.size(), writeFailure) != SaveError::None) {
+    if (WriteOutput(patchPath, OutputRule::RegularFileOnly, made.patch.data(), made.patch.size()) != SaveError::None) {
         return IpsError::CannotWriteFile;
     }
     return IpsError::None;
@@ -62,19 +48,20 @@ IpsError ApplyPatchToDocument(DocRecord& doc, std::span<const uint8_t> patch, co
     // document as it was.
     const IpsCheck check = CheckIps(patch, doc.fileSize);
     if (check.error != IpsError::None) return check.error;
-    if (!MakeRoomFor(doc, check.resultSize)) return IpsError::OutOfMemory;
-    std::span<uint8_t> target(doc.data(), static_cast<std::size_t>(check.resultSize));
-    // One undo step: every record's bytes as they were, the old size.
+    // One undo step: the old size, and every record's bytes as they were. What lies
+    // between the old end and the new one reads as zero bytes, whatever the buffer
+    // held there before; records reaching past the patched length are cut there.
     const EditStep step(doc);
-    JournalRecords(doc, patch, check.resultSize);
-    // What lies between the old end and the new one reads as zero bytes, whatever the
-    // buffer held there before.
-    if (check.resultSize > doc.fileSize) {
-        doc.journal.recordWrite(doc, doc.fileSize, check.resultSize - doc.fileSize, 0);
-        std::memset(target.data() + doc.fileSize, 0, static_cast<std::size_t>(check.resultSize - doc.fileSize));
+    if (!SetDocumentLength(doc, check.resultSize, 0x00, view)) return IpsError::OutOfMemory;
+    IpsRecordReader reader(patch);
+    while (const std::optional<IpsRecord> record = reader.next()) {
+        const auto offset = static_cast<int32_t>(record->offset);
+        if (record->bytes != nullptr) {
+            (void)OverwriteBytes(doc, offset, {record->bytes, record->length});
+        } else {
+            (void)FillBytes(doc, offset, static_cast<int32_t>(record->length), record->value);
+        }
     }
-    WriteIpsRecords(patch, target);
-    SetDocumentLength(doc, check.resultSize, view);
     return IpsError::None;
 }
 
@@ -97,6 +84,7 @@ namespace {
 // The texts one input's failures are told with; a missing file, a folder or an unreadable
 // file all read as "not found", as the patcher always said.
 struct InputFailureTexts {
+    const char* errorCaption;
     const char* notFound;
     const char* tooLarge;
     const char* noMemory;
@@ -112,25 +100,25 @@ Notice InputFailureNotice(InputError error, const InputFailureTexts& texts)
     case InputError::CannotRead:
         return {NoticeKind::Plain, "", texts.notFound};
     case InputError::TooLarge:
-        return {NoticeKind::Stop, messages::kIpsErrorCaption, texts.tooLarge};
+        return {NoticeKind::Stop, texts.errorCaption, texts.tooLarge};
     case InputError::OutOfMemory:
-        return {NoticeKind::Stop, messages::kIpsErrorCaption, texts.noMemory};
+        return {NoticeKind::Stop, texts.errorCaption, texts.noMemory};
     }
     return {};
 }
 
 }  // namespace
 
-Notice UnchangedInputNotice(InputError error)
+Notice UnchangedInputNotice(InputError error, const char* errorCaption)
 {
-    return InputFailureNotice(
-        error, {messages::kIpsUnchangedNotFound, messages::kIpsUnchangedTooLarge, messages::kIpsNoMemoryForUnchanged});
+    return InputFailureNotice(error, {errorCaption, messages::kIpsUnchangedNotFound, messages::kIpsUnchangedTooLarge,
+                                      messages::kIpsNoMemoryForUnchanged});
 }
 
-Notice PatchInputNotice(InputError error)
+Notice PatchInputNotice(InputError error, const char* errorCaption)
 {
-    return InputFailureNotice(
-        error, {messages::kIpsPatchNotFound, messages::kIpsPatchTooLarge, messages::kIpsNoMemoryForPatched});
+    return InputFailureNotice(error, {errorCaption, messages::kIpsPatchNotFound, messages::kIpsPatchTooLarge,
+                                      messages::kIpsNoMemoryForPatched});
 }
 
 namespace {

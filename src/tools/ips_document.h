@@ -8,6 +8,7 @@
 #include "core/output_file.h"
 #include "core/session.h"
 #include "tools/ips.h"
+#include "tools/tool_messages.h"
 
 #include <cstdint>
 #include <span>
@@ -20,12 +21,13 @@ namespace zarvo {
 // (x.smc and x.gb both give x.ips), or ".ips" appended to a name without one.
 [[nodiscard]] std::string PatchPathFor(std::string_view documentPath);
 
-// Makes the patch from unchanged to current and writes it to patchPath under rule
-// (through a temporary file for a regular file). On every error no file is written or
-// replaced; writeFailure (when given) says why the patch file could not be written.
+// CreateIps, with a patch too large for the memory told as IpsError::OutOfMemory.
+[[nodiscard]] IpsCreation MakePatch(std::span<const uint8_t> unchanged, std::span<const uint8_t> current);
+
+// Makes the patch from unchanged to current and writes it to the regular file at
+// patchPath through a temporary file. On every error no file is written or replaced.
 [[nodiscard]] IpsError WritePatchFile(std::span<const uint8_t> unchanged, std::span<const uint8_t> current,
-                                      const std::string& patchPath, OutputRule rule = OutputRule::RegularFileOnly,
-                                      WriteFailure* writeFailure = nullptr);
+                                      const std::string& patchPath);
 
 // Patches the document's bytes in memory: sets fileSize and viewSize to the new
 // length, marks it modified and keeps the cursor inside. On every error the document
@@ -41,9 +43,10 @@ namespace zarvo {
 [[nodiscard]] Notice PatchDocumentFromFile(DocRecord& doc, const std::string& patchPath, const ViewState& view);
 
 // What the commands tell the user when the unchanged file, or the patch, cannot be
-// read; nothing (an empty text) for InputError::None.
-[[nodiscard]] Notice UnchangedInputNotice(InputError error);
-[[nodiscard]] Notice PatchInputNotice(InputError error);
+// read; nothing (an empty text) for InputError::None. The boxes of a file too large
+// or of no memory carry errorCaption.
+[[nodiscard]] Notice UnchangedInputNotice(InputError error, const char* errorCaption = messages::kIpsErrorCaption);
+[[nodiscard]] Notice PatchInputNotice(InputError error, const char* errorCaption = messages::kIpsErrorCaption);
 
 // What making a patch, and applying one, tells the user for each outcome.
 [[nodiscard]] Notice IpsCreateNotice(IpsError error);

@@ -1,12 +1,10 @@
 #include "tools/rom_resize.h"
 
-#include "core/document_edit.h"
 #include "tools/document_length.h"
 #include "tools/tool_messages.h"
 
 #include <cctype>
 #include <cstdio>
-#include <cstring>
 
 namespace zarvo {
 
@@ -15,6 +13,7 @@ namespace {
 constexpr int kMegaBitShift = 17;                    // 131072 bytes
 constexpr int kMegaByteShift = 20;                   // 1048576 bytes
 constexpr int64_t kEntryCeiling = int64_t{1} << 40;  // far past any size that fits
+constexpr uint8_t kResizeFill = 0xFF;               // what a grown ROM's new bytes read
 
 int ShiftOf(SizeUnit unit)
 {
@@ -129,16 +128,7 @@ std::string ResizeDoneText(int64_t count, SizeUnit unit)
 
 bool ResizeDocument(DocRecord& doc, int32_t length, const ViewState& view)
 {
-    if (length < 0 || !MakeRoomFor(doc, length)) return false;
-    // Undone as one step: the old size, and the old bytes under a grown part.
-    const EditStep step(doc);
-    if (length > doc.fileSize) {
-        const int32_t from = doc.fileSize < 0 ? 0 : doc.fileSize;
-        doc.journal.recordWrite(doc, from, length - from, 0xFF);
-        std::memset(doc.data() + from, 0xFF, static_cast<std::size_t>(length - from));
-    }
-    SetDocumentLength(doc, length, view);
-    return true;
+    return SetDocumentLength(doc, length, kResizeFill, view);
 }
 
 }  // namespace zarvo

@@ -72,14 +72,12 @@ uint16_t ComputeSnesChecksum(std::span<const uint8_t> image, int32_t copierHeade
     return static_cast<uint16_t>(sum);
 }
 
-void WriteSnesChecksum(std::span<uint8_t> image, int32_t base, uint16_t checksum)
+std::array<uint8_t, 4> SnesChecksumBytes(uint16_t checksum)
 {
-    const auto at = static_cast<std::size_t>(base);
+    static_assert(kSnesChecksumAt == kSnesComplementAt + 2, "the checksum follows its complement");
     const auto complement = static_cast<uint16_t>(checksum ^ 0xFFFF);
-    image[at + kSnesComplementAt] = static_cast<uint8_t>(complement);
-    image[at + kSnesComplementAt + 1] = static_cast<uint8_t>(complement >> 8);
-    image[at + kSnesChecksumAt] = static_cast<uint8_t>(checksum);
-    image[at + kSnesChecksumAt + 1] = static_cast<uint8_t>(checksum >> 8);
+    return {static_cast<uint8_t>(complement), static_cast<uint8_t>(complement >> 8), static_cast<uint8_t>(checksum),
+            static_cast<uint8_t>(checksum >> 8)};
 }
 
 ChecksumReport InspectSnesChecksum(std::span<const uint8_t> image)

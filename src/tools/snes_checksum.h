@@ -33,8 +33,9 @@ struct SnesHeader {
 // once, and the rest as many times as it fits into that part.
 [[nodiscard]] uint16_t ComputeSnesChecksum(std::span<const uint8_t> image, int32_t copierHeader);
 
-// Stores checksum and its complement at the header base (which must lie in image).
-void WriteSnesChecksum(std::span<uint8_t> image, int32_t base, uint16_t checksum);
+// The four bytes stored from the header base + kSnesComplementAt on: the complement
+// of checksum, then checksum, each little-endian.
+[[nodiscard]] std::array<uint8_t, 4> SnesChecksumBytes(uint16_t checksum);
 
 enum class ChecksumRefusal {
     None,

@@ -31,10 +31,12 @@ inline constexpr const char* kIpsNoMemoryForPatched = "Fatal Error: Could Not Al
 inline constexpr const char* kIpsApplied = "Patching is complete! Remember to SAVE the changes!";
 
 // BPS and UPS patches. Texts with %lu and %08lX are filled in by the logic.
-inline constexpr const char* kBpsNotAPatch = "This is not a BPS patch: it is too short or does not begin with \"BPS1\".";
+inline constexpr const char* kBpsNotAPatch =
+    "This is not a BPS patch: it is too short or does not begin with \"BPS1\".";
 inline constexpr const char* kBpsTooLarge = "The patch is for files of 2 GB or more, larger than can be read.";
 inline constexpr const char* kBpsBadHeader = "The patch is damaged: its header runs past its end.";
-inline constexpr const char* kBpsPatchDamaged = "The patch is damaged: its bytes give the CRC32 %08lX, it records %08lX.";
+inline constexpr const char* kBpsPatchDamaged =
+    "The patch is damaged: its bytes give the CRC32 %08lX, it records %08lX.";
 inline constexpr const char* kBpsSourceIsTarget =
     "This file is already the patched file (%lu bytes, CRC32 %08lX); the patch is not applied again.";
 inline constexpr const char* kBpsWrongSource =
@@ -42,14 +44,30 @@ inline constexpr const char* kBpsWrongSource =
     "with the CRC32 %08lX.";
 inline constexpr const char* kBpsActionOutOfBounds =
     "The patch is damaged: an action reaches outside the source, the patch or the target.";
-inline constexpr const char* kBpsActionsEndEarly = "The patch is damaged: its actions end before the target is complete.";
+inline constexpr const char* kBpsActionsEndEarly =
+    "The patch is damaged: its actions end before the target is complete.";
 inline constexpr const char* kBpsWrongTarget = "The patched file would have the CRC32 %08lX, the patch expects %08lX.";
 inline constexpr const char* kBpsOutOfMemory = "Not enough memory to hold the patched file.";
-inline constexpr const char* kUpsNotAPatch = "This is not a UPS patch: it is too short or does not begin with \"UPS1\".";
+inline constexpr const char* kUpsNotAPatch =
+    "This is not a UPS patch: it is too short or does not begin with \"UPS1\".";
 inline constexpr const char* kUpsWrongInput =
     "This patch was made for another file: it expects %lu bytes with the CRC32 %08lX (or the patched file, %lu bytes "
     "with the CRC32 %08lX).";
 inline constexpr const char* kUpsDamaged = "The patch is damaged: a record runs past its end.";
+
+// BPS and UPS patches in the editor; the texts of the IPS commands where they apply.
+inline constexpr const char* kBpsCreatorCaption = "BPS Creator...";
+inline constexpr const char* kBpsErrorCaption = "BPS Error";
+inline constexpr const char* kBpsPatcherCaption = "BPS Patcher...";
+inline constexpr const char* kUpsPatcherCaption = "UPS Patcher...";
+inline constexpr const char* kBpsChoosePatchFilter = "BPS / UPS patches (*.bps *.ups)|*.bps;*.ups|All files (*.*)|*.*";
+inline constexpr const char* kNeitherBpsNorUps =
+    "This is neither a BPS nor a UPS patch: it is too short, or begins with neither \"BPS1\" nor \"UPS1\".";
+inline constexpr const char* kPatchOverItsInput =
+    " The patch would be written over a file it is made from.\n No patch created.";
+inline constexpr const char* kUpsTakenBack =
+    "This file was the patched file: the patch was taken back, giving the file it was made from. Remember to SAVE "
+    "the changes!";
 
 // SNES address converter.
 inline constexpr const char* kSnesConverterCaption = "Snes To Hex Convertor";

@@ -2,6 +2,7 @@
 
 #include "core/table_loader.h"
 #include "view/cursor_geometry.h"
+#include "view/typed_character.h"
 #include "view/view_resize.h"
 #include "view/view_sizing.h"
 
@@ -16,13 +17,6 @@ namespace {
 {
     return static_cast<int32_t>(
         std::clamp<int64_t>(value, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
-}
-
-// Key codes of letters arrive upper-case; lower-case ones are treated the same.
-[[nodiscard]] bool IsHexDigitCode(int code)
-{
-    if (code >= 'a' && code <= 'z') code -= 'a' - 'A';
-    return (code >= '0' && code <= '9') || (code >= 'A' && code <= 'F');
 }
 
 // The cursor moves of one key, remembering what the paint afterwards must cover.
@@ -225,7 +219,7 @@ EditResult KeyDown(DocRecord& doc, Session& session, int32_t clientHeight, const
             break;
         case EditKey::Other:
             // The digit is typed by KeyPress; a first digit waiting for its second survives.
-            if (!doc.textMode && IsHexDigitCode(stroke.code)) return stopped;
+            if (!doc.textMode && TypesHexDigit(stroke.code)) return stopped;
             break;
         case EditKey::Modifier:
             return stopped;

@@ -3,7 +3,9 @@
 #include "core/document_edit.h"
 #include "core/hex_text.h"
 #include "view/cursor_geometry.h"
+#include "view/jump.h"
 #include "view/selection.h"
+#include "view/typed_character.h"
 
 #include <algorithm>
 #include <span>
@@ -13,9 +15,6 @@
 namespace zarvo {
 
 namespace {
-
-// Two-byte keys are told apart from single bytes by this offset.
-constexpr int kPairCode = 0x100;
 
 [[nodiscard]] bool IsSeparator(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
@@ -37,7 +36,7 @@ void PlaceCursorAfterPaste(DocRecord& doc, const CursorGeometry& geometry, const
         doc.cursorRow = static_cast<int8_t>(intoPage / geometry.bytesPerRow());
         doc.cursorColumn = static_cast<int8_t>(intoPage % geometry.bytesPerRow());
     } else {
-        doc.topOffset = geometry.PlaceCursorOnPage(doc, target);
+        ShowCursorAt(doc, view, target);
     }
     geometry.SettleFullPaint(doc);
 }
@@ -68,32 +67,20 @@ PasteReading ReadTablePaste(const TableData& table, const InputSwitches& input,
 {
     PasteReading reading;
     PasteData& data = reading.data;
-    // A text repeats few characters; each is looked up in the table once. The code is
-    // the byte or the two-byte key, -1 for none.
-    std::unordered_map<std::string_view, int> codes;
+    // A text repeats few characters; each is looked up in the table once.
+    std::unordered_map<std::string_view, TypedCode> codes;
     const auto codeOf = [&](const std::string& character) {
         auto found = codes.find(character);
         if (found != codes.end()) return found->second;
-        int code = FindSingle(table, character, FindMode::Exact);
-        if (code < 0 && !input.D_MBE) {
-            const int pair = FindPair(table, character, FindMode::Exact);
-            code = pair >= 0 ? pair + kPairCode : -1;
-        }
-        return codes.emplace(character, code).first->second;
+        return codes.emplace(character, CodeForTypedCharacter(table, input, character)).first->second;
     };
     for (std::size_t at = 0; at < characters.size(); ++at) {
         const std::string& character = characters[at];
         if (IsLineEnd(character)) continue;
-        const int code = character.empty() ? -1 : codeOf(character);
-        if (code < 0) return Refused(PasteRefusal::NoTableCode, at);
-        if (code < kPairCode) {
-            data.bytes.push_back(static_cast<uint8_t>(code));
-            continue;
-        }
-        const int pair = code - kPairCode;
-        data.pairStarts.push_back(static_cast<int32_t>(data.bytes.size()));
-        data.bytes.push_back(static_cast<uint8_t>(pair >> 8));
-        data.bytes.push_back(static_cast<uint8_t>(pair & 0xFF));
+        const TypedCode code = codeOf(character);
+        if (code.length == 0) return Refused(PasteRefusal::NoTableCode, at);
+        if (code.length == 2) data.pairStarts.push_back(static_cast<int32_t>(data.bytes.size()));
+        data.bytes.insert(data.bytes.end(), code.bytes.begin(), code.bytes.begin() + code.length);
     }
     if (data.bytes.empty()) return Refused(PasteRefusal::Empty, 0);
     return reading;

@@ -40,9 +40,8 @@ struct PasteReading {
 [[nodiscard]] PasteReading ReadHexPaste(std::string_view text);
 
 // One string per character of the text: its bytes in the table's encoding, empty for a
-// character that has none. Each is written as typing writes it: the lowest byte whose
-// single entry it is, else, unless D_MBE is checked, the lowest two-byte entry. Line
-// ends (CR, LF) are skipped; DTE inserting is typing's alone.
+// character that has none. Each is written as typing writes it (CodeForTypedCharacter).
+// Line ends (CR, LF) are skipped; DTE inserting is typing's alone.
 [[nodiscard]] PasteReading ReadTablePaste(const TableData& table, const InputSwitches& input,
                                           const std::vector<std::string>& characters);
 

@@ -1,25 +1,18 @@
 #include "view/text_input.h"
 
 #include "core/document_edit.h"
+#include "core/hex_text.h"
 #include "core/table.h"
 #include "view/cursor_geometry.h"
 #include "view/selection.h"
+#include "view/typed_character.h"
 
 #include <algorithm>
-#include <array>
 #include <span>
 
 namespace zarvo {
 
 namespace {
-
-[[nodiscard]] int HexValue(char digit)
-{
-    if (digit >= '0' && digit <= '9') return digit - '0';
-    if (digit >= 'A' && digit <= 'F') return digit - 'A' + 10;
-    if (digit >= 'a' && digit <= 'f') return digit - 'a' + 10;
-    return -1;
-}
 
 // The cursor byte's offset, or -1 when it lies outside 0 .. viewSize - 1.
 [[nodiscard]] int64_t CursorByte(const DocRecord& doc, const ViewState& view)
@@ -45,7 +38,7 @@ void Put(DocRecord& doc, int64_t p, uint8_t value)
 // typed one and the one after p, become one DTE byte when the table has one for them.
 void InsertDte(DocRecord& doc, int64_t p)
 {
-    uint8_t* data = doc.data();
+    const uint8_t* data = doc.data();
     const TableData& table = doc.table;
     const bool hasBefore = p >= 1;
     const uint8_t before = hasBefore ? data[p - 1] : 0;
@@ -83,7 +76,7 @@ void InsertDte(DocRecord& doc, int64_t p)
 [[nodiscard]] EditResult TypeHex(DocRecord& doc, Session& session, int32_t clientHeight, int64_t p, char c)
 {
     EditResult result;
-    if (HexValue(c) < 0) return result;
+    if (HexDigitValue(c) < 0) return result;
     if (!doc.nibblePending) {
         doc.hexDigits = {c, '\0', '\0'};
         doc.nibblePending = true;
@@ -92,8 +85,8 @@ void InsertDte(DocRecord& doc, int64_t p)
     doc.hexDigits[1] = c;
     doc.hexDigits[2] = '\0';
     // hexDigits[0] was checked when it was typed; a record filled otherwise counts as 0.
-    const int high = std::max(HexValue(doc.hexDigits[0]), 0);
-    Put(doc, p, static_cast<uint8_t>(high * 16 + HexValue(c)));
+    const int high = std::max(HexDigitValue(doc.hexDigits[0]), 0);
+    Put(doc, p, static_cast<uint8_t>(high * 16 + HexDigitValue(c)));
     result = MoveRightAfterWrite(doc, session, clientHeight, 1);
     doc.nibblePending = false;
     return result;
@@ -102,17 +95,15 @@ void InsertDte(DocRecord& doc, int64_t p)
 [[nodiscard]] EditResult TypeText(DocRecord& doc, Session& session, int32_t clientHeight, int64_t p,
                                   std::string_view character)
 {
-    EditResult result;
-    const int single = FindSingle(doc.table, character, FindMode::Exact);
-    if (single < 0) {
-        if (session.input.D_MBE) return result;
-        const int pair = FindPair(doc.table, character, FindMode::Exact);
-        if (pair < 0 || p + 1 >= doc.viewSize) return result;
-        const std::array<uint8_t, 2> bytes = {static_cast<uint8_t>(pair >> 8), static_cast<uint8_t>(pair & 0xFF)};
-        (void)OverwriteBytes(doc, static_cast<int32_t>(p), bytes);
+    const TypedCode code = CodeForTypedCharacter(doc.table, session.input, character);
+    if (code.length == 0) return {};
+    if (code.length == 2) {
+        // A two-byte entry is written whole or not at all.
+        if (p + 1 >= doc.viewSize) return {};
+        (void)OverwriteBytes(doc, static_cast<int32_t>(p), code.bytes);
         return MoveRightAfterWrite(doc, session, clientHeight, 2);
     }
-    Put(doc, p, static_cast<uint8_t>(single));
+    Put(doc, p, code.bytes[0]);
     if (session.input.D_DTE) InsertDte(doc, p);
     return MoveRightAfterWrite(doc, session, clientHeight, 1);
 }

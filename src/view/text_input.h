@@ -14,9 +14,9 @@ namespace zarvo {
 // One typed character at the cursor. character holds its bytes in the table's
 // encoding (one byte; a Shift-JIS pair is matched as a whole against entry texts).
 // Hexadecimal input: the first digit waits in hexDigits, the second writes the
-// byte and moves right. Text input: the lowest byte whose entry is the character,
-// else (unless D_MBE) the lowest two-byte entry, written as two bytes; with D_DTE
-// a typed character is joined with a neighbour into a DTE byte. Every write sets
+// byte and moves right. Text input: the bytes CodeForTypedCharacter gives (a single
+// entry, else unless D_MBE a two-byte entry); with D_DTE a typed character is joined
+// with a neighbour into a DTE byte. Every write sets
 // modified and repaints the window. Nothing is written at or past viewSize, and a
 // two-byte entry that would end there is not written. Every typed character ends the
 // selection.

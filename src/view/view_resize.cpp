@@ -1,6 +1,7 @@
 #include "view/view_resize.h"
 
 #include "view/cursor_geometry.h"
+#include "view/jump.h"
 #include "view/view_sizing.h"
 
 #include <algorithm>
@@ -10,10 +11,7 @@ namespace zarvo {
 namespace {
 
 // The cursor keeps its byte under a new row width: PlaceCursor chooses the page.
-void KeepCursorByte(DocRecord& doc, const ViewState& view)
-{
-    doc.topOffset = CursorGeometry(view.bytesPerRow, view.pageBytes).PlaceCursorOnPage(doc, doc.cursorOffset);
-}
+void KeepCursorByte(DocRecord& doc, const ViewState& view) { ShowCursorAt(doc, view, doc.cursorOffset); }
 
 // The cursor keeps its byte on a refitted page; the page moves only when that byte
 // no longer lies on it.

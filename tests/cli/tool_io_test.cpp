@@ -79,8 +79,8 @@ TEST(ToolOutput, FullOrClosedStandardOutputFailsEveryCommand)
     }
 }
 
-// Every way a command writes its output: a whole document (ips apply), a stream of
-// pieces (dump bin, dump text) and a table (rtable).
+// Every way a command writes its output: a whole document (ips apply), a patch (ips
+// create), a stream of pieces (dump bin, dump text) and a table (rtable).
 TEST(ToolOutput, DashIsStandardOutputAndAFifoIsWrittenDirectly)
 {
     TempFolder folder;
@@ -88,8 +88,8 @@ TEST(ToolOutput, DashIsStandardOutputAndAFifoIsWrittenDirectly)
     const auto bytes = PatternBytes(5000);
     const std::string rom = folder.write("rom.bin", bytes);
     const auto patch = folder.file("p.ips");
-    ASSERT_EQ(RunTool(folder, "ips create " + rom + " " + folder.write("changed.bin", changed) + " -o " + patch).status,
-              0);
+    const std::string changedPath = folder.write("changed.bin", changed);
+    ASSERT_EQ(RunTool(folder, "ips create " + rom + " " + changedPath + " -o " + patch).status, 0);
     const std::string table = folder.write("rom.tbl", "03=A\n0A=B\n");  // the first two bytes
     std::string firstTable;  // 'A' stored as 00: bytes 00 to 3D are 'A' to '~'
     for (int key = 0; key <= 0x3D; ++key) firstTable += FormatHex(key, 2) + "=" + static_cast<char>('A' + key) + "\n";
@@ -98,6 +98,7 @@ TEST(ToolOutput, DashIsStandardOutputAndAFifoIsWrittenDirectly)
     }
     const std::pair<std::string, std::vector<uint8_t>> commands[] = {
         {"ips apply " + rom + " " + patch + " -o ", changed},
+        {"ips create " + rom + " " + changedPath + " -o ", ReadBytes(patch)},
         {"dump bin " + rom + " --start 10 --end 1F -o ", {bytes.begin() + 0x10, bytes.begin() + 0x20}},
         {"dump text " + rom + " --table " + table + " --start 0 --end 1 -o ", {'A', 'B'}},
         {"rtable A=00 -o ", {firstTable.begin(), firstTable.end()}},

@@ -38,14 +38,8 @@ State StateOf(const DocRecord& doc)
             doc.cursorOffset};
 }
 
-// A size change as the tools make one: the grown part written first, inside a step.
-void Resize(DocRecord& doc, int32_t length, uint8_t value)
-{
-    const EditStep step(doc);
-    if (length > doc.fileSize) (void)FillBytes(doc, doc.fileSize, length - doc.fileSize, value);
-    doc.fileSize = length;
-    doc.viewSize = std::max(length, kMinimumViewSize);
-}
+// A size change as the tools make one.
+void Resize(DocRecord& doc, int32_t length, uint8_t value) { ASSERT_TRUE(ChangeDocumentLength(doc, length, value)); }
 
 TEST(EditJournal, EachCommandIsOneStepUndoneAndRedoneWhole)
 {
@@ -95,6 +89,17 @@ TEST(EditJournal, EachCommandIsOneStepUndoneAndRedoneWhole)
         EXPECT_TRUE(doc.modified);
         EXPECT_FALSE(RedoEdit(doc));
     }
+}
+
+// A small file's view reaches past its end; a size change that needs a larger buffer
+// keeps those bytes, so that undo gives them back.
+TEST(EditJournal, GrowingPastTheBufferKeepsTheBytesPastTheFileEnd)
+{
+    DocRecord doc = MakeDocument(100);
+    const State before = StateOf(doc);
+    Resize(doc, 80000, 0xFF);
+    ASSERT_TRUE(UndoEdit(doc));
+    EXPECT_EQ(StateOf(doc), before);
 }
 
 TEST(EditJournal, MemoryFollowsTheBytesChanged)

@@ -10,7 +10,7 @@ namespace {
 
 using testing::TempFolder;
 
-const StoredSettings kDefaults{{true, true, true}, {12, "Courier New"}};
+const StoredSettings kDefaults{{true, true, true}, {12, "Courier New"}, false, {}};
 
 // "BRS size face": blink, row sizing and spaced hex as 1/0, then the font.
 std::string Describe(const StoredSettings& s)
@@ -71,18 +71,63 @@ TEST(SettingsFile, IsWrittenAsFiveFixedLinesAndReadBackOrDefaulted)
 {
     TempFolder folder;
     const std::string path = folder.file(kSettingsFileName);
-    const StoredSettings settings{{true, false, true}, {14, "Courier New"}};
+    const StoredSettings settings{{true, false, true}, {14, "Courier New"}, false, {}};
     ASSERT_EQ(WriteSettingsFile(path, settings), SaveError::None);
-    EXPECT_EQ(testing::ReadText(path),
-              "CursorType 1\nRowType    0\nSpacedHex  1\nFontSize   14\nFontName   Courier_New\n");
+    // The five lines come first, as a reader of them alone expects.
+    EXPECT_TRUE(testing::ReadText(path).starts_with(
+        "CursorType 1\nRowType    0\nSpacedHex  1\nFontSize   14\nFontName   Courier_New\n"));
     EXPECT_EQ(Describe(ReadSettingsFile(path, kDefaults)), "101 14 Courier New");
 
-    const StoredSettings others{{false, true, false}, {72, "Odd\tFace\nName"}};
+    const StoredSettings others{{false, true, false}, {72, "Odd\tFace\nName"}, false, {}};
     ASSERT_EQ(WriteSettingsFile(path, others), SaveError::None);
     EXPECT_EQ(Describe(ReadSettingsFile(path, kDefaults)), "010 72 Odd Face Name");
     // A missing or unreadable file gives the defaults.
     EXPECT_EQ(Describe(ReadSettingsFile(folder.file("absent.ini"), kDefaults)), "111 12 Courier New");
     EXPECT_EQ(Describe(ReadSettingsFile(folder.path().string(), kDefaults)), "111 12 Courier New");
+}
+
+// "atlas machine bits offset header bigEndian step everyForm" of the script commands.
+std::string DescribeScript(const StoredSettings& s)
+{
+    const PointerSettings& p = s.pointers;
+    return std::to_string(s.atlasTables) + " " + p.machine + " " + std::to_string(p.bits) + " " +
+           std::to_string(p.offset) + " " + std::to_string(p.header) + " " + std::to_string(p.bigEndian) + " " +
+           std::to_string(p.step) + " " + std::to_string(p.everyForm);
+}
+
+TEST(SettingsFile, ScriptLinesFollowTheFiveByTheirWords)
+{
+    const std::string five = "a 0\nb 0\nc 0\nd 9\ne Arial\n";
+    const std::pair<std::string, std::string> cases[] = {
+        {five, "0 LINEAR 16 0 0 0 0 1"},  // a file of the old layout
+        {five + "ScriptTables 1\nPointerForm LOROM80\nPointerBits 24\nPointerOffset -A000\nPointerHeader 200\n"
+                "BigEndian 1\nPointerStep 4\nEveryForm 0\n",
+         "1 LOROM80 24 -40960 512 1 4 0"},
+        {five + "EveryForm 0\nPointerBits 32\n", "0 LINEAR 32 0 0 0 0 0"},  // any order
+        {five + "PointerForm SNES\nPointerBits 8\nPointerOffset -\nPointerHeader -10\nPointerStep x\n"
+                "ScriptTables 2\nUnknown 1\n",
+         "0 LINEAR 16 0 0 0 0 1"},
+        {five + "PointerOffset 80000000\nPointerStep 2000000\n", "0 LINEAR 16 0 0 0 0 1"},  // too large
+        {"ScriptTables 1\n", "0 LINEAR 16 0 0 0 0 1"},  // the first five lines are taken by position
+    };
+    for (const auto& [content, expected] : cases) {
+        EXPECT_EQ(DescribeScript(ParseSettingsText(content, kDefaults)), expected) << content;
+    }
+}
+
+TEST(SettingsFile, ScriptLinesReadBackAsWritten)
+{
+    TempFolder folder;
+    const std::string path = folder.file(kSettingsFileName);
+    for (const PointerSettings& pointers : {PointerSettings{"GBA", 32, -0x8000000, 0, true, 8, false},
+                                            PointerSettings{"HIROM", 24, 0x7FFFFFFF, 0x200, false, 0, true}}) {
+        StoredSettings settings = kDefaults;
+        settings.atlasTables = pointers.bigEndian;
+        settings.pointers = pointers;
+        ASSERT_EQ(WriteSettingsFile(path, settings), SaveError::None);
+        EXPECT_EQ(DescribeScript(ReadSettingsFile(path, kDefaults)), DescribeScript(settings));
+        EXPECT_EQ(Describe(ReadSettingsFile(path, kDefaults)), "111 12 Courier New");
+    }
 }
 
 TEST(SettingsFile, UpdateTellsWhatToShow)

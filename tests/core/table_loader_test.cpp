@@ -189,6 +189,37 @@ TEST_F(TableLoaderTest, UnreadableTableFallsBackToAsciiAndKeepsJumpList)
     }
 }
 
+// A file loaded into a slot names that slot, which becomes the active table (the ASCII
+// table when the file cannot be read); the other slot keeps its name. The slot's own
+// name may be given again, as switching to the other table does.
+TEST_F(TableLoaderTest, LoadingIntoASlotNamesItAndMakesItActive)
+{
+    const std::string readable = folder.write("game.tbl", "41=A\n");
+    const std::string missing = folder.file("missing.tbl");
+    const struct {
+        int slot;
+        std::string path;
+        TableLoadResult result;
+        int8_t active;
+        const char* byte42;  // none in the file, 'B' in the ASCII table
+    } cases[] = {
+        {1, readable, TableLoadResult::Loaded, 1, "<none>"},
+        {0, missing, TableLoadResult::FellBackToAscii, kAsciiTable, "B"},
+        {0, "<own name>", TableLoadResult::Loaded, 0, "<none>"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.slot);
+        doc.table.tableName = {readable, "other.tbl"};
+        const std::string& path = c.path == "<own name>" ? doc.table.tableName[0] : c.path;
+        const std::string expectedName = path;
+        EXPECT_EQ(LoadTableIntoSlot(doc, session, c.slot, path), c.result);
+        EXPECT_EQ(doc.table.activeTable, c.active);
+        EXPECT_EQ(doc.table.tableName[c.slot], expectedName);
+        EXPECT_EQ(doc.table.tableName[1 - c.slot], c.slot == 1 ? readable : "other.tbl");
+        EXPECT_EQ(Single(0x42), c.byte42);
+    }
+}
+
 TEST_F(TableLoaderTest, AsciiTableMapsPrintableBytesThroughTheShift)
 {
     const struct {

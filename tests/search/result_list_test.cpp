@@ -39,23 +39,23 @@ TEST(ResultList, LinesJumpToTheirOffsets)
 TEST(ResultList, ActivatingALineMovesTheCursorAndModesHandLabelsOn)
 {
     DocRecord doc = testing::MakeDocument({}, 0x20000);
-    ViewState view;
-    view.pageBytes = 16 * 20;
+    Session session;
+    session.view.pageBytes = 16 * 20;
     ResultListState list;
     AddMatchLine(list, 0x1A2B0);
     AddMatchLine(list, 0x40);
     const std::string first = ResultLineText(list, 0);
     const std::string second = ResultLineText(list, 1);
-    EXPECT_EQ(ActivateListLine(list, &first, &doc, view), ListActivation::Jumped);
+    EXPECT_EQ(ActivateListLine(list, &first, &doc, session), ListActivation::Jumped);
     EXPECT_EQ(doc.cursorOffset, 0x1A2B0);
-    EXPECT_EQ(ActivateListLine(list, &second, &doc, view), ListActivation::Jumped);
+    EXPECT_EQ(ActivateListLine(list, &second, &doc, session), ListActivation::Jumped);
     EXPECT_EQ(doc.topOffset + doc.cursorRow * 16 + doc.cursorColumn, 0x40);
-    EXPECT_EQ(ActivateListLine(list, &second, nullptr, view), ListActivation::Nothing);
-    EXPECT_EQ(ActivateListLine(list, nullptr, &doc, view), ListActivation::Nothing);
+    EXPECT_EQ(ActivateListLine(list, &second, nullptr, session), ListActivation::Nothing);
+    EXPECT_EQ(ActivateListLine(list, nullptr, &doc, session), ListActivation::Nothing);
     const std::string label = "[00012000-000120FF]Intro";
-    EXPECT_TRUE(JumpToLabelEnd(&label, LabelEnd::End, &doc, view));
+    EXPECT_TRUE(JumpToLabelEnd(&label, LabelEnd::End, &doc, session));
     EXPECT_EQ(doc.cursorOffset, 0x120FF);
-    EXPECT_FALSE(JumpToLabelEnd(&first, LabelEnd::Start, &doc, view));
+    EXPECT_FALSE(JumpToLabelEnd(&first, LabelEnd::Start, &doc, session));
     EXPECT_EQ(doc.cursorOffset, 0x120FF);
 
     // Modes 1 and 2 show the dump labels; closing returns to mode 0 and keeps the lines.
@@ -67,7 +67,7 @@ TEST(ResultList, ActivatingALineMovesTheCursorAndModesHandLabelsOn)
     EXPECT_FALSE(ShowResultList(list, tables));
     ASSERT_EQ(ResultLineCount(list), 2u);
     EXPECT_EQ(ResultLineText(list, 1), "[00000000-0000000F]Title");
-    EXPECT_EQ(ActivateListLine(list, &label, &doc, view), ListActivation::DumpLabels);
+    EXPECT_EQ(ActivateListLine(list, &label, &doc, session), ListActivation::DumpLabels);
     CloseResultList(list);
     EXPECT_EQ(list.mode, 0);
     EXPECT_EQ(ResultLineCount(list), 2u);

@@ -64,6 +64,16 @@ TEST_F(SearchRunTest, WithoutSaveFindsTheCursorWalksFromMatchToMatch)
     }
 }
 
+TEST_F(SearchRunTest, WhileTheTileSheetShowsAHitStartsItAndSearchAgainGoesOn)
+{
+    Open("abXXXabXXabX");
+    session.tiles.editorOn = true;
+    EXPECT_EQ(Run(FindKind::Text, "ab").scan.offset, 5);
+    EXPECT_EQ(doc.topOffset, 5);
+    EXPECT_EQ(Run(FindKind::Again, "").scan.offset, 9);
+    EXPECT_EQ(doc.topOffset, 9);
+}
+
 TEST_F(SearchRunTest, TheWholeAddressableBufferIsScannedToItsLastByte)
 {
     Open("", 0x10000);

@@ -65,12 +65,14 @@ inline int ModelPixel(const ByteAt& byteAt, int64_t n, int format, int r, int x)
     return -1;
 }
 
-// The 128 x 128 sheet: strip (R, C) at o + (R * w + C) * h * bpr, columns from 8w on 0.
-inline std::vector<uint8_t> ModelSheet(std::span<const uint8_t> data, int64_t o, int format, int h, int w)
+// The sheet, 128 pixels wide and 128 rows (or as many as asked for): strip (R, C) at
+// o + (R * w + C) * h * bpr, columns from 8w on 0.
+inline std::vector<uint8_t> ModelSheet(std::span<const uint8_t> data, int64_t o, int format, int h, int w,
+                                       int rows = 128)
 {
     const ByteAt byteAt = BytesOf(data);
-    std::vector<uint8_t> sheet(128 * 128, 0);
-    for (int y = 0; y < 128; ++y) {
+    std::vector<uint8_t> sheet(static_cast<std::size_t>(128 * rows), 0);
+    for (int y = 0; y < rows; ++y) {
         for (int x = 0; x < 8 * w; ++x) {
             const int64_t n = o + (int64_t{y / h} * w + x / 8) * h * kModelBytesPerRow[format];
             sheet[static_cast<std::size_t>(y * 128 + x)] =

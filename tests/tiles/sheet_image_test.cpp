@@ -90,7 +90,7 @@ TEST(SheetImage, DocumentWithoutDataIsNotDrawnAndTakesNoKeys)
     doc.topOffset = 77;
     TileSession tiles;
     tiles.sheet.fill(9);
-    MoveSheetTo(tiles, doc, 5);
+    RedrawSheet(tiles, doc, SheetRedraw::Full);
     EXPECT_EQ(tiles.sheet[0], 9);
     EXPECT_EQ(doc.topOffset, 77);
     EXPECT_FALSE(ApplyTileKey(tiles, doc, {TileKey::Home}).handled);

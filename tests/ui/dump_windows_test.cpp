@@ -230,7 +230,6 @@ void DumpWindowsTest::dumpFromList()
 
     windows.fixture.trigger("Asciitbl1");
     QVERIFY(!windows.fixture.action("DumpFromList1")->isEnabled());
-    QVERIFY(!windows.fixture.action("InsertText1")->isEnabled());
     windows.fixture.prompter.clear();
     windows.fixture.trigger("TextDump1");
     QCOMPARE(windows.shown(), QStringList("You have no available dump labels..."));

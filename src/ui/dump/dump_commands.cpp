@@ -73,9 +73,6 @@ void DumpCommands::AddMenuItems(QMenu& edit, EditorItems& editorItems)
     QAction* BinaryDump1 = AddMenuAction(DumpFromList1, "BinaryDump1", tr("Binary Dump..."));
     QAction* TextDump1 = AddMenuAction(DumpFromList1, "TextDump1", tr("Text Dump..."));
     edit.addSeparator();
-    QAction* InsertText1 =
-        AddMenuAction(&edit, "InsertText1", tr("Insert Text"), {}, tr("Insert Text into the current file"));
-    InsertText1->setEnabled(false);  // never usable: it has no command
     QAction* InsertBINARYData1 = AddMenuAction(&edit, "InsertBINARYData1", tr("&Insert Binary Data"), {},
                                                tr("Insert Binary data into the current file"));
     QAction* BYTEfill1 = AddMenuAction(&edit, "BYTEfill1", tr("BYTE Fill"), QKeySequence(Qt::Key_F4),

@@ -1,7 +1,8 @@
 #pragma once
 // The Edit menu's goto, bookmark, dump, insertion and fill commands: Goto Offset,
 // Jump Offset List, Save Bookmark, Save Dump Bookmark (F2), Dump Text (F10), Dump
-// Binary Data (F11), Dump From List, Insert Binary Data and BYTE Fill (F4). The
+// Binary Data (F11), Dump From List, Insert Binary Data and BYTE Fill (F4); the script
+// commands go in front of Insert Binary Data. The
 // dump dialog and the Goto dialog are created once here and reused; the two-press
 // keys also work while the dump dialog has the keyboard.
 

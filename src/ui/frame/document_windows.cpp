@@ -3,7 +3,7 @@
 #include "core/document.h"
 #include "ui/editor/mdi_child.h"
 #include "ui/editor/view_context.h"
-#include "view/cursor_geometry.h"
+#include "view/jump.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -223,15 +223,8 @@ std::shared_ptr<DocRecord> DocumentWindows::document() const
 
 void DocumentWindows::jumpTo(DocRecord& doc, int32_t offset)
 {
-    if (context_.session.tiles.editorOn) {
-        // The sheet is showing: the offset itself starts it, and the repaint draws the
-        // sheet afresh from there (the end-of-data clamp keeping it inside the data).
-        doc.topOffset = offset;
-        repaint(doc);
-        return;
-    }
-    const ViewState& view = context_.session.view;
-    doc.topOffset = CursorGeometry(view.bytesPerRow, view.pageBytes).PlaceCursorOnPage(doc, offset);
+    // With the sheet showing, the repaint draws it afresh from the new offset.
+    JumpTo(doc, context_.session, offset);
     repaint(doc);
 }
 

@@ -115,8 +115,8 @@ SaveError FileCommands::WriteDocument(DocRecord& doc, const std::string& path)
             progress.report(static_cast<int64_t>(done), static_cast<int64_t>(total));
         });
     });
-    // Taken before any window is activated again, which looks whether the file changed.
-    if (result == SaveError::None) doc.diskStamp = StampOf(path).value_or(FileStamp{});
+    // Before any window is activated again, which looks whether the file changed.
+    if (result == SaveError::None) MarkAsFileContent(doc, path);
     saving_ = wasSaving;
     return result;
 }
@@ -133,7 +133,6 @@ QString FileCommands::SavedText(const DocRecord& doc) const
 void FileCommands::AfterSave(DocRecord& doc)
 {
     prompter_.showMessage(SavedText(doc));
-    MarkDocumentSaved(doc);
     windows_.repaint(doc);
 }
 
@@ -165,7 +164,6 @@ void FileCommands::SaveFileAsClick()
         prompter_.showMessage(Text(messages::kProblemWriting));
         return;
     }
-    doc->fileName = target;
     AfterSave(*doc);
     windows_.setCaption(*doc, CaptionFor(doc->fileName));
     emit documentsChanged();
@@ -218,7 +216,7 @@ void FileCommands::CheckFileOnDisk(DocRecord& doc)
 {
     if (saving_ || !ChangedOnDisk(doc)) return;
     // Asked once for this change: the answer, whatever it is, takes the file as it is now.
-    doc.diskStamp = StampOf(doc.fileName).value_or(FileStamp{});
+    TakeDiskStamp(doc);
     const char* form = doc.modified ? messages::kFileChangedOverEditsQuestion : messages::kFileChangedQuestion;
     const QString question = QString::asprintf(form, doc.fileName.c_str());
     if (!prompter_.askYesNo(question, Text(messages::kFileChangedCaption), MessageIcon::Question)) return;

@@ -51,7 +51,7 @@ signals:
 
 private:
     // Writes doc to path on a worker thread while the windows stay painted (a long
-    // write shows its progress); on success the file's stamp is the document's.
+    // write shows its progress); on success MarkAsFileContent: path is its file.
     [[nodiscard]] SaveError WriteDocument(DocRecord& doc, const std::string& path);
     // The save message, with the changed bytes past the file's end that were not written.
     [[nodiscard]] QString SavedText(const DocRecord& doc) const;

@@ -13,6 +13,8 @@
 #include "ui/frame/document_windows.h"
 #include "ui/frame/file_commands.h"
 #include "ui/frame/window_commands.h"
+#include "ui/help/help_window.h"
+#include "ui/script/script_commands.h"
 #include "ui/search/search_commands.h"
 #include "ui/search/tlist_form.h"
 #include "ui/settings/settings_commands.h"
@@ -104,6 +106,7 @@ TZarvoForm::TZarvoForm(Session& session, Prompter& prompter, QWidget* parent)
 
     documents_ = new DocumentWindows(*mdiArea_, context_, this);
     aboutBox_ = new TAboutBox(this);
+    helpWindow_ = new HelpWindow(this);
     fileCommands_ = new FileCommands(session_, prompter_, *documents_, this);
     documents_->setCloseQuery([this](DocRecord& doc) { return fileCommands_->EditorCloseQuery(doc); });
     inputModes_ = new InputModeCommands(session_, *documents_, this);
@@ -121,6 +124,7 @@ TZarvoForm::TZarvoForm(Session& session, Prompter& prompter, QWidget* parent)
     // Reads the settings file, so the paths above exist first; it stops the timer
     // when blinking is off.
     settingsCommands_ = new SettingsCommands(context_, prompter_, *documents_, *Timer1, this);
+    scriptCommands_ = new ScriptCommands(session_, prompter_, *documents_, *searchCommands_->resultList(), this);
     windowCommands_ = new WindowCommands(*mdiArea_, *documents_, this);
     tileCommands_ = new TileCommands(
         session_, prompter_, *documents_, context_, *MDIBar, [this] { HelpTopics1Click(); }, this);
@@ -171,6 +175,8 @@ void TZarvoForm::CreateMenus()
     inputModes_->AddMenuItems(*Edit1, editorItems_);
     Edit1->addSeparator();
     dumpCommands_->AddMenuItems(*Edit1, editorItems_);
+    scriptCommands_->AddMenuItems(*Edit1, Edit1->findChild<QAction*>(QStringLiteral("InsertBINARYData1")),
+                                  editorItems_);
     viewCommands_->AddMenuItems(*AddTopMenu(bar, "View1", tr("&View")), editorItems_);
     searchCommands_->AddMenuItems(*AddTopMenu(bar, "Search1", tr("&Search")), editorItems_);
 
@@ -292,9 +298,14 @@ void TZarvoForm::Timer1Timer()
 
 void TZarvoForm::HelpTopics1Click()
 {
+    // A help file in the start-up folder goes to the platform's viewer, as it always
+    // did; otherwise the manual built into the program is shown.
     const QString helpFile = FromPath(session_.helpPath);
-    const bool shown = QFileInfo(helpFile).isFile() && helpOpener_ && helpOpener_(QUrl::fromLocalFile(helpFile));
-    if (!shown) {
+    if (!QFileInfo(helpFile).isFile()) {
+        helpWindow_->showManual();
+        return;
+    }
+    if (!helpOpener_ || !helpOpener_(QUrl::fromLocalFile(helpFile))) {
         prompter_.showMessageBox(Text(messages::kHelpError), Text(messages::kHelpErrorCaption), MessageIcon::Stop);
     }
 }

@@ -26,8 +26,10 @@ namespace zarvo {
 class DocumentWindows;
 class DumpCommands;
 class FileCommands;
+class HelpWindow;
 class InputModeCommands;
 class MdiStatusBar;
+class ScriptCommands;
 class SearchCommands;
 class SettingsCommands;
 class TAboutBox;
@@ -43,7 +45,7 @@ class WindowCommands;
 class TZarvoForm final : public QMainWindow {
     Q_OBJECT
 public:
-    // Opens the help file; false when no viewer could show it.
+    // Opens the help file zarvo.chm; false when no viewer could show it.
     using HelpOpener = std::function<bool(const QUrl&)>;
 
     TZarvoForm(Session& session, Prompter& prompter, QWidget* parent = nullptr);
@@ -85,6 +87,7 @@ private:
     MdiStatusBar* MDIBar = nullptr;
     QTimer* Timer1 = nullptr;
     TAboutBox* aboutBox_ = nullptr;
+    HelpWindow* helpWindow_ = nullptr;
     bool colorsLoaded_ = false;
     bool windowsWereOpen_ = false;
 
@@ -97,6 +100,7 @@ private:
     SearchCommands* searchCommands_ = nullptr;
     ToolCommands* toolCommands_ = nullptr;
     DumpCommands* dumpCommands_ = nullptr;
+    ScriptCommands* scriptCommands_ = nullptr;
     SettingsCommands* settingsCommands_ = nullptr;
     WindowCommands* windowCommands_ = nullptr;
     TileCommands* tileCommands_ = nullptr;

@@ -182,7 +182,7 @@ void TListForm::ListBox1DblClick()
     const std::shared_ptr<DocRecord> doc = documents_.document();
     const std::vector<std::string> selected = selectedLines();
     const std::string* first = selected.empty() ? nullptr : &selected.front();
-    switch (ActivateListLine(session_.search.list, first, doc.get(), session_.view)) {
+    switch (ActivateListLine(session_.search.list, first, doc.get(), session_)) {
     case ListActivation::Jumped:
         documents_.repaint(*doc);
         return;
@@ -214,7 +214,7 @@ void TListForm::JumpToLabelEnd(bool endOffset)
     const std::shared_ptr<DocRecord> doc = documents_.document();
     const std::vector<std::string> selected = selectedLines();
     if (!zarvo::JumpToLabelEnd(selected.empty() ? nullptr : &selected.front(),
-                               endOffset ? LabelEnd::End : LabelEnd::Start, doc.get(), session_.view)) {
+                               endOffset ? LabelEnd::End : LabelEnd::Start, doc.get(), session_)) {
         return;
     }
     done(Rejected);

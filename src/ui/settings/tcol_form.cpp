@@ -65,9 +65,11 @@ TColForm::TColForm(ViewContext& context, QTimer& Timer1, QWidget* parent)
 
 void TColForm::FormCreate()
 {
-    const StoredSettings defaults{DisplaySettings{}, FontSettingOf(context_.viewFont)};
+    const StoredSettings defaults{DisplaySettings{}, FontSettingOf(context_.viewFont), false, {}};
     const StoredSettings read = ReadSettingsFile(context_.session.settingsPath, defaults);
     context_.session.settings = read.display;
+    context_.session.script.atlasTables = read.atlasTables;
+    context_.session.script.pointers = read.pointers;
     // The view font stays as it is unless the file names another one; the rows
     // take the height of the font they are drawn with.
     if (read.font.pointSize != defaults.font.pointSize || read.font.faceName != defaults.font.faceName) {
@@ -88,7 +90,9 @@ void TColForm::showEvent(QShowEvent* event)
 
 StoredSettings TColForm::storedSettings() const
 {
-    return StoredSettings{context_.session.settings, FontSettingOf(context_.viewFont)};
+    const ScriptState& script = context_.session.script;
+    return StoredSettings{context_.session.settings, FontSettingOf(context_.viewFont), script.atlasTables,
+                          script.pointers};
 }
 
 void TColForm::BlinkBoxClick(bool checked)

@@ -38,8 +38,8 @@ TableCommands::TableCommands(Session& session, Prompter& prompter, CurrentDocume
       documents_(documents)
 {
     TableEditorHost host;
-    host.loadTable = [this](int slot) {
-        if (const std::shared_ptr<DocRecord> doc = documents_.document()) LoadTableSlot(*doc, slot, true);
+    host.loadTable = [this](int slot, const std::string& path) {
+        if (const std::shared_ptr<DocRecord> doc = documents_.document()) LoadTableSlot(*doc, slot, path);
     };
     host.showHelp = std::move(showHelp);
     TMForm = new TTMForm(session_, prompter_, documents_, std::move(host), dialogParent);
@@ -75,35 +75,33 @@ void TableCommands::AddToolsMenuItems(QMenu& tools)
 
 void TableCommands::Tbl11Click()
 {
-    if (const std::shared_ptr<DocRecord> doc = documents_.document()) LoadTableSlot(*doc, 0, false);
+    if (const std::shared_ptr<DocRecord> doc = documents_.document()) ChooseTableSlot(*doc, 0);
 }
 
 void TableCommands::Tbl21Click()
 {
-    if (const std::shared_ptr<DocRecord> doc = documents_.document()) LoadTableSlot(*doc, 1, false);
+    if (const std::shared_ptr<DocRecord> doc = documents_.document()) ChooseTableSlot(*doc, 1);
 }
 
-void TableCommands::LoadTableSlot(DocRecord& doc, int slot, bool autoLoad)
+void TableCommands::ChooseTableSlot(DocRecord& doc, int slot)
 {
-    const auto index = static_cast<std::size_t>(slot);
-    if (!autoLoad) {
-        const std::optional<QString> path = prompter_.chooseOpenFile(
-            tr("Open Table File"), ChooserSuggestion(session_, &doc, "tbl"), TableFilesFilter());
-        if (!path || path->isEmpty()) return;
-        doc.table.tableName[index] = ToPath(*path);
-    }
-    doc.table.activeTable = static_cast<int8_t>(slot);
-    ReadActiveTable(doc);
+    const std::optional<QString> path = prompter_.chooseOpenFile(
+        tr("Open Table File"), ChooserSuggestion(session_, &doc, "tbl"), TableFilesFilter());
+    if (!path || path->isEmpty()) return;
+    LoadTableSlot(doc, slot, ToPath(*path));
+}
+
+void TableCommands::LoadTableSlot(DocRecord& doc, int slot, const std::string& path)
+{
+    TellTableLoad(LoadTableIntoSlot(doc, session_.tables, slot, path));
     AfterTableLoad(doc);
 }
 
-void TableCommands::ReadActiveTable(DocRecord& doc)
+void TableCommands::ReadActiveTable(DocRecord& doc) { TellTableLoad(ReloadActiveTable(doc, session_.tables)); }
+
+void TableCommands::TellTableLoad(TableLoadResult result)
 {
-    const auto slot = static_cast<std::size_t>(doc.table.activeTable);
-    const std::string path = slot < doc.table.tableName.size() ? doc.table.tableName[slot] : std::string();
-    if (TableLoader(doc, session_.tables, path) == TableLoadResult::OutOfMemory) {
-        prompter_.showMessage(Text(messages::kTableAllocation));
-    }
+    if (result == TableLoadResult::OutOfMemory) prompter_.showMessage(Text(messages::kTableAllocation));
 }
 
 void TableCommands::tblv1Click() { SwitchTable(0); }
@@ -115,10 +113,8 @@ void TableCommands::SwitchTable(int slot)
     const QAction* item = slot == 0 ? tblv1 : tblv2;
     const std::shared_ptr<DocRecord> doc = documents_.document();
     if (item->text() == kNoTableCaption || doc == nullptr) return;
-    doc->table.activeTable = static_cast<int8_t>(slot);
     // The other table is not kept in memory: switching reads the file again.
-    ReadActiveTable(*doc);
-    AfterTableLoad(*doc);
+    LoadTableSlot(*doc, slot, doc->table.tableName[static_cast<std::size_t>(slot)]);
 }
 
 void TableCommands::Asciitbl1Click()
@@ -164,8 +160,7 @@ void TableCommands::TableEdit1Click()
     std::weak_ptr<DocRecord> edited;
     std::string fileName;
     if (const std::shared_ptr<DocRecord> doc = documents_.document()) {
-        const auto slot = static_cast<std::size_t>(doc->table.activeTable);
-        fileName = slot < kTableSlots ? doc->table.tableName[slot] : std::string();
+        fileName = ActiveTablePath(doc->table);
         edited = doc;
     } else {
         return;

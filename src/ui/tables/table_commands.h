@@ -18,6 +18,8 @@ class QWidget;
 
 namespace zarvo {
 
+enum class TableLoadResult;
+
 struct DocRecord;
 struct Session;
 class CurrentDocument;
@@ -62,11 +64,14 @@ signals:
     void tableLoaded();
 
 private:
-    // Loads Table #1 (slot 0) or Table #2 (slot 1) into doc, from its remembered path
-    // when autoLoad is set, else from a file the user picks.
-    void LoadTableSlot(DocRecord& doc, int slot, bool autoLoad);
+    // Table #1 (slot 0) or Table #2 (slot 1) of doc from a file the user picks.
+    void ChooseTableSlot(DocRecord& doc, int slot);
+    // Loads path as Table #1 (slot 0) or Table #2 (slot 1) of doc and shows it.
+    void LoadTableSlot(DocRecord& doc, int slot, const std::string& path);
     // Reads the document's active table file (the ASCII table when it cannot be read).
     void ReadActiveTable(DocRecord& doc);
+    // A table too large for the memory is told; every other outcome shows itself.
+    void TellTableLoad(TableLoadResult result);
     void SwitchTable(int slot);
     void SetSwapCaptions(const DocRecord& doc);
 

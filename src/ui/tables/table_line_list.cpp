@@ -1,12 +1,15 @@
 #include "ui/tables/table_line_list.h"
 
+#include "core/shift_jis_line.h"
+
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 
 namespace zarvo {
 
-TableLineList::TableLineList(QWidget* parent) : QListWidget(parent)
+TableLineList::TableLineList(TableEditorLines& lines, const Cp932Codec& codec, QWidget* parent)
+    : QListWidget(parent), lines_(lines), codec_(codec)
 {
     setObjectName(QStringLiteral("TblList"));
     setSelectionMode(QAbstractItemView::SingleSelection);
@@ -20,9 +23,36 @@ int TableLineList::RowAt(const QPoint& pos) const
     return item == nullptr ? -1 : row(item);
 }
 
+QString TableLineList::Shown(int row) const
+{
+    return QString::fromStdU16String(DecodeTableLine(codec_, lines_.lines()[static_cast<std::size_t>(row)]));
+}
+
+void TableLineList::ShowLines()
+{
+    clear();
+    QStringList texts;
+    texts.reserve(lines_.count());
+    for (int row = 0; row < lines_.count(); ++row) texts << Shown(row);
+    addItems(texts);
+}
+
+void TableLineList::AddLine(std::string line)
+{
+    const int row = lines_.add(std::move(line));
+    addItem(Shown(row));
+    setCurrentRow(row);
+    scrollToItem(currentItem());
+}
+
+void TableLineList::ReplaceLine(int row, std::string line)
+{
+    if (lines_.replace(row, std::move(line))) item(row)->setText(Shown(row));
+}
+
 void TableLineList::RemoveLine(int row)
 {
-    if (row < 0 || row >= count()) return;
+    if (!lines_.remove(row)) return;
     delete takeItem(row);
     if (row < count()) {
         setCurrentRow(row);
@@ -34,10 +64,9 @@ void TableLineList::RemoveLine(int row)
 
 void TableLineList::SwapLines(int from, int to)
 {
-    if (from < 0 || to < 0 || from >= count() || to >= count() || from == to) return;
-    const QString first = item(from)->text();
-    item(from)->setText(item(to)->text());
-    item(to)->setText(first);
+    if (!lines_.swap(from, to)) return;
+    item(from)->setText(Shown(from));
+    item(to)->setText(Shown(to));
     setCurrentRow(to);
 }
 

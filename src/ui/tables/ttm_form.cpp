@@ -6,6 +6,7 @@
 #include "core/shift_jis_line.h"
 #include "core/table_list_file.h"
 #include "core/table_list_text.h"
+#include "core/table_loader.h"
 #include "ui/common/chooser_start.h"
 #include "ui/common/current_document.h"
 #include "ui/common/menu_actions.h"
@@ -97,7 +98,7 @@ void TTMForm::CreateControls(QWidget* client)
     TblVal->setGeometry(4, 20, 140, 24);
     TblVal->installEventFilter(this);
 
-    TblList = new TableLineList(client);
+    TblList = new TableLineList(lines_, codec_, client);
     TblList->setFont(ShiftJisFont(QStringLiteral("MS Gothic"), 12));
     TblList->setGeometry(4, 48, 140, 255);
     TblList->setCopyHandler([this](int row) { CopyLineToValue(row); });
@@ -184,7 +185,7 @@ void TTMForm::PrepareMaker()
 {
     session_.dialogs.tableEditor = TableEditorMode::Maker;
     editFileName_.clear();
-    TblList->clear();
+    FillList({});
 }
 
 void TTMForm::PrepareLines(const std::vector<std::string>& lines)
@@ -205,10 +206,8 @@ void TTMForm::FormShow()
 {
     const std::shared_ptr<DocRecord> doc = documents_.document();
     if (mode() == TableEditorMode::Editor && doc != nullptr) {
-        TblList->clear();
-        const int slot = doc->table.activeTable;
-        const bool fileTable = slot == 0 || slot == 1;
-        const std::string name = fileTable ? doc->table.tableName[static_cast<std::size_t>(slot)] : std::string();
+        FillList({});
+        const std::string name = ActiveTablePath(doc->table);
         if (name.empty()) {
             FillList(AsciiTableLines());
         } else if (const auto lines = ReadTableListFile(name)) {
@@ -235,8 +234,7 @@ void TTMForm::FormCloseQuery()
     const QString question =
         QString::asprintf(messages::kReplaceTableQuestion, doc->table.tableName[slot].c_str(), editFileName_.c_str());
     if (!prompter_.askYesNo(question, Text(messages::kTableEditorCaption), MessageIcon::Question)) return;
-    doc->table.tableName[slot] = editFileName_;
-    if (host_.loadTable) host_.loadTable(static_cast<int>(slot));
+    if (host_.loadTable) host_.loadTable(static_cast<int>(slot), editFileName_);
 }
 
 // ---- Files ------------------------------------------------------------------------
@@ -300,10 +298,8 @@ void TTMForm::TblValEnter()
     const QString typed = TblVal->text();
     if (typed.isEmpty()) return;
     const KeyCounting counting = RevINC->isChecked() ? KeyCounting::Reverse : KeyCounting::Normal;
-    const AddedEntry added = AddTableEntry(Encode(typed), counting, keyCounter_);
-    TblList->addItem(Decode(added.line));
-    TblList->setCurrentRow(TblList->count() - 1);
-    TblList->scrollToItem(TblList->currentItem());
+    AddedEntry added = AddTableEntry(Encode(typed), counting, keyCounter_);
+    TblList->AddLine(std::move(added.line));
     if (added.proposal) {
         TblVal->setText(Decode(*added.proposal));
         TblVal->end(false);
@@ -312,42 +308,29 @@ void TTMForm::TblValEnter()
 
 void TTMForm::CopyLineToValue(int row)
 {
-    if (const QListWidgetItem* line = TblList->item(row)) TblVal->setText(line->text());
+    if (lines_.contains(row)) TblVal->setText(Decode(lines_.lines()[static_cast<std::size_t>(row)]));
 }
 
 void TTMForm::PlaceValueAt(int row)
 {
-    QListWidgetItem* line = TblList->item(row);
-    if (line == nullptr || TblVal->text().isEmpty()) return;
+    if (!lines_.contains(row) || TblVal->text().isEmpty()) return;
     if (!prompter_.askYesNo(Text(messages::kPlaceTableValue), Text(messages::kTableEditorCaption), MessageIcon::None)) {
         return;
     }
-    line->setText(Decode(Encode(TblVal->text())));
+    TblList->ReplaceLine(row, Encode(TblVal->text()));
     FocusValueAtEnd();
 }
 
 void TTMForm::SortTableList1Click()
 {
-    std::vector<std::string> lines = TableLines();
-    SortTableLines(lines);
-    FillList(lines);
+    lines_.sort();
+    TblList->ShowLines();
 }
 
-std::vector<std::string> TTMForm::TableLines() const
+void TTMForm::FillList(std::vector<std::string> lines)
 {
-    std::vector<std::string> lines;
-    lines.reserve(static_cast<std::size_t>(TblList->count()));
-    for (int row = 0; row < TblList->count(); ++row) lines.push_back(Encode(TblList->item(row)->text()));
-    return lines;
-}
-
-void TTMForm::FillList(const std::vector<std::string>& lines)
-{
-    TblList->clear();
-    QStringList texts;
-    texts.reserve(static_cast<qsizetype>(lines.size()));
-    for (const std::string& line : lines) texts << Decode(line);
-    TblList->addItems(texts);
+    lines_.assign(std::move(lines));
+    TblList->ShowLines();
 }
 
 // ---- The character grid -------------------------------------------------------------

@@ -7,6 +7,7 @@
 
 #include "core/cp932.h"
 #include "core/session.h"
+#include "core/table_editor_lines.h"
 #include "core/table_key_counter.h"
 #include "ui/common/prompter.h"
 
@@ -35,8 +36,9 @@ class CurrentDocument;
 
 // What the table editor needs from the frame.
 struct TableEditorHost {
-    // Loads the active document's tableName[slot] without a dialog and renames its swap item.
-    std::function<void(int slot)> loadTable;
+    // Loads path as the active document's Table #1 (slot 0) or #2 (slot 1) without a
+    // dialog and renames its swap item.
+    std::function<void(int slot, const std::string& path)> loadTable;
     std::function<void()> showHelp;
 };
 
@@ -59,7 +61,7 @@ public:
     [[nodiscard]] TableEditorMode mode() const { return session_.dialogs.tableEditor; }
     [[nodiscard]] const std::string& editFileName() const { return editFileName_; }
     // The list's lines as the table file holds them.
-    [[nodiscard]] std::vector<std::string> TableLines() const;
+    [[nodiscard]] const std::vector<std::string>& TableLines() const { return lines_.lines(); }
     [[nodiscard]] const KeyCounterState& keyCounter() const { return keyCounter_; }
 
 public slots:
@@ -83,7 +85,7 @@ private:
     void PlaceValueAt(int row);
     void GridPick(uint16_t code);
     void SetCharacterSet(uint16_t firstCode);
-    void FillList(const std::vector<std::string>& lines);
+    void FillList(std::vector<std::string> lines);
     void UpdateCaption();
     void FocusValueAtEnd();
     [[nodiscard]] QString Decode(const std::string& bytes) const;
@@ -95,6 +97,7 @@ private:
     TableEditorHost host_;
     Cp932Codec codec_;
     std::string editFileName_;
+    TableEditorLines lines_;
     KeyCounterState keyCounter_;
     QFont gridFont;
 

@@ -11,6 +11,8 @@
 #include "ui/common/current_document.h"
 #include "ui/common/notice_box.h"
 #include "ui/common/qt_text.h"
+#include "ui/tools/bps_commands.h"
+#include "ui/tools/patch_creation.h"
 #include "ui/tools/tcomp_form.h"
 #include "ui/tools/texpander.h"
 #include "ui/tools/tsnes2hex.h"
@@ -31,6 +33,7 @@ ToolCommands::ToolCommands(Session& session, Prompter& prompter, CurrentDocument
     Snes2Hex = new TSnes2Hex(session_, prompter_, documents_, dialogParent);
     CompForm = new TCompForm(session_, prompter_, documents_, dialogParent);
     Expander = new TExpander(session_.view, prompter_, documents_, dialogParent);
+    bpsCommands_ = new BpsCommands(session_, prompter_, documents_, dialogParent);
 }
 
 void ToolCommands::AddMenuItems(QMenu& tools, EditorItems& editorItems)
@@ -42,6 +45,7 @@ void ToolCommands::AddMenuItems(QMenu& tools, EditorItems& editorItems)
     // The item's tag is the worker's flag.
     IPSMake1->setData(0);
     Patch1->setData(1);
+    bpsCommands_->AddMenuItems(tools, editorItems);
     tools.addSeparator();
     QAction* SnesToHex1 = AddMenuAction(&tools, "SnesToHex1", tr("Snes To &Hex"), QKeySequence(tr("Ctrl+E")),
                                         tr("Convert Snes Addresses To Hex"));
@@ -66,17 +70,8 @@ void ToolCommands::_IpsSub(int flag)
     const std::shared_ptr<DocRecord> active = documents_.document();
     if (active == nullptr) return;
     if (flag == 0) {
-        const std::optional<QString> unchanged =
-            prompter_.chooseOpenFile(Text(messages::kIpsChooseUnchangedTitle), ChooserFolder(session_, active.get()),
-                                     ChooserFilter(messages::kIpsChooseUnchangedFilter));
-        const std::shared_ptr<DocRecord> doc = documents_.document();
-        if (!unchanged || unchanged->isEmpty() || doc == nullptr) return;
-        // Reading both files and writing the patch may take a while on a slow disk.
-        Notice notice;
-        const std::string unchangedPath = ToPath(*unchanged);
-        RunWithProgress(qobject_cast<QWidget*>(parent()), Text(messages::kIpsCreatorCaption),
-                        [&](TaskProgress&) { notice = CreatePatchForDocument(*doc, unchangedPath); });
-        ShowNotice(prompter_, notice);
+        CreatePatchFromChosenFile(session_, prompter_, documents_, qobject_cast<QWidget*>(parent()),
+                                  Text(messages::kIpsCreatorCaption), &CreatePatchForDocument);
         return;
     }
     if (prompter_.askYesNo(Text(messages::kIpsSaveFirstQuestion), Text(messages::kIpsPatcherCaption),

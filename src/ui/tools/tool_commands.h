@@ -1,5 +1,5 @@
 #pragma once
-// The ROM and patch tools of the Tools menu: making and applying IPS patches, the
+// The ROM and patch tools of the Tools menu: making and applying IPS and BPS patches, the
 // SNES address converter and checksum repair, the size change and the file compare.
 // The tool windows are created once here and reused.
 
@@ -17,6 +17,7 @@ class QWidget;
 namespace zarvo {
 
 struct Session;
+class BpsCommands;
 class CurrentDocument;
 class TCompForm;
 class TExpander;
@@ -51,6 +52,7 @@ private:
     TSnes2Hex* Snes2Hex = nullptr;
     TCompForm* CompForm = nullptr;
     TExpander* Expander = nullptr;
+    BpsCommands* bpsCommands_ = nullptr;
 };
 
 }  // namespace zarvo
