@@ -4,7 +4,6 @@
 #include "support/temp_folder.h"
 #include "support/tool_run.h"
 
-#include <cstdio>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <string>
@@ -117,14 +116,8 @@ TEST_F(DumpCommandsTest, LabelsThatWouldWriteOutsideTheFolderOrOverTheirInputsAr
 TEST_F(DumpCommandsTest, RefusedNamesShowControlBytesAsDotsOnATerminal)
 {
     const auto tbl = folder.write("esc.tbl", "[00000000-00000001]\x1B]0;title\x07\n");
-    // script runs the tool with a terminal as its standard error and copies what it shows.
-    const std::string command = "script -qec '" + std::string(ZARVO_TOOL_PATH) + " dump labels " + rom + " --table " +
-                                tbl + " -d " + folder.path().string() + "' /dev/null";
-    FILE* pipe = popen(command.c_str(), "r");
-    ASSERT_NE(pipe, nullptr);
-    std::string shown;
-    for (int c = std::fgetc(pipe); c != EOF; c = std::fgetc(pipe)) shown += static_cast<char>(c);
-    pclose(pipe);
+    const std::string shown =
+        testing::ShownOnTerminal("dump labels " + rom + " --table " + tbl + " -d " + folder.path().string());
     EXPECT_NE(shown.find("[00000000-00000001].]0;title. was not dumped"), std::string::npos) << shown;
 }
 
@@ -134,8 +127,8 @@ TEST_F(DumpCommandsTest, EveryLabelIsDumpedHoweverManyTheTableHolds)
     for (int i = 0; i < 200; ++i) content += "[00000000-00000000]label" + std::to_string(i) + "\n";
     const auto dir = folder.file("many");
     std::filesystem::create_directory(dir);
-    const auto run =
-        RunCommand(cli::DumpCommand(), {"labels", rom, "--table", folder.write("many.tbl", content), "--bin", "-d", dir});
+    const auto run = RunCommand(cli::DumpCommand(),
+                                {"labels", rom, "--table", folder.write("many.tbl", content), "--bin", "-d", dir});
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_TRUE(std::filesystem::exists(dir + "/label199.dat"));
     EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 200);

@@ -7,7 +7,6 @@
 #include "support/tool_run.h"
 
 #include <csignal>
-#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -194,29 +193,8 @@ TEST(ToolOutput, ControlBytesOfATableAreHiddenFromATerminalOnly)
     EXPECT_EQ(RunTool(folder, "view " + rom + " --table " + table).out,
               "00000000  01 41 01  \x1b[31mREDA\x1b[31mRED\n");
 
-    const int master = posix_openpt(O_RDWR | O_NOCTTY);
-    ASSERT_GE(master, 0);
-    ASSERT_EQ(grantpt(master), 0);
-    ASSERT_EQ(unlockpt(master), 0);
-    const pid_t child = fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        const int terminal = open(ptsname(master), O_RDWR | O_NOCTTY);
-        if (terminal < 0 || dup2(terminal, STDOUT_FILENO) < 0) _exit(127);
-        execl(ZARVO_TOOL_PATH, ZARVO_TOOL_PATH, "view", rom.c_str(), "--table", table.c_str(),
-              static_cast<char*>(nullptr));
-        _exit(127);
-    }
-    int status = 0;
-    ASSERT_EQ(waitpid(child, &status, 0), child);
-    EXPECT_EQ(WEXITSTATUS(status), 0);
-    std::string shown(4096, '\0');
-    const ssize_t got = read(master, shown.data(), shown.size());
-    close(master);
-    ASSERT_GT(got, 0);
-    shown.resize(static_cast<std::size_t>(got));
-    // The terminal ends lines with CR LF.
-    EXPECT_EQ(shown, "00000000  01 41 01  .[31mREDA.[31mRED\r\n");
+    EXPECT_EQ(testing::ShownOnTerminal("view " + rom + " --table " + table),
+              "00000000  01 41 01  .[31mREDA.[31mRED\r\n");
 }
 
 }  // namespace

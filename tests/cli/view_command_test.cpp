@@ -50,7 +50,6 @@ TEST(ViewCommand, RowsAsTheViewShowsThemToTheEndOfTheFile)
         {view, Words{ascii, ascii}, 2},
         {view, Words{ascii, "--width", "0"}, 2},
         {view, Words{ascii, "--width", "129"}, 2},
-        {view, Words{ascii, "--offset", "xyz"}, 2},
         {view, Words{ascii, "--rows", "-1"}, 2},
         {view, Words{ascii, "--offset-mode", "linear"}, 2},
         {view, Words{ascii, "--bogus"}, 2},

@@ -1,5 +1,6 @@
 #include "core/document_file.h"
 
+#include "support/document_builder.h"
 #include "support/temp_folder.h"
 
 #include <filesystem>
@@ -123,10 +124,7 @@ TEST(SavestateHeader, RemovedHeaderIsHiddenFromTheViewAndWrittenBackOnSave)
 TEST(SavestateHeader, PaletteIsReadFromByte1560OfTheFile)
 {
     TempFolder folder;
-    std::vector<uint8_t> bytes(4000, 0);
-    bytes[1560] = 0x1F;  // colour 0: red 31
-    bytes[1562] = 0xFF;  // colour 1: white
-    bytes[1563] = 0x7F;
+    const auto bytes = testing::SavestateBytes(4000, {0x001F, 0x7FFF});  // red 31, white
     for (const std::size_t size : {std::size_t{4000}, std::size_t{2071}, std::size_t{2072}}) {
         SCOPED_TRACE(size);
         DocRecord doc;

@@ -102,35 +102,6 @@ TEST(EditJournal, GrowingPastTheBufferKeepsTheBytesPastTheFileEnd)
     EXPECT_EQ(StateOf(doc), before);
 }
 
-TEST(EditJournal, ModifiedFollowsTheSavedState)
-{
-    DocRecord doc = MakeDocument(1000);
-    const uint8_t one = 1;
-    (void)OverwriteBytes(doc, 0, {&one, 1});
-    MarkDocumentSaved(doc);
-    EXPECT_FALSE(doc.modified);
-    EXPECT_TRUE(doc.changes.empty());
-    (void)OverwriteBytes(doc, 1, {&one, 1});
-    EXPECT_TRUE(doc.modified);
-    EXPECT_TRUE(doc.changes.contains(1));
-    EXPECT_FALSE(doc.changes.contains(0));  // changed before the save
-
-    ASSERT_TRUE(UndoEdit(doc));  // back to what was saved
-    EXPECT_FALSE(doc.modified);
-    EXPECT_TRUE(doc.changes.empty());
-    ASSERT_TRUE(UndoEdit(doc));  // past it
-    EXPECT_TRUE(doc.modified);
-    ASSERT_TRUE(RedoEdit(doc));
-    EXPECT_FALSE(doc.modified);
-
-    // A new edit after undoing past the save makes the saved state unreachable.
-    ASSERT_TRUE(UndoEdit(doc));
-    (void)OverwriteBytes(doc, 2, {&one, 1});
-    EXPECT_FALSE(doc.journal.canRedo());
-    ASSERT_TRUE(UndoEdit(doc));
-    EXPECT_TRUE(doc.modified);
-}
-
 TEST(EditJournal, MemoryFollowsTheBytesChanged)
 {
     DocRecord doc = MakeDocument(66000);
@@ -174,7 +145,9 @@ TEST(EditJournal, RewritingTheWholeBufferKeepsWhatDiffers)
     }
 }
 
-// Random edits, undos and redos against a model that keeps a whole copy per step.
+// Random edits, undos, redos and saves against a model that keeps a whole copy per
+// step: the bytes, and whether the document differs from the saved state (undone to it,
+// past it, or made unreachable by an edit after undoing past it).
 TEST(EditJournal, RandomHistoriesMatchACopyingModel)
 {
     std::mt19937 random(20261206);

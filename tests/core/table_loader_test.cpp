@@ -1,5 +1,6 @@
 #include "core/table_loader.h"
 
+#include "core/hex_text.h"
 #include "support/document_builder.h"
 #include "support/temp_folder.h"
 
@@ -14,6 +15,41 @@ namespace zarvo {
 namespace {
 
 using namespace std::string_literals;
+
+using Lines = std::vector<std::string>;
+
+// Everything a table defines, one line each in a fixed order: "41=A", "8140=you",
+// "dte 60=th", "/FE", "*FF", ".code F0 text", ".dual F2F1 text", ".multicode F3 2 text",
+// ".nontbl text", ".startdump text", ".enddump text".
+Lines Entries(const TableData& t)
+{
+    Lines lines;
+    const auto add = [&lines](bool used, const std::string& line) {
+        if (used) lines.push_back(line);
+    };
+    for (int byte = 0; byte < 256; ++byte)
+        add(t.singleText[byte].has_value(), FormatHex(byte, 2) + "=" + t.singleText[byte].value_or(""));
+    for (int key = 0; key < 65536; ++key)
+        add(t.pairText[key].has_value(), FormatHex(key, 4) + "=" + t.pairText[key].value_or(""));
+    for (int byte = 0; byte < 256; ++byte) {
+        const auto& pair = t.dtePairs[byte];
+        add(t.dteFilled[byte], "dte " + FormatHex(byte, 2) + "=" + std::string(pair.begin(), pair.begin() + 2));
+    }
+    add(t.lineMark != 0, static_cast<char>(t.lineMark) + FormatHex(t.lineCode, 2));
+    add(t.endMark != 0, static_cast<char>(t.endMark) + FormatHex(t.endCode, 2));
+    for (int byte = 0; byte < 256; ++byte)
+        add(t.codeTable[byte].used, ".code " + FormatHex(byte, 2) + " " + t.codeTable[byte].text);
+    for (int i = 0; i < t.dualCount; ++i)
+        add(true, ".dual " + FormatHex(t.dualList[i].value, 4) + " " + t.dualList[i].text);
+    for (int byte = 0; byte < 256; ++byte) {
+        const CodeEntry& multi = t.multiTable[byte];
+        add(multi.used, ".multicode " + FormatHex(byte, 2) + " " + std::to_string(multi.value) + " " + multi.text);
+    }
+    add(t.rawFormat.used, ".nontbl " + t.rawFormat.text);
+    add(t.dumpHeader.used, ".startdump " + t.dumpHeader.text);
+    add(t.dumpFooter.used, ".enddump " + t.dumpFooter.text);
+    return lines;
+}
 
 class TableLoaderTest : public ::testing::Test {
 protected:
@@ -50,49 +86,19 @@ TEST_F(TableLoaderTest, LoadsTheWorkedExampleWithCrLfLines)
     std::string content;
     for (const auto& line : lines) content += line + "\r\n";
     ASSERT_EQ(Load(content), TableLoadResult::Loaded);
-
-    const TableData& t = doc.table;
-    EXPECT_EQ(Single(0x41), "A");
-    EXPECT_EQ(Single(0x60), "th");
-    EXPECT_TRUE(t.dteFilled[0x60]);
-    EXPECT_EQ(t.dtePairs[0x60][0], 't');
-    EXPECT_EQ(t.dtePairs[0x60][1], 'h');
-    EXPECT_EQ(Pair(0x8140), "you");
-    EXPECT_EQ(t.lineCode, 0xFE);
-    EXPECT_EQ(t.lineMark, '/');
-    EXPECT_EQ(t.endCode, 0xFF);
-    EXPECT_EQ(t.endMark, '*');
-    EXPECT_EQ(session.jumpList, std::vector<std::string>{"Title screen->[1A2B]"});
-    EXPECT_EQ(session.dumpLabels, std::vector<std::string>{"[00012000-000120FF]Intro"});
-    EXPECT_EQ(t.codeTable[0xF0].used, 1u);
-    EXPECT_EQ(t.codeTable[0xF0].text, "[WAIT]");
-    ASSERT_EQ(t.dualCount, 1);
-    EXPECT_EQ(t.dualList[0].value, 0xF2F1u);
-    EXPECT_EQ(t.dualList[0].text, "[NAME]");
-    EXPECT_EQ(t.multiTable[0xF3].used, 1u);
-    EXPECT_EQ(t.multiTable[0xF3].value, 2u);
-    EXPECT_EQ(t.multiTable[0xF3].text, "[SE_]");
-    EXPECT_EQ(t.rawFormat.text, "<$>");
-    EXPECT_EQ(t.dumpHeader.used, 1u);
-    EXPECT_EQ(t.dumpHeader.text, "Dump of %romname\\nRange %startofs-%endofs\\n");
     // The free-text line and the line ends leave nothing behind.
-    EXPECT_FALSE(t.singleText[0x00].has_value());
-    EXPECT_FALSE(t.pairText[0x0000].has_value());
+    EXPECT_EQ(Entries(doc.table), (Lines{"41=A", "60=th", "8140=you", "dte 60=th", "/FE", "*FF", ".code F0 [WAIT]",
+                                         ".dual F2F1 [NAME]", ".multicode F3 2 [SE_]", ".nontbl <$>",
+                                         ".startdump Dump of %romname\\nRange %startofs-%endofs\\n"}));
+    EXPECT_EQ(session.jumpList, Lines{"Title screen->[1A2B]"});
+    EXPECT_EQ(session.dumpLabels, Lines{"[00012000-000120FF]Intro"});
 }
 
 TEST_F(TableLoaderTest, EntryTextsKeepBlanksAndShortLinesDefineNothing)
 {
-    ASSERT_EQ(Load("41= A \n\n4\n8140=you\n41\n42=\nab12=lower\n123456=long\n60=th\n60=x\n"),
-              TableLoadResult::Loaded);
-    EXPECT_EQ(Single(0x41), " A ");
-    EXPECT_EQ(Single(0x42), "");        // an entry whose text is empty
-    EXPECT_EQ(Single(0x00), "<none>");  // neither blank nor short lines land on 0
-    EXPECT_EQ(Pair(0x0000), "<none>");
-    EXPECT_EQ(Pair(0xAB12), "lower");
-    EXPECT_EQ(Pair(0x1234), "<none>");
-    // A later entry replaces the text but leaves the DTE pair in place.
-    EXPECT_EQ(Single(0x60), "x");
-    EXPECT_EQ(FindDtePair(doc.table, 't', 'h'), 0x60);
+    ASSERT_EQ(Load("41= A \n\n4\n8140=you\n41\n42=\nab12=lower\n123456=long\n60=th\n60=x\n"), TableLoadResult::Loaded);
+    // Neither blank nor short lines land on 0; a later entry replaces the text but leaves the DTE pair.
+    EXPECT_EQ(Entries(doc.table), (Lines{"41= A ", "42=", "60=x", "8140=you", "AB12=lower", "dte 60=th"}));
 }
 
 TEST_F(TableLoaderTest, LinesWhoseKeyIsNotHexadecimalDefineNothing)
@@ -100,17 +106,13 @@ TEST_F(TableLoaderTest, LinesWhoseKeyIsNotHexadecimalDefineNothing)
     // Each key holds a character that is no hexadecimal digit; a reading that stops
     // there would file the text under byte 00, 04 or 05, or pair 0000 or 1200.
     ASSERT_EQ(Load("ZZ=Q\nG0=Q\n4g=Q\n 5=Q\n-1=Q\n0x=Q\nZZZZ=Q\n12G4=Q\n 123=Q\n41=A\n"), TableLoadResult::Loaded);
-    for (const int byte : {0x00, 0x04, 0x05, 0x01}) EXPECT_EQ(Single(byte), "<none>") << byte;
-    for (const int key : {0x0000, 0x0012, 0x1200, 0x0123}) EXPECT_EQ(Pair(key), "<none>") << key;
-    EXPECT_EQ(Single(0x41), "A");
+    EXPECT_EQ(Entries(doc.table), Lines{"41=A"});
 }
 
 TEST_F(TableLoaderTest, MarkerLinesWithoutADigitSetNoCode)
 {
     ASSERT_EQ(Load("/FE\n*FF\n// a comment\n/\n*x\n\\\n"), TableLoadResult::Loaded);
-    EXPECT_EQ(doc.table.lineCode, 0xFE);
-    EXPECT_EQ(doc.table.endCode, 0xFF);
-    EXPECT_EQ(doc.table.endMark, '*');
+    EXPECT_EQ(Entries(doc.table), (Lines{"/FE", "*FF"}));
 }
 
 TEST_F(TableLoaderTest, ContinuedDumpTemplatesJoinAndStopAtEndOfFile)
@@ -148,18 +150,10 @@ TEST_F(TableLoaderTest, ReloadingReplacesEntriesButKeepsDumpTemplates)
               TableLoadResult::Loaded);
     for (int round = 0; round < 3; ++round) {
         ASSERT_EQ(Load("42=B\n.dual $0304 \"e\"\n"), TableLoadResult::Loaded);
-        EXPECT_EQ(Pair(0xFFFF), "<none>");
-        EXPECT_EQ(Single(0x41), "<none>");
-        EXPECT_EQ(Single(0x42), "B");
-        EXPECT_EQ(doc.table.lineMark, 0);
-        EXPECT_EQ(doc.table.codeTable[0x80].used, 0u);
-        ASSERT_EQ(doc.table.dualCount, 1);
-        EXPECT_EQ(doc.table.dualList[0].value, 0x0403u);
+        EXPECT_EQ(Entries(doc.table),
+                  (Lines{"42=B", ".dual 0403 e", ".nontbl [$]", ".startdump head", ".enddump foot"}));
         EXPECT_TRUE(session.jumpList.empty());
         EXPECT_EQ(session.dumpLabelCount(), 0u);
-        EXPECT_EQ(doc.table.dumpHeader.text, "head");
-        EXPECT_EQ(doc.table.dumpFooter.text, "foot");
-        EXPECT_EQ(doc.table.rawFormat.text, "[$]");
     }
 }
 
@@ -269,57 +263,35 @@ TEST_F(TableLoaderTest, LineEndsCutThePieces)
 
 TEST(DirectiveTest, CodeDefinesTheSlotNamedByItsNumber)
 {
-    struct Case {
-        const char* line;
-        int byte;  // codeTable slot expected to be defined, -1 = none at all
-        const char* text;
+    const std::pair<const char*, const char*> cases[] = {
+        {".code $80 \"a=b\"", ".code 80 a b"},  // the first '=' of the line becomes a blank
+        {".code=$80 \"a=b\"", ".code 80 a=b"},
+        {".CODE\t$8a \"x\"", ".code 8A x"},
+        {".code 128 \"y\"", ".code 80 y"},  // decimal without '$'
+        {".code 80 \"z\"", ".code 50 z"},
+        {".code $1F0 \"w\"", ".code F0 w"},  // cut to 8 bits
+        {".codes $81 \"p\"", ".code 81 p"},  // names compare by prefix
+        {".code=$82 no quotes", ".code 82 .code $82 no quotes"},
+        {".code $83 \"open", ".code 83 open"},
+        {".code \"q\"", nullptr},  // no number: ignored
+        {".code", nullptr},
+        {".code $", nullptr},
+        {".code -5 \"m\"", nullptr},
+        {".cod $84 \"n\"", nullptr},
     };
-    const Case cases[] = {
-        {".code $80 \"a=b\"", 0x80, "a b"},  // the first '=' of the line becomes a blank
-        {".code=$80 \"a=b\"", 0x80, "a=b"},
-        {".CODE\t$8a \"x\"", 0x8A, "x"},
-        {".code 128 \"y\"", 0x80, "y"},  // decimal without '$'
-        {".code 80 \"z\"", 0x50, "z"},
-        {".code $1F0 \"w\"", 0xF0, "w"},  // cut to 8 bits
-        {".codes $81 \"p\"", 0x81, "p"},  // names compare by prefix
-        {".code=$82 no quotes", 0x82, ".code $82 no quotes"},
-        {".code $83 \"open", 0x83, "open"},
-        {".code \"q\"", -1, ""},  // no number: ignored
-        {".code", -1, ""},
-        {".code $", -1, ""},
-        {".code -5 \"m\"", -1, ""},
-        {".cod $84 \"n\"", -1, ""},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.line);
-        const TableData table = testing::TableFrom(c.line);
-        for (int byte = 0; byte < 256; ++byte) {
-            const CodeEntry& entry = table.codeTable[static_cast<std::size_t>(byte)];
-            if (byte == c.byte) {
-                EXPECT_EQ(entry.used, 1u);
-                EXPECT_EQ(entry.text, c.text);
-            } else {
-                EXPECT_EQ(entry.used, 0u) << "byte " << byte;
-            }
-        }
+    for (const auto& [line, entry] : cases) {
+        EXPECT_EQ(Entries(testing::TableFrom(line)), entry ? Lines{entry} : Lines{}) << line;
     }
 }
 
 TEST(DirectiveTest, DualMulticodeAndNontblReadTheirWords)
 {
-    const TableData table = testing::TableFrom(
-        ".dual $12345 \"cut\"\n.DUAL=4660 \"dec\"\n.dual \"none\"\n"
-        ".multicode $F3 $10 \"[SE_]\"\n.multicode $F4 \"[no count]\"\n.multicode \"x\"\n"
-        ".nontblx \"<$>\"\n");
-    ASSERT_EQ(table.dualCount, 2);
-    EXPECT_EQ(table.dualList[0].value, 0x4523u);  // 0x2345 with its bytes swapped
-    EXPECT_EQ(table.dualList[1].value, 0x3412u);
-    EXPECT_EQ(table.multiTable[0xF3].value, 16u);
-    EXPECT_EQ(table.multiTable[0xF4].used, 1u);
-    EXPECT_EQ(table.multiTable[0xF4].value, 0u);
-    EXPECT_EQ(table.multiTable[0xF4].text, "[no count]");
-    EXPECT_EQ(table.rawFormat.used, 0u);  // .nontbl is matched whole
-    EXPECT_EQ(testing::TableFrom(".NonTbl=\"<$>\"\n").rawFormat.text, "<$>");
+    // .dual swaps its code's bytes; .nontbl is matched whole.
+    EXPECT_EQ(Entries(testing::TableFrom(".dual $12345 \"cut\"\n.DUAL=4660 \"dec\"\n.dual \"none\"\n"
+                                         ".multicode $F3 $10 \"[SE_]\"\n.multicode $F4 \"[no count]\"\n"
+                                         ".multicode \"x\"\n.nontblx \"<$>\"\n")),
+              (Lines{".dual 4523 cut", ".dual 3412 dec", ".multicode F3 16 [SE_]", ".multicode F4 0 [no count]"}));
+    EXPECT_EQ(Entries(testing::TableFrom(".NonTbl=\"<$>\"\n")), Lines{".nontbl <$>"});
 }
 
 TEST(DirectiveTest, OtherLineKindsNeedNoEqualsAsFifthCharacter)

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace zarvo {
@@ -35,9 +36,8 @@ TEST_F(DumpFileTest, FilesHoldTheRangeCutAtTheFileEndWithLineFeeds)
     const auto path = folder.file("out");
     const DumpResult binary = DumpBinData(doc, {path, "7FFF0", "90000"}, 0);
     EXPECT_TRUE(binary.written);
-    EXPECT_EQ(binary.notice.text, "Data was dumped to the binary file...");
-    EXPECT_EQ(binary.notice.caption, "Binary Dumping...");
-    EXPECT_EQ(binary.notice.kind, NoticeKind::Exclamation);
+    EXPECT_EQ(std::tie(binary.notice.kind, binary.notice.caption, binary.notice.text),
+              std::tuple(NoticeKind::Exclamation, "Binary Dumping...", "Data was dumped to the binary file..."));
     const auto pattern = PatternBytes(0x80000);
     EXPECT_TRUE(ReadBytes(path) == std::vector<uint8_t>(pattern.end() - 16, pattern.end()));
     ASSERT_TRUE(DumpBinData(doc, {path, "100", "FF"}, 0).written);
@@ -57,9 +57,8 @@ TEST_F(DumpFileTest, RefusalsAndFailuresWriteNothingAndSaySo)
     const auto path = folder.file("out.txt");
     const DumpResult noName = DumpTxtData(doc, {"", "0", "10"}, 0);
     EXPECT_EQ(noName.mode, DumpMode::NoFileName);
-    EXPECT_EQ(noName.notice.text, "No file name specified...");
-    EXPECT_EQ(noName.notice.caption, "File Error...");
-    EXPECT_EQ(noName.notice.kind, NoticeKind::Stop);
+    EXPECT_EQ(std::tie(noName.notice.kind, noName.notice.caption, noName.notice.text),
+              std::tuple(NoticeKind::Stop, "File Error...", "No file name specified..."));
     EXPECT_EQ(DumpTxtData(doc, {path, "10", "0"}, 0).notice.text, "Ending Address is Less Than Starting Address...");
     const auto missing = folder.file("gone/out.txt");
     const DumpResult cannotCreate = DumpTxtData(doc, {missing, "0", "10"}, 0);

@@ -6,7 +6,6 @@
 #include "script/script_table_file.h"
 #include "support/temp_folder.h"
 
-#include <random>
 #include <string>
 #include <vector>
 
@@ -28,10 +27,8 @@ struct ScriptFixture {
     TempFolder folder;
     std::vector<uint8_t> rom;
 
-    explicit ScriptFixture(std::size_t size = 0x20000, const char* table = kScriptTable) : rom(size)
+    explicit ScriptFixture(std::size_t size = 0x20000, const char* table = kScriptTable) : rom(RandomBytes(size, 1))
     {
-        std::mt19937 random(1);
-        for (auto& byte : rom) byte = static_cast<uint8_t>(random());
         folder.write("game.tbl", table);
     }
     [[nodiscard]] ScriptInsertion insert(const std::string& script, bool atlas = false) const

@@ -1,7 +1,7 @@
-#include "core/table_loader.h"
-#include "core/table_session.h"
-#include "script/script_reader.h"
 #include "script/script_table.h"
+
+#include "script/script_reader.h"
+#include "support/document_builder.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -12,13 +12,7 @@ namespace {
 
 using Bytes = std::vector<uint8_t>;
 
-ScriptTable Ours(std::string_view content)
-{
-    TableData table;
-    TableSession session;
-    ParseTableText(table, session, content);
-    return ScriptTable::FromTable(table);
-}
+ScriptTable Ours(std::string_view content) { return ScriptTable::FromTable(testing::TableFrom(content)); }
 
 // The text as the longest-match reading makes it, tokens joined by '|'; "?" where
 // no token covers the text.
@@ -44,20 +38,21 @@ std::string Encoded(const ScriptTable& table, std::string_view text)
 
 TEST(ScriptTable, TextsOfOurTablesBecomeTheirBytes)
 {
-    const ScriptTable table = Ours("41=A\n42=B\n60=th\n61=th\n8140=you\n0102=AB\n/FE\n*FF\n.code $F0 \"[WAIT]\\n\"\n"
-                                   ".dual $F1F2 \"[NAME]\"\n.multicode $F3 2 \"[SE_]\"\n.nontbl \"[]\"\n");
+    const ScriptTable table = Ours(
+        "41=A\n42=B\n60=th\n61=th\n8140=you\n0102=AB\n/FE\n*FF\n.code $F0 \"[WAIT]\\n\"\n"
+        ".dual $F1F2 \"[NAME]\"\n.multicode $F3 2 \"[SE_]\"\n.nontbl \"[]\"\n");
     const std::pair<const char*, const char*> cases[] = {
-        {"AB", "0102"},                 // the longest text wins over two singles
+        {"AB", "0102"},  // the longest text wins over two singles
         {"ABA", "0102|41"},
-        {"th", "60"},                   // equal texts: the lowest key
+        {"th", "60"},  // equal texts: the lowest key
         {"you", "8140"},
         {"A<LINE>B<END>", "41|FE|42|FF"},
-        {"[WAIT]", "F0"},               // a directive's "\n" only lays out a dump
+        {"[WAIT]", "F0"},  // a directive's "\n" only lays out a dump
         {"[NAME]", "F1F2"},
         {"[SE$102A]", "F3102A"},
-        {"[SE$10]", "?"},               // two parameters, not one
+        {"[SE$10]", "?"},  // two parameters, not one
         {"<$41>($7f)<$4g>", "41|7F|?"},
-        {"[065][300]", "41|?"},         // the .nontbl form, three decimal digits
+        {"[065][300]", "41|?"},  // the .nontbl form, three decimal digits
         {"C", "?"},
     };
     for (const auto& [text, bytes] : cases) EXPECT_EQ(Encoded(table, text), bytes) << text;
@@ -66,18 +61,14 @@ TEST(ScriptTable, TextsOfOurTablesBecomeTheirBytes)
 TEST(ScriptTable, AtlasTablesAreReadInTheirOwnDialect)
 {
     const ScriptTable table = ScriptTable::FromAtlasText(
-        "\xEF\xBB\xBF" "41=A\n3D==\n20= \n414243=ABC\n01020304=long\n41=Z\n/FF=<END>\n/<BREAK>\n*FE\n*FD=<NL>\n"
+        "\xEF\xBB\xBF"
+        "41=A\n3D==\n20= \n414243=ABC\n01020304=long\n41=Z\n/FF=<END>\n/<BREAK>\n*FE\n*FD=<NL>\n"
         "(8000h)bookmark\n[1-2]label\n{x}\n!note\n@x\n$x\nno key here\n4=odd\nGG=bad\n");
     const std::pair<const char*, const char*> cases[] = {
-        {"A", "41"},          // the first of two lines with one key counts for reading
-        {"=", "3D"},          // everything after the first '='
-        {" ", "20"},
-        {"ABC", "414243"},
-        {"long", "01020304"},
-        {"Z", "41"},
-        {"<END>", "FF"},
-        {"<LINE><NL>", "FE|FD"},
-        {"<BREAK>A", "|41"},  // an end token that writes no byte
+        {"A", "41"},  // the first of two lines with one key counts for reading
+        {"=", "3D"},  // everything after the first '='
+        {" ", "20"},       {"ABC", "414243"},       {"long", "01020304"}, {"Z", "41"},
+        {"<END>", "FF"},   {"<LINE><NL>", "FE|FD"}, {"<BREAK>A", "|41"},  // an end token that writes no byte
         {"bookmark", "?"},
     };
     for (const auto& [text, bytes] : cases) EXPECT_EQ(Encoded(table, text), bytes) << text;

@@ -57,10 +57,11 @@ TEST(TextPattern, ATextLongerThanThePatternIsRefusedNotCut)
     EXPECT_EQ(PatternErrorNotice(PatternError::TooLong).caption, "Error in String.");
 }
 
+// Pairs read with the stop rule; blanks may stand between pairs.
 TEST(HexPattern, PairsReadWithTheStopRuleAndTheirErrors)
 {
     const struct {
-        const char* text;
+        std::string text;
         bool wildcard;
         PatternError error;
         std::vector<uint8_t> bytes;
@@ -72,10 +73,14 @@ TEST(HexPattern, PairsReadWithTheStopRuleAndTheirErrors)
         {"ABC", false, PatternError::HexMissingDigit, {}},
         {"12*4", false, PatternError::WildCardNotEnabled, {}},
         {"", false, PatternError::NothingToSearch, {}},
-        {"00112233445566778899AABBCCDDEEFF00112233445566778899AABBCCDDEEFF0011223344556677",
-         false,
-         PatternError::TooLong,
-         {}},
+        {std::string(80, 'F'), false, PatternError::TooLong, {}},
+        {"8B A8 AD AA", true, PatternError::None, {0x8B, 0xA8, 0xAD, 0xAA}},
+        {" 41\t42\r\n43 ", true, PatternError::None, {0x41, 0x42, 0x43}},
+        {"** 41", true, PatternError::None, {0x2A, 0x41}},
+        {"4 12", true, PatternError::None, {0x04, 0x12}},  // a pair begins at a character that is no blank
+        {"8B A", true, PatternError::HexMissingDigit, {}},
+        {"  ", true, PatternError::NothingToSearch, {}},
+        {std::string(39 * 3, ' ').replace(0, 2, "01"), true, PatternError::None, {0x01}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
@@ -83,33 +88,10 @@ TEST(HexPattern, PairsReadWithTheStopRuleAndTheirErrors)
         EXPECT_EQ(pattern.error, c.error);
         EXPECT_EQ(PatternBytes(pattern), c.bytes);
     }
-    EXPECT_EQ(BuildHexPattern(std::string(78, 'F'), false).length, 39);
-}
-
-TEST(HexPattern, BlanksMayStandBetweenPairs)
-{
-    const struct {
-        std::string text;
-        PatternError error;
-        std::vector<uint8_t> bytes;
-    } cases[] = {
-        {"8B A8 AD AA", PatternError::None, {0x8B, 0xA8, 0xAD, 0xAA}},
-        {" 41\t42\r\n43 ", PatternError::None, {0x41, 0x42, 0x43}},
-        {"** 41", PatternError::None, {0x2A, 0x41}},
-        {"4 12", PatternError::None, {0x04, 0x12}},  // a pair begins at a character that is no blank
-        {"8B A", PatternError::HexMissingDigit, {}},
-        {"  ", PatternError::NothingToSearch, {}},
-        {std::string(39 * 3, ' ').replace(0, 2, "01"), PatternError::None, {0x01}},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.text);
-        const SearchPattern pattern = BuildHexPattern(c.text, true);
-        EXPECT_EQ(pattern.error, c.error);
-        EXPECT_EQ(PatternBytes(pattern), c.bytes);
-    }
     // The limit counts pairs, not characters.
     std::string pairs;
     for (int i = 0; i < 40; ++i) pairs += "7F ";
+    EXPECT_EQ(BuildHexPattern(std::string(78, 'F'), false).length, 39);
     EXPECT_EQ(BuildHexPattern(pairs.substr(3), false).length, 39);
     EXPECT_EQ(BuildHexPattern(pairs, false).error, PatternError::TooLong);
 }

@@ -57,4 +57,15 @@ inline std::vector<uint8_t> SnesImage(std::size_t size, std::size_t base, uint16
     return image;
 }
 
+// A savestate of `size` zero bytes whose palette, at byte 1560, begins with the colours given.
+inline std::vector<uint8_t> SavestateBytes(std::size_t size, const std::vector<uint16_t>& colours)
+{
+    std::vector<uint8_t> bytes(size, 0);
+    for (std::size_t k = 0; k < colours.size(); ++k) {
+        bytes[1560 + 2 * k] = static_cast<uint8_t>(colours[k]);
+        bytes[1561 + 2 * k] = static_cast<uint8_t>(colours[k] >> 8);
+    }
+    return bytes;
+}
+
 }  // namespace zarvo::testing

@@ -94,4 +94,16 @@ inline std::vector<uint8_t> PatternBytes(std::size_t size, unsigned multiplier =
     return bytes;
 }
 
+// Random bytes from a seed.
+inline std::vector<uint8_t> RandomBytes(std::size_t size, unsigned seed)
+{
+    std::vector<uint8_t> bytes(size);
+    uint32_t state = seed * 2654435761u + 1;
+    for (auto& byte : bytes) {
+        state = state * 1664525u + 1013904223u;
+        byte = static_cast<uint8_t>(state >> 24);
+    }
+    return bytes;
+}
+
 }  // namespace zarvo::testing

@@ -3,6 +3,8 @@
 // on its own, bit by bit, from the table of where each row of a strip is stored.
 // Slow and plain on purpose; the codec under test is neither.
 
+#include "support/temp_folder.h"
+
 #include <cstdint>
 #include <functional>
 #include <initializer_list>
@@ -78,18 +80,6 @@ inline std::vector<uint8_t> ModelSheet(std::span<const uint8_t> data, int64_t o,
         }
     }
     return sheet;
-}
-
-// Random bytes from a seed.
-inline std::vector<uint8_t> RandomBytes(std::size_t size, unsigned seed)
-{
-    std::vector<uint8_t> bytes(size);
-    uint32_t state = seed * 2654435761u + 1;
-    for (auto& byte : bytes) {
-        state = state * 1664525u + 1013904223u;
-        byte = static_cast<uint8_t>(state >> 24);
-    }
-    return bytes;
 }
 
 }  // namespace zarvo::testing

@@ -5,6 +5,7 @@
 #include "cli/command.h"
 #include "support/temp_folder.h"
 
+#include <cstdio>
 #include <cstdlib>
 #include <gtest/gtest.h>
 #include <sstream>
@@ -77,6 +78,17 @@ inline ToolOutcome RunTool(const TempFolder& folder, const std::string& argument
     std::filesystem::remove(outPath);
     std::filesystem::remove(errPath);
     return outcome;
+}
+
+// What a terminal shows of the program's standard output and error: script runs it on
+// one and copies what it shows (lines end in CR LF there).
+inline std::string ShownOnTerminal(const std::string& arguments)
+{
+    FILE* pipe = popen(("script -qec '" + std::string(ZARVO_TOOL_PATH) + " " + arguments + "' /dev/null").c_str(), "r");
+    std::string shown;
+    for (int c = pipe ? std::fgetc(pipe) : EOF; c != EOF; c = std::fgetc(pipe)) shown += static_cast<char>(c);
+    if (pipe) pclose(pipe);
+    return shown;
 }
 
 }  // namespace zarvo::testing

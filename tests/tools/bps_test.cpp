@@ -1,3 +1,4 @@
+#include "support/temp_folder.h"
 #include "tools/bps.h"
 #include "tools/bps_create.h"
 #include "tools/bps_model.h"
@@ -18,16 +19,9 @@ using testing::ModelApplyBps;
 using testing::ModelCrc32;
 using testing::ModelPutCrc;
 using testing::ModelPutNumber;
+using testing::RandomBytes;
 
 Bytes FromText(const std::string& text) { return Bytes(text.begin(), text.end()); }
-
-Bytes Random(std::size_t size, unsigned seed)
-{
-    std::mt19937 random(seed);
-    Bytes bytes(size);
-    for (auto& byte : bytes) byte = static_cast<uint8_t>(random());
-    return bytes;
-}
 
 // A patch assembled action by action, with correct sizes and CRCs unless told.
 struct HandPatch {
@@ -88,7 +82,7 @@ TEST(Bps, KnownAnswerIsMadeReadAndApplied)
 TEST(Bps, CreatedPatchesGiveTheirTargetByBothReaders)
 {
     std::mt19937 random(7);
-    const Bytes base = Random(300000, 1);
+    const Bytes base = RandomBytes(300000, 1);
     const auto edited = [&](int kind) {
         Bytes t = base;
         for (int i = 0; i < 40; ++i) {
@@ -114,8 +108,8 @@ TEST(Bps, CreatedPatchesGiveTheirTargetByBothReaders)
         {"grown", {base, grown}},
         {"shrunk", {base, Bytes(base.begin() + 1000, base.begin() + 90000)}},
         {"identical", {base, base}},
-        {"unrelated", {base, Random(50000, 2)}},
-        {"empty source", {{}, Random(3000, 3)}},
+        {"unrelated", {base, RandomBytes(50000, 2)}},
+        {"empty source", {{}, RandomBytes(3000, 3)}},
         {"empty target", {base, {}}},
         {"both empty", {{}, {}}},
         {"one byte", {{1}, {2}}},
@@ -134,11 +128,11 @@ TEST(Bps, CreatedPatchesGiveTheirTargetByBothReaders)
 
 TEST(Bps, PatchesOfShiftedFilesHoldLittleMoreThanTheNewBytes)
 {
-    const Bytes source = Random(1 << 20, 4);
+    const Bytes source = RandomBytes(1 << 20, 4);
     Bytes target = source;
     std::size_t added = 0;
     for (const std::size_t at : {900000U, 500000U, 123457U, 777U}) {  // from the end, so offsets hold
-        const Bytes inserted = Random(100, static_cast<unsigned>(at));
+        const Bytes inserted = RandomBytes(100, static_cast<unsigned>(at));
         target.insert(target.begin() + static_cast<std::ptrdiff_t>(at), inserted.begin(), inserted.end());
         target.erase(target.begin() + static_cast<std::ptrdiff_t>(at + 5000), target.begin() + static_cast<std::ptrdiff_t>(at + 5030));
         added += inserted.size();
@@ -211,13 +205,13 @@ TEST(Bps, MessagesNameTheExpectedAndTheFoundFile)
 
 TEST(Ups, AppliesForwardsAndBackwards)
 {
-    const Bytes input = Random(5000, 5);
+    const Bytes input = RandomBytes(5000, 5);
     Bytes output = input;
     output[10] ^= 0x55;
     std::fill_n(output.begin() + 2000, 30, 0);
     const std::pair<Bytes, Bytes> pairs[] = {{input, output},
                                              {input, Bytes(input.begin(), input.begin() + 3000)},
-                                             {input, Random(7000, 6)}};
+                                             {input, RandomBytes(7000, 6)}};
     for (const auto& [from, to] : pairs) {
         const Bytes patch = testing::ModelUps(from, to);
         const UpsApplication forwards = ApplyUps(patch, from);
@@ -225,7 +219,7 @@ TEST(Ups, AppliesForwardsAndBackwards)
         EXPECT_TRUE(forwards.result == to);
         const UpsApplication backwards = ApplyUps(patch, to);
         EXPECT_TRUE(backwards.backwards && backwards.result == from);
-        EXPECT_EQ(ApplyUps(patch, Random(5000, 9)).error, BpsError::WrongSourceCrc);
+        EXPECT_EQ(ApplyUps(patch, RandomBytes(5000, 9)).error, BpsError::WrongSourceCrc);
         Bytes damaged = patch;
         damaged[6] ^= 1;
         EXPECT_EQ(ApplyUps(damaged, from).error, BpsError::PatchDamaged);

@@ -75,28 +75,26 @@ TEST(PageClamp, JumpOntoTheLastPageKeepsTheCursorOnTheTarget)
     }
 }
 
+// Down on the last row of the last page the page cannot follow; nor up on row 0 of the
+// first page: the cursor stays on its row.
 TEST(PageClamp, ScrollingPastEitherEndKeepsTheCursorRow)
 {
-    DocRecord doc;
-    doc.viewSize = 0x1000;
-    ViewState view;
-    view.bytesPerRow = 16;
-    view.pageBytes = 320;
-    // Down on the last row of the last page: the page cannot follow, the cursor stays.
-    doc.topOffset = 0x1000 - 320 + 16;
-    doc.cursorRow = 19;
-    doc.cursorColumn = 3;
-    CursorGeometry(view).SettleFullPaint(doc);
-    EXPECT_EQ(doc.topOffset, 0x1000 - 320);
-    EXPECT_EQ(doc.cursorRow, 19);
-    EXPECT_EQ(doc.cursorOffset, 0x1000 - 320 + 19 * 16 + 3);
-    // Up on row 0 of the first page.
-    doc.topOffset = -16;
-    doc.cursorRow = 0;
-    CursorGeometry(view).SettleFullPaint(doc);
-    EXPECT_EQ(doc.topOffset, 0);
-    EXPECT_EQ(doc.cursorRow, 0);
-    EXPECT_EQ(doc.cursorOffset, 3);
+    const struct {
+        int32_t top;
+        int row;
+        int32_t settledTop;
+    } cases[] = {{0x1000 - 320 + 16, 19, 0x1000 - 320}, {-16, 0, 0}};
+    for (const auto& c : cases) {
+        DocRecord doc;
+        doc.viewSize = 0x1000;
+        doc.topOffset = c.top;
+        doc.cursorRow = static_cast<int8_t>(c.row);
+        doc.cursorColumn = 3;
+        CursorGeometry(16, 320).SettleFullPaint(doc);
+        EXPECT_EQ(doc.topOffset, c.settledTop);
+        EXPECT_EQ(doc.cursorRow, c.row);
+        EXPECT_EQ(doc.cursorOffset, c.settledTop + c.row * 16 + 3);
+    }
 }
 
 }  // namespace

@@ -73,68 +73,60 @@ TEST(Selection, RepaintsWhenItChangesEndsOnClicksAndTypingAndStaysInsideTheData)
 // over a page of 4; row r, column c is byte 186 + 16r + c. At 8 pixels a character the
 // hexadecimal cells start at x 94 and are 24 pixels wide with their blank (column c lies
 // under x 98 + 24c), the text cells at x 486, 8 pixels wide (column c under x 490 + 8c);
-// rows are 16 pixels high.
+// rows are 16 pixels high. With the pair entry 81 40 ("you", 24 pixels) in columns 4 and
+// 5 of row 1, its text cells are . . . . you . .. at x 486, 494, 502, 510, 518 (to 542), 542.
+Editor DragView(bool pair)
+{
+    Editor editor(250, 5, 4);
+    if (pair) {
+        editor.doc.table = testing::TableFrom("8140=you\n");
+        editor.byte(206) = 0x81;
+        editor.byte(207) = 0x40;
+    }
+    editor.at(186, 0, 7);
+    return editor;
+}
+
 TEST(MouseDrag, SelectsFromThePressedByteToTheByteUnderThePointer)
 {
-    // pressed at x, y; moved to x, y
-    const std::tuple<int, int, int, int, ByteRange> cases[] = {
-        {98, 20, 110, 20, kNone},         // within the pressed byte
-        {146, 20, 218, 36, {204, 223}},   // to a later row
-        {218, 36, 122, 4, {187, 223}},    // backwards
-        {146, 20, 600, 20, {204, 217}},   // right of the cells: the last column
-        {146, 20, 146, 200, {204, 249}},  // below the window: the last row, never past the data
-        {146, 20, 146, -5, {188, 204}},   // above it: the first row
-        {30, 20, 218, 36, kNone},         // pressed on the offset column
-        {146, 68, 218, 36, kNone},        // on a cell past the data
-        {506, 20, 530, 36, {204, 223}},   // in the text column
-        {530, 36, 300, 4, {186, 223}},    // from the text column left of its cells: the first column
-        {482, 20, 530, 36, kNone},        // pressed between the columns
+    const struct {
+        bool pair;
+        int pressX, pressY, toX, toY;
+        ByteRange selected;
+    } cases[] = {
+        {false, 98, 20, 110, 20, kNone},         // within the pressed byte
+        {false, 146, 20, 218, 36, {204, 223}},   // to a later row
+        {false, 218, 36, 122, 4, {187, 223}},    // backwards
+        {false, 146, 20, 600, 20, {204, 217}},   // right of the cells: the last column
+        {false, 146, 20, 146, 200, {204, 249}},  // below the window: the last row, never past the data
+        {false, 146, 20, 146, -5, {188, 204}},   // above it: the first row
+        {false, 30, 20, 218, 36, kNone},         // pressed on the offset column
+        {false, 146, 68, 218, 36, kNone},        // on a cell past the data
+        {false, 506, 20, 530, 36, {204, 223}},   // in the text column
+        {false, 530, 36, 300, 4, {186, 223}},    // from the text column left of its cells: the first column
+        {false, 482, 20, 530, 36, kNone},        // pressed between the columns
+        {true, 498, 20, 530, 20, {203, 207}},    // forwards onto the pair: its second byte
+        {true, 550, 20, 530, 20, {206, 209}},    // backwards onto it: its first byte
+        {true, 530, 20, 498, 20, {203, 206}},    // pressed on the pair: its first byte
     };
-    for (const auto& [pressX, pressY, toX, toY, selected] : cases) {
-        SCOPED_TRACE(::testing::Message() << pressX << "," << pressY << " to " << toX << "," << toY);
-        Editor editor(250, 5, 4);
-        editor.at(186, 0, 7);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.pressX << "," << c.pressY << " to " << c.toX << "," << c.toY);
+        Editor editor = DragView(c.pair);
         editor.doc.nibblePending = true;
-        RecordMouseMove(editor.session.mouse, pressX, pressY, 16);
+        RecordMouseMove(editor.session.mouse, c.pressX, c.pressY, 16);
         MouseDrag drag = PressForDrag(editor.doc, editor.session, editor.clientHeight, FixedPitch());
-        RecordMouseMove(editor.session.mouse, toX, toY, 16);
+        RecordMouseMove(editor.session.mouse, c.toX, c.toY, 16);
         const EditResult result = DragTo(editor.doc, editor.session, editor.clientHeight, FixedPitch(), drag);
-        EXPECT_EQ(Selected(editor.doc), selected);
-        EXPECT_EQ(result.repaint, selected == kNone ? Repaint::Nothing : Repaint::Full);
+        EXPECT_EQ(Selected(editor.doc), c.selected);
+        EXPECT_EQ(result.repaint, c.selected == kNone ? Repaint::Nothing : Repaint::Full);
         EXPECT_EQ(editor.doc.cursorOffset, 193) << "a drag leaves the cursor";
         EXPECT_TRUE(editor.doc.nibblePending);
     }
 }
 
-// Row 1 of the same view holds the pair entry 81 40 ("you", 24 pixels) in columns 4
-// and 5: text cells . . . . you . .. at x 486, 494, 502, 510, 518 (to 542), 542, ..
-TEST(MouseDrag, APairInTheTextColumnCountsWhole)
+TEST(MouseClick, OnAPairInTheTextColumnPutsTheCursorOnItsFirstByte)
 {
-    const auto pairRow = [](Editor& editor) {
-        editor.doc.table = testing::TableFrom("8140=you\n");
-        editor.byte(206) = 0x81;
-        editor.byte(207) = 0x40;
-        editor.at(186, 0, 7);
-    };
-    // pressed at x; moved to x, all on row 1
-    const std::tuple<int, int, ByteRange> cases[] = {
-        {498, 530, {203, 207}},  // forwards onto the pair: its second byte
-        {550, 530, {206, 209}},  // backwards onto it: its first byte
-        {530, 498, {203, 206}},  // pressed on the pair: its first byte
-    };
-    for (const auto& [pressX, toX, selected] : cases) {
-        SCOPED_TRACE(::testing::Message() << pressX << " to " << toX);
-        Editor editor(250, 5, 4);
-        pairRow(editor);
-        RecordMouseMove(editor.session.mouse, pressX, 20, 16);
-        MouseDrag drag = PressForDrag(editor.doc, editor.session, editor.clientHeight, FixedPitch());
-        RecordMouseMove(editor.session.mouse, toX, 20, 16);
-        (void)DragTo(editor.doc, editor.session, editor.clientHeight, FixedPitch(), drag);
-        EXPECT_EQ(Selected(editor.doc), selected);
-    }
-    // A click on it puts the cursor on its first byte.
-    Editor editor(250, 5, 4);
-    pairRow(editor);
+    Editor editor = DragView(true);
     RecordMouseMove(editor.session.mouse, 540, 20, 16);
     (void)Click(editor.doc, editor.session, editor.clientHeight, FixedPitch());
     EXPECT_EQ(editor.doc.cursorOffset, 206);
