@@ -37,4 +37,12 @@ signals:
     void documentClosing(const DocRecord* doc);
 };
 
+// The document chosen before a modal exchange, while it is still the active one.
+[[nodiscard]] inline std::shared_ptr<DocRecord> StillCurrent(const std::weak_ptr<DocRecord>& chosen,
+                                                             const CurrentDocument& documents)
+{
+    std::shared_ptr<DocRecord> doc = chosen.lock();
+    return doc != nullptr && doc == documents.document() ? doc : nullptr;
+}
+
 }  // namespace zarvo

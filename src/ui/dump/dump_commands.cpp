@@ -29,14 +29,6 @@ namespace {
 constexpr int kBinaryListMode = 1;
 constexpr int kTextListMode = 2;
 
-// The document chosen before a modal exchange, while it is still the active one.
-[[nodiscard]] std::shared_ptr<DocRecord> StillCurrent(const std::weak_ptr<DocRecord>& chosen,
-                                                      const CurrentDocument& documents)
-{
-    std::shared_ptr<DocRecord> doc = chosen.lock();
-    return doc != nullptr && doc == documents.document() ? doc : nullptr;
-}
-
 }  // namespace
 
 DumpCommands::DumpCommands(Session& session, Prompter& prompter, CurrentDocument& documents,

@@ -20,18 +20,6 @@
 
 namespace zarvo {
 
-namespace {
-
-// The document chosen before a modal exchange, while it is still the active one.
-[[nodiscard]] std::shared_ptr<DocRecord> StillCurrent(const std::weak_ptr<DocRecord>& chosen,
-                                                      const CurrentDocument& documents)
-{
-    std::shared_ptr<DocRecord> doc = chosen.lock();
-    return doc != nullptr && doc == documents.document() ? doc : nullptr;
-}
-
-}  // namespace
-
 ScriptCommands::ScriptCommands(Session& session, Prompter& prompter, CurrentDocument& documents, TListForm& list,
                                QWidget* dialogParent)
     : QObject(dialogParent),
