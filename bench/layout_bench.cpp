@@ -48,7 +48,7 @@ TableData FullTable()
         table.singleText[byte] = std::string(1, static_cast<char>('A' + byte % 26));
     }
     for (int key = 0; key < 65536; ++key) {
-        table.pairText[key] = std::string(1 + key % 8, static_cast<char>('a' + key % 26));
+        PairSlot(table, static_cast<uint16_t>(key)) = std::string(1 + key % 8, static_cast<char>('a' + key % 26));
     }
     table.lineCode = 0xFE;
     table.lineMark = '/';

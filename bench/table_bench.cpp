@@ -67,7 +67,7 @@ void BM_TableLoaderFullTable(benchmark::State& state)
     for (auto _ : state) {
         benchmark::DoNotOptimize(TableLoader(doc, session, file.path()));
     }
-    if (!doc.table.pairText[0xFFFF]) state.SkipWithError("the table did not load");
+    if (PairTextAt(doc.table, 0xFF, 0xFF) == nullptr) state.SkipWithError("the table did not load");
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * file.content().size()));
 }
 BENCHMARK(BM_TableLoaderFullTable)->Unit(benchmark::kMillisecond);

@@ -35,9 +35,15 @@ constexpr std::size_t kPairSlots = 65536;
 
 }  // namespace
 
-TableData::TableData() : pairText(kPairSlots)
+TableData::TableData()
 {
     for (auto& pair : dtePairs) pair.fill(0x01);
+}
+
+std::optional<std::string>& PairSlot(TableData& table, uint16_t key)
+{
+    if (table.pairText.empty()) table.pairText.resize(kPairSlots);
+    return table.pairText[key];
 }
 
 const std::string* PairTextAt(const TableData& table, uint8_t first, uint8_t second)

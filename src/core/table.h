@@ -31,7 +31,10 @@ struct TableData {
     std::array<std::array<uint8_t, 3>, 256> dtePairs{};
     std::array<bool, 256> dteFilled{};
     std::array<std::optional<std::string>, 256> singleText;
-    std::vector<std::optional<std::string>> pairText;  // 65,536 slots, key = first byte * 256 + second
+    // Key = first byte * 256 + second. Empty until the first pair entry is stored
+    // (PairSlot), then 65,536 slots: most tables, and every command that reads no
+    // table, never pay for them.
+    std::vector<std::optional<std::string>> pairText;
 
     std::array<std::string, kTableSlots> tableName;
     uint16_t lineCode = 0;
@@ -48,6 +51,9 @@ struct TableData {
     CodeEntry dumpHeader;
     CodeEntry rawFormat;
 };
+
+// The slot of pair key, the pair slots made first when there are none yet.
+[[nodiscard]] std::optional<std::string>& PairSlot(TableData& table, uint16_t key);
 
 // Forward lookups: direct indexing, null when there is no entry.
 [[nodiscard]] const std::string* PairTextAt(const TableData& table, uint8_t first, uint8_t second);

@@ -55,7 +55,7 @@ void ReadPairEntry(TableData& table, std::string_view line)
 {
     const auto key = ParseEntryKey(line.substr(0, 4));
     if (!key) return;
-    Store(table.pairText[*key], line.substr(5));
+    Store(PairSlot(table, *key), line.substr(5));
 }
 
 // "(1A2Bh)Title screen" becomes "Title screen->[1A2B]": the character before the
@@ -187,7 +187,7 @@ void ClearTable(TableData& table, TableSession& session)
     for (auto& pair : table.dtePairs) pair.fill(0x01);
     table.dteFilled.fill(false);
     for (auto& text : table.singleText) text.reset();
-    for (auto& text : table.pairText) text.reset();
+    table.pairText = {};
     session.dumpLabels.clear();
     session.dumpLabelsInTable = 0;
     for (auto* block : {&table.codeTable, &table.dualList, &table.multiTable}) block->fill(CodeEntry{});

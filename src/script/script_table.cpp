@@ -19,7 +19,10 @@ constexpr std::size_t kRawLength = 5;  // "<$XX>", "($XX)", "[065]"
     std::string token;
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (text[i] == '\\' && i + 1 < text.size() && (text[i + 1] == 'n' || text[i + 1] == 't')) {
-            if (text[i + 1] == 'n') breaksLine = true; else token += '\t';
+            if (text[i + 1] == 'n')
+                breaksLine = true;
+            else
+                token += '\t';
             ++i;
             continue;
         }
@@ -75,10 +78,7 @@ int32_t ScriptTable::add(ScriptToken token)
     return static_cast<int32_t>(tokens_.size() - 1);
 }
 
-void ScriptTable::finish(std::vector<std::pair<std::string, int32_t>> byText)
-{
-    byText_ = TextTrie(std::move(byText));
-}
+void ScriptTable::finish(std::vector<std::pair<std::string, int32_t>> byText) { byText_ = TextTrie(std::move(byText)); }
 
 ScriptTable ScriptTable::FromTable(const TableData& table)
 {
@@ -100,10 +100,9 @@ ScriptTable ScriptTable::FromTable(const TableData& table)
             made.singles_[static_cast<std::size_t>(byte)] = addText({*text, {}, {static_cast<uint8_t>(byte)}});
         }
     }
-    for (int key = 0; key < 65536; ++key) {
-        if (const auto& text = table.pairText[static_cast<std::size_t>(key)]) {
-            made.pairs_[static_cast<std::size_t>(key)] =
-                addText({*text, {}, {static_cast<uint8_t>(key >> 8), static_cast<uint8_t>(key)}});
+    for (std::size_t key = 0; key < table.pairText.size(); ++key) {
+        if (const auto& text = table.pairText[key]) {
+            made.pairs_[key] = addText({*text, {}, {static_cast<uint8_t>(key >> 8), static_cast<uint8_t>(key)}});
         }
     }
     for (int byte = 0; byte < 256; ++byte) {
@@ -238,7 +237,8 @@ std::size_t ScriptTable::rawAt(std::string_view text, std::size_t at, uint8_t& b
     }
     if (!rawFormat_ || five[0] != rawOpen_ || five[4] != rawClose_) return 0;
     if (rawHex_) return five[1] == '$' && hexByte(five[2], five[3]) ? kRawLength : 0;
-    if (!std::all_of(five.begin() + 1, five.begin() + 4, [](char c) { return std::isdigit(static_cast<unsigned char>(c)); })) {
+    if (!std::all_of(five.begin() + 1, five.begin() + 4,
+                     [](char c) { return std::isdigit(static_cast<unsigned char>(c)); })) {
         return 0;
     }
     const int value = (five[1] - '0') * 100 + (five[2] - '0') * 10 + (five[3] - '0');
@@ -276,7 +276,8 @@ TextToken ScriptTable::longestAt(std::string_view text, std::size_t at) const
             length += more;
         }
         if (length > best.length) {
-            best = TextToken{length, found.value, 0, token.kind == TokenKind::Multicode ? parameters : std::vector<uint8_t>{}};
+            best = TextToken{length, found.value, 0,
+                             token.kind == TokenKind::Multicode ? parameters : std::vector<uint8_t>{}};
         }
         return true;
     });

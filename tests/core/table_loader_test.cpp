@@ -29,8 +29,10 @@ Lines Entries(const TableData& t)
     };
     for (int byte = 0; byte < 256; ++byte)
         add(t.singleText[byte].has_value(), FormatHex(byte, 2) + "=" + t.singleText[byte].value_or(""));
-    for (int key = 0; key < 65536; ++key)
-        add(t.pairText[key].has_value(), FormatHex(key, 4) + "=" + t.pairText[key].value_or(""));
+    for (int key = 0; key < 65536; ++key) {
+        const std::string* text = PairTextAt(t, static_cast<uint8_t>(key >> 8), static_cast<uint8_t>(key));
+        add(text != nullptr, FormatHex(key, 4) + "=" + (text != nullptr ? *text : ""));
+    }
     for (int byte = 0; byte < 256; ++byte) {
         const auto& pair = t.dtePairs[byte];
         add(t.dteFilled[byte], "dte " + FormatHex(byte, 2) + "=" + std::string(pair.begin(), pair.begin() + 2));
@@ -58,7 +60,11 @@ protected:
         return TableLoader(doc, session, folder.write("game.tbl", content));
     }
     [[nodiscard]] std::string Single(int byte) const { return doc.table.singleText[byte].value_or("<none>"); }
-    [[nodiscard]] std::string Pair(int key) const { return doc.table.pairText[key].value_or("<none>"); }
+    [[nodiscard]] std::string Pair(int key) const
+    {
+        const std::string* text = PairTextAt(doc.table, static_cast<uint8_t>(key >> 8), static_cast<uint8_t>(key));
+        return text != nullptr ? *text : "<none>";
+    }
 
     testing::TempFolder folder;
     DocRecord doc;
@@ -300,7 +306,7 @@ TEST(DirectiveTest, OtherLineKindsNeedNoEqualsAsFifthCharacter)
     TableSession session;
     ParseTableText(table, session, "(1Ah=x\n[0-1=y\n.cod=z\n()empty\n(5h) named\n(12h\n[1-2\n");
     // Each of the first three lines has the shape of a pair entry, and no hexadecimal key.
-    EXPECT_FALSE(table.pairText[0].has_value());
+    EXPECT_EQ(PairTextAt(table, 0, 0), nullptr);
     EXPECT_EQ(session.jumpList, (std::vector<std::string>{"empty->[]", " named->[5]"}));
     EXPECT_TRUE(session.dumpLabels.empty());
 }

@@ -95,8 +95,9 @@ inline std::string ModelTextDump(const std::vector<uint8_t>& bytes, const TableD
             }
             pos += pos + count < size ? count + 1 : 1;
             out += text.substr(rest);
-        } else if (two && t.pairText[b * 256 + b2]) {
-            out += *t.pairText[b * 256 + b2];
+        } else if (const std::string* pair =
+                       two ? PairTextAt(t, static_cast<uint8_t>(b), static_cast<uint8_t>(b2)) : nullptr) {
+            out += *pair;
             pos += 2;
         } else {
             const std::string& f = t.rawFormat.text;

@@ -263,7 +263,7 @@ TEST_F(RowLayoutTest, UnicodeViewMeasuresTextCellsThroughTheKanaFont)
 {
     request.bytesPerRow = 3;
     request.unicodeView = true;
-    table.pairText[0x82A0] = "\x82\xA0";
+    PairSlot(table, 0x82A0) = "\x82\xA0";
     PutCursor(1, true);
     const RowLayout layout = LayOut({0x82, 0xA0, 0x41});
     EXPECT_EQ(Describe(layout, CellKind::Text), (Lines{"Text:Pair '\x82\xA0' x174 w32 FFFFFF/808080 @0 u",
