@@ -66,8 +66,12 @@ bool RomReader::open(DocRecord& doc, TableSession& tables, std::ostream& err) co
 bool RomReader::readRange(DocRecord& doc, int64_t from, int64_t to, std::ostream& err)
 {
     if (!doc.hasData()) {
-        // Untouched pages of the buffer take no memory.
-        std::optional<DocumentBytes> bytes = DocumentBytes::Allocate(static_cast<std::size_t>(doc.viewSize));
+        // Untouched pages of the buffer take no memory. A small first read is one of a few
+        // pieces (a sheet, a savestate's palette), for which small pages are cheaper.
+        const bool small = to - from < static_cast<int64_t>(DocumentBytes::kHugePageSize);
+        std::optional<DocumentBytes> bytes =
+            DocumentBytes::Allocate(static_cast<std::size_t>(doc.viewSize),
+                                    small ? DocumentBytes::Filling::InPieces : DocumentBytes::Filling::Whole);
         if (!bytes) {
             PrintFailure(err, InputFailureText({InputError::OutOfMemory}, path_));
             return false;

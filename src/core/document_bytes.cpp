@@ -9,7 +9,7 @@ namespace zarvo {
 
 namespace {
 
-constexpr std::size_t kHugePage = std::size_t{2} << 20;
+constexpr std::size_t kHugePage = DocumentBytes::kHugePageSize;
 
 [[nodiscard]] std::size_t RoundUp(std::size_t size, std::size_t unit) { return (size + unit - 1) / unit * unit; }
 
@@ -58,11 +58,11 @@ DocumentBytes& DocumentBytes::operator=(DocumentBytes&& other) noexcept
     return *this;
 }
 
-std::optional<DocumentBytes> DocumentBytes::Allocate(std::size_t size)
+std::optional<DocumentBytes> DocumentBytes::Allocate(std::size_t size, Filling filling)
 {
     DocumentBytes bytes;
     if (size == 0) return bytes;
-    const bool huge = size >= kHugePage;
+    const bool huge = filling == Filling::Whole && size >= kHugePage;
     const std::size_t length = RoundUp(size, huge ? kHugePage : static_cast<std::size_t>(sysconf(_SC_PAGESIZE)));
     if (length < size) return std::nullopt;  // the rounding overflowed
     bytes.bytes_ = huge ? MapHugeAligned(length) : MapSmall(length);

@@ -23,8 +23,13 @@ public:
     // size zero bytes; throws std::bad_alloc when the memory cannot be had. A size of
     // 0 gives an empty object.
     [[nodiscard]] static DocumentBytes Owned(std::size_t size);
+    // How the bytes will be filled. A buffer read whole gains from huge pages; one of
+    // which only a few pieces are read keeps small pages, since every huge page touched
+    // is zeroed whole (2 MiB for a 512-byte read).
+    enum class Filling { Whole, InPieces };
+    static constexpr std::size_t kHugePageSize = std::size_t{2} << 20;
     // The same, with nothing instead of an exception.
-    [[nodiscard]] static std::optional<DocumentBytes> Allocate(std::size_t size);
+    [[nodiscard]] static std::optional<DocumentBytes> Allocate(std::size_t size, Filling filling = Filling::Whole);
 
     [[nodiscard]] uint8_t* data() { return bytes_; }
     [[nodiscard]] const uint8_t* data() const { return bytes_; }
