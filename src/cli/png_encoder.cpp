@@ -1,5 +1,7 @@
 #include "cli/png_encoder.h"
 
+#include "cli/png_row_filter.h"
+
 #include <algorithm>
 #include <cstdlib>
 #include <memory>
@@ -27,21 +29,47 @@ struct BufferRelease {
     void operator()(void* bytes) const { std::free(bytes); }
 };
 
+enum class RowFilters { None, LeastSum };
+
+constexpr int FilterChoiceOf(PngFilter filter) { return SPNG_FILTER_CHOICE_NONE << static_cast<int>(filter); }
+
+// Hands libspng the rows one by one, each with its filter chosen here when filters
+// is LeastSum: the same bytes libspng writes when it chooses among all five itself.
+int EncodeRows(spng_ctx* png, std::span<const uint8_t> rows, std::size_t rowBytes, unsigned bytesPerPixel,
+               RowFilters filters)
+{
+    const std::vector<uint8_t> zeros(rowBytes);
+    std::span<const uint8_t> previous(zeros);
+    int code = 0;
+    for (std::size_t start = 0; code == 0 && start < rows.size(); start += rowBytes) {
+        const std::span<const uint8_t> row = rows.subspan(start, rowBytes);
+        if (filters == RowFilters::LeastSum) {
+            code =
+                spng_set_option(png, SPNG_FILTER_CHOICE, FilterChoiceOf(LeastSumFilter(row, previous, bytesPerPixel)));
+        }
+        if (code == 0) code = spng_encode_row(png, row.data(), row.size());
+        previous = row;
+    }
+    // The last row ends the image, and libspng says so.
+    return code == SPNG_EOI ? 0 : code;
+}
+
 // Encodes rows (the PNG's own layout, no filter bytes) with the stream options above.
 std::optional<std::vector<uint8_t>> Encode(spng_ihdr header, spng_plte* palette, std::span<const uint8_t> rows,
-                                           int filters, std::string& error)
+                                           unsigned bytesPerPixel, RowFilters filters, std::string& error)
 {
     const Context context(spng_ctx_new(SPNG_CTX_ENCODER));
     int code = context ? 0 : SPNG_EMEM;
     spng_ctx* png = context.get();
     // Each option set by hand, so that libspng does not choose others for the picture.
+    const bool filtered = filters != RowFilters::None;
     const std::pair<spng_option, int> options[] = {
         {SPNG_ENCODE_TO_BUFFER, 1},
         {SPNG_IMG_COMPRESSION_LEVEL, kCompressionLevel},
         {SPNG_IMG_WINDOW_BITS, kWindowBits},
         {SPNG_IMG_MEM_LEVEL, kMemoryLevel},
-        {SPNG_IMG_COMPRESSION_STRATEGY, filters == SPNG_FILTER_CHOICE_NONE ? Z_DEFAULT_STRATEGY : Z_FILTERED},
-        {SPNG_FILTER_CHOICE, filters},
+        {SPNG_IMG_COMPRESSION_STRATEGY, filtered ? Z_FILTERED : Z_DEFAULT_STRATEGY},
+        {SPNG_FILTER_CHOICE, filtered ? SPNG_FILTER_CHOICE_ALL : SPNG_FILTER_CHOICE_NONE},
     };
     for (const auto& [option, value] : options) {
         if (code == 0) code = spng_set_option(png, option, value);
@@ -50,7 +78,11 @@ std::optional<std::vector<uint8_t>> Encode(spng_ihdr header, spng_plte* palette,
     if (code == 0) code = spng_set_ihdr(png, &header);
     if (code == 0 && palette != nullptr) code = spng_set_plte(png, palette);
     if (code == 0) code = spng_set_phys(png, &resolution);
-    if (code == 0) code = spng_encode_image(png, rows.data(), rows.size(), SPNG_FMT_PNG, SPNG_ENCODE_FINALIZE);
+    const std::size_t rowBytes = std::size_t{header.width} * bytesPerPixel;
+    if (code == 0 && rows.size() != rowBytes * header.height) code = SPNG_EBUFSIZ;
+    if (code == 0)
+        code = spng_encode_image(png, nullptr, 0, SPNG_FMT_PNG, SPNG_ENCODE_PROGRESSIVE | SPNG_ENCODE_FINALIZE);
+    if (code == 0) code = EncodeRows(png, rows, rowBytes, bytesPerPixel, filters);
     std::size_t size = 0;
     const std::unique_ptr<void, BufferRelease> bytes(code == 0 ? spng_get_png_buffer(png, &size, &code) : nullptr);
     if (!bytes) {
@@ -76,7 +108,7 @@ spng_ihdr Header(uint32_t width, uint32_t height, uint8_t colourType)
 std::optional<std::vector<uint8_t>> EncodeRgbPng(std::span<const uint8_t> rgb, uint32_t width, uint32_t height,
                                                  std::string& error)
 {
-    return Encode(Header(width, height, SPNG_COLOR_TYPE_TRUECOLOR), nullptr, rgb, SPNG_FILTER_CHOICE_ALL, error);
+    return Encode(Header(width, height, SPNG_COLOR_TYPE_TRUECOLOR), nullptr, rgb, 3, RowFilters::LeastSum, error);
 }
 
 std::optional<std::vector<uint8_t>> EncodeIndexedPng(std::span<const uint8_t> indexes,
@@ -91,7 +123,7 @@ std::optional<std::vector<uint8_t>> EncodeIndexedPng(std::span<const uint8_t> in
                                   static_cast<uint8_t>(colour), 0xFF};
     }
     // Rows of palette indexes gain nothing from filters; PNG advises none for them.
-    return Encode(Header(width, height, SPNG_COLOR_TYPE_INDEXED), &entries, indexes, SPNG_FILTER_CHOICE_NONE, error);
+    return Encode(Header(width, height, SPNG_COLOR_TYPE_INDEXED), &entries, indexes, 1, RowFilters::None, error);
 }
 
 }  // namespace zarvo::cli
