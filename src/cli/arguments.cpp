@@ -32,6 +32,25 @@ std::optional<ParsedArguments> ParseArguments(const std::vector<std::string>& wo
     return parsed;
 }
 
+std::optional<VerbWithTwoFiles> ParseVerbWithTwoFiles(const std::vector<std::string>& words,
+                                                      const std::set<std::string>& verbs, const char* usage,
+                                                      std::ostream& err)
+{
+    std::string error;
+    const auto parsed = ParseArguments(words, {"-o"}, {}, error);
+    if (!parsed) {
+        err << error << "\n" << usage;
+        return std::nullopt;
+    }
+    const auto& positional = parsed->positional;
+    const auto output = parsed->values.find("-o");
+    if (positional.size() != 3 || verbs.count(positional[0]) == 0 || output == parsed->values.end()) {
+        err << usage;
+        return std::nullopt;
+    }
+    return VerbWithTwoFiles{positional[0], positional[1], positional[2], output->second};
+}
+
 std::optional<int32_t> ParseCount(const std::string& text, int32_t minimum, int32_t maximum)
 {
     if (text.empty() || text.size() > 10) return std::nullopt;

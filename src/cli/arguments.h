@@ -3,6 +3,7 @@
 
 #include <map>
 #include <optional>
+#include <ostream>
 #include <set>
 #include <string>
 #include <vector>
@@ -22,6 +23,18 @@ struct ParsedArguments {
                                                             const std::set<std::string>& valueOptions,
                                                             const std::set<std::string>& flagOptions,
                                                             std::string& error);
+
+// "VERB FIRST SECOND -o OUT", the words of the patch commands' create and apply, VERB
+// one of verbs. Nothing when they are not all there: the usage is then printed to err.
+struct VerbWithTwoFiles {
+    std::string verb;
+    std::string first;
+    std::string second;
+    std::string output;
+};
+[[nodiscard]] std::optional<VerbWithTwoFiles> ParseVerbWithTwoFiles(const std::vector<std::string>& words,
+                                                                    const std::set<std::string>& verbs,
+                                                                    const char* usage, std::ostream& err);
 
 // A decimal count in [minimum, maximum], the whole word.
 [[nodiscard]] std::optional<int32_t> ParseCount(const std::string& text, int32_t minimum, int32_t maximum);

@@ -63,20 +63,10 @@ int Apply(const std::string& filePath, const std::string& patchPath, const std::
 
 int Run(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err)
 {
-    std::string error;
-    const auto parsed = ParseArguments(arguments, {"-o"}, {}, error);
-    if (!parsed) {
-        err << error << "\n" << kUsage;
-        return kWrongUsage;
-    }
-    const auto& words = parsed->positional;
-    const auto output = parsed->values.find("-o");
-    if (words.size() != 3 || (words[0] != "create" && words[0] != "apply") || output == parsed->values.end()) {
-        err << kUsage;
-        return kWrongUsage;
-    }
-    if (words[0] == "create") return Create(words[1], words[2], output->second, out, err);
-    return Apply(words[1], words[2], output->second, out, err);
+    const auto words = ParseVerbWithTwoFiles(arguments, {"create", "apply"}, kUsage, err);
+    if (!words) return kWrongUsage;
+    if (words->verb == "create") return Create(words->first, words->second, words->output, out, err);
+    return Apply(words->first, words->second, words->output, out, err);
 }
 
 }  // namespace

@@ -17,28 +17,18 @@ constexpr const char* kUsage =
 
 int Run(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err)
 {
-    std::string error;
-    const auto parsed = ParseArguments(arguments, {"-o"}, {}, error);
-    if (!parsed) {
-        err << error << "\n" << kUsage;
-        return kWrongUsage;
-    }
-    const auto& words = parsed->positional;
-    const auto output = parsed->values.find("-o");
-    if (words.size() != 3 || words[0] != "apply" || output == parsed->values.end()) {
-        err << kUsage;
-        return kWrongUsage;
-    }
-    const auto file = ReadInput(words[1], err);
+    const auto words = ParseVerbWithTwoFiles(arguments, {"apply"}, kUsage, err);
+    if (!words) return kWrongUsage;
+    const auto file = ReadInput(words->first, err);
     if (!file) return kFailed;
-    const auto patch = ReadInput(words[2], err);
+    const auto patch = ReadInput(words->second, err);
     if (!patch) return kFailed;
     const UpsApplication applied = ApplyUps(patch->content(), file->content());
     if (applied.error != BpsError::None) {
         PrintFailure(err, UpsErrorText(applied));
         return kFailed;
     }
-    return WriteBytesOutput(output->second, applied.result, out, err) ? kDone : kFailed;
+    return WriteBytesOutput(words->output, applied.result, out, err) ? kDone : kFailed;
 }
 
 }  // namespace
