@@ -61,6 +61,10 @@ TEST(ChangeMarks, MarkTheBytesThatDifferFromTheSavedFile)
         {"f4090+10=00 w4096=41 u", {4090, 4091, 4092, 4093, 4094, 4095, 4097, 4098, 4099}},  // across a page
         {"f4090+10=00 u", {}},
         {"w8999=00 w8999=FF u", {8999}},
+        // Across 64-byte words, one byte already holding the value, one typed back.
+        {"f120+20=7F w125=7D",
+         {120, 121, 122, 123, 124, 126, 128, 129, 130, 131, 132, 133, 134, 135, 136, 137, 138, 139}},
+        {"f120+20=7F w125=7D u u", {}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.steps);
